@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/PlatformServices.h"
+
+#include <random>
+
+// The platform services of a real desktop session.
+class DesktopPlatform : public PlatformServices {
+public:
+    QDateTime currentDateTime() const override;
+    void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
+    bool openUrl(const QUrl &url) override;
+    void seedRandom(quint32 seed) override;
+    double nextRandom() override;
+
+private:
+    std::mt19937 mRandom;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+
+// Everything that tests must control or watch: the clock, message boxes, the random
+// draw and the outside world. The desktop implementation talks to the real system;
+// tests use a fake.
+class PlatformServices {
+public:
+    enum class MessageIcon { Warning, Critical, Information };
+
+    virtual ~PlatformServices() = default;
+
+    virtual QDateTime currentDateTime() const = 0;
+
+    // Shows a modal message box with an OK button and returns when it is closed.
+    virtual void showMessage(const QString &text, const QString &title, MessageIcon icon) = 0;
+
+    // Hands an address to the desktop's default handler; false when that failed.
+    virtual bool openUrl(const QUrl &url) = 0;
+
+    // The program's pseudo-random generator: seed it, then draw 0 <= r < 1.
+    virtual void seedRandom(quint32 seed) = 0;
+    virtual double nextRandom() = 0;
+};

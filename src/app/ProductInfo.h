@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Names and addresses that the program shows or uses in more than one place.
+namespace ProductInfo {
+inline const QString productName = QStringLiteral("Lumetra Wall Time Display");
+inline const QString organisation = QStringLiteral("Orvanta");
+inline const QString homePage = QStringLiteral("https://www.orvanta.example/lumetra/");
+inline const QString supportEmail = QStringLiteral("support@orvanta.example");
+inline const QString pointerFileName = QStringLiteral("HAND-M.CUR");
+inline const QString skinFileName = QStringLiteral("x/o.cjs");
+}

@@ -1,0 +1,40 @@
+#include "app/Program.h"
+
+#include "app/PlatformServices.h"
+#include "app/ProductInfo.h"
+#include "panel/Form1.h"
+#include "settings/SettingsStore.h"
+
+Program::Program(PlatformServices &platform, QString programFolder)
+    : mPlatform(platform)
+    , mProgramFolder(std::move(programFolder))
+    , mSettings(std::make_unique<SettingsStore>([this](const QString &message) {
+        mPlatform.showMessage(message, ProductInfo::productName, PlatformServices::MessageIcon::Warning);
+    }))
+    , mForm1(std::make_unique<Form1>(*this))
+{
+}
+
+Program::~Program() = default;
+
+QIcon Program::appIcon() const
+{
+    return QIcon::fromTheme(QStringLiteral("lumetra"));
+}
+
+void Program::start()
+{
+    mForm1->Load();
+    if (!mEnded && !mForm1->mDontUnload)
+        mForm1->Show();
+}
+
+void Program::end(int exitCode)
+{
+    if (mEnded)
+        return;
+    mEnded = true;
+    mExitCode = exitCode;
+    mForm1->discard();
+    emit ended(exitCode);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class Form1;
+class PlatformServices;
+class SettingsStore;
+
+// Owns the program's windows and the services they share. No window reaches another
+// through a global: each gets the Program.
+class Program : public QObject {
+    Q_OBJECT
+
+public:
+    Program(PlatformServices &platform, QString programFolder);
+    ~Program() override;
+
+    PlatformServices &platform() { return mPlatform; }
+    SettingsStore &settings() { return *mSettings; }
+    Form1 &form1() { return *mForm1; }
+
+    QString programFolder() const { return mProgramFolder; }
+    QIcon appIcon() const;
+
+    // Loads the control panel and shows it, unless its load opened the clock or ended
+    // the program.
+    void start();
+
+    // Ends the program at once: every window closes without its closing procedure.
+    void end(int exitCode = 0);
+    bool hasEnded() const { return mEnded; }
+    int exitCode() const { return mExitCode; }
+
+signals:
+    void ended(int exitCode);
+
+private:
+    PlatformServices &mPlatform;
+    QString mProgramFolder;
+    std::unique_ptr<SettingsStore> mSettings;
+    std::unique_ptr<Form1> mForm1;
+    bool mEnded = false;
+    int mExitCode = 0;
+};

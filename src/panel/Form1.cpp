@@ -1,0 +1,179 @@
+#include "panel/Form1.h"
+
+#include "app/AppTitle.h"
+#include "app/ErrorTrap.h"
+#include "app/FileHelpers.h"
+#include "app/HomePageDraw.h"
+#include "app/MouseMoveNotifier.h"
+#include "app/PlatformServices.h"
+#include "app/ProductInfo.h"
+#include "app/Program.h"
+#include "app/RuntimeError.h"
+#include "app/WindowDressing.h"
+#include "panel/ControlValues.h"
+#include "panel/PanelWindow.h"
+#include "settings/Conversions.h"
+#include "settings/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+Form1::Form1(Program &program)
+    : mProgram(program)
+{
+}
+
+PanelWindow &Form1::ui()
+{
+    return static_cast<PanelWindow &>(window());
+}
+
+QWidget *Form1::createWindow()
+{
+    auto *window = new PanelWindow;
+    connectControls(*window);
+    window->centreOnScreen();
+    return window;
+}
+
+void Form1::connectControls(PanelWindow &window)
+{
+    const auto whenSelected = [this](QRadioButton *option, void (Form1::*procedure)()) {
+        connect(option, &QRadioButton::toggled, this, [this, procedure](bool on) {
+            if (on)
+                (this->*procedure)();
+        });
+    };
+    whenSelected(window.Option1, &Form1::Option1_Click);
+    whenSelected(window.Option2, &Form1::Option2_Click);
+    whenSelected(window.Option3, &Form1::Option3_Click);
+    connect(window.Check1, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
+    connect(window.Check4, &QCheckBox::stateChanged, this, &Form1::Check4_Click);
+    connect(window.Check3, &QCheckBox::stateChanged, this, &Form1::Check3_Click);
+    connect(window.Check8, &QCheckBox::stateChanged, this, &Form1::Check8_Click);
+
+    for (QPushButton *button : window.pushButtons())
+        onMouseMove(*button, [this] { PushButton_MouseMove(); });
+    for (QGroupBox *frame : window.frames())
+        onMouseMove(*frame, [this] { Form_MouseMove(); });
+    onMouseMove(window, [this] { Form_MouseMove(); });
+}
+
+void Form1::Form_Load()
+{
+    PanelWindow &window = ui();
+    SettingsStore &settings = mProgram.settings();
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.Form_Load "));
+
+    trap.line(100, [&] { ApplySkin(window, SkinFramework1, mProgram.programFolder()); });
+    trap.line(102, [&] { mLoading = true; });
+    trap.line(104, [&] {
+        const QString pointerFile = programFilePath(mProgram.programFolder(), ProductInfo::pointerFileName);
+        if (FileExists(pointerFile))
+            window.pointer.setCustomPicture(MousePointer::loadPicture(pointerFile));
+    });
+    trap.line(106, [&] { window.setWindowTitle(ProductInfo::productName); });
+    trap.line(108, [&] { window.setWindowIcon(mProgram.appIcon()); });
+    trap.line(110, [&] { SetAppTitle(); });
+    trap.line(112, [&] { OpenHomePageByChance(); });
+    trap.line(114, [&] { setCheckValue(*window.Check1, Conversions::toInt16(settings.GetSetting("Check1", 0))); });
+    // The box shows the keep-awake choice in force, not its design state.
+    trap.line(115, [&] { setCheckValue(*window.Check4, Conversions::toInt16(settings.GetSetting("Check4", 1))); });
+    trap.line(116, [&] { mDontUnload = false; });
+    trap.line(120, [&] { setOptionValue(*window.Option1, Conversions::toTruth(settings.GetSetting("Option1", 1))); });
+    trap.line(122, [&] { setOptionValue(*window.Option2, Conversions::toTruth(settings.GetSetting("Option2", 0))); });
+    trap.line(124, [&] { setOptionValue(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
+    trap.line(126, [&] { setCheckValue(*window.Check3, Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))); });
+    trap.line(128, [&] { setCheckValue(*window.Check8, Conversions::isOn(settings.GetSetting("Minimized", "Off"))); });
+    trap.line(132, [&] { mLoading = false; });
+}
+
+void Form1::Form_QueryUnload()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.Form_QueryUnload "));
+    trap.line(100, [&] {
+        if (!mDontUnload)
+            mProgram.end();
+    });
+}
+
+void Form1::SetAppTitle()
+{
+    QCoreApplication::setApplicationName(appTitleFrom(ProductInfo::productName));
+}
+
+void Form1::OpenHomePageByChance()
+{
+    PlatformServices &platform = mProgram.platform();
+    platform.seedRandom(HomePageDraw::seedFor(platform.currentDateTime().time()));
+    if (!HomePageDraw::opensHomePage(platform.nextRandom()))
+        return;
+    if (!platform.openUrl(QUrl(ProductInfo::homePage)))
+        throw RuntimeError(RuntimeErrors::fileNotFound);
+}
+
+void Form1::storeFormatOptions()
+{
+    PanelWindow &window = ui();
+    SettingsStore &settings = mProgram.settings();
+    settings.SaveSetting("Option1", Conversions::truthText(window.Option1->isChecked()));
+    settings.SaveSetting("Option2", Conversions::truthText(window.Option2->isChecked()));
+    settings.SaveSetting("Option3", Conversions::truthText(window.Option3->isChecked()));
+}
+
+void Form1::Option1_Click()
+{
+    storeFormatOptions();
+}
+
+void Form1::Option2_Click()
+{
+    storeFormatOptions();
+}
+
+void Form1::Option3_Click()
+{
+    storeFormatOptions();
+}
+
+void Form1::Check1_Click()
+{
+    mProgram.settings().SaveSetting("Check1", QString::number(checkValue(*ui().Check1)));
+}
+
+void Form1::Check4_Click()
+{
+    mProgram.settings().SaveSetting("Check4", QString::number(checkValue(*ui().Check4)));
+}
+
+void Form1::Check3_Click()
+{
+    if (mLoading)
+        return;
+    PanelWindow &window = ui();
+    if (checkValue(*window.Check3) == 1) {
+        mProgram.settings().SaveSetting("Windows Startup", Conversions::onOffText(true));
+        return;
+    }
+    setCheckValue(*window.Check8, 0);
+    window.Check8->hide();
+    mProgram.settings().SaveSetting("Windows Startup", Conversions::onOffText(false));
+}
+
+void Form1::Check8_Click()
+{
+    mProgram.settings().SaveSetting("Minimized", Conversions::onOffText(checkValue(*ui().Check8) == 1));
+}
+
+void Form1::PushButton_MouseMove()
+{
+    ui().pointer.setUnlessBusy(MousePointer::Custom);
+}
+
+void Form1::Form_MouseMove()
+{
+    ui().pointer.setUnlessBusy(MousePointer::Default);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/FormObject.h"
+#include "app/SkinFramework.h"
+
+class PanelWindow;
+class Program;
+
+// The control panel: the program's start-up window. Every control stores its setting
+// the moment it changes; closing the panel ends the program unless it is closed only
+// to make room for the clock.
+class Form1 : public FormObject {
+    Q_OBJECT
+
+public:
+    explicit Form1(Program &program);
+
+    // The panel's controls, loading the window again (hidden) when it is unloaded.
+    PanelWindow &ui();
+
+    void Form_Load() override;
+    void SetAppTitle();
+    void OpenHomePageByChance();
+
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Check1_Click();
+    void Check4_Click();
+    void Check3_Click();
+    void Check8_Click();
+
+    // Pointer feedback: the hand over push buttons, the default elsewhere.
+    void PushButton_MouseMove();
+    void Form_MouseMove();
+
+    // True while the panel closes only to make room for the clock.
+    bool mDontUnload = false;
+
+    bool isLoading() const { return mLoading; }
+
+    SkinFramework SkinFramework1;
+
+protected:
+    QWidget *createWindow() override;
+    void Form_QueryUnload() override;
+
+private:
+    void storeFormatOptions();
+    void connectControls(PanelWindow &window);
+
+    Program &mProgram;
+    bool mLoading = false;
+};

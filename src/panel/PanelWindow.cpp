@@ -1,0 +1,120 @@
+#include "panel/PanelWindow.h"
+
+#include "app/Twips.h"
+#include "app/WindowDressing.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+const QColor designWhite(Qt::white);
+
+template <typename Control>
+Control *place(QWidget *parent, const QString &caption, QRect geometry)
+{
+    auto *control = new Control(caption, parent);
+    control->setGeometry(geometry);
+    setBackgroundColour(*control, designWhite);
+    return control;
+}
+
+QPushButton *pushButton(QWidget *parent, const QString &caption, int top)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setGeometry(twipsRect(120, top, 7800, 405));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11.25);
+    font.setBold(true);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, designWhite);
+    palette.setColor(QPalette::ButtonText, QGuiApplication::palette().color(QPalette::ButtonText));
+    button->setPalette(palette);
+    button->setMouseTracking(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+}
+
+PanelWindow::PanelWindow()
+    : pointer(*this)
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips(8040), twips(6900));
+    setBackgroundColour(*this, designWhite);
+    QFont font(QStringLiteral("Arial"), 9);
+    font.setBold(true);
+    setFont(font);
+    setMouseTracking(true);
+
+    PushButton1 = pushButton(this, QStringLiteral("Show Fullscreen Clock"), 120);
+
+    Frame2 = place<QGroupBox>(this, QStringLiteral("Select Time Zone"), twipsRect(120, 560, 7800, 810));
+    Combo1 = new QComboBox(Frame2);
+    Combo1->setGeometry(twipsRect(240, 300, 7455, 345));
+    Combo1->setEditable(false);
+
+    Frame4 = place<QGroupBox>(this, QStringLiteral("Format Options"), twipsRect(120, 1430, 7800, 1395));
+    Option1 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, seconds, AM PM"),
+                                  twipsRect(240, 300, 5175, 255));
+    Option2 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, AM PM"), twipsRect(240, 650, 5175, 255));
+    Option3 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes"), twipsRect(240, 1000, 6075, 255));
+    Option1->setChecked(true);
+
+    Frame1 = place<QGroupBox>(this, QStringLiteral("Prevent Option"), twipsRect(120, 2880, 7800, 1050));
+    Check4 = place<QCheckBox>(Frame1, QStringLiteral("Prevent computer from sleeping or starting screensaver"),
+                              twipsRect(240, 300, 5295, 255));
+    Check1 = place<QCheckBox>(Frame1, QStringLiteral("Hide 'Press ESC To Exit'"), twipsRect(240, 650, 5295, 255));
+
+    Frame3 = place<QGroupBox>(this, QStringLiteral("Startup Options"), twipsRect(120, 3990, 7800, 735));
+    Check3 = place<QCheckBox>(Frame3, QStringLiteral("Load this software on Windows startup"),
+                              twipsRect(240, 300, 3930, 285));
+    Check8 = place<QCheckBox>(Frame3, QStringLiteral("Start in system tray"), twipsRect(4200, 330, 2340, 285));
+    Check8->hide();
+
+    PushButton2 = pushButton(this, QStringLiteral("Change Font Style && Size"), 4850);
+    PushButton3 = pushButton(this, QStringLiteral("Reset Font To Defaults"), 5360);
+    PushButton4 = pushButton(this, QStringLiteral("Change Color"), 5870);
+    PushButton5 = pushButton(this, QStringLiteral("Reset Color To Defaults"), 6380);
+
+    for (QGroupBox *frame : frames())
+        frame->setMouseTracking(true);
+    setTabOrder();
+}
+
+QList<QPushButton *> PanelWindow::pushButtons() const
+{
+    return { PushButton1, PushButton2, PushButton3, PushButton4, PushButton5 };
+}
+
+QList<QGroupBox *> PanelWindow::frames() const
+{
+    return { Frame1, Frame2, Frame3, Frame4 };
+}
+
+void PanelWindow::setTabOrder()
+{
+    // The designed tab order; frames take no focus.
+    const QList<QWidget *> order = { Combo1, Check4, Check1, PushButton2, PushButton3, PushButton1,
+                                     Check3, Check8, PushButton4, PushButton5, Option1, Option3, Option2 };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    Combo1->setFocus();
+}
+
+void PanelWindow::centreOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}

@@ -1,0 +1,132 @@
+#include "settings/SettingsStore.h"
+
+#include "app/ProductInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace {
+
+QString unusedSetAsidePath(const QString &filePath)
+{
+    const QString base = filePath + QStringLiteral(".unreadable");
+    QString candidate = base;
+    for (int n = 2; QFile::exists(candidate); ++n)
+        candidate = base + QLatin1Char('.') + QString::number(n);
+    return candidate;
+}
+
+// A value typed by hand with a comma reads back as a list; the store only holds texts.
+QString textOf(const QVariant &value)
+{
+    if (value.metaType().id() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+}
+
+QString SettingsStore::defaultFilePath()
+{
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(configFolder).filePath(ProductInfo::organisation + QLatin1Char('/')
+                                       + ProductInfo::productName + QStringLiteral(".ini"));
+}
+
+SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath)
+    : mReportProblem(std::move(reportProblem))
+    , mFilePath(std::move(filePath))
+{
+    openFile();
+    if (mSettings->status() == QSettings::FormatError) {
+        mSettings.reset();
+        setAsideUnreadableFile();
+        openFile();
+    }
+}
+
+SettingsStore::~SettingsStore() = default;
+
+void SettingsStore::openFile()
+{
+    mSettings = std::make_unique<QSettings>(mFilePath, QSettings::IniFormat);
+    // Never write the file in place: a crash mid-write must not leave half a file.
+    mSettings->setAtomicSyncRequired(true);
+}
+
+void SettingsStore::setAsideUnreadableFile()
+{
+    const QString setAside = unusedSetAsidePath(mFilePath);
+    if (QFile::rename(mFilePath, setAside)) {
+        mReportProblem(QStringLiteral("The settings file \"%1\" could not be read. It has been kept as "
+                                      "\"%2\" and the program starts with its default settings.")
+                           .arg(QDir::toNativeSeparators(mFilePath), QDir::toNativeSeparators(setAside)));
+        return;
+    }
+    mReportProblem(QStringLiteral("The settings file \"%1\" could not be read, and it could not be set "
+                                  "aside either. The program starts with its default settings; "
+                                  "changes are not saved.")
+                       .arg(QDir::toNativeSeparators(mFilePath)));
+    mWriteFailureReported = true;
+}
+
+QString SettingsStore::storedKey(const QString &key) const
+{
+    for (auto it = mUnsaved.cbegin(); it != mUnsaved.cend(); ++it) {
+        if (it.key().compare(key, Qt::CaseInsensitive) == 0)
+            return it.key();
+    }
+    const QStringList keys = mSettings->childKeys();
+    for (const QString &existing : keys) {
+        if (existing.compare(key, Qt::CaseInsensitive) == 0)
+            return existing;
+    }
+    return key;
+}
+
+QString SettingsStore::GetSetting(const QString &key, const QString &defaultValue) const
+{
+    // Picks up what another running copy wrote meanwhile.
+    mSettings->sync();
+    const QString stored = storedKey(key);
+    if (const auto unsaved = mUnsaved.constFind(stored); unsaved != mUnsaved.cend())
+        return unsaved.value();
+    const QVariant value = mSettings->value(stored);
+    return value.isValid() ? textOf(value) : defaultValue;
+}
+
+QString SettingsStore::GetSetting(const QString &key, int defaultValue) const
+{
+    return GetSetting(key, QString::number(defaultValue));
+}
+
+void SettingsStore::SaveSetting(const QString &key, const QString &text)
+{
+    mSettings->sync();
+    mUnsaved.insert(storedKey(key), text);
+    writeUnsaved();
+}
+
+void SettingsStore::writeUnsaved()
+{
+    for (auto it = mUnsaved.cbegin(); it != mUnsaved.cend(); ++it)
+        mSettings->setValue(it.key(), it.value());
+    mSettings->sync();
+    if (mSettings->status() == QSettings::NoError) {
+        mUnsaved.clear();
+        mWriteFailureReported = false;
+        return;
+    }
+    // The failed object keeps its error for good; start a fresh one for the next try.
+    openFile();
+    if (!mWriteFailureReported) {
+        mWriteFailureReported = true;
+        mReportProblem(QStringLiteral("The settings could not be saved to \"%1\". Check that the folder "
+                                      "exists, is writable and that the disk is not full. Your changes "
+                                      "stay in force while the program runs.")
+                           .arg(QDir::toNativeSeparators(mFilePath)));
+    }
+}
