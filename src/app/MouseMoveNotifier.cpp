@@ -30,5 +30,7 @@ private:
 void onMouseMove(QWidget &widget, std::function<void()> procedure)
 {
     widget.setMouseTracking(true);
+    // A move over this widget is its own, not also one over the widget beneath it.
+    widget.setAttribute(Qt::WA_NoMousePropagation);
     widget.installEventFilter(new MouseMoveFilter(widget, std::move(procedure)));
 }

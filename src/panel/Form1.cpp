@@ -83,9 +83,9 @@ void Form1::Form_Load()
     // The box shows the keep-awake choice in force, not its design state.
     trap.line(115, [&] { setCheckValue(*window.Check4, Conversions::toInt16(settings.GetSetting("Check4", 1))); });
     trap.line(116, [&] { mDontUnload = false; });
-    trap.line(120, [&] { setOptionValue(*window.Option1, Conversions::toTruth(settings.GetSetting("Option1", 1))); });
-    trap.line(122, [&] { setOptionValue(*window.Option2, Conversions::toTruth(settings.GetSetting("Option2", 0))); });
-    trap.line(124, [&] { setOptionValue(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
+    trap.line(120, [&] { assignFormatOption(*window.Option1, Conversions::toTruth(settings.GetSetting("Option1", 1))); });
+    trap.line(122, [&] { assignFormatOption(*window.Option2, Conversions::toTruth(settings.GetSetting("Option2", 0))); });
+    trap.line(124, [&] { assignFormatOption(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
     trap.line(126, [&] { setCheckValue(*window.Check3, Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))); });
     trap.line(128, [&] { setCheckValue(*window.Check8, Conversions::isOn(settings.GetSetting("Minimized", "Off"))); });
     trap.line(132, [&] { mLoading = false; });
@@ -122,6 +122,15 @@ void Form1::storeFormatOptions()
     settings.SaveSetting("Option1", Conversions::truthText(window.Option1->isChecked()));
     settings.SaveSetting("Option2", Conversions::truthText(window.Option2->isChecked()));
     settings.SaveSetting("Option3", Conversions::truthText(window.Option3->isChecked()));
+}
+
+void Form1::assignFormatOption(QRadioButton &option, bool value)
+{
+    // Assigning True runs the click procedure even when the button was already selected.
+    const bool reselected = value && option.isChecked();
+    setOptionValue(option, value);
+    if (reselected)
+        storeFormatOptions();
 }
 
 void Form1::Option1_Click()

@@ -4,6 +4,7 @@
 #include "app/SkinFramework.h"
 
 class PanelWindow;
+class QRadioButton;
 class Program;
 
 // The control panel: the program's start-up window. Every control stores its setting
@@ -47,6 +48,7 @@ protected:
 
 private:
     void storeFormatOptions();
+    void assignFormatOption(QRadioButton &option, bool value);
     void connectControls(PanelWindow &window);
 
     Program &mProgram;

@@ -38,6 +38,9 @@ double parseNumber(const QString &raw)
     double value = user.toDouble(text, &ok);
     if (!ok)
         value = QLocale::c().toDouble(text, &ok);
+    // A number too large for any integer reads as infinite.
+    if (std::isinf(value) && !text.contains(QLatin1String("inf"), Qt::CaseInsensitive))
+        throw RuntimeError(RuntimeErrors::overflow);
     if (!ok || !std::isfinite(value))
         throw RuntimeError(RuntimeErrors::typeMismatch);
     return value;

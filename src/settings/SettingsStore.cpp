@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "app/ProductInfo.h"
+#include "settings/IniCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +42,7 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath)
     , mFilePath(std::move(filePath))
 {
     openFile();
-    if (mSettings->status() == QSettings::FormatError) {
+    if (mSettings->status() == QSettings::FormatError || !isReadableIniFile(mFilePath)) {
         mSettings.reset();
         setAsideUnreadableFile();
         openFile();
@@ -105,6 +106,9 @@ QString SettingsStore::GetSetting(const QString &key, int defaultValue) const
 
 void SettingsStore::SaveSetting(const QString &key, const QString &text)
 {
+    // A QSettings object that failed to write keeps failing: retry with a fresh one.
+    if (!mUnsaved.isEmpty())
+        openFile();
     mSettings->sync();
     mUnsaved.insert(storedKey(key), text);
     writeUnsaved();
@@ -120,8 +124,6 @@ void SettingsStore::writeUnsaved()
         mWriteFailureReported = false;
         return;
     }
-    // The failed object keeps its error for good; start a fresh one for the next try.
-    openFile();
     if (!mWriteFailureReported) {
         mWriteFailureReported = true;
         mReportProblem(QStringLiteral("The settings could not be saved to \"%1\". Check that the folder "

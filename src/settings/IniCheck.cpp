@@ -1,0 +1,38 @@
+#include "settings/IniCheck.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+bool isReadableIni(const QByteArray &content)
+{
+    if (content.contains('\0'))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(content);
+    if (utf8.hasError())
+        return false;
+    const QStringList lines = text.split(QRegularExpression(QStringLiteral("[\r\n]")));
+    for (const QString &rawLine : lines) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            if (!line.contains(QLatin1Char(']')))
+                return false;
+        } else if (!line.contains(QLatin1Char('='))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isReadableIniFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return isReadableIni(file.readAll());
+}

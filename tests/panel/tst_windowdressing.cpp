@@ -1,0 +1,123 @@
+#include "app/SkinFramework.h"
+#include "app/WindowDressing.h"
+#include "panel/Form1.h"
+#include "panel/PanelWindow.h"
+#include "support/ProgramFixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QColor background(const QWidget &widget)
+{
+    return widget.palette().color(widget.backgroundRole());
+}
+
+QColor buttonFace()
+{
+    return QGuiApplication::palette().color(QPalette::Button);
+}
+
+void writeSkin(const ProgramFixture &fixture, const QByteArray &sheet)
+{
+    QVERIFY(QDir(fixture.programFolder.path()).mkpath("x"));
+    QFile skin(fixture.programFile("x/o.cjs"));
+    QVERIFY(skin.open(QIODevice::WriteOnly));
+    skin.write(sheet);
+}
+
+}
+
+class TestWindowDressing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void withoutSkinThePanelKeepsItsDesignColours();
+    void skinFolderInsteadOfFileIsNoSkin();
+    void skinFileDressesPanelAndLaterWindows();
+    void setFormColorsPaintsOnlyPlainControls();
+};
+
+void TestWindowDressing::cleanup()
+{
+    qApp->setStyleSheet(QString());
+}
+
+void TestWindowDressing::withoutSkinThePanelKeepsItsDesignColours()
+{
+    ProgramFixture fixture;
+    fixture.program.start();
+    PanelWindow &ui = fixture.program.form1().ui();
+    QCOMPARE(background(ui), QColor(Qt::white));
+    QCOMPARE(background(*ui.Frame4), QColor(Qt::white));
+    QCOMPARE(background(*ui.Option1), QColor(Qt::white));
+    QCOMPARE(background(*ui.Check1), QColor(Qt::white));
+    QCOMPARE(background(*ui.PushButton1), QColor(Qt::white));
+    QVERIFY(!fixture.program.form1().SkinFramework1.isLoaded());
+    QVERIFY(qApp->styleSheet().isEmpty());
+    // What the user sees: the bare window and an option button's strip are white.
+    const QImage shot = ui.grab().toImage();
+    QCOMPARE(shot.pixelColor(2, ui.height() - 2), QColor(Qt::white));
+    const QPoint optionStrip = ui.Option1->mapTo(&ui, QPoint(ui.Option1->width() - 3, 3));
+    QCOMPARE(shot.pixelColor(optionStrip), QColor(Qt::white));
+}
+
+void TestWindowDressing::skinFolderInsteadOfFileIsNoSkin()
+{
+    ProgramFixture fixture;
+    QVERIFY(QDir(fixture.programFolder.path()).mkpath("x/o.cjs"));
+    fixture.program.start();
+    QVERIFY(!fixture.program.form1().SkinFramework1.isLoaded());
+    QCOMPARE(background(fixture.program.form1().ui()), QColor(Qt::white));
+}
+
+void TestWindowDressing::skinFileDressesPanelAndLaterWindows()
+{
+    ProgramFixture fixture;
+    const QByteArray sheet("QPushButton { color: rgb(200, 0, 0); }");
+    writeSkin(fixture, sheet);
+    fixture.program.start();
+    PanelWindow &ui = fixture.program.form1().ui();
+    const SkinFramework &skin = fixture.program.form1().SkinFramework1;
+    QVERIFY(skin.isLoaded());
+    QCOMPARE(skin.ApplyOptions() & 1, 1);
+    QVERIFY(skin.AutoApplyNewWindows());
+    QVERIFY(skin.AutoApplyNewThreads());
+    QCOMPARE(ui.styleSheet(), QString::fromUtf8(sheet));
+    for (QWidget *control : QList<QWidget *> { &ui, ui.Frame1, ui.Frame4, ui.Option2, ui.Check3 })
+        QCOMPARE(background(*control), buttonFace());
+    QVERIFY(fixture.platform.messages.isEmpty());
+
+    // A window made later takes the skin too.
+    QPushButton later(QStringLiteral("later"));
+    later.ensurePolished();
+    QCOMPARE(later.palette().color(QPalette::ButtonText), QColor(200, 0, 0));
+}
+
+void TestWindowDressing::setFormColorsPaintsOnlyPlainControls()
+{
+    QWidget window;
+    auto *frame = new QGroupBox(QStringLiteral("frame"), &window);
+    auto *option = new QRadioButton(QStringLiteral("option"), frame);
+    auto *label = new QLabel(QStringLiteral("label"), frame);
+    auto *button = new QPushButton(QStringLiteral("button"), &window);
+    const QColor buttonBefore = background(*button);
+    QPalette white = window.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    window.setPalette(white);
+    SetFormColors(window);
+    for (QWidget *painted : QList<QWidget *> { &window, frame, option, label })
+        QCOMPARE(background(*painted), buttonFace());
+    QCOMPARE(background(*button), buttonBefore);
+}
+
+QTEST_MAIN(TestWindowDressing)
+#include "tst_windowdressing.moc"

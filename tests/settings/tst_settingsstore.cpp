@@ -1,0 +1,206 @@
+#include "settings/SettingsStore.h"
+#include "support/TestStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+struct RecordingStore {
+    QStringList problems;
+    SettingsStore store { [this](const QString &message) { problems.append(message); } };
+};
+
+ino_t inodeOf(const QString &path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+}
+
+class TestSettingsStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void storeFileLocation();
+    void missingKeyGivesDefault();
+    void keysIgnoreLetterCaseAndKeepFirstLetters_data();
+    void keysIgnoreLetterCaseAndKeepFirstLetters();
+    void everyWriteReachesTheFileAtOnce();
+    void writeReplacesTheFileInsteadOfWritingIntoIt();
+    void readsWhatAnotherCopyWroteMeanwhile();
+    void twoProcessesWritingAtOnceLoseNoKey();
+    void unparseableFileIsSetAsideAndReported();
+    void secondUnparseableFileGetsItsOwnName();
+    void unwritableStoreIsReportedOnceAndKeepsValues();
+};
+
+void TestSettingsStore::storeFileLocation()
+{
+    TestStore test;
+    QCOMPARE(SettingsStore::defaultFilePath(),
+             test.configFolder() + QStringLiteral("/Orvanta/Lumetra Wall Time Display.ini"));
+}
+
+void TestSettingsStore::missingKeyGivesDefault()
+{
+    TestStore test;
+    RecordingStore recording;
+    QCOMPARE(recording.store.GetSetting("Check4", 1), QStringLiteral("1"));
+    QCOMPARE(recording.store.GetSetting("FontName", "Arial"), QStringLiteral("Arial"));
+    QVERIFY(!QFile::exists(test.filePath()));
+    QVERIFY(recording.problems.isEmpty());
+}
+
+void TestSettingsStore::keysIgnoreLetterCaseAndKeepFirstLetters_data()
+{
+    QTest::addColumn<QString>("firstKey");
+    QTest::addColumn<QString>("secondKey");
+    QTest::newRow("strikethrough") << "FontStrikeThru" << "FontStrikethru";
+    QTest::newRow("underline") << "FontUnderline" << "FontUnderLine";
+    QTest::newRow("with a blank") << "Font Color" << "FONT COLOR";
+}
+
+void TestSettingsStore::keysIgnoreLetterCaseAndKeepFirstLetters()
+{
+    QFETCH(QString, firstKey);
+    QFETCH(QString, secondKey);
+    TestStore test;
+    RecordingStore recording;
+    recording.store.SaveSetting(firstKey, "False");
+    recording.store.SaveSetting(secondKey, "True");
+    QCOMPARE(recording.store.GetSetting(firstKey, "x"), QStringLiteral("True"));
+    QCOMPARE(recording.store.GetSetting(secondKey.toLower(), "x"), QStringLiteral("True"));
+    QCOMPARE(test.keys(), QStringList { firstKey });
+    QCOMPARE(test.value(firstKey), QStringLiteral("True"));
+}
+
+void TestSettingsStore::everyWriteReachesTheFileAtOnce()
+{
+    TestStore test;
+    RecordingStore recording;
+    recording.store.SaveSetting("Check1", "1");
+    QFile file(test.filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[General]\nCheck1=1\n"));
+}
+
+void TestSettingsStore::writeReplacesTheFileInsteadOfWritingIntoIt()
+{
+    TestStore test;
+    RecordingStore recording;
+    recording.store.SaveSetting("Check1", "1");
+    const ino_t before = inodeOf(test.filePath());
+    recording.store.SaveSetting("Check1", "0");
+    // A new file renamed over the old one: a crash mid-write leaves the old file whole.
+    QVERIFY(inodeOf(test.filePath()) != before);
+    QCOMPARE(test.value("Check1"), QStringLiteral("0"));
+    const QStringList leftovers = QDir(QFileInfo(test.filePath()).path()).entryList(QDir::Files);
+    QCOMPARE(leftovers, QStringList { QStringLiteral("Lumetra Wall Time Display.ini") });
+}
+
+void TestSettingsStore::readsWhatAnotherCopyWroteMeanwhile()
+{
+    TestStore test;
+    RecordingStore first;
+    first.store.SaveSetting("Check1", "0");
+    QProcess other;
+    other.start(QStringLiteral(SETTINGS_WRITER), { "Check", "2" });
+    QVERIFY(other.waitForFinished());
+    QCOMPARE(other.exitCode(), 0);
+    QCOMPARE(first.store.GetSetting("Check1", "x"), QStringLiteral("1"));
+}
+
+void TestSettingsStore::twoProcessesWritingAtOnceLoseNoKey()
+{
+    TestStore test;
+    constexpr int keysEach = 150;
+    QProcess a;
+    QProcess b;
+    a.start(QStringLiteral(SETTINGS_WRITER), { "A", QString::number(keysEach) });
+    b.start(QStringLiteral(SETTINGS_WRITER), { "B", QString::number(keysEach) });
+    QVERIFY(a.waitForFinished(60000));
+    QVERIFY(b.waitForFinished(60000));
+    QCOMPARE(a.exitCode(), 0);
+    QCOMPARE(b.exitCode(), 0);
+    QCOMPARE(test.keys().size(), 2 * keysEach);
+    for (int i = 0; i < keysEach; ++i) {
+        QCOMPARE(test.value("A" + QString::number(i)), QString::number(i));
+        QCOMPARE(test.value("B" + QString::number(i)), QString::number(i));
+    }
+}
+
+void TestSettingsStore::unparseableFileIsSetAsideAndReported()
+{
+    TestStore test;
+    const QByteArray broken("[General\nCheck1=1\ngarbage line\n");
+    writeFile(test.filePath(), broken);
+    RecordingStore recording;
+    QCOMPARE(recording.problems.size(), 1);
+    QVERIFY(recording.problems.first().contains(test.filePath() + ".unreadable"));
+    QCOMPARE(recording.store.GetSetting("Check1", 0), QStringLiteral("0"));
+    recording.store.SaveSetting("Option1", "True");
+    QFile kept(test.filePath() + ".unreadable");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), broken);
+    QCOMPARE(test.keys(), QStringList { "Option1" });
+    QCOMPARE(recording.problems.size(), 1);
+}
+
+void TestSettingsStore::secondUnparseableFileGetsItsOwnName()
+{
+    TestStore test;
+    writeFile(test.filePath() + ".unreadable", "older");
+    writeFile(test.filePath(), "[General]\nno equals sign\n");
+    RecordingStore recording;
+    QCOMPARE(recording.problems.size(), 1);
+    QVERIFY(QFile::exists(test.filePath() + ".unreadable.2"));
+    QFile older(test.filePath() + ".unreadable");
+    QVERIFY(older.open(QIODevice::ReadOnly));
+    QCOMPARE(older.readAll(), QByteArray("older"));
+}
+
+void TestSettingsStore::unwritableStoreIsReportedOnceAndKeepsValues()
+{
+    TestStore test;
+    // A file where the store's folder should be: no write can succeed, even as root.
+    const QString folder = QFileInfo(test.filePath()).path();
+    writeFile(folder, "in the way");
+    RecordingStore recording;
+    recording.store.SaveSetting("Check1", "1");
+    recording.store.SaveSetting("Option2", "True");
+    QCOMPARE(recording.problems.size(), 1);
+    QVERIFY(recording.problems.first().contains(test.filePath()));
+    QCOMPARE(recording.store.GetSetting("check1", 0), QStringLiteral("1"));
+    QCOMPARE(recording.store.GetSetting("Option2", "False"), QStringLiteral("True"));
+
+    // Once the folder can be made again, the next write saves everything kept.
+    QVERIFY(QFile::remove(folder));
+    recording.store.SaveSetting("Check4", "0");
+    QFile file(test.filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[General]\nCheck1=1\nCheck4=0\nOption2=True\n"));
+
+    // A later failure is reported again.
+    QVERIFY(QDir(folder).removeRecursively());
+    writeFile(folder, "in the way");
+    recording.store.SaveSetting("Check4", "1");
+    QCOMPARE(recording.problems.size(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsStore)
+#include "tst_settingsstore.moc"

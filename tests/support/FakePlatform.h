@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/PlatformServices.h"
+
+#include <QList>
+
+// Platform services for tests: a settable clock, scripted random draws, and a record of
+// every message box and opened address.
+class FakePlatform : public PlatformServices {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        MessageIcon icon;
+    };
+
+    QDateTime currentDateTime() const override { return now; }
+    void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
+    bool openUrl(const QUrl &url) override;
+    void seedRandom(quint32 seed) override { seeds.append(seed); }
+    double nextRandom() override;
+
+    QStringList messageTexts() const;
+
+    QDateTime now = QDateTime(QDate(2026, 1, 15), QTime(12, 0));
+    QList<Message> messages;
+    QList<QUrl> openedUrls;
+    bool openUrlSucceeds = true;
+    // Draws handed out in turn; once used up every draw is 0.5.
+    QList<double> draws;
+    QList<quint32> seeds;
+};
