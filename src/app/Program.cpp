@@ -2,6 +2,7 @@
 
 #include "app/PlatformServices.h"
 #include "app/ProductInfo.h"
+#include "clock/Form2.h"
 #include "panel/Form1.h"
 #include "settings/SettingsStore.h"
 
@@ -12,6 +13,7 @@ Program::Program(PlatformServices &platform, QString programFolder)
         mPlatform.showMessage(message, ProductInfo::productName, PlatformServices::MessageIcon::Warning);
     }))
     , mForm1(std::make_unique<Form1>(*this))
+    , mForm2(std::make_unique<Form2>(*this))
 {
 }
 
@@ -35,6 +37,7 @@ void Program::end(int exitCode)
         return;
     mEnded = true;
     mExitCode = exitCode;
+    mForm2->discard();
     mForm1->discard();
     emit ended(exitCode);
 }

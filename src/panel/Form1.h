@@ -2,6 +2,7 @@
 
 #include "app/FormObject.h"
 #include "app/SkinFramework.h"
+#include "clock/TimeFormat.h"
 
 class PanelWindow;
 class QRadioButton;
@@ -30,6 +31,10 @@ public:
     void Check4_Click();
     void Check3_Click();
     void Check8_Click();
+    void PushButton1_Click();
+
+    // The format of the first selected format option (the clock reads it every tick).
+    TimeFormat::ClockFormat selectedClockFormat();
 
     // Pointer feedback: the hand over push buttons, the default elsewhere.
     void PushButton_MouseMove();
