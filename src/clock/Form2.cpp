@@ -164,13 +164,15 @@ void Form2::Timer1_Timer()
     mTickRunning = true;
     ClockWindow &window = ui();
     ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Timer1_Timer "));
+    QTime now;
     QTime shown;
     QString text;
     int x = 0;
     trap.line(100, [&] { window.Picture1->show(); });
     trap.line(102, [&] { window.Picture1->Cls(); });
     trap.line(104, [&] {
-        shown = TimeFormat::shiftedTimeOfDay(mProgram.platform().currentDateTime().time(), mTimeZone);
+        now = mProgram.platform().currentDateTime().time();
+        shown = TimeFormat::shiftedTimeOfDay(now, mTimeZone);
     });
     trap.line(106, [&] { text = TimeFormat::format(shown, mProgram.form1().selectedClockFormat()); });
     trap.line(108, [&] {
@@ -179,15 +181,16 @@ void Form2::Timer1_Timer()
     });
     trap.line(110, [&] { window.Picture1->Print(x, text); });
     mTickRunning = false;
-    scheduleNextTick();
+    scheduleNextTick(now);
 }
 
-void Form2::scheduleNextTick()
+void Form2::scheduleNextTick(const QTime &now)
 {
     // The tick may have closed the clock; an unloaded clock has no timer to run.
     if (!isLoaded())
         return;
-    ui().Timer1->start(TimeFormat::msecsToNextTick(mProgram.platform().currentDateTime().time()));
+    constexpr int period = 100;
+    ui().Timer1->start(now.isValid() ? TimeFormat::msecsToNextTick(now) : period);
 }
 
 void Form2::Form_KeyDown(int key)

@@ -40,7 +40,7 @@ protected:
 
 private:
     void applyFontSettings(QWidget &target, int firstLine, class ErrorTrap &trap);
-    void scheduleNextTick();
+    void scheduleNextTick(const QTime &now);
 
     Program &mProgram;
     // A tick whose error report is open lets later ticks pass instead of stacking reports.
