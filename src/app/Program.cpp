@@ -37,6 +37,7 @@ void Program::end(int exitCode)
         return;
     mEnded = true;
     mExitCode = exitCode;
+    mForm2->releaseIdleInhibition();
     mForm2->discard();
     mForm1->discard();
     emit ended(exitCode);

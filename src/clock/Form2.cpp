@@ -63,6 +63,7 @@ QWidget *Form2::createWindow()
     auto *window = new ClockWindow;
     connect(window, &ClockWindow::resized, this, &Form2::Form_Resize);
     connect(window->Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    connect(window->Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
     onMouseMove(*window, [this] { Form_MouseMove(); });
     window->Timer1->start(TimeFormat::msecsToNextTick(mProgram.platform().currentDateTime().time()));
     return window;
@@ -193,6 +194,15 @@ void Form2::scheduleNextTick(const QTime &now)
     ui().Timer1->start(now.isValid() ? TimeFormat::msecsToNextTick(now) : period);
 }
 
+void Form2::Timer2_Timer()
+{
+    PlatformServices &platform = mProgram.platform();
+    ErrorTrap trap(platform, QStringLiteral("in Lumetra2021/08/31.Form2.Timer2_Timer "));
+    trap.line(100, [&] { platform.sendRightShift(true); });
+    trap.line(102, [&] { platform.sendRightShift(false); });
+    trap.line(104, [&] { platform.simulateUserActivity(); });
+}
+
 void Form2::Form_KeyDown(int key)
 {
     ClockWindow &window = ui();
@@ -229,6 +239,7 @@ void Form2::Form_KeyDown(int key)
 
 void Form2::Form_QueryUnload()
 {
+    releaseIdleInhibition();
     ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Form_QueryUnload "));
     trap.line(100, [&] { mProgram.form1().Show(); });
     trap.line(102, [&] { mProgram.form1().mDontUnload = false; });
@@ -241,5 +252,19 @@ void Form2::Form_MouseMove()
 
 void Form2::ShowOverScreen(QScreen *screen)
 {
-    ui().showOverScreen(screen);
+    ClockWindow &window = ui();
+    window.showOverScreen(screen);
+    // Synthetic keys do nothing on Wayland desktops; an inhibition works everywhere.
+    if (window.Timer2->isActive() && !mIdleInhibited) {
+        mIdleInhibited = true;
+        mProgram.platform().inhibitIdle();
+    }
+}
+
+void Form2::releaseIdleInhibition()
+{
+    if (!mIdleInhibited)
+        return;
+    mIdleInhibited = false;
+    mProgram.platform().releaseIdleInhibition();
 }

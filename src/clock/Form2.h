@@ -21,11 +21,15 @@ public:
     void Form_Load() override;
     void Form_Resize();
     void Timer1_Timer();
+    void Timer2_Timer();
     void Form_KeyDown(int key);
     void Form_MouseMove();
 
-    // Shows the clock over the whole of the given screen.
+    // Shows the clock over the whole of the given screen, holding off the screen saver
+    // while it is shown when keep-awake is on.
     void ShowOverScreen(QScreen *screen);
+    // Gives back the idle inhibition, if the clock holds one.
+    void releaseIdleInhibition();
 
     // Minutes added to the local time of day before it is shown.
     qint32 mTimeZone = 0;
@@ -45,4 +49,5 @@ private:
     Program &mProgram;
     // A tick whose error report is open lets later ticks pass instead of stacking reports.
     bool mTickRunning = false;
+    bool mIdleInhibited = false;
 };

@@ -100,6 +100,11 @@ private slots:
     void typingHideShrinksTheHint();
     void typingHideAgainChangesNothing();
     void ticksLandOnTenthsOfASecond();
+    void keepAwakeTickComesAfter59Seconds();
+    void keepAwakeTickPressesShiftAndReportsActivity();
+    void keepAwakeOffMakesNoCalls();
+    void inhibitionIsHeldWhileTheClockIsShown_data();
+    void inhibitionIsHeldWhileTheClockIsShown();
 };
 
 void TestForm2::defaultsShowWhiteBoldArialOnBlack()
@@ -354,6 +359,69 @@ void TestForm2::ticksLandOnTenthsOfASecond()
     QVERIFY(timer.isActive());
     QCOMPARE(timer.timerType(), Qt::PreciseTimer);
     QCOMPARE(timer.interval(), 70);
+}
+
+void TestForm2::keepAwakeTickComesAfter59Seconds()
+{
+    auto fixture = clockShown();
+    QTimer &timer = *clockOf(*fixture).Timer2;
+    QVERIFY(timer.isActive());
+    QVERIFY(timer.remainingTime() > 58000);
+    QCOMPARE(fixture->platform.activityReports, 0);
+    QVERIFY(fixture->platform.shiftEvents.isEmpty());
+}
+
+void TestForm2::keepAwakeTickPressesShiftAndReportsActivity()
+{
+    auto fixture = clockShown();
+    Form2 &clock = fixture->program.form2();
+    QTest::keyClick(&clock.ui(), Qt::Key_H);
+    QVERIFY(clock.mHideArmed);
+    clock.Timer2_Timer();
+    QCOMPARE(fixture->platform.shiftEvents, (QList<bool> { true, false }));
+    QCOMPARE(fixture->platform.activityReports, 1);
+    // The synthetic Shift reaches the clock like any key and clears the typed word.
+    QTest::keyClick(&clock.ui(), Qt::Key_Shift);
+    QVERIFY(!clock.mHideArmed);
+}
+
+void TestForm2::keepAwakeOffMakesNoCalls()
+{
+    auto fixture = clockShown({ { "Check4", "0" } });
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(!clock.Timer2->isActive());
+    QCOMPARE(fixture->program.form1().ui().Check4->checkState(), Qt::Unchecked);
+    QTest::qWait(250);
+    QTest::keyClick(&clock, Qt::Key_Escape);
+    QVERIFY(fixture->platform.shiftEvents.isEmpty());
+    QCOMPARE(fixture->platform.activityReports, 0);
+    QCOMPARE(fixture->platform.inhibitions, 0);
+    QCOMPARE(fixture->platform.releases, 0);
+}
+
+void TestForm2::inhibitionIsHeldWhileTheClockIsShown_data()
+{
+    QTest::addColumn<QString>("leaving");
+    QTest::newRow("escape") << "escape";
+    QTest::newRow("window manager close") << "close";
+    QTest::newRow("program ends") << "end";
+}
+
+void TestForm2::inhibitionIsHeldWhileTheClockIsShown()
+{
+    QFETCH(QString, leaving);
+    auto fixture = clockShown();
+    fixture->program.form2().Timer1_Timer();
+    QCOMPARE(fixture->platform.inhibitions, 1);
+    QCOMPARE(fixture->platform.releases, 0);
+    if (leaving == "escape")
+        QTest::keyClick(&clockOf(*fixture), Qt::Key_Escape);
+    else if (leaving == "close")
+        clockOf(*fixture).close();
+    else
+        fixture->program.end();
+    QCOMPARE(fixture->platform.inhibitions, 1);
+    QCOMPARE(fixture->platform.releases, 1);
 }
 
 QTEST_MAIN(TestForm2)

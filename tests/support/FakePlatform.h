@@ -21,6 +21,11 @@ public:
     void seedRandom(quint32 seed) override { seeds.append(seed); }
     double nextRandom() override;
 
+    void sendRightShift(bool pressed) override { shiftEvents.append(pressed); }
+    void simulateUserActivity() override { ++activityReports; }
+    void inhibitIdle() override { ++inhibitions; }
+    void releaseIdleInhibition() override { ++releases; }
+
     QStringList messageTexts() const;
 
     QDateTime now = QDateTime(QDate(2026, 1, 15), QTime(12, 0));
@@ -30,6 +35,10 @@ public:
     // Draws handed out in turn; once used up every draw is 0.5.
     QList<double> draws;
     QList<quint32> seeds;
+    QList<bool> shiftEvents;
+    int activityReports = 0;
+    int inhibitions = 0;
+    int releases = 0;
     // Reading the clock fails with this description while it is set.
     QString clockFailure;
     // Runs while a message box is open, as timers and events do under a modal box.
