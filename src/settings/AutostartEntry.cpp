@@ -57,7 +57,7 @@ QString text(const QString &executablePath)
 {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
-                          "Version=1.5\n"
+                          "Version=1.0\n"
                           "Name=%1\n"
                           "Exec=%2\n")
         .arg(DesktopExec::escapeStringValue(ProductInfo::productName),

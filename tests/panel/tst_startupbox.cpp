@@ -94,7 +94,7 @@ void TestStartupBox::tickingWritesTheEntryText()
     QCOMPARE(readFile(QDir(autostartFolder(*fixture)).filePath(QStringLiteral("lumetra.desktop"))),
         QByteArray("[Desktop Entry]\n"
                    "Type=Application\n"
-                   "Version=1.5\n"
+                   "Version=1.0\n"
                    "Name=Lumetra Wall Time Display\n"
                    "Exec=\"/opt/Wall \\\\\"Clock\\\\\" 100%%/\\\\$HOME\\\\\\\\\\\\`x\\\\`/lumetra\"\n"));
 }

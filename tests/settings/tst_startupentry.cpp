@@ -82,7 +82,7 @@ void TestStartupEntry::entryTextIsExact()
     QCOMPARE(AutostartEntry::text(QStringLiteral("/opt/Lumetra Apps/lumetra$1")),
         QStringLiteral("[Desktop Entry]\n"
                        "Type=Application\n"
-                       "Version=1.5\n"
+                       "Version=1.0\n"
                        "Name=Lumetra Wall Time Display\n"
                        "Exec=\"/opt/Lumetra Apps/lumetra\\\\$1\"\n"));
 }
