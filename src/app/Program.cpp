@@ -6,9 +6,12 @@
 #include "panel/Form1.h"
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
+
 Program::Program(PlatformServices &platform, QString programFolder)
     : mPlatform(platform)
     , mProgramFolder(std::move(programFolder))
+    , mExecutablePath(QCoreApplication::applicationFilePath())
     , mSettings(std::make_unique<SettingsStore>([this](const QString &message) {
         mPlatform.showMessage(message, ProductInfo::productName, PlatformServices::MessageIcon::Warning);
     }))

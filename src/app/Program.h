@@ -25,6 +25,9 @@ public:
     Form2 &form2() { return *mForm2; }
 
     QString programFolder() const { return mProgramFolder; }
+    // The running program's own file, which the start-up entry runs; tests may set another.
+    QString executablePath() const { return mExecutablePath; }
+    void setExecutablePath(QString path) { mExecutablePath = std::move(path); }
     QIcon appIcon() const;
 
     // Loads the control panel and shows it, unless its load opened the clock or ended
@@ -42,6 +45,7 @@ signals:
 private:
     PlatformServices &mPlatform;
     QString mProgramFolder;
+    QString mExecutablePath;
     std::unique_ptr<SettingsStore> mSettings;
     std::unique_ptr<Form1> mForm1;
     std::unique_ptr<Form2> mForm2;

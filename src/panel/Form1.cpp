@@ -15,6 +15,7 @@
 #include "panel/PanelWindow.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
+#include "settings/mStartUp.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -169,11 +170,13 @@ void Form1::Check3_Click()
     PanelWindow &window = ui();
     if (checkValue(*window.Check3) == 1) {
         mProgram.settings().SaveSetting("Windows Startup", Conversions::onOffText(true));
+        EnableStartup(mProgram.platform(), mProgram.executablePath());
         return;
     }
     setCheckValue(*window.Check8, 0);
     window.Check8->hide();
     mProgram.settings().SaveSetting("Windows Startup", Conversions::onOffText(false));
+    DisableStartup(mProgram.platform(), mProgram.executablePath());
 }
 
 void Form1::Check8_Click()
