@@ -1,3 +1,4 @@
+#include "clock/Form2.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "settings/AutostartEntry.h"
@@ -169,6 +170,8 @@ void TestStartupBox::restoringTheBoxAtLoadTouchesNoFile()
 
     fixture->program.start();
     QCOMPARE(fixture->program.form1().ui().Check3->isChecked(), stored == "On");
+    // A program started at log-in goes straight to the clock.
+    QCOMPARE(fixture->program.form2().isLoaded(), stored == "On");
     QCOMPARE(fixture->store.value("Windows Startup"), stored);
     QCOMPARE(fixture->platform.messageTexts(), QStringList());
     if (entryBefore)
