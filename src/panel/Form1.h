@@ -31,6 +31,11 @@ public:
     void Check3_Click();
     void Check8_Click();
 
+    // The time zone selector (Part 5.4, in Form1TimeZones.cpp).
+    void ListTimeZones();
+    void Combo1_Click();
+    void Combo1_Change();
+
     // Pointer feedback: the hand over push buttons, the default elsewhere.
     void PushButton_MouseMove();
     void Form_MouseMove();
@@ -53,4 +58,6 @@ private:
 
     Program &mProgram;
     bool mLoading = false;
+    // The computer's own standard offset in minutes, UTC minus local (Parts 4.2, 5.4).
+    qint32 mLocalBias = 0;
 };
