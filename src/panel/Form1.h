@@ -44,6 +44,7 @@ public:
     bool mDontUnload = false;
 
     bool isLoading() const { return mLoading; }
+    qint32 localBias() const { return mLocalBias; }
 
     SkinFramework SkinFramework1;
 
@@ -55,6 +56,7 @@ private:
     void storeFormatOptions();
     void assignFormatOption(QRadioButton &option, bool value);
     void connectControls(PanelWindow &window);
+    void storeCombo1Position();
 
     Program &mProgram;
     bool mLoading = false;

@@ -77,12 +77,22 @@ void Form1::ListTimeZones()
     });
 }
 
+void Form1::storeCombo1Position()
+{
+    // Every load selects the stored position again: a store that already holds it is
+    // not written again (a write reaches the disk, which would cost more than the listing).
+    SettingsStore &settings = mProgram.settings();
+    const QString position = QString::number(ui().Combo1->currentIndex());
+    if (settings.GetSetting("Combo1", QString()) != position)
+        settings.SaveSetting("Combo1", position);
+}
+
 void Form1::Combo1_Click()
 {
-    mProgram.settings().SaveSetting("Combo1", QString::number(ui().Combo1->currentIndex()));
+    storeCombo1Position();
 }
 
 void Form1::Combo1_Change()
 {
-    mProgram.settings().SaveSetting("Combo1", QString::number(ui().Combo1->currentIndex()));
+    storeCombo1Position();
 }

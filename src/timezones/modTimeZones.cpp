@@ -14,6 +14,19 @@ namespace {
 
 const QByteArray utcIdentifier = QByteArrayLiteral("UTC");
 
+// The library's zone for an identifier, made once per process: making one reads and
+// parses its file again each time (the library keeps only some of them), which would
+// cost more than the rest of the listing together. The library caches the zones it
+// parsed too, so an update of the database while the program runs goes unnoticed either way.
+const QTimeZone &knownZone(const QByteArray &identifier)
+{
+    static QHash<QByteArray, QTimeZone> zones;
+    auto found = zones.constFind(identifier);
+    if (found == zones.cend())
+        found = zones.insert(identifier, QTimeZone(identifier));
+    return found.value();
+}
+
 qint32 biasOf(const QTimeZone &zone, const QDateTime &now)
 {
     return -zone.standardTimeOffset(now) / 60;
@@ -46,7 +59,7 @@ bool ReadTimeZones(const QString &zoneTabPath)
     list.reserve(identifiers.size());
     keys.reserve(identifiers.size());
     for (const QByteArray &identifier : std::as_const(identifiers)) {
-        const QTimeZone zone(identifier);
+        const QTimeZone &zone = knownZone(identifier);
         if (!zone.isValid())
             continue;
         keys.append(identifier);
@@ -60,26 +73,26 @@ bool ReadTimeZones(const QString &zoneTabPath)
 TimeZoneEntry EntryFor(const QTimeZone &zone, const QDateTime &now)
 {
     TimeZoneEntry entry;
-    const QTimeZone::OffsetData current = zone.offsetData(now);
-    entry.Bias = -current.standardTimeOffset / 60;
+    entry.Bias = biasOf(zone, now);
     entry.Display = modTimeFunctions::NormaliseDisplay(
         modTimeFunctions::OffsetDisplay(-entry.Bias, QString::fromLatin1(zone.id())));
 
     // The names of standard and daylight time: the current period's abbreviation, and
     // for a zone that changes, the next period's.
-    QTimeZone::OffsetData other;
-    if (zone.hasTransitions())
-        other = zone.nextTransition(now);
-    for (const QTimeZone::OffsetData &period : { current, other }) {
-        if (!period.atUtc.isValid())
-            continue;
-        if (period.daylightTimeOffset == 0) {
+    const auto record = [&entry](const QString &abbreviation, int daylightSeconds) {
+        if (daylightSeconds == 0) {
             if (entry.Std.isEmpty())
-                entry.Std = period.abbreviation;
+                entry.Std = abbreviation;
         } else if (entry.Dlt.isEmpty()) {
-            entry.Dlt = period.abbreviation;
-            entry.DaylightBias = -period.daylightTimeOffset / 60;
+            entry.Dlt = abbreviation;
+            entry.DaylightBias = -daylightSeconds / 60;
         }
+    };
+    record(zone.abbreviation(now), zone.isDaylightTime(now) ? zone.daylightTimeOffset(now) : 0);
+    if (zone.hasTransitions()) {
+        const QTimeZone::OffsetData next = zone.nextTransition(now);
+        if (next.atUtc.isValid() && !next.abbreviation.isEmpty())
+            record(next.abbreviation, next.daylightTimeOffset);
     }
     return entry;
 }
@@ -105,7 +118,7 @@ QTimeZone TimeZoneAt(int k)
 {
     if (k < 0 || k >= TimeZoneKeys.size())
         throw RuntimeError(RuntimeErrors::subscriptOutOfRange);
-    return QTimeZone(TimeZoneKeys.at(k));
+    return knownZone(TimeZoneKeys.at(k));
 }
 
 }
