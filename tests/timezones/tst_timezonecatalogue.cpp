@@ -214,6 +214,13 @@ void TestTimeZoneCatalogue::fullDatabase()
         at = fileOrder.indexOf(TimeZoneKeys.at(i), at);
         QVERIFY2(at >= 0, TimeZoneKeys.at(i).constData());
     }
+    // Every display text is "(UTC+hh:mm) Identifier" with the entry's own offset.
+    for (qsizetype i = 0; i < TimeZoneKeys.size(); ++i) {
+        const TimeZoneEntry &entry = TimeZoneList.at(i);
+        QCOMPARE(entry.Display, OffsetDisplay(-entry.Bias, QString::fromLatin1(TimeZoneKeys.at(i))));
+        QCOMPARE(NormaliseDisplay(entry.Display), entry.Display);
+        QVERIFY2(qAbs(entry.Bias) <= 14 * 60, entry.Display.toUtf8().constData());
+    }
     const int kolkata = TimeZoneKeys.indexOf("Asia/Kolkata");
     QVERIFY(kolkata >= 0);
     QCOMPARE(TimeZoneList.at(kolkata).Display, QStringLiteral("(UTC+05:30) Asia/Kolkata"));
