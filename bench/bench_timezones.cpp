@@ -2,7 +2,7 @@
 // over the full tz database, and the computing of the zone offset.
 //
 //   build/bench/bench_timezones [runs]
-#include "app/PlatformServices.h"
+#include "app/DesktopPlatform.h"
 #include "app/Program.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
@@ -18,25 +18,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <random>
 
 namespace {
 
-// Platform services that show nothing: messages go to stderr.
-class QuietPlatform : public PlatformServices {
+// The desktop's services, except that nothing is shown or opened: messages go to stderr.
+class QuietPlatform : public DesktopPlatform {
 public:
-    QDateTime currentDateTime() const override { return QDateTime::currentDateTime(); }
     void showMessage(const QString &text, const QString &, MessageIcon) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
     bool openUrl(const QUrl &) override { return true; }
-    void seedRandom(quint32 seed) override { mRandom.seed(seed); }
     // Never the draw that opens the home page.
     double nextRandom() override { return 0.5; }
-
-private:
-    std::mt19937 mRandom;
 };
 
 double milliseconds(const std::function<void()> &work)

@@ -1,7 +1,12 @@
 #include "app/DesktopPlatform.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMessageBox>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace {
 
@@ -53,4 +58,33 @@ void DesktopPlatform::seedRandom(quint32 seed)
 double DesktopPlatform::nextRandom()
 {
     return std::uniform_real_distribution<double>(0.0, 1.0)(mRandom);
+}
+
+void DesktopPlatform::sendRightShift(bool pressed)
+{
+    // Synthetic keys exist on X11 only; elsewhere the idle inhibition does the work.
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display *display = x11 ? x11->display() : nullptr;
+    if (!display)
+        return;
+    const KeyCode shift = XKeysymToKeycode(display, XK_Shift_R);
+    if (shift == 0)
+        return;
+    XTestFakeKeyEvent(display, shift, pressed ? True : False, CurrentTime);
+    XFlush(display);
+}
+
+void DesktopPlatform::simulateUserActivity()
+{
+    mScreenSaver.simulateUserActivity();
+}
+
+void DesktopPlatform::inhibitIdle()
+{
+    mScreenSaver.inhibit();
+}
+
+void DesktopPlatform::releaseIdleInhibition()
+{
+    mScreenSaver.release();
 }

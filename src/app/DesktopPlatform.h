@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PlatformServices.h"
+#include "app/ScreenSaverBus.h"
 
 #include <random>
 
@@ -12,7 +13,12 @@ public:
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override;
     double nextRandom() override;
+    void sendRightShift(bool pressed) override;
+    void simulateUserActivity() override;
+    void inhibitIdle() override;
+    void releaseIdleInhibition() override;
 
 private:
     std::mt19937 mRandom;
+    ScreenSaverBus mScreenSaver;
 };

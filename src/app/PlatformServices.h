@@ -24,4 +24,12 @@ public:
     // The program's pseudo-random generator: seed it, then draw 0 <= r < 1.
     virtual void seedRandom(quint32 seed) = 0;
     virtual double nextRandom() = 0;
+
+    // Keeping the computer awake while the clock is shown: a synthetic right Shift key
+    // event (counts as user input for screen savers on X11), telling the session that
+    // the system is in use, and an idle inhibition held while the clock is open.
+    virtual void sendRightShift(bool pressed) = 0;
+    virtual void simulateUserActivity() = 0;
+    virtual void inhibitIdle() = 0;
+    virtual void releaseIdleInhibition() = 0;
 };

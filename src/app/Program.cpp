@@ -2,16 +2,21 @@
 
 #include "app/PlatformServices.h"
 #include "app/ProductInfo.h"
+#include "clock/Form2.h"
 #include "panel/Form1.h"
 #include "settings/SettingsStore.h"
+
+#include <QCoreApplication>
 
 Program::Program(PlatformServices &platform, QString programFolder)
     : mPlatform(platform)
     , mProgramFolder(std::move(programFolder))
+    , mExecutablePath(QCoreApplication::applicationFilePath())
     , mSettings(std::make_unique<SettingsStore>([this](const QString &message) {
         mPlatform.showMessage(message, ProductInfo::productName, PlatformServices::MessageIcon::Warning);
     }))
     , mForm1(std::make_unique<Form1>(*this))
+    , mForm2(std::make_unique<Form2>(*this))
 {
 }
 
@@ -35,6 +40,8 @@ void Program::end(int exitCode)
         return;
     mEnded = true;
     mExitCode = exitCode;
+    mForm2->releaseIdleInhibition();
+    mForm2->discard();
     mForm1->discard();
     emit ended(exitCode);
 }

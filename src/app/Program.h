@@ -6,6 +6,7 @@
 #include <memory>
 
 class Form1;
+class Form2;
 class PlatformServices;
 class SettingsStore;
 
@@ -21,8 +22,12 @@ public:
     PlatformServices &platform() { return mPlatform; }
     SettingsStore &settings() { return *mSettings; }
     Form1 &form1() { return *mForm1; }
+    Form2 &form2() { return *mForm2; }
 
     QString programFolder() const { return mProgramFolder; }
+    // The running program's own file, which the start-up entry runs; tests may set another.
+    QString executablePath() const { return mExecutablePath; }
+    void setExecutablePath(QString path) { mExecutablePath = std::move(path); }
     QIcon appIcon() const;
 
     // Loads the control panel and shows it, unless its load opened the clock or ended
@@ -40,8 +45,10 @@ signals:
 private:
     PlatformServices &mPlatform;
     QString mProgramFolder;
+    QString mExecutablePath;
     std::unique_ptr<SettingsStore> mSettings;
     std::unique_ptr<Form1> mForm1;
+    std::unique_ptr<Form2> mForm2;
     bool mEnded = false;
     int mExitCode = 0;
 };

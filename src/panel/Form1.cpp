@@ -10,10 +10,12 @@
 #include "app/Program.h"
 #include "app/RuntimeError.h"
 #include "app/WindowDressing.h"
+#include "clock/Form2.h"
 #include "panel/ControlValues.h"
 #include "panel/PanelWindow.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
+#include "settings/mStartUp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,6 +59,7 @@ void Form1::connectControls(PanelWindow &window)
     connect(window.Check8, &QCheckBox::stateChanged, this, &Form1::Check8_Click);
     connect(window.Combo1, &QComboBox::currentIndexChanged, this, &Form1::Combo1_Click);
     connect(window.Combo1, &QComboBox::editTextChanged, this, &Form1::Combo1_Change);
+    connect(window.PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
 
     for (QPushButton *button : window.pushButtons())
         onMouseMove(*button, [this] { PushButton_MouseMove(); });
@@ -95,6 +98,8 @@ void Form1::Form_Load()
     trap.line(124, [&] { assignFormatOption(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
     trap.line(126, [&] { setCheckValue(*window.Check3, Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))); });
     trap.line(128, [&] { setCheckValue(*window.Check8, Conversions::isOn(settings.GetSetting("Minimized", "Off"))); });
+    if (trap.condition(130, [&] { return checkValue(*window.Check3) == 1; }))
+        PushButton1_Click();
     trap.line(132, [&] { mLoading = false; });
 }
 
@@ -172,16 +177,50 @@ void Form1::Check3_Click()
     PanelWindow &window = ui();
     if (checkValue(*window.Check3) == 1) {
         mProgram.settings().SaveSetting("Windows Startup", Conversions::onOffText(true));
+        EnableStartup(mProgram.platform(), mProgram.executablePath());
         return;
     }
     setCheckValue(*window.Check8, 0);
     window.Check8->hide();
     mProgram.settings().SaveSetting("Windows Startup", Conversions::onOffText(false));
+    DisableStartup(mProgram.platform(), mProgram.executablePath());
 }
 
 void Form1::Check8_Click()
 {
     mProgram.settings().SaveSetting("Minimized", Conversions::onOffText(checkValue(*ui().Check8) == 1));
+}
+
+void Form1::PushButton1_Click()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton1_Click "));
+    Form2 &clock = mProgram.form2();
+    trap.line(100, [&] { mDontUnload = true; });
+    // Loading the clock runs its load procedure; running it again applies the settings
+    // anew when the clock window already exists.
+    trap.line(104, [&] {
+        clock.Load();
+        clock.Form_Load();
+    });
+    trap.line(106, [&] { clock.ShowOverScreen(ui().screen()); });
+    trap.line(108, [&] {
+        if (mLoading)
+            Hide();
+        else
+            Unload();
+    });
+}
+
+TimeFormat::ClockFormat Form1::selectedClockFormat()
+{
+    PanelWindow &window = ui();
+    if (window.Option1->isChecked())
+        return TimeFormat::ClockFormat::HoursMinutesSecondsAmPm;
+    if (window.Option2->isChecked())
+        return TimeFormat::ClockFormat::HoursMinutesAmPm;
+    if (window.Option3->isChecked())
+        return TimeFormat::ClockFormat::HoursMinutes;
+    return TimeFormat::ClockFormat::None;
 }
 
 void Form1::PushButton_MouseMove()

@@ -2,6 +2,7 @@
 
 #include "app/FormObject.h"
 #include "app/SkinFramework.h"
+#include "clock/TimeFormat.h"
 
 class PanelWindow;
 class QRadioButton;
@@ -30,6 +31,10 @@ public:
     void Check4_Click();
     void Check3_Click();
     void Check8_Click();
+    void PushButton1_Click();
+
+    // The format of the first selected format option (the clock reads it every tick).
+    TimeFormat::ClockFormat selectedClockFormat();
 
     // The time zone selector (Part 5.4, in Form1TimeZones.cpp).
     void ListTimeZones();

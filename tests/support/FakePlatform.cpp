@@ -1,8 +1,19 @@
 #include "support/FakePlatform.h"
 
+#include "app/RuntimeError.h"
+
+QDateTime FakePlatform::currentDateTime() const
+{
+    if (!clockFailure.isNull())
+        throw RuntimeError(clockFailure);
+    return now;
+}
+
 void FakePlatform::showMessage(const QString &text, const QString &title, MessageIcon icon)
 {
     messages.append({ text, title, icon });
+    if (whileMessageOpen)
+        whileMessageOpen();
 }
 
 bool FakePlatform::openUrl(const QUrl &url)

@@ -3,6 +3,7 @@
 #include "app/PlatformServices.h"
 
 #include <QList>
+#include <functional>
 
 // Platform services for tests: a settable clock, scripted random draws, and a record of
 // every message box and opened address.
@@ -14,11 +15,16 @@ public:
         MessageIcon icon;
     };
 
-    QDateTime currentDateTime() const override { return now; }
+    QDateTime currentDateTime() const override;
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override { seeds.append(seed); }
     double nextRandom() override;
+
+    void sendRightShift(bool pressed) override { shiftEvents.append(pressed); }
+    void simulateUserActivity() override { ++activityReports; }
+    void inhibitIdle() override { ++inhibitions; }
+    void releaseIdleInhibition() override { ++releases; }
 
     QStringList messageTexts() const;
 
@@ -29,4 +35,12 @@ public:
     // Draws handed out in turn; once used up every draw is 0.5.
     QList<double> draws;
     QList<quint32> seeds;
+    QList<bool> shiftEvents;
+    int activityReports = 0;
+    int inhibitions = 0;
+    int releases = 0;
+    // Reading the clock fails with this description while it is set.
+    QString clockFailure;
+    // Runs while a message box is open, as timers and events do under a modal box.
+    std::function<void()> whileMessageOpen;
 };

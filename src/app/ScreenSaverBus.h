@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <optional>
+
+// The session's org.freedesktop.ScreenSaver service: reports user activity and holds an
+// idle inhibition. Every call is asynchronous, so a missing or slow service never holds
+// up the clock; without a session bus nothing is sent.
+class ScreenSaverBus : public QObject {
+    Q_OBJECT
+
+public:
+    ScreenSaverBus();
+    ~ScreenSaverBus() override;
+
+    void simulateUserActivity();
+    void inhibit();
+    void release();
+
+    static const QString applicationName;
+    static const QString inhibitReason;
+
+private:
+    bool busAvailable() const;
+    void sendUnInhibit(quint32 cookie);
+
+    bool mWanted = false;
+    bool mRequestPending = false;
+    std::optional<quint32> mCookie;
+};

@@ -1,0 +1,66 @@
+#include "clock/ClockWindow.h"
+
+#include "app/Twips.h"
+#include "app/WindowDressing.h"
+#include "clock/TimeStrip.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+ClockWindow::ClockWindow()
+    : pointer(*this)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    resize(twips(7095), twips(3690));
+    QFont windowFont(QStringLiteral("Arial"), 9);
+    windowFont.setBold(true);
+    setFont(windowFont);
+    setMouseTracking(true);
+
+    Picture1 = new TimeStrip(this);
+    Picture1->setGeometry(twipsRect(1200, 360, 4350, 1650));
+
+    lblTime = new QLabel(QStringLiteral("12345"), this);
+    QFont measuringFont(QStringLiteral("Courier New"), 72);
+    measuringFont.setBold(true);
+    lblTime->setFont(measuringFont);
+    lblTime->setGeometry(twipsRect(1245, 1485, 4350, 1650));
+    lblTime->hide();
+
+    Label1 = new QLabel(QStringLiteral("Press ESC To Exit. Type 'hide' to hide this text."), this);
+    Label1->setGeometry(twipsRect(120, 120, 4215, 495));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette hint = Label1->palette();
+    hint.setColor(QPalette::WindowText, Qt::white);
+    Label1->setPalette(hint);
+
+    setBackColor(Qt::black);
+
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(59000);
+}
+
+void ClockWindow::setBackColor(const QColor &colour)
+{
+    mBackColor = colour;
+    setBackgroundColour(*this, colour);
+}
+
+void ClockWindow::showOverScreen(QScreen *screen)
+{
+    if (screen) {
+        setScreen(screen);
+        setGeometry(screen->geometry());
+    }
+    showFullScreen();
+}
+
+void ClockWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    emit resized();
+}

@@ -1,0 +1,270 @@
+#include "clock/Form2.h"
+
+#include "app/ErrorTrap.h"
+#include "app/MouseMoveNotifier.h"
+#include "app/OleColor.h"
+#include "app/PlatformServices.h"
+#include "app/Program.h"
+#include "app/RuntimeError.h"
+#include "app/WindowDressing.h"
+#include "clock/ClockWindow.h"
+#include "clock/HideWord.h"
+#include "clock/TimeFormat.h"
+#include "clock/TimeStrip.h"
+#include "panel/ControlValues.h"
+#include "panel/Form1.h"
+#include "panel/PanelWindow.h"
+#include "settings/Conversions.h"
+#include "settings/SettingsStore.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QTimer>
+
+namespace {
+
+HideWord::Key hideWordKey(int key)
+{
+    switch (key) {
+    case Qt::Key_H:
+        return HideWord::Key::H;
+    case Qt::Key_I:
+        return HideWord::Key::I;
+    case Qt::Key_D:
+        return HideWord::Key::D;
+    case Qt::Key_E:
+        return HideWord::Key::E;
+    default:
+        return HideWord::Key::Other;
+    }
+}
+
+QColor storedColour(SettingsStore &settings, const QString &key, int defaultValue)
+{
+    return OleColor::toColor(Conversions::toInt32(settings.GetSetting(key, defaultValue)));
+}
+
+}
+
+Form2::Form2(Program &program)
+    : mProgram(program)
+{
+}
+
+ClockWindow &Form2::ui()
+{
+    return static_cast<ClockWindow &>(window());
+}
+
+QWidget *Form2::createWindow()
+{
+    auto *window = new ClockWindow;
+    connect(window, &ClockWindow::resized, this, &Form2::Form_Resize);
+    connect(window->Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    connect(window->Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
+    onMouseMove(*window, [this] { Form_MouseMove(); });
+    window->Timer1->start(TimeFormat::msecsToNextTick(mProgram.platform().currentDateTime().time()));
+    return window;
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window sees every key before its controls.
+    if (event->type() == QEvent::KeyPress) {
+        Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
+        return true;
+    }
+    return FormObject::eventFilter(watched, event);
+}
+
+void Form2::Form_Load()
+{
+    ClockWindow &window = ui();
+    SettingsStore &settings = mProgram.settings();
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Form_Load "));
+    const auto panel = [this]() -> PanelWindow & { return mProgram.form1().ui(); };
+
+    trap.line(100, [&] { Form_Resize(); });
+    trap.line(102, [&] { window.setWindowIcon(mProgram.appIcon()); });
+    trap.line(104, [&] { setCheckValue(*panel().Check1, Conversions::toInt16(settings.GetSetting("Check1", 0))); });
+    if (trap.condition(106, [&] { return checkValue(*panel().Check1) == 1; }))
+        window.Label1->hide();
+    else
+        window.Label1->show();
+    trap.line(108, [&] { setCheckValue(*panel().Check4, Conversions::toInt16(settings.GetSetting("Check4", 1))); });
+    if (trap.condition(110, [&] { return checkValue(*panel().Check4) == 1; })) {
+        if (!window.Timer2->isActive())
+            window.Timer2->start();
+    } else {
+        window.Timer2->stop();
+    }
+    trap.line(112, [&] {
+        const QTime shown = TimeFormat::shiftedTimeOfDay(mProgram.platform().currentDateTime().time(), mTimeZone);
+        window.lblTime->setText(QLocale::system().toString(shown, QLocale::LongFormat));
+    });
+    applyFontSettings(*window.lblTime, 114, trap);
+    applyFontSettings(*window.Picture1, 126, trap);
+    trap.line(138, [&] { window.setBackColor(storedColour(settings, "Background Color", 0)); });
+    trap.line(140, [&] { window.Picture1->setForeColor(storedColour(settings, "Font Color", 16777215)); });
+    trap.line(142, [&] { window.Picture1->setBackColor(window.backColor()); });
+    trap.line(144, [&] { setBackgroundColour(*window.lblTime, window.backColor()); });
+    trap.line(146, [&] {
+        QPalette palette = window.lblTime->palette();
+        palette.setColor(QPalette::WindowText, storedColour(settings, "Font Color", 16777215));
+        window.lblTime->setPalette(palette);
+    });
+    trap.line(148, [&] { setBackgroundColour(*window.Label1, window.backColor()); });
+    trap.line(150, [&] { mHideArmed = false; });
+    trap.line(152, [&] { mHideStep = 0; });
+}
+
+void Form2::applyFontSettings(QWidget &target, int firstLine, ErrorTrap &trap)
+{
+    SettingsStore &settings = mProgram.settings();
+    const auto changeFont = [&](int line, const std::function<void(QFont &)> &change) {
+        trap.line(line, [&] {
+            QFont font = target.font();
+            change(font);
+            target.setFont(font);
+        });
+    };
+    const auto flag = [&](const char *key, const char *defaultValue) {
+        return Conversions::isFontFlagSet(settings.GetSetting(key, defaultValue));
+    };
+    changeFont(firstLine, [&](QFont &font) { font.setFamily(settings.GetSetting("FontName", "Arial")); });
+    changeFont(firstLine + 2, [&](QFont &font) { font.setBold(flag("FontBold", "True")); });
+    changeFont(firstLine + 4, [&](QFont &font) { font.setItalic(flag("FontItalic", "False")); });
+    changeFont(firstLine + 6, [&](QFont &font) {
+        const int points = Conversions::toInt16(settings.GetSetting("FontSize", "150"));
+        if (points <= 0)
+            throw RuntimeError(RuntimeErrors::invalidPropertyValue);
+        font.setPointSize(points);
+    });
+    changeFont(firstLine + 8, [&](QFont &font) { font.setStrikeOut(flag("FontStrikeThru", "False")); });
+    changeFont(firstLine + 10, [&](QFont &font) { font.setUnderline(flag("FontUnderLine", "False")); });
+}
+
+void Form2::Form_Resize()
+{
+    ClockWindow &window = ui();
+    const QRect inner = window.rect();
+    const int lineHeight = QFontMetrics(window.lblTime->font()).height();
+    const int top = qRound(inner.height() / 2.0 - lineHeight / 2.0);
+    window.lblTime->setGeometry(inner.left(), top, inner.width(), lineHeight);
+    window.lblTime->hide();
+    window.Picture1->hide();
+    window.Picture1->setGeometry(inner.left(), top, inner.width(), lineHeight);
+}
+
+void Form2::Timer1_Timer()
+{
+    if (mTickRunning)
+        return;
+    mTickRunning = true;
+    ClockWindow &window = ui();
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Timer1_Timer "));
+    QTime now;
+    QTime shown;
+    QString text;
+    int x = 0;
+    trap.line(100, [&] { window.Picture1->show(); });
+    trap.line(102, [&] { window.Picture1->Cls(); });
+    trap.line(104, [&] {
+        now = mProgram.platform().currentDateTime().time();
+        shown = TimeFormat::shiftedTimeOfDay(now, mTimeZone);
+    });
+    trap.line(106, [&] { text = TimeFormat::format(shown, mProgram.form1().selectedClockFormat()); });
+    trap.line(108, [&] {
+        const double textWidth = QFontMetricsF(window.Picture1->font()).horizontalAdvance(text);
+        x = TimeFormat::centredX(window.Picture1->width(), textWidth);
+    });
+    trap.line(110, [&] { window.Picture1->Print(x, text); });
+    mTickRunning = false;
+    scheduleNextTick(now);
+}
+
+void Form2::scheduleNextTick(const QTime &now)
+{
+    // The tick may have closed the clock; an unloaded clock has no timer to run.
+    if (!isLoaded())
+        return;
+    constexpr int period = 100;
+    ui().Timer1->start(now.isValid() ? TimeFormat::msecsToNextTick(now) : period);
+}
+
+void Form2::Timer2_Timer()
+{
+    PlatformServices &platform = mProgram.platform();
+    ErrorTrap trap(platform, QStringLiteral("in Lumetra2021/08/31.Form2.Timer2_Timer "));
+    trap.line(100, [&] { platform.sendRightShift(true); });
+    trap.line(102, [&] { platform.sendRightShift(false); });
+    trap.line(104, [&] { platform.simulateUserActivity(); });
+}
+
+void Form2::Form_KeyDown(int key)
+{
+    ClockWindow &window = ui();
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Form_KeyDown "));
+    const HideWord::Key wordKey = hideWordKey(key);
+    trap.line(100, [&] {
+        if (wordKey == HideWord::Key::Other) {
+            mHideArmed = false;
+            mHideStep = 0;
+        }
+    });
+    if (trap.condition(102, [&] { return key == Qt::Key_Escape; })) {
+        trap.line(104, [&] { window.hide(); });
+        trap.line(106, [&] { Unload(); });
+        trap.line(108, [&] { mProgram.form1().Show(); });
+        return;
+    }
+    if (wordKey == HideWord::Key::Other)
+        return;
+    HideWord::Result result;
+    trap.line(110, [&] { result = HideWord::press({ mHideArmed, mHideStep }, wordKey); });
+    if (result.hideHint) {
+        const bool hintShowing = window.Label1->width() != 0 && window.Label1->height() != 0;
+        if (hintShowing && !window.isMinimized()) {
+            trap.line(112, [&] { window.Label1->resize(0, window.Label1->height()); });
+            trap.line(114, [&] { window.Label1->resize(window.Label1->width(), 0); });
+        }
+    }
+    trap.line(116, [&] {
+        mHideArmed = result.next.armed;
+        mHideStep = result.next.step;
+    });
+}
+
+void Form2::Form_QueryUnload()
+{
+    releaseIdleInhibition();
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Form_QueryUnload "));
+    trap.line(100, [&] { mProgram.form1().Show(); });
+    trap.line(102, [&] { mProgram.form1().mDontUnload = false; });
+}
+
+void Form2::Form_MouseMove()
+{
+    ui().pointer.setUnlessBusy(MousePointer::Default);
+}
+
+void Form2::ShowOverScreen(QScreen *screen)
+{
+    ClockWindow &window = ui();
+    window.showOverScreen(screen);
+    // Synthetic keys do nothing on Wayland desktops; an inhibition works everywhere.
+    if (window.Timer2->isActive() && !mIdleInhibited) {
+        mIdleInhibited = true;
+        mProgram.platform().inhibitIdle();
+    }
+}
+
+void Form2::releaseIdleInhibition()
+{
+    if (!mIdleInhibited)
+        return;
+    mIdleInhibited = false;
+    mProgram.platform().releaseIdleInhibition();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QTime>
+
+// The clock's time text and where it goes.
+namespace TimeFormat {
+
+enum class ClockFormat { HoursMinutesSecondsAmPm, HoursMinutesAmPm, HoursMinutes, None };
+
+// The time of day moved by a number of minutes, wrapping past midnight either way.
+QTime shiftedTimeOfDay(const QTime &localTime, qint64 minutes);
+
+// "hh:mm:ss AM/PM", "hh:mm AM/PM" or "hh:mm"; empty for no format.
+QString format(const QTime &time, ClockFormat format);
+
+// The text's left edge that centres it on the strip: half the strip width minus half
+// the text width, each rounded half-to-even and then halved toward zero. Negative when
+// the text is wider than the strip.
+int centredX(double stripWidth, double textWidth);
+
+// Milliseconds from a time to the next whole tenth of a second, so ticks land on the
+// wall clock's 100 ms boundaries.
+int msecsToNextTick(const QTime &now);
+
+}

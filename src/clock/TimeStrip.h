@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+// The clock's drawing strip: a band of its back colour with one line of text drawn
+// from its top at a horizontal position. Clearing and drawing only change what it
+// shows; it repaints just the pixels that differ from what is on screen, so a tick
+// that changes one digit costs one digit's repaint and an unchanged tick costs none.
+class TimeStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TimeStrip(QWidget *parent);
+
+    void setForeColor(const QColor &colour);
+    void setBackColor(const QColor &colour);
+    QColor foreColor() const { return mForeColor; }
+    QColor backColor() const { return mBackColor; }
+
+    // Clears the strip to its back colour.
+    void Cls();
+    // Draws the text from the strip's top, starting at x.
+    void Print(int x, const QString &text);
+
+    QString text() const { return mText; }
+    int textX() const { return mX; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void showText(int x, const QString &text);
+    // Repaints what differs between the text on screen and the text to show.
+    void refresh();
+
+    QColor mForeColor = Qt::white;
+    QColor mBackColor = Qt::black;
+    QString mText;
+    int mX = 0;
+    QString mShownText;
+    int mShownX = 0;
+    bool mRefreshPending = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The per-user XDG autostart entry that starts the program at log-in:
+// $XDG_CONFIG_HOME/autostart/<executable file name>.desktop, running the executable
+// by its full path, without arguments.
+namespace AutostartEntry {
+
+// The folder the desktop reads autostart entries from.
+QString folder();
+
+// Where the entry for this executable lives.
+QString filePathFor(const QString &executablePath);
+
+// Why no entry can run this executable, or nothing when one can: the path must be known,
+// absolute, and free of line breaks and other control characters.
+std::optional<QString> pathProblem(const QString &executablePath);
+
+// The entry's text; the path must have no problem.
+QString text(const QString &executablePath);
+
+}

@@ -1,0 +1,65 @@
+#include "settings/RegStuff.h"
+
+#include "settings/AutostartEntry.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+QString writeFailure(const QString &entryFile, const QString &reason)
+{
+    return QStringLiteral("The program will not start at log-in: the start-up entry \"%1\" "
+                          "could not be written (%2).")
+        .arg(entryFile, reason);
+}
+
+std::optional<QString> makeFolder(const QString &folder)
+{
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (!error)
+        return std::nullopt;
+    return QStringLiteral("the folder \"%1\" could not be made: %2")
+        .arg(folder, QString::fromLocal8Bit(error.message()));
+}
+
+}
+
+std::optional<QString> AddRunEntry(const QString &executablePath)
+{
+    const QString entryFile = AutostartEntry::filePathFor(executablePath);
+    if (const std::optional<QString> problem = AutostartEntry::pathProblem(executablePath)) {
+        return QStringLiteral("The program cannot be started at log-in: %1.").arg(*problem);
+    }
+    if (const std::optional<QString> problem = makeFolder(AutostartEntry::folder()))
+        return writeFailure(entryFile, *problem);
+
+    QSaveFile file(entryFile);
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailure(entryFile, file.errorString());
+    file.write(AutostartEntry::text(executablePath).toUtf8());
+    if (!file.commit())
+        return writeFailure(entryFile, file.errorString());
+    return std::nullopt;
+}
+
+std::optional<QString> RemoveRunEntry(const QString &executablePath)
+{
+    // No entry is ever written for such a path, so there is none to delete either.
+    if (AutostartEntry::pathProblem(executablePath))
+        return std::nullopt;
+    const QString entryFile = AutostartEntry::filePathFor(executablePath);
+    // Only the entry itself is deleted (a link, not what it points to); a missing entry,
+    // or a missing folder, leaves nothing that could start the program.
+    const int error = ::unlink(QFile::encodeName(entryFile).constData()) == 0 ? 0 : errno;
+    if (error == 0 || error == ENOENT || error == ENOTDIR)
+        return std::nullopt;
+    return QStringLiteral("The program may still start at log-in: the start-up entry \"%1\" "
+                          "could not be removed (%2).")
+        .arg(entryFile, QString::fromLocal8Bit(std::generic_category().message(error)));
+}

@@ -1,0 +1,25 @@
+#include "settings/mStartUp.h"
+
+#include "app/PlatformServices.h"
+#include "app/ProductInfo.h"
+#include "settings/RegStuff.h"
+
+namespace {
+
+void reportFailure(PlatformServices &platform, const std::optional<QString> &failure)
+{
+    if (failure)
+        platform.showMessage(*failure, ProductInfo::productName, PlatformServices::MessageIcon::Warning);
+}
+
+}
+
+void EnableStartup(PlatformServices &platform, const QString &executablePath)
+{
+    reportFailure(platform, AddRunEntry(executablePath));
+}
+
+void DisableStartup(PlatformServices &platform, const QString &executablePath)
+{
+    reportFailure(platform, RemoveRunEntry(executablePath));
+}

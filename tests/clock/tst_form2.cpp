@@ -1,0 +1,428 @@
+#include "app/ErrorReport.h"
+#include "app/RuntimeError.h"
+#include "clock/ClockWindow.h"
+#include "clock/Form2.h"
+#include "clock/TimeStrip.h"
+#include "panel/Form1.h"
+#include "panel/PanelWindow.h"
+#include "support/ProgramFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using StoredValues = QMap<QString, QString>;
+
+namespace {
+
+std::unique_ptr<ProgramFixture> clockShown(const StoredValues &stored = {})
+{
+    auto fixture = std::make_unique<ProgramFixture>();
+    fixture->store.seed(stored);
+    fixture->platform.now = QDateTime(QDate(2026, 1, 15), QTime(13, 5, 42));
+    fixture->program.start();
+    fixture->program.form1().ui().PushButton1->click();
+    return fixture;
+}
+
+ClockWindow &clockOf(ProgramFixture &fixture)
+{
+    return fixture.program.form2().ui();
+}
+
+// What the user sees of the clock after a tick.
+QImage tickAndGrab(ProgramFixture &fixture)
+{
+    fixture.program.form2().Timer1_Timer();
+    QCoreApplication::processEvents();
+    return clockOf(fixture).grab().toImage();
+}
+
+QRect litArea(const QImage &image, const QColor &background)
+{
+    QRect lit;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != background)
+                lit |= QRect(x, y, 1, 1);
+        }
+    }
+    return lit;
+}
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget &widget) { widget.installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+void pressKeys(QWidget &window, const QList<Qt::Key> &keys)
+{
+    for (Qt::Key key : keys)
+        QTest::keyClick(&window, key);
+}
+
+}
+
+class TestForm2 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultsShowWhiteBoldArialOnBlack();
+    void storedColoursShowInTheWindow();
+    void biggerFontGivesATallerStripStillCentred();
+    void timeIsCentredOnTheStrip();
+    void hintHiddenByCheck1();
+    void noFormatSelectedLeavesTheStripEmpty();
+    void tickShowsTheSelectedFormat();
+    void unchangedTickRepaintsNothing();
+    void badFontSizeIsReportedAndLoadGoesOn();
+    void failingTickDoesNotStackReports();
+    void clickClosesThePanelAndFirstTickMakesItAgainHidden();
+    void clockAppliesSettingsAnewAtEachOpening();
+    void escapeBringsThePanelBack();
+    void closingTheClockAnyOtherWayBringsThePanelBack();
+    void startUpOptionOpensTheClockAndHidesThePanel();
+    void typingHideShrinksTheHint_data();
+    void typingHideShrinksTheHint();
+    void typingHideAgainChangesNothing();
+    void ticksLandOnTenthsOfASecond();
+    void keepAwakeTickComesAfter59Seconds();
+    void keepAwakeTickPressesShiftAndReportsActivity();
+    void keepAwakeOffMakesNoCalls();
+    void inhibitionIsHeldWhileTheClockIsShown_data();
+    void inhibitionIsHeldWhileTheClockIsShown();
+};
+
+void TestForm2::defaultsShowWhiteBoldArialOnBlack()
+{
+    auto fixture = clockShown();
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(clock.isVisible());
+    QVERIFY(clock.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(clock.geometry(), clock.screen()->geometry());
+    QCOMPARE(clock.Picture1->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(clock.Picture1->font().pointSize(), 150);
+    QVERIFY(clock.Picture1->font().bold());
+    QCOMPARE(clock.Picture1->foreColor(), QColor(Qt::white));
+    QCOMPARE(clock.backColor(), QColor(Qt::black));
+    QVERIFY(clock.Label1->isVisible());
+    QVERIFY(clock.Timer1->isActive());
+    QVERIFY(clock.Timer2->isActive());
+    QCOMPARE(clock.Timer2->interval(), 59000);
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+void TestForm2::storedColoursShowInTheWindow()
+{
+    auto fixture = clockShown({ { "Font Color", "255" }, { "Background Color", "16711680" }, { "FontSize", "40" } });
+    const QImage shot = tickAndGrab(*fixture);
+    const QColor blue(0, 0, 255);
+    QCOMPARE(shot.pixelColor(shot.width() - 1, shot.height() - 1), blue);
+    const QRect strip = clockOf(*fixture).Picture1->geometry();
+    bool redDigit = false;
+    for (int x = strip.left(); x <= strip.right() && !redDigit; ++x)
+        redDigit = shot.pixelColor(x, strip.center().y()) == QColor(255, 0, 0);
+    QVERIFY(redDigit);
+    // The hint keeps its white letters.
+    QCOMPARE(clockOf(*fixture).Label1->palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+void TestForm2::biggerFontGivesATallerStripStillCentred()
+{
+    QList<QRect> strips;
+    for (const char *size : { "40", "80" }) {
+        auto fixture = clockShown({ { "FontSize", size } });
+        tickAndGrab(*fixture);
+        ClockWindow &clock = clockOf(*fixture);
+        const QRect strip = clock.Picture1->geometry();
+        QVERIFY(clock.Picture1->isVisible());
+        QVERIFY(qAbs(strip.center().y() - clock.height() / 2) <= 1);
+        QCOMPARE(strip.width(), clock.width());
+        strips.append(strip);
+    }
+    QVERIFY(strips[1].height() > strips[0].height());
+}
+
+void TestForm2::timeIsCentredOnTheStrip()
+{
+    auto fixture = clockShown({ { "FontSize", "40" }, { "Option1", "False" }, { "Option3", "True" } });
+    const QImage shot = tickAndGrab(*fixture);
+    ClockWindow &clock = clockOf(*fixture);
+    QCOMPARE(clock.Picture1->text(), QStringLiteral("13:05"));
+    const QRect lit = litArea(shot.copy(clock.Picture1->geometry()), Qt::black);
+    QVERIFY(lit.isValid());
+    const int leftMargin = lit.left();
+    const int rightMargin = clock.width() - 1 - lit.right();
+    QVERIFY2(qAbs(leftMargin - rightMargin) <= 4, qPrintable(QStringLiteral("%1 vs %2").arg(leftMargin).arg(rightMargin)));
+}
+
+void TestForm2::hintHiddenByCheck1()
+{
+    auto fixture = clockShown({ { "Check1", "1" } });
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(!clock.Label1->isVisible());
+    QCOMPARE(fixture->program.form1().ui().Check1->checkState(), Qt::Checked);
+}
+
+void TestForm2::noFormatSelectedLeavesTheStripEmpty()
+{
+    auto fixture = clockShown({ { "Option1", "False" }, { "Option2", "False" }, { "Option3", "False" } });
+    const QImage shot = tickAndGrab(*fixture);
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(clock.Picture1->isVisible());
+    QCOMPARE(clock.Picture1->text(), QString());
+    QVERIFY(!litArea(shot.copy(clock.Picture1->geometry()), Qt::black).isValid());
+}
+
+void TestForm2::tickShowsTheSelectedFormat()
+{
+    auto fixture = clockShown();
+    Form2 &clock = fixture->program.form2();
+    clock.Timer1_Timer();
+    QCOMPARE(clock.ui().Picture1->text(), QStringLiteral("01:05:42 PM"));
+    fixture->program.form1().ui().Option2->click();
+    clock.mTimeZone = -120;
+    clock.Timer1_Timer();
+    QCOMPARE(clock.ui().Picture1->text(), QStringLiteral("11:05 AM"));
+}
+
+void TestForm2::unchangedTickRepaintsNothing()
+{
+    auto fixture = clockShown({ { "FontSize", "40" } });
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(QTest::qWaitForWindowExposed(&clock));
+    clock.Timer1->stop();
+    fixture->program.form2().Timer1_Timer();
+    QTest::qWait(50);
+    PaintCounter counter(*clock.Picture1);
+    fixture->program.form2().Timer1_Timer();
+    QTest::qWait(50);
+    QCOMPARE(counter.paints, 0);
+    fixture->platform.now = fixture->platform.now.addSecs(1);
+    fixture->program.form2().Timer1_Timer();
+    QTRY_COMPARE(counter.paints, 1);
+}
+
+void TestForm2::badFontSizeIsReportedAndLoadGoesOn()
+{
+    auto fixture = clockShown({ { "FontSize", "abc" }, { "Background Color", "255" } });
+    const QString location = QStringLiteral("in Lumetra2021/08/31.Form2.Form_Load ");
+    const QString lblTimeSize = ErrorReport::messageText("Type mismatch", location, 120);
+    const QString stripSize = ErrorReport::messageText("Type mismatch", location, 132);
+    // The clock's load runs twice when it is first opened: made, then run again.
+    QCOMPARE(fixture->platform.messageTexts(), (QStringList { lblTimeSize, stripSize, lblTimeSize, stripSize }));
+    QCOMPARE(clockOf(*fixture).backColor(), QColor(255, 0, 0));
+}
+
+void TestForm2::failingTickDoesNotStackReports()
+{
+    auto fixture = clockShown();
+    Form2 &clock = fixture->program.form2();
+    clock.Timer1_Timer();
+    int ticksDuringReport = 0;
+    fixture->platform.whileMessageOpen = [&] {
+        ++ticksDuringReport;
+        clock.Timer1_Timer();
+    };
+    fixture->platform.clockFailure = RuntimeErrors::overflow;
+    clock.Timer1_Timer();
+    QCOMPARE(ticksDuringReport, 1);
+    QCOMPARE(fixture->platform.messageTexts(),
+             QStringList { ErrorReport::messageText("Overflow", "in Lumetra2021/08/31.Form2.Timer1_Timer ", 104) });
+    // Once the report is closed, the next failing tick reports again.
+    fixture->platform.whileMessageOpen = nullptr;
+    clock.Timer1_Timer();
+    QCOMPARE(fixture->platform.messages.size(), 2);
+}
+
+void TestForm2::clickClosesThePanelAndFirstTickMakesItAgainHidden()
+{
+    auto fixture = clockShown();
+    Form1 &panel = fixture->program.form1();
+    QVERIFY(!panel.isLoaded());
+    QVERIFY(panel.mDontUnload);
+    QCOMPARE(fixture->platform.seeds.size(), 1);
+    fixture->program.form2().Timer1_Timer();
+    QVERIFY(panel.isLoaded());
+    QVERIFY(!panel.ui().isVisible());
+    QCOMPARE(fixture->platform.seeds.size(), 2);
+    fixture->program.form2().Timer1_Timer();
+    QCOMPARE(fixture->platform.seeds.size(), 2);
+    QVERIFY(!fixture->program.hasEnded());
+}
+
+void TestForm2::clockAppliesSettingsAnewAtEachOpening()
+{
+    auto fixture = clockShown();
+    QTest::keyClick(&clockOf(*fixture), Qt::Key_Escape);
+    fixture->store.seed({ { "FontSize", "60" }, { "Font Color", "65280" } });
+    fixture->program.form1().ui().PushButton1->click();
+    ClockWindow &clock = clockOf(*fixture);
+    QCOMPARE(clock.Picture1->font().pointSize(), 60);
+    QCOMPARE(clock.Picture1->foreColor(), QColor(0, 255, 0));
+}
+
+void TestForm2::escapeBringsThePanelBack()
+{
+    auto fixture = clockShown();
+    fixture->program.form2().Timer1_Timer();
+    QTest::keyClick(&clockOf(*fixture), Qt::Key_Escape);
+    QVERIFY(!fixture->program.form2().isLoaded());
+    Form1 &panel = fixture->program.form1();
+    QVERIFY(panel.ui().isVisible());
+    QVERIFY(!panel.mDontUnload);
+    panel.ui().close();
+    QVERIFY(fixture->program.hasEnded());
+}
+
+void TestForm2::closingTheClockAnyOtherWayBringsThePanelBack()
+{
+    auto fixture = clockShown();
+    clockOf(*fixture).close();
+    QVERIFY(!fixture->program.form2().isLoaded());
+    QVERIFY(fixture->program.form1().ui().isVisible());
+    QVERIFY(!fixture->program.form1().mDontUnload);
+    QVERIFY(!fixture->program.hasEnded());
+}
+
+void TestForm2::startUpOptionOpensTheClockAndHidesThePanel()
+{
+    ProgramFixture fixture;
+    fixture.store.seed({ { "Windows Startup", "On" } });
+    fixture.program.start();
+    QVERIFY(fixture.program.form2().isLoaded());
+    QVERIFY(clockOf(fixture).isVisible());
+    Form1 &panel = fixture.program.form1();
+    QVERIFY(panel.isLoaded());
+    QVERIFY(!panel.ui().isVisible());
+    QVERIFY(panel.mDontUnload);
+    QCOMPARE(fixture.store.value("Windows Startup"), QStringLiteral("On"));
+}
+
+void TestForm2::typingHideShrinksTheHint_data()
+{
+    QTest::addColumn<QList<Qt::Key>>("keys");
+    QTest::addColumn<bool>("hides");
+    QTest::newRow("h i d e") << QList<Qt::Key> { Qt::Key_H, Qt::Key_I, Qt::Key_D, Qt::Key_E } << true;
+    QTest::newRow("h h i d e") << QList<Qt::Key> { Qt::Key_H, Qt::Key_H, Qt::Key_I, Qt::Key_D, Qt::Key_E } << false;
+    QTest::newRow("h i e d e") << QList<Qt::Key> { Qt::Key_H, Qt::Key_I, Qt::Key_E, Qt::Key_D, Qt::Key_E } << true;
+    QTest::newRow("shift between letters")
+        << QList<Qt::Key> { Qt::Key_H, Qt::Key_Shift, Qt::Key_I, Qt::Key_D, Qt::Key_E } << false;
+}
+
+void TestForm2::typingHideShrinksTheHint()
+{
+    QFETCH(QList<Qt::Key>, keys);
+    QFETCH(bool, hides);
+    auto fixture = clockShown();
+    ClockWindow &clock = clockOf(*fixture);
+    const QSize before = clock.Label1->size();
+    pressKeys(clock, keys);
+    QCOMPARE(clock.Label1->size(), hides ? QSize(0, 0) : before);
+    QVERIFY(!fixture->program.form2().mHideArmed);
+    QCOMPARE(fixture->program.form2().mHideStep, 0);
+    QVERIFY(clock.isVisible());
+}
+
+void TestForm2::typingHideAgainChangesNothing()
+{
+    auto fixture = clockShown({ { "Check1", "1" } });
+    ClockWindow &clock = clockOf(*fixture);
+    pressKeys(clock, { Qt::Key_H, Qt::Key_I, Qt::Key_D, Qt::Key_E });
+    QCOMPARE(clock.Label1->size(), QSize(0, 0));
+    QVERIFY(!clock.Label1->isVisible());
+    pressKeys(clock, { Qt::Key_H, Qt::Key_I, Qt::Key_D, Qt::Key_E });
+    QCOMPARE(clock.Label1->size(), QSize(0, 0));
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+void TestForm2::ticksLandOnTenthsOfASecond()
+{
+    auto fixture = clockShown();
+    fixture->platform.now.setTime(QTime(13, 5, 42, 930));
+    fixture->program.form2().Timer1_Timer();
+    QTimer &timer = *clockOf(*fixture).Timer1;
+    QVERIFY(timer.isActive());
+    QCOMPARE(timer.timerType(), Qt::PreciseTimer);
+    QCOMPARE(timer.interval(), 70);
+}
+
+void TestForm2::keepAwakeTickComesAfter59Seconds()
+{
+    auto fixture = clockShown();
+    QTimer &timer = *clockOf(*fixture).Timer2;
+    QVERIFY(timer.isActive());
+    QVERIFY(timer.remainingTime() > 58000);
+    QCOMPARE(fixture->platform.activityReports, 0);
+    QVERIFY(fixture->platform.shiftEvents.isEmpty());
+}
+
+void TestForm2::keepAwakeTickPressesShiftAndReportsActivity()
+{
+    auto fixture = clockShown();
+    Form2 &clock = fixture->program.form2();
+    QTest::keyClick(&clock.ui(), Qt::Key_H);
+    QVERIFY(clock.mHideArmed);
+    clock.Timer2_Timer();
+    QCOMPARE(fixture->platform.shiftEvents, (QList<bool> { true, false }));
+    QCOMPARE(fixture->platform.activityReports, 1);
+    // The synthetic Shift reaches the clock like any key and clears the typed word.
+    QTest::keyClick(&clock.ui(), Qt::Key_Shift);
+    QVERIFY(!clock.mHideArmed);
+}
+
+void TestForm2::keepAwakeOffMakesNoCalls()
+{
+    auto fixture = clockShown({ { "Check4", "0" } });
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(!clock.Timer2->isActive());
+    QCOMPARE(fixture->program.form1().ui().Check4->checkState(), Qt::Unchecked);
+    QTest::qWait(250);
+    QTest::keyClick(&clock, Qt::Key_Escape);
+    QVERIFY(fixture->platform.shiftEvents.isEmpty());
+    QCOMPARE(fixture->platform.activityReports, 0);
+    QCOMPARE(fixture->platform.inhibitions, 0);
+    QCOMPARE(fixture->platform.releases, 0);
+}
+
+void TestForm2::inhibitionIsHeldWhileTheClockIsShown_data()
+{
+    QTest::addColumn<QString>("leaving");
+    QTest::newRow("escape") << "escape";
+    QTest::newRow("window manager close") << "close";
+    QTest::newRow("program ends") << "end";
+}
+
+void TestForm2::inhibitionIsHeldWhileTheClockIsShown()
+{
+    QFETCH(QString, leaving);
+    auto fixture = clockShown();
+    fixture->program.form2().Timer1_Timer();
+    QCOMPARE(fixture->platform.inhibitions, 1);
+    QCOMPARE(fixture->platform.releases, 0);
+    if (leaving == "escape")
+        QTest::keyClick(&clockOf(*fixture), Qt::Key_Escape);
+    else if (leaving == "close")
+        clockOf(*fixture).close();
+    else
+        fixture->program.end();
+    QCOMPARE(fixture->platform.inhibitions, 1);
+    QCOMPARE(fixture->platform.releases, 1);
+}
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"

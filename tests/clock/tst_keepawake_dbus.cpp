@@ -1,0 +1,114 @@
+// Runs on a private session bus (CTest starts it under dbus-run-session), with a small
+// stand-in for the desktop's screen saver service on a connection of its own.
+#include "app/DesktopPlatform.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QElapsedTimer>
+#include <QTest>
+
+class FakeScreenSaver : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
+
+public:
+    int activityReports = 0;
+    QStringList inhibitCalls;
+    QList<uint> released;
+
+    void clear()
+    {
+        activityReports = 0;
+        inhibitCalls.clear();
+        released.clear();
+    }
+
+public slots:
+    void SimulateUserActivity() { ++activityReports; }
+    uint Inhibit(const QString &application, const QString &reason)
+    {
+        inhibitCalls.append(application + QLatin1Char('|') + reason);
+        return 4242;
+    }
+    void UnInhibit(uint cookie) { released.append(cookie); }
+};
+
+class TestKeepAwakeDBus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void callsArriveWithTheirArguments();
+    void releaseBeforeTheAnswerGivesTheInhibitionBack();
+    void withoutTheServiceTheCallsReturnAtOnce();
+
+private:
+    bool serve();
+    void stopServing();
+
+    FakeScreenSaver mService;
+    QDBusConnection mServiceConnection { QStringLiteral("none") };
+};
+
+void TestKeepAwakeDBus::initTestCase()
+{
+    QVERIFY2(QDBusConnection::sessionBus().isConnected(), "needs a session bus");
+    mServiceConnection = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("screensaver"));
+    QVERIFY(mServiceConnection.isConnected());
+    QVERIFY(mServiceConnection.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &mService,
+                                              QDBusConnection::ExportAllSlots));
+}
+
+bool TestKeepAwakeDBus::serve()
+{
+    mService.clear();
+    return mServiceConnection.registerService(QStringLiteral("org.freedesktop.ScreenSaver"));
+}
+
+void TestKeepAwakeDBus::stopServing()
+{
+    mServiceConnection.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
+}
+
+void TestKeepAwakeDBus::callsArriveWithTheirArguments()
+{
+    QVERIFY(serve());
+    DesktopPlatform platform;
+    platform.simulateUserActivity();
+    platform.inhibitIdle();
+    platform.inhibitIdle();
+    QTRY_COMPARE(mService.activityReports, 1);
+    QTRY_COMPARE(mService.inhibitCalls,
+                 QStringList { QStringLiteral("Lumetra Wall Time Display|Showing the full-screen clock") });
+    QTest::qWait(100);
+    platform.releaseIdleInhibition();
+    QTRY_COMPARE(mService.released, QList<uint> { 4242 });
+    stopServing();
+}
+
+void TestKeepAwakeDBus::releaseBeforeTheAnswerGivesTheInhibitionBack()
+{
+    QVERIFY(serve());
+    DesktopPlatform platform;
+    platform.inhibitIdle();
+    platform.releaseIdleInhibition();
+    QTRY_COMPARE(mService.released, QList<uint> { 4242 });
+    QCOMPARE(mService.inhibitCalls.size(), 1);
+    stopServing();
+}
+
+void TestKeepAwakeDBus::withoutTheServiceTheCallsReturnAtOnce()
+{
+    DesktopPlatform platform;
+    QElapsedTimer timer;
+    timer.start();
+    platform.simulateUserActivity();
+    platform.inhibitIdle();
+    platform.releaseIdleInhibition();
+    QVERIFY2(timer.elapsed() < 100, qPrintable(QString::number(timer.elapsed())));
+    QTest::qWait(200);
+    QCOMPARE(mService.activityReports, 0);
+}
+
+QTEST_MAIN(TestKeepAwakeDBus)
+#include "tst_keepawake_dbus.moc"

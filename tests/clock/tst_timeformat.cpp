@@ -1,0 +1,144 @@
+#include "clock/TextChange.h"
+#include "clock/TimeFormat.h"
+
+#include <QTest>
+
+using TimeFormat::ClockFormat;
+
+class TestTimeFormat : public QObject {
+    Q_OBJECT
+
+private slots:
+    void format_data();
+    void format();
+    void shiftedTimeOfDay_data();
+    void shiftedTimeOfDay();
+    void centredX_data();
+    void centredX();
+    void msecsToNextTick_data();
+    void msecsToNextTick();
+    void textChange_data();
+    void textChange();
+};
+
+void TestTimeFormat::format_data()
+{
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("withSeconds");
+    QTest::addColumn<QString>("withoutSeconds");
+    QTest::addColumn<QString>("twentyFourHour");
+    QTest::newRow("midnight") << QTime(0, 0) << "12:00:00 AM" << "12:00 AM" << "00:00";
+    QTest::newRow("half past midnight") << QTime(0, 30) << "12:30:00 AM" << "12:30 AM" << "00:30";
+    QTest::newRow("last second of the morning") << QTime(11, 59, 59) << "11:59:59 AM" << "11:59 AM" << "11:59";
+    QTest::newRow("noon") << QTime(12, 0) << "12:00:00 PM" << "12:00 PM" << "12:00";
+    QTest::newRow("afternoon") << QTime(13, 5) << "01:05:00 PM" << "01:05 PM" << "13:05";
+    QTest::newRow("last second of the day") << QTime(23, 59, 59, 999) << "11:59:59 PM" << "11:59 PM" << "23:59";
+}
+
+void TestTimeFormat::format()
+{
+    QFETCH(QTime, time);
+    QFETCH(QString, withSeconds);
+    QFETCH(QString, withoutSeconds);
+    QFETCH(QString, twentyFourHour);
+    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesSecondsAmPm), withSeconds);
+    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesAmPm), withoutSeconds);
+    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutes), twentyFourHour);
+    QCOMPARE(TimeFormat::format(time, ClockFormat::None), QString());
+}
+
+void TestTimeFormat::shiftedTimeOfDay_data()
+{
+    QTest::addColumn<QTime>("local");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QTime>("shown");
+    QTest::newRow("back across midnight") << QTime(1, 30) << -120 << QTime(23, 30);
+    QTest::newRow("forward across midnight") << QTime(23, 0) << 90 << QTime(0, 30);
+    QTest::newRow("a whole day forward") << QTime(8, 15, 42) << 1440 << QTime(8, 15, 42);
+    QTest::newRow("a whole day back") << QTime(8, 15, 42) << -1440 << QTime(8, 15, 42);
+    QTest::newRow("an hour forward at half past eleven") << QTime(23, 30) << 60 << QTime(0, 30);
+    QTest::newRow("an hour back at ten past midnight") << QTime(0, 10) << -60 << QTime(23, 10);
+    QTest::newRow("seconds and milliseconds kept") << QTime(10, 0, 7, 250) << 330 << QTime(15, 30, 7, 250);
+    QTest::newRow("several days back") << QTime(2, 0) << -3 * 1440 - 180 << QTime(23, 0);
+}
+
+void TestTimeFormat::shiftedTimeOfDay()
+{
+    QFETCH(QTime, local);
+    QFETCH(int, minutes);
+    QFETCH(QTime, shown);
+    QCOMPARE(TimeFormat::shiftedTimeOfDay(local, minutes), shown);
+}
+
+void TestTimeFormat::centredX_data()
+{
+    QTest::addColumn<double>("strip");
+    QTest::addColumn<double>("text");
+    QTest::addColumn<int>("x");
+    QTest::newRow("even widths") << 1920.0 << 1000.0 << 460;
+    QTest::newRow("odd strip") << 1921.0 << 1000.0 << 460;
+    QTest::newRow("odd text") << 1920.0 << 1001.0 << 460;
+    QTest::newRow("both odd") << 1919.0 << 999.0 << 460;
+    QTest::newRow("strip half rounds to even, down") << 1920.5 << 1000.0 << 460;
+    QTest::newRow("text half rounds to even, up") << 1920.0 << 1001.5 << 459;
+    QTest::newRow("text wider than the strip") << 800.0 << 1500.0 << -350;
+    QTest::newRow("odd negative halves toward zero") << 800.0 << 1501.0 << -350;
+    QTest::newRow("empty text") << 1366.0 << 0.0 << 683;
+}
+
+void TestTimeFormat::centredX()
+{
+    QFETCH(double, strip);
+    QFETCH(double, text);
+    QFETCH(int, x);
+    QCOMPARE(TimeFormat::centredX(strip, text), x);
+}
+
+void TestTimeFormat::msecsToNextTick_data()
+{
+    QTest::addColumn<int>("msec");
+    QTest::addColumn<int>("wait");
+    QTest::newRow("on a boundary waits a whole period") << 0 << 100;
+    QTest::newRow("just after") << 1 << 99;
+    QTest::newRow("just before") << 99 << 1;
+    QTest::newRow("mid second") << 550 << 50;
+    QTest::newRow("end of a second") << 999 << 1;
+}
+
+void TestTimeFormat::msecsToNextTick()
+{
+    QFETCH(int, msec);
+    QFETCH(int, wait);
+    QCOMPARE(TimeFormat::msecsToNextTick(QTime(10, 0, 0, msec)), wait);
+}
+
+void TestTimeFormat::textChange_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("limited");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::newRow("last digit") << "10:15:42 AM" << "10:15:43 AM" << true << 7 << 7;
+    QTest::newRow("minute turns") << "10:15:59 AM" << "10:16:00 AM" << true << 4 << 7;
+    QTest::newRow("noon turns") << "11:59:59 AM" << "12:00:00 PM" << true << 1 << 9;
+    QTest::newRow("same text") << "10:15" << "10:15" << false << 0 << 0;
+    QTest::newRow("length changes") << "10:15" << "10:15:00 AM" << false << 0 << 0;
+    QTest::newRow("cleared") << "10:15" << "" << false << 0 << 0;
+}
+
+void TestTimeFormat::textChange()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, limited);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    const std::optional<TextChange> change = TextChange::between(before, after);
+    QCOMPARE(change.has_value(), limited);
+    if (limited)
+        QCOMPARE(*change, (TextChange { first, last }));
+}
+
+QTEST_GUILESS_MAIN(TestTimeFormat)
+#include "tst_timeformat.moc"
