@@ -18,6 +18,7 @@
 #include "settings/mStartUp.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QPushButton>
@@ -56,6 +57,8 @@ void Form1::connectControls(PanelWindow &window)
     connect(window.Check4, &QCheckBox::stateChanged, this, &Form1::Check4_Click);
     connect(window.Check3, &QCheckBox::stateChanged, this, &Form1::Check3_Click);
     connect(window.Check8, &QCheckBox::stateChanged, this, &Form1::Check8_Click);
+    connect(window.Combo1, &QComboBox::currentIndexChanged, this, &Form1::Combo1_Click);
+    connect(window.Combo1, &QComboBox::editTextChanged, this, &Form1::Combo1_Change);
     connect(window.PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
 
     for (QPushButton *button : window.pushButtons())
@@ -86,6 +89,10 @@ void Form1::Form_Load()
     // The box shows the keep-awake choice in force, not its design state.
     trap.line(115, [&] { setCheckValue(*window.Check4, Conversions::toInt16(settings.GetSetting("Check4", 1))); });
     trap.line(116, [&] { mDontUnload = false; });
+    trap.line(118, [&] { ListTimeZones(); });
+    // An unreadable time zone database ended the program inside the listing.
+    if (mProgram.hasEnded())
+        return;
     trap.line(120, [&] { assignFormatOption(*window.Option1, Conversions::toTruth(settings.GetSetting("Option1", 1))); });
     trap.line(122, [&] { assignFormatOption(*window.Option2, Conversions::toTruth(settings.GetSetting("Option2", 0))); });
     trap.line(124, [&] { assignFormatOption(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });

@@ -36,6 +36,11 @@ public:
     // The format of the first selected format option (the clock reads it every tick).
     TimeFormat::ClockFormat selectedClockFormat();
 
+    // The time zone selector (Part 5.4, in Form1TimeZones.cpp).
+    void ListTimeZones();
+    void Combo1_Click();
+    void Combo1_Change();
+
     // Pointer feedback: the hand over push buttons, the default elsewhere.
     void PushButton_MouseMove();
     void Form_MouseMove();
@@ -44,6 +49,7 @@ public:
     bool mDontUnload = false;
 
     bool isLoading() const { return mLoading; }
+    qint32 localBias() const { return mLocalBias; }
 
     SkinFramework SkinFramework1;
 
@@ -55,7 +61,10 @@ private:
     void storeFormatOptions();
     void assignFormatOption(QRadioButton &option, bool value);
     void connectControls(PanelWindow &window);
+    void storeCombo1Position();
 
     Program &mProgram;
     bool mLoading = false;
+    // The computer's own standard offset in minutes, UTC minus local (Parts 4.2, 5.4).
+    qint32 mLocalBias = 0;
 };

@@ -78,7 +78,7 @@ void TestForm1::firstRunShowsDefaultsAndStoresWhatTheLoadClicked()
     QVERIFY(!fixture->program.form1().isLoading());
     QVERIFY(!fixture->program.form1().mDontUnload);
 
-    QCOMPARE(fixture->store.keys(), (QStringList { "Check4", "Option1", "Option2", "Option3" }));
+    QCOMPARE(fixture->store.keys(), (QStringList { "Check4", "Combo1", "Option1", "Option2", "Option3" }));
     QCOMPARE(fixture->store.value("Check4"), QStringLiteral("1"));
     QCOMPARE(fixture->store.value("Option1"), QStringLiteral("True"));
     QCOMPARE(fixture->store.value("Option2"), QStringLiteral("False"));

@@ -1,0 +1,127 @@
+// Times the time zone listing of the control panel (catalogue read plus list filling)
+// over the full tz database, and the computing of the zone offset.
+//
+//   build/bench/bench_timezones [runs]
+#include "app/DesktopPlatform.h"
+#include "app/Program.h"
+#include "panel/Form1.h"
+#include "panel/PanelWindow.h"
+#include "timezones/ZoneTime.h"
+#include "timezones/modTimeFunctions.h"
+#include "timezones/modTimeZones.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// The desktop's services, except that nothing is shown or opened: messages go to stderr.
+class QuietPlatform : public DesktopPlatform {
+public:
+    void showMessage(const QString &text, const QString &, MessageIcon) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    bool openUrl(const QUrl &) override { return true; }
+    // Never the draw that opens the home page.
+    double nextRandom() override { return 0.5; }
+};
+
+double milliseconds(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+struct Summary {
+    double min;
+    double median;
+    double max;
+};
+
+Summary summarise(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return { values.first(), values.at(values.size() / 2), values.last() };
+}
+
+void print(const char *what, const Summary &s, const char *unit = "ms")
+{
+    std::printf("%-58s min %8.3f  median %8.3f  max %8.3f %s\n", what, s.min, s.median, s.max, unit);
+}
+
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A settings store of its own, never the user's.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 50;
+
+    std::printf("tz database %s, TZ=%s, %d runs\n", qPrintable(modTimeFunctions::TimeZonesPath()),
+                qEnvironmentVariableIsSet("TZ") ? qgetenv("TZ").constData() : "(unset)", runs);
+
+    // The first reading in the process, as at the program's start: nothing cached yet.
+    const double coldCatalogue = milliseconds([] { modTimeZones::LoadTimeZones(); });
+    std::printf("%-58s %8.3f ms (%lld zones)\n", "catalogue read, first in the process", coldCatalogue,
+                static_cast<long long>(modTimeZones::TimeZoneList.size()));
+
+    QuietPlatform platform;
+    Program program(platform, config.path());
+    Form1 &form1 = program.form1();
+    const double firstLoad = milliseconds([&] { form1.Load(); });
+    std::printf("%-58s %8.3f ms\n", "first panel load (Form_Load, with ListTimeZones)", firstLoad);
+    QComboBox &list = *form1.ui().Combo1;
+
+    QList<double> catalogue, listing;
+    for (int i = 0; i < runs; ++i) {
+        catalogue << milliseconds([] { modTimeZones::LoadTimeZones(); });
+        listing << milliseconds([&] { form1.ListTimeZones(); });
+    }
+    print("catalogue read (LoadTimeZones)", summarise(catalogue));
+    print("ListTimeZones (catalogue read + list filling)", summarise(listing));
+    std::printf("%-58s %lld items, selected %d\n", "list", static_cast<long long>(list.count()), list.currentIndex());
+
+    // The zone offset: for every zone of the catalogue at one instant, as PushButton1_Click
+    // computes it (zone made from its identifier), and as the clock's tick keeps it.
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const int zones = static_cast<int>(modTimeZones::TimeZoneKeys.size());
+    qint64 checksum = 0;
+    QList<double> fromIdentifier, fromZone, keeper;
+    QList<QTimeZone> made;
+    for (int k = 0; k < zones; ++k)
+        made << modTimeZones::TimeZoneAt(k);
+    for (int i = 0; i < runs; ++i) {
+        fromIdentifier << milliseconds([&] {
+            for (int k = 0; k < zones; ++k)
+                checksum += ZoneTime::minuteOffset(modTimeZones::TimeZoneAt(k), now);
+        }) * 1000.0 / zones;
+        fromZone << milliseconds([&] {
+            for (const QTimeZone &zone : std::as_const(made))
+                checksum += ZoneTime::minuteOffset(zone, now);
+        }) * 1000.0 / zones;
+        ZoneTime::OffsetKeeper kept(made.first());
+        keeper << milliseconds([&] {
+            // A minute of ticks, 100 ms apart.
+            for (int tick = 0; tick < 600; ++tick)
+                checksum += kept.offsetAt(now.addMSecs(tick * 100));
+        }) * 1000.0 / 600;
+    }
+    print("zone offset, zone made from its identifier (per zone)", summarise(fromIdentifier), "us");
+    print("zone offset, zone already made (per zone)", summarise(fromZone), "us");
+    print("zone offset kept by OffsetKeeper (per 100 ms tick)", summarise(keeper), "us");
+    std::printf("(checksum %lld)\n", static_cast<long long>(checksum));
+    return 0;
+}

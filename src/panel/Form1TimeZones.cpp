@@ -1,0 +1,98 @@
+// The time zone selector of the control panel (Part 5.4): Form1's list filling and the
+// list's events.
+#include "panel/Form1.h"
+
+#include "app/ErrorTrap.h"
+#include "app/PlatformServices.h"
+#include "app/ProductInfo.h"
+#include "app/Program.h"
+#include "app/RuntimeError.h"
+#include "panel/PanelWindow.h"
+#include "panel/TimeZoneSelector.h"
+#include "settings/Conversions.h"
+#include "settings/SettingsStore.h"
+#include "timezones/modTimeZones.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace {
+
+const TimeZoneEntry &catalogueEntry(int k)
+{
+    if (k < 0 || k >= modTimeZones::TimeZoneList.size())
+        throw RuntimeError(RuntimeErrors::subscriptOutOfRange);
+    return modTimeZones::TimeZoneList.at(k);
+}
+
+}
+
+void Form1::ListTimeZones()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.ListTimeZones "));
+
+    trap.line(100, [&] {
+        QString failedPath;
+        if (modTimeZones::LoadTimeZones(&failedPath))
+            return;
+        mProgram.platform().showMessage(modTimeZones::FailureMessage(failedPath), ProductInfo::productName,
+                                        PlatformServices::MessageIcon::Critical);
+        mProgram.end(1);
+    });
+    if (mProgram.hasEnded())
+        return;
+
+    QComboBox &list = *ui().Combo1;
+    qint32 localBias = 0;
+    trap.line(102, [&] { localBias = modTimeZones::GetLocalBias(); });
+    {
+        // Filling the list is no selection: the list's own selection of its first item
+        // and the shifts of the selected position while items go in stay silent.
+        const QSignalBlocker quiet(list);
+        trap.line(104, [&] { list.clear(); });
+        const int count = static_cast<int>(modTimeZones::TimeZoneList.size());
+        for (int i = 0; i < count; ++i) { // 106
+            int position = -1;
+            trap.line(108, [&] { position = TimeZoneSelector::addSortedItem(list, catalogueEntry(i).Display); });
+            trap.line(110, [&] { TimeZoneSelector::setItemData(list, position, i); });
+        } // 112
+        list.setCurrentIndex(-1);
+    }
+
+    int first = -1;
+    trap.line(114, [&] { first = -1; });
+    for (int p = 0; p < list.count(); ++p) { // 116
+        const bool sameOffset = trap.condition(
+            118, [&] { return catalogueEntry(TimeZoneSelector::itemData(list, p)).Bias == localBias; });
+        if (sameOffset) {
+            trap.line(120, [&] { mLocalBias = catalogueEntry(TimeZoneSelector::itemData(list, p)).Bias; });
+            if (trap.condition(122, [&] { return first == -1; }))
+                trap.line(124, [&] { first = p; });
+        }
+    } // 126
+    if (trap.condition(128, [&] { return first == -1; }))
+        trap.line(130, [&] { first = 0; });
+    trap.line(132, [&] {
+        TimeZoneSelector::selectPosition(list, Conversions::toInt16(mProgram.settings().GetSetting("Combo1", first)));
+    });
+}
+
+void Form1::storeCombo1Position()
+{
+    // Every load selects the stored position again: a store that already holds it is
+    // not written again (a write reaches the disk, which would cost more than the listing).
+    SettingsStore &settings = mProgram.settings();
+    const QString position = QString::number(ui().Combo1->currentIndex());
+    if (settings.GetSetting("Combo1", QString()) != position)
+        settings.SaveSetting("Combo1", position);
+}
+
+void Form1::Combo1_Click()
+{
+    storeCombo1Position();
+}
+
+void Form1::Combo1_Change()
+{
+    storeCombo1Position();
+}

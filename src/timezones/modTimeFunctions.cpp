@@ -1,0 +1,122 @@
+#include "timezones/modTimeFunctions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace modTimeFunctions {
+namespace {
+
+const QString systemFolder = QStringLiteral("/usr/share/zoneinfo");
+
+// Removes leading and trailing spaces (spaces only, as the Part's trimming does).
+QString trimSpaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+// The time-of-day format "hh:mm": "5:30" becomes "05:30"; an empty text stays empty and
+// a text that is no time of day is kept as it is.
+QString formatHoursMinutes(const QString &text)
+{
+    static const QRegularExpression timeOfDay(
+        QStringLiteral("^ *(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))? *$"));
+    const QRegularExpressionMatch match = timeOfDay.match(text);
+    if (!match.hasMatch())
+        return text;
+    const int hours = match.captured(1).toInt();
+    const int minutes = match.captured(2).toInt();
+    const int seconds = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
+    if (hours > 23 || minutes > 59 || seconds > 59)
+        return text;
+    return QStringLiteral("%1:%2").arg(hours, 2, 10, QLatin1Char('0')).arg(minutes, 2, 10, QLatin1Char('0'));
+}
+
+}
+
+QString TimeZoneFolder()
+{
+    const QString named = qEnvironmentVariable("TZDIR");
+    return named.isEmpty() ? systemFolder : named;
+}
+
+QString TimeZonesPath()
+{
+    return QDir(TimeZoneFolder()).filePath(QStringLiteral("zone.tab"));
+}
+
+QByteArrayList ReadZoneTab(const QString &path, bool *ok)
+{
+    QByteArrayList identifiers;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (ok)
+            *ok = false;
+        return identifiers;
+    }
+    const QByteArray content = file.readAll();
+    const QByteArrayView text(content);
+    for (qsizetype lineStart = 0; lineStart < text.size();) {
+        qsizetype lineEnd = text.indexOf('\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = text.size();
+        const QByteArrayView line = text.sliced(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        // Country code, coordinates, identifier, then an optional comment.
+        qsizetype start = 0;
+        for (int field = 0; field < 2 && start >= 0; ++field) {
+            start = line.indexOf('\t', start);
+            if (start >= 0)
+                ++start;
+        }
+        if (start < 0)
+            continue;
+        qsizetype end = line.indexOf('\t', start);
+        QByteArrayView identifier = line.sliced(start, (end < 0 ? line.size() : end) - start).trimmed();
+        if (!identifier.isEmpty())
+            identifiers.append(identifier.toByteArray());
+    }
+    if (ok)
+        *ok = true;
+    return identifiers;
+}
+
+QString OffsetDisplay(int minutesEastOfUtc, const QString &name)
+{
+    const QChar sign = minutesEastOfUtc < 0 ? QLatin1Char('-') : QLatin1Char('+');
+    const int magnitude = qAbs(minutesEastOfUtc);
+    return QStringLiteral("(UTC%1%2:%3) %4")
+        .arg(sign)
+        .arg(magnitude / 60, 2, 10, QLatin1Char('0'))
+        .arg(magnitude % 60, 2, 10, QLatin1Char('0'))
+        .arg(name);
+}
+
+QString NormaliseDisplay(const QString &display)
+{
+    // Positions are 1-based, as the Part counts them.
+    const qsizetype openIndex = display.indexOf(QLatin1Char('('));
+    const qsizetype opening = openIndex < 0 ? 1 : openIndex + 2;
+    const qsizetype closeIndex = display.indexOf(QLatin1Char(')'));
+    const qsizetype closing = closeIndex < 0 ? 0 : closeIndex + 1;
+
+    const QString tag = (closing > opening ? display.mid(opening - 1, closing - opening) : display.mid(opening - 1))
+                            .toUpper();
+    QString prefix;
+    if (tag == QLatin1String("GMT"))
+        prefix = QStringLiteral("(GMT) ");
+    else
+        prefix = QLatin1Char('(') + tag.left(4) + formatHoursMinutes(tag.mid(4)) + QStringLiteral(") ");
+
+    return prefix + trimSpaces(display.mid(closing));
+}
+
+}

@@ -1,0 +1,254 @@
+#include "app/ErrorReport.h"
+#include "app/ProductInfo.h"
+#include "panel/Form1.h"
+#include "panel/PanelWindow.h"
+#include "support/ProgramFixture.h"
+#include "support/ScopedEnvironment.h"
+#include "timezones/modTimeZones.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString listLocation = QStringLiteral("in Lumetra2021/08/31.Form1.ListTimeZones ");
+
+std::unique_ptr<ProgramFixture> startedProgram(const QMap<QString, QString> &stored = {})
+{
+    auto fixture = std::make_unique<ProgramFixture>();
+    fixture->store.seed(stored);
+    fixture->program.start();
+    return fixture;
+}
+
+QStringList itemTexts(const QComboBox &list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts << list.itemText(i);
+    return texts;
+}
+
+// The display text that sorts first, without regard to letter case, among the zones with
+// this bias.
+QString firstDisplayWithBias(qint32 bias)
+{
+    QString first;
+    for (const TimeZoneEntry &entry : std::as_const(modTimeZones::TimeZoneList)) {
+        if (entry.Bias == bias && (first.isNull() || QString::compare(entry.Display, first, Qt::CaseInsensitive) < 0))
+            first = entry.Display;
+    }
+    return first;
+}
+
+}
+
+class TestTimeZoneSelector : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void listHoldsTheCatalogueSortedWithIndicesAsData();
+    void firstRunSelectsTheFirstZoneWithTheLocalOffset_data();
+    void firstRunSelectsTheFirstZoneWithTheLocalOffset();
+    void noZoneWithTheLocalOffsetSelectsTheFirstItem();
+    void storedPositionSelectsThatItem();
+    void storedPositionTheListRefuses_data();
+    void storedPositionTheListRefuses();
+    void choosingAZoneStoresItsPosition();
+    void smallDatabaseSortedCaseInsensitively();
+    void unreadableDatabaseEndsTheProgram();
+    void reloadListsAgainAndRestoresTheChoice();
+};
+
+void TestTimeZoneSelector::init()
+{
+    qunsetenv("TZDIR");
+}
+
+void TestTimeZoneSelector::listHoldsTheCatalogueSortedWithIndicesAsData()
+{
+    auto fixture = startedProgram();
+    const QComboBox &list = *fixture->program.form1().ui().Combo1;
+    QVERIFY(!list.isEditable());
+    QVERIFY(modTimeZones::TimeZoneList.size() > 300);
+    QCOMPARE(list.count(), modTimeZones::TimeZoneList.size());
+    QList<int> indices;
+    for (int p = 0; p < list.count(); ++p) {
+        const int k = list.itemData(p).toInt();
+        indices << k;
+        QCOMPARE(list.itemText(p), modTimeZones::TimeZoneList.at(k).Display);
+        if (p > 0)
+            QVERIFY(QString::compare(list.itemText(p - 1), list.itemText(p), Qt::CaseInsensitive) <= 0);
+    }
+    std::sort(indices.begin(), indices.end());
+    for (int k = 0; k < indices.size(); ++k)
+        QCOMPARE(indices.at(k), k);
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+void TestTimeZoneSelector::firstRunSelectsTheFirstZoneWithTheLocalOffset_data()
+{
+    QTest::addColumn<QByteArray>("tz");
+    QTest::addColumn<qint32>("bias");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("Europe/Paris") << QByteArray("Europe/Paris") << -60 << "(UTC+01:00) ";
+    QTest::newRow("Asia/Kolkata") << QByteArray("Asia/Kolkata") << -330 << "(UTC+05:30) ";
+    QTest::newRow("America/St_Johns") << QByteArray("America/St_Johns") << 210 << "(UTC-03:30) ";
+    QTest::newRow("UTC") << QByteArray("UTC") << 0 << "(UTC+00:00) ";
+}
+
+void TestTimeZoneSelector::firstRunSelectsTheFirstZoneWithTheLocalOffset()
+{
+    QFETCH(QByteArray, tz);
+    QFETCH(qint32, bias);
+    QFETCH(QString, prefix);
+    ScopedEnvironment zone("TZ", tz);
+    auto fixture = startedProgram();
+    Form1 &form1 = fixture->program.form1();
+    const QComboBox &list = *form1.ui().Combo1;
+
+    const QString expected = firstDisplayWithBias(bias);
+    QVERIFY(expected.startsWith(prefix));
+    QCOMPARE(list.currentText(), expected);
+    // No item above it has that offset.
+    for (int p = 0; p < list.currentIndex(); ++p)
+        QVERIFY(!list.itemText(p).startsWith(prefix));
+    QCOMPARE(fixture->store.value("Combo1"), QString::number(list.currentIndex()));
+    QCOMPARE(form1.localBias(), bias);
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+void TestTimeZoneSelector::noZoneWithTheLocalOffsetSelectsTheFirstItem()
+{
+    QTemporaryDir folder;
+    {
+        QFile file(folder.filePath("zone.tab"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("JP\t+353916+1394441\tAsia/Tokyo\nIN\t+2232+08822\tAsia/Kolkata\n");
+    }
+    ScopedEnvironment tzdir("TZDIR", QFile::encodeName(folder.path()));
+    ScopedEnvironment zone("TZ", "America/Denver");
+    auto fixture = startedProgram();
+    Form1 &form1 = fixture->program.form1();
+    QCOMPARE(form1.ui().Combo1->currentIndex(), 0);
+    QCOMPARE(form1.ui().Combo1->currentText(), QStringLiteral("(UTC+00:00) UTC"));
+    QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("0"));
+    // mLocalBias keeps the value it had.
+    QCOMPARE(form1.localBias(), 0);
+}
+
+void TestTimeZoneSelector::storedPositionSelectsThatItem()
+{
+    auto fixture = startedProgram({ { "Combo1", "3" } });
+    const QComboBox &list = *fixture->program.form1().ui().Combo1;
+    QCOMPARE(list.currentIndex(), 3);
+    QCOMPARE(list.currentText(), list.itemText(3));
+    QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("3"));
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+void TestTimeZoneSelector::storedPositionTheListRefuses_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("99999") << "99999" << "Overflow";
+    QTest::newRow("abc") << "abc" << "Type mismatch";
+    QTest::newRow("beyond the last item") << "30000" << "Invalid property value";
+    QTest::newRow("below -1") << "-2" << "Invalid property value";
+}
+
+void TestTimeZoneSelector::storedPositionTheListRefuses()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, description);
+    auto fixture = startedProgram({ { "Combo1", stored } });
+    PanelWindow &ui = fixture->program.form1().ui();
+    QCOMPARE(fixture->platform.messageTexts(), QStringList { ErrorReport::messageText(description, listLocation, 132) });
+    QCOMPARE(ui.Combo1->currentIndex(), -1);
+    QVERIFY(ui.Combo1->currentText().isEmpty());
+    QCOMPARE(fixture->store.value("Combo1"), stored);
+    // The panel's load went on.
+    QVERIFY(ui.isVisible());
+    QCOMPARE(ui.Combo1->count(), modTimeZones::TimeZoneList.size());
+}
+
+void TestTimeZoneSelector::choosingAZoneStoresItsPosition()
+{
+    auto fixture = startedProgram();
+    QComboBox &list = *fixture->program.form1().ui().Combo1;
+    list.setCurrentIndex(7);
+    QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("7"));
+    list.setCurrentIndex(-1);
+    QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("-1"));
+    fixture->program.form1().Combo1_Change();
+    QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("-1"));
+}
+
+void TestTimeZoneSelector::smallDatabaseSortedCaseInsensitively()
+{
+    QTemporaryDir folder;
+    {
+        QFile file(folder.filePath("zone.tab"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("FR\t+4852+00220\tEurope/Paris\n"
+                   "XX\t+0000+00000\tNowhere/Atlantis\n"
+                   "IN\t+2232+08822\tAsia/Kolkata\n"
+                   "CA\t+4734-05243\tAmerica/St_Johns\n"
+                   "GB\t+513030-0000731\tEurope/London\n"
+                   "DE\t+5230+01322\tEurope/Berlin\n");
+    }
+    ScopedEnvironment tzdir("TZDIR", QFile::encodeName(folder.path()));
+    ScopedEnvironment zone("TZ", "Europe/Paris");
+    auto fixture = startedProgram();
+    const QComboBox &list = *fixture->program.form1().ui().Combo1;
+    QCOMPARE(itemTexts(list),
+             (QStringList { "(UTC+00:00) Europe/London", "(UTC+00:00) UTC", "(UTC+01:00) Europe/Berlin",
+                            "(UTC+01:00) Europe/Paris", "(UTC+05:30) Asia/Kolkata",
+                            "(UTC-03:30) America/St_Johns" }));
+    QCOMPARE(list.itemData(3).toInt(), 0);
+    QCOMPARE(list.itemData(1).toInt(), 5);
+    QCOMPARE(list.currentIndex(), 2);
+    QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("2"));
+}
+
+void TestTimeZoneSelector::unreadableDatabaseEndsTheProgram()
+{
+    QTemporaryDir folder;
+    ScopedEnvironment tzdir("TZDIR", QFile::encodeName(folder.path()));
+    auto fixture = startedProgram();
+    const QString path = QDir(folder.path()).filePath("zone.tab");
+    QCOMPARE(fixture->platform.messages.size(), 1);
+    const FakePlatform::Message &message = fixture->platform.messages.first();
+    QCOMPARE(message.text, QStringLiteral("The time zone database cannot be read: ") + path);
+    QCOMPARE(message.title, ProductInfo::productName);
+    QCOMPARE(message.icon, PlatformServices::MessageIcon::Critical);
+    QVERIFY(fixture->program.hasEnded());
+    QCOMPARE(fixture->program.exitCode(), 1);
+    QVERIFY(!fixture->program.form1().isLoaded());
+    // The load stopped there: nothing after the listing ran.
+    QVERIFY(fixture->store.value("Option1").isNull());
+}
+
+void TestTimeZoneSelector::reloadListsAgainAndRestoresTheChoice()
+{
+    auto fixture = startedProgram();
+    Form1 &form1 = fixture->program.form1();
+    form1.ui().Combo1->setCurrentIndex(42);
+    const QString chosen = form1.ui().Combo1->currentText();
+    form1.mDontUnload = true;
+    form1.Unload();
+    QVERIFY(!form1.isLoaded());
+    QComboBox &list = *form1.ui().Combo1;
+    QCOMPARE(list.count(), modTimeZones::TimeZoneList.size());
+    QCOMPARE(list.currentIndex(), 42);
+    QCOMPARE(list.currentText(), chosen);
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+QTEST_MAIN(TestTimeZoneSelector)
+#include "tst_timezoneselector.moc"

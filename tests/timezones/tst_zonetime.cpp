@@ -1,0 +1,208 @@
+#include "support/ScopedEnvironment.h"
+#include "timezones/ZoneTime.h"
+#include "timezones/modTimeZones.h"
+
+#include <QTest>
+
+using namespace ZoneTime;
+
+namespace {
+
+QDateTime utc(int year, int month, int day, int hour, int minute, int second = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+}
+
+const QDateTime january = utc(2026, 1, 15, 12, 0);
+const QDateTime july = utc(2026, 7, 15, 12, 0);
+
+// The time of day the clock shows at instant for a computer in local with chosen selected.
+QTime shownAt(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant)
+{
+    return shownTime(instant.toTimeZone(local).time(), minuteOffset(chosen, local, instant));
+}
+
+}
+
+class TestZoneTime : public QObject {
+    Q_OBJECT
+
+private slots:
+    void offsetBetweenZones_data();
+    void offsetBetweenZones();
+    void shownTimeWrapsAroundMidnight_data();
+    void shownTimeWrapsAroundMidnight();
+    void computersOwnZoneGivesZero_data();
+    void computersOwnZoneGivesZero();
+    void againstTheComputersZone();
+    void nextOffsetChangeIsTheEarlierTransition();
+    void keeperFollowsADaylightSavingChangeWhileOpen();
+    void wholeCatalogueShowsEachZonesTrueTime_data();
+    void wholeCatalogueShowsEachZonesTrueTime();
+};
+
+void TestZoneTime::offsetBetweenZones_data()
+{
+    QTest::addColumn<QByteArray>("local");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QDateTime>("instant");
+    QTest::addColumn<qint32>("offset");
+    QTest::addColumn<QTime>("shown");
+
+    QTest::newRow("own zone") << QByteArray("Europe/Berlin") << QByteArray("Europe/Berlin") << july << 0
+                              << QTime(14, 0);
+    QTest::newRow("Berlin, Tokyo, January") << QByteArray("Europe/Berlin") << QByteArray("Asia/Tokyo") << january
+                                            << 480 << QTime(21, 0);
+    QTest::newRow("Berlin, Tokyo, July") << QByteArray("Europe/Berlin") << QByteArray("Asia/Tokyo") << july << 420
+                                         << QTime(21, 0);
+    QTest::newRow("Denver, Phoenix, January") << QByteArray("America/Denver") << QByteArray("America/Phoenix")
+                                              << january << 0 << QTime(5, 0);
+    QTest::newRow("Denver, Phoenix, July") << QByteArray("America/Denver") << QByteArray("America/Phoenix") << july
+                                           << -60 << QTime(5, 0);
+    QTest::newRow("UTC-10:00, UTC+14:00") << QByteArray("Pacific/Honolulu") << QByteArray("Pacific/Kiritimati")
+                                          << january << 1440 << QTime(2, 0);
+    QTest::newRow("UTC-10:00, UTC+14:00 as offsets") << QByteArray("UTC-10:00") << QByteArray("UTC+14:00") << july
+                                                     << 1440 << QTime(2, 0);
+    // 23:30 in London in winter, Berlin an hour on: past midnight.
+    QTest::newRow("midnight forwards") << QByteArray("Europe/London") << QByteArray("Europe/Berlin")
+                                       << utc(2026, 1, 15, 23, 30) << 60 << QTime(0, 30);
+    // 00:10 in Berlin in winter, London an hour back: before midnight.
+    QTest::newRow("midnight backwards") << QByteArray("Europe/Berlin") << QByteArray("Europe/London")
+                                        << utc(2026, 1, 14, 23, 10) << -60 << QTime(23, 10);
+    QTest::newRow("half hours") << QByteArray("America/St_Johns") << QByteArray("Asia/Kolkata") << july << 60 * 8
+                                << QTime(17, 30);
+    // Southern summer in January: Sydney is on daylight time while Berlin is not.
+    QTest::newRow("Berlin, Sydney, January") << QByteArray("Europe/Berlin") << QByteArray("Australia/Sydney")
+                                             << january << 600 << QTime(23, 0);
+    QTest::newRow("Berlin, Sydney, July") << QByteArray("Europe/Berlin") << QByteArray("Australia/Sydney") << july
+                                          << 480 << QTime(22, 0);
+}
+
+void TestZoneTime::offsetBetweenZones()
+{
+    QFETCH(QByteArray, local);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QDateTime, instant);
+    QFETCH(qint32, offset);
+    QFETCH(QTime, shown);
+    const QTimeZone localZone(local);
+    const QTimeZone chosenZone(chosen);
+    QVERIFY(localZone.isValid());
+    QVERIFY(chosenZone.isValid());
+    QCOMPARE(minuteOffset(chosenZone, localZone, instant), offset);
+    QCOMPARE(shownAt(chosenZone, localZone, instant), shown);
+    QCOMPARE(shown, instant.toTimeZone(chosenZone).time());
+}
+
+void TestZoneTime::shownTimeWrapsAroundMidnight_data()
+{
+    QTest::addColumn<QTime>("local");
+    QTest::addColumn<qint32>("minutes");
+    QTest::addColumn<QTime>("shown");
+    QTest::newRow("23:30 +60") << QTime(23, 30) << 60 << QTime(0, 30);
+    QTest::newRow("00:10 -60") << QTime(0, 10) << -60 << QTime(23, 10);
+    QTest::newRow("1440 is the same time of day") << QTime(9, 41, 7) << 1440 << QTime(9, 41, 7);
+    QTest::newRow("-1440 is the same time of day") << QTime(9, 41, 7) << -1440 << QTime(9, 41, 7);
+    QTest::newRow("seconds kept") << QTime(12, 0, 59) << 330 << QTime(17, 30, 59);
+    QTest::newRow("zero") << QTime(0, 0) << 0 << QTime(0, 0);
+    QTest::newRow("more than a day") << QTime(22, 0) << 1440 + 180 << QTime(1, 0);
+}
+
+void TestZoneTime::shownTimeWrapsAroundMidnight()
+{
+    QFETCH(QTime, local);
+    QFETCH(qint32, minutes);
+    QFETCH(QTime, shown);
+    QCOMPARE(shownTime(local, minutes), shown);
+}
+
+void TestZoneTime::computersOwnZoneGivesZero_data()
+{
+    QTest::addColumn<QByteArray>("tz");
+    QTest::addColumn<QDateTime>("instant");
+    for (const char *zone : { "Europe/Berlin", "America/St_Johns", "Australia/Lord_Howe", "UTC" }) {
+        QTest::addRow("%s, January", zone) << QByteArray(zone) << january;
+        QTest::addRow("%s, July", zone) << QByteArray(zone) << july;
+    }
+}
+
+void TestZoneTime::computersOwnZoneGivesZero()
+{
+    QFETCH(QByteArray, tz);
+    QFETCH(QDateTime, instant);
+    ScopedEnvironment zone("TZ", tz);
+    QCOMPARE(minuteOffset(QTimeZone::systemTimeZone(), instant), 0);
+    QCOMPARE(minuteOffset(QTimeZone(tz), instant), 0);
+}
+
+void TestZoneTime::againstTheComputersZone()
+{
+    ScopedEnvironment zone("TZ", "Europe/Berlin");
+    QCOMPARE(minuteOffset(QTimeZone("Asia/Tokyo"), january), 480);
+    QCOMPARE(minuteOffset(QTimeZone("Asia/Tokyo"), july), 420);
+    QCOMPARE(minuteOffset(QTimeZone("America/New_York"), july), -360);
+    QCOMPARE(shownTime(july.toLocalTime().time(), minuteOffset(QTimeZone("Asia/Tokyo"), july)), QTime(21, 0));
+}
+
+void TestZoneTime::nextOffsetChangeIsTheEarlierTransition()
+{
+    const QTimeZone berlin("Europe/Berlin");
+    const QTimeZone tokyo("Asia/Tokyo");
+    const QTimeZone newYork("America/New_York");
+    // Berlin moves to summer time on the last Sunday of March at 01:00 UTC.
+    QCOMPARE(nextOffsetChange(tokyo, berlin, january), utc(2026, 3, 29, 1, 0));
+    QCOMPARE(nextOffsetChange(berlin, tokyo, january), utc(2026, 3, 29, 1, 0));
+    // New York moves earlier, on the second Sunday of March at 07:00 UTC.
+    QCOMPARE(nextOffsetChange(newYork, berlin, january), utc(2026, 3, 8, 7, 0));
+    // Neither zone changes again.
+    QVERIFY(!nextOffsetChange(tokyo, QTimeZone("UTC"), january).isValid());
+}
+
+void TestZoneTime::keeperFollowsADaylightSavingChangeWhileOpen()
+{
+    ScopedEnvironment zone("TZ", "Europe/Berlin");
+    OffsetKeeper keeper(QTimeZone("Asia/Tokyo"));
+    const QDateTime change = utc(2026, 3, 29, 1, 0);
+    QCOMPARE(keeper.offsetAt(change.addSecs(-30)), 480);
+    QCOMPARE(keeper.offsetAt(change.addSecs(-1)), 480);
+    // Within the same minute, at the change itself.
+    QCOMPARE(keeper.offsetAt(change), 420);
+    QCOMPARE(keeper.offsetAt(change.addSecs(10)), 420);
+
+    OffsetKeeper local;
+    QCOMPARE(local.offsetAt(july), 0);
+}
+
+void TestZoneTime::wholeCatalogueShowsEachZonesTrueTime_data()
+{
+    QTest::addColumn<QByteArray>("local");
+    QTest::addColumn<QDateTime>("instant");
+    for (const char *zone : { "Europe/Berlin", "America/Denver", "Asia/Kolkata", "Australia/Sydney" }) {
+        QTest::addRow("%s, January", zone) << QByteArray(zone) << january.addSecs(37);
+        QTest::addRow("%s, July", zone) << QByteArray(zone) << july.addSecs(37);
+    }
+}
+
+void TestZoneTime::wholeCatalogueShowsEachZonesTrueTime()
+{
+    QFETCH(QByteArray, local);
+    QFETCH(QDateTime, instant);
+    ScopedEnvironment tzdir("TZDIR", "");
+    ScopedEnvironment computer("TZ", local);
+    QVERIFY(modTimeZones::LoadTimeZones());
+    const QTimeZone localZone(local);
+    int checked = 0;
+    for (const QByteArray &key : std::as_const(modTimeZones::TimeZoneKeys)) {
+        const QTimeZone zone(key);
+        const QTime truth = instant.toTimeZone(zone).time();
+        QCOMPARE(shownAt(zone, localZone, instant), truth);
+        // And against the computer's own zone, as the clock applies it to its local time.
+        QCOMPARE(shownTime(instant.toLocalTime().time(), minuteOffset(zone, instant)), truth);
+        ++checked;
+    }
+    QCOMPARE(checked, modTimeZones::TimeZoneList.size());
+    QVERIFY(checked > 300);
+}
+
+QTEST_GUILESS_MAIN(TestZoneTime)
+#include "tst_zonetime.moc"
