@@ -36,7 +36,7 @@ public:
     // The format of the first selected format option (the clock reads it every tick).
     TimeFormat::ClockFormat selectedClockFormat();
 
-    // The time zone selector (Part 5.4, in Form1TimeZones.cpp).
+    // The time zone selector (in Form1TimeZones.cpp).
     void ListTimeZones();
     void Combo1_Click();
     void Combo1_Change();
@@ -65,6 +65,6 @@ private:
 
     Program &mProgram;
     bool mLoading = false;
-    // The computer's own standard offset in minutes, UTC minus local (Parts 4.2, 5.4).
+    // The computer's own standard offset in minutes, UTC minus local.
     qint32 mLocalBias = 0;
 };

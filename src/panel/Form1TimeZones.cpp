@@ -1,4 +1,4 @@
-// The time zone selector of the control panel (Part 5.4): Form1's list filling and the
+// The time zone selector of the control panel: Form1's list filling and the
 // list's events.
 #include "panel/Form1.h"
 

@@ -3,7 +3,7 @@
 class QComboBox;
 class QString;
 
-// The sorted drop-down list behind Combo1 (Part 5.4): items kept in case-insensitive
+// The sorted drop-down list behind Combo1: items kept in case-insensitive
 // order of their text, each carrying a 32-bit item data.
 namespace TimeZoneSelector {
 

@@ -15,7 +15,7 @@ struct SystemTime {
     qint16 wMilliseconds = 0;
 };
 
-// One entry of the time zone catalogue (Part 4.1), fields in the Part's order.
+// One entry of the time zone catalogue, fields in the order of the stored record.
 struct TimeZoneEntry {
     // The zone's standard offset in minutes, UTC minus local standard time (UTC+01:00 is -60).
     qint32 Bias = 0;

@@ -4,7 +4,7 @@
 #include <QTime>
 #include <QTimeZone>
 
-// The zone time conversion (Part 4.2), mended so that the clock shows the chosen zone's
+// The minutes the clock adds to the local time of day so that it shows the chosen zone's
 // true current time, daylight saving included on both sides.
 namespace ZoneTime {
 
@@ -24,7 +24,7 @@ qint32 minuteOffset(const QTimeZone &chosen, const QDateTime &instant);
 QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant);
 
 // The time of day shown: localTime advanced by minutes (moved back when negative),
-// wrapping around midnight in either direction (Part 4.2, step C).
+// wrapping around midnight in either direction.
 QTime shownTime(const QTime &localTime, qint32 minutes);
 
 // Keeps mTimeZone right while the clock is open: the offset is recomputed when either

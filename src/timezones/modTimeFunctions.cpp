@@ -9,7 +9,7 @@ namespace {
 
 const QString systemFolder = QStringLiteral("/usr/share/zoneinfo");
 
-// Removes leading and trailing spaces (spaces only, as the Part's trimming does).
+// Removes leading and trailing spaces (spaces only, not tabs or line ends).
 QString trimSpaces(const QString &text)
 {
     qsizetype first = 0;
@@ -102,7 +102,7 @@ QString OffsetDisplay(int minutesEastOfUtc, const QString &name)
 
 QString NormaliseDisplay(const QString &display)
 {
-    // Positions are 1-based, as the Part counts them.
+    // Positions are 1-based.
     const qsizetype openIndex = display.indexOf(QLatin1Char('('));
     const qsizetype opening = openIndex < 0 ? 1 : openIndex + 2;
     const qsizetype closeIndex = display.indexOf(QLatin1Char(')'));

@@ -4,7 +4,7 @@
 #include <QString>
 
 // Helpers of the time zone catalogue: where the tz database lies, reading its zone.tab,
-// and normalising display names (Part 4.1).
+// and normalising display names.
 namespace modTimeFunctions {
 
 // The folder of the tz database: the one TZDIR names, else /usr/share/zoneinfo.
@@ -20,7 +20,7 @@ QByteArrayList ReadZoneTab(const QString &path, bool *ok);
 // "(UTC+hh:mm) " or "(UTC-hh:mm) " for an offset east of UTC in minutes, then the name.
 QString OffsetDisplay(int minutesEastOfUtc, const QString &name);
 
-// The Part's display normalising (Algorithms, step 3), to the letter. A tag whose fifth
+// Normalises a zone's display text. A tag whose fifth
 // and later characters are no time of day keeps them unchanged.
 QString NormaliseDisplay(const QString &display);
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QTimeZone>
 
-// The time zone catalogue (Part 4.1), read from the tz database: the zones of its
+// The time zone catalogue, read from the tz database: the zones of its
 // zone.tab in file order, plus "UTC". Filled anew at every load of the control panel.
 namespace modTimeZones {
 
@@ -17,7 +17,7 @@ extern QByteArrayList TimeZoneKeys;
 
 // Reads the catalogue from modTimeFunctions::TimeZonesPath(). Returns false, with the
 // path that could not be read in failedPath, when there is no readable zone.tab: the
-// caller then reports it (FailureMessage) and ends the program, as the Part says.
+// caller then reports it (FailureMessage) and ends the program.
 bool LoadTimeZones(QString *failedPath = nullptr);
 
 // Fills the catalogue from the zone.tab at path; false (catalogue left as it was) when

@@ -54,7 +54,7 @@ void TestTimeZoneCatalogue::normaliseDisplay_data()
 {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("normalised");
-    // The Part's examples.
+    // Display texts in the forms the database and older systems give them.
     QTest::newRow("UTC with a second parenthesis") << "(UTC-05:00) Eastern Time (US & Canada)"
                                                    << "(UTC-05:00) Eastern Time (US & Canada)";
     QTest::newRow("one-digit hour") << "(GMT+5:30) Chennai" << "(GMT+05:30) Chennai";
