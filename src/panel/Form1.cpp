@@ -2,10 +2,10 @@
 
 #include "app/AppTitle.h"
 #include "app/ErrorTrap.h"
-#include "app/FileHelpers.h"
 #include "app/HomePageDraw.h"
 #include "app/MouseMoveNotifier.h"
 #include "app/PlatformServices.h"
+#include "app/PointerFile.h"
 #include "app/ProductInfo.h"
 #include "app/Program.h"
 #include "app/RuntimeError.h"
@@ -70,11 +70,7 @@ void Form1::Form_Load()
 
     trap.line(100, [&] { ApplySkin(window, SkinFramework1, mProgram.programFolder()); });
     trap.line(102, [&] { mLoading = true; });
-    trap.line(104, [&] {
-        const QString pointerFile = programFilePath(mProgram.programFolder(), ProductInfo::pointerFileName);
-        if (FileExists(pointerFile))
-            window.pointer.setCustomPicture(MousePointer::loadPicture(pointerFile));
-    });
+    trap.line(104, [&] { loadPointerFile(window.pointer, mProgram.programFolder()); });
     trap.line(106, [&] { window.setWindowTitle(ProductInfo::productName); });
     trap.line(108, [&] { window.setWindowIcon(mProgram.appIcon()); });
     trap.line(110, [&] { SetAppTitle(); });
