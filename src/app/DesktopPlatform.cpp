@@ -1,5 +1,8 @@
 #include "app/DesktopPlatform.h"
 
+#include "app/ColourDialog.h"
+#include "app/FontDialog.h"
+
 #include <QDesktopServices>
 #include <QMessageBox>
 
@@ -53,4 +56,14 @@ void DesktopPlatform::seedRandom(quint32 seed)
 double DesktopPlatform::nextRandom()
 {
     return std::uniform_real_distribution<double>(0.0, 1.0)(mRandom);
+}
+
+bool DesktopPlatform::chooseFont(FontChoice &font)
+{
+    return runFontDialog(font);
+}
+
+qint32 DesktopPlatform::chooseColour(qint32 initial)
+{
+    return runColourDialog(initial);
 }

@@ -12,6 +12,8 @@ public:
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override;
     double nextRandom() override;
+    bool chooseFont(FontChoice &font) override;
+    qint32 chooseColour(qint32 initial) override;
 
 private:
     std::mt19937 mRandom;

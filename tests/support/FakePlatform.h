@@ -3,6 +3,7 @@
 #include "app/PlatformServices.h"
 
 #include <QList>
+#include <optional>
 
 // Platform services for tests: a settable clock, scripted random draws, and a record of
 // every message box and opened address.
@@ -19,6 +20,8 @@ public:
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override { seeds.append(seed); }
     double nextRandom() override;
+    bool chooseFont(FontChoice &font) override;
+    qint32 chooseColour(qint32 initial) override;
 
     QStringList messageTexts() const;
 
@@ -29,4 +32,12 @@ public:
     // Draws handed out in turn; once used up every draw is 0.5.
     QList<double> draws;
     QList<quint32> seeds;
+
+    // Dialog answers handed out in turn: a pick, or nothing for a cancel. Once used up,
+    // every dialog is cancelled.
+    QList<std::optional<FontChoice>> fontAnswers;
+    QList<std::optional<qint32>> colourAnswers;
+    // What each dialog was pre-set to, in order.
+    QList<FontChoice> fontPresets;
+    QList<qint32> colourPresets;
 };
