@@ -3,6 +3,7 @@
 #include "app/PlatformServices.h"
 #include "app/ProductInfo.h"
 #include "panel/Form1.h"
+#include "panel/Form3.h"
 #include "settings/SettingsStore.h"
 
 Program::Program(PlatformServices &platform, QString programFolder)
@@ -12,6 +13,7 @@ Program::Program(PlatformServices &platform, QString programFolder)
         mPlatform.showMessage(message, ProductInfo::productName, PlatformServices::MessageIcon::Warning);
     }))
     , mForm1(std::make_unique<Form1>(*this))
+    , mForm3(std::make_unique<Form3>(*this))
 {
 }
 
@@ -36,5 +38,6 @@ void Program::end(int exitCode)
     mEnded = true;
     mExitCode = exitCode;
     mForm1->discard();
+    mForm3->discard();
     emit ended(exitCode);
 }

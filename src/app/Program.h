@@ -6,6 +6,7 @@
 #include <memory>
 
 class Form1;
+class Form3;
 class PlatformServices;
 class SettingsStore;
 
@@ -21,6 +22,7 @@ public:
     PlatformServices &platform() { return mPlatform; }
     SettingsStore &settings() { return *mSettings; }
     Form1 &form1() { return *mForm1; }
+    Form3 &form3() { return *mForm3; }
 
     QString programFolder() const { return mProgramFolder; }
     QIcon appIcon() const;
@@ -42,6 +44,7 @@ private:
     QString mProgramFolder;
     std::unique_ptr<SettingsStore> mSettings;
     std::unique_ptr<Form1> mForm1;
+    std::unique_ptr<Form3> mForm3;
     bool mEnded = false;
     int mExitCode = 0;
 };

@@ -10,7 +10,10 @@
 #include "app/Program.h"
 #include "app/RuntimeError.h"
 #include "app/WindowDressing.h"
+#include "panel/ColourSettings.h"
 #include "panel/ControlValues.h"
+#include "panel/FontSettings.h"
+#include "panel/Form3.h"
 #include "panel/PanelWindow.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
@@ -54,6 +57,10 @@ void Form1::connectControls(PanelWindow &window)
     connect(window.Check4, &QCheckBox::stateChanged, this, &Form1::Check4_Click);
     connect(window.Check3, &QCheckBox::stateChanged, this, &Form1::Check3_Click);
     connect(window.Check8, &QCheckBox::stateChanged, this, &Form1::Check8_Click);
+    connect(window.PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(window.PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
+    connect(window.PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
+    connect(window.PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
 
     for (QPushButton *button : window.pushButtons())
         onMouseMove(*button, [this] { PushButton_MouseMove(); });
@@ -171,6 +178,31 @@ void Form1::Check3_Click()
 void Form1::Check8_Click()
 {
     mProgram.settings().SaveSetting("Minimized", Conversions::onOffText(checkValue(*ui().Check8) == 1));
+}
+
+void Form1::PushButton2_Click()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton2_Click "));
+    FontSettings::change(trap, mProgram.settings(), mProgram.platform(), CommonDialog1);
+}
+
+void Form1::PushButton3_Click()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton3_Click "));
+    FontSettings::reset(trap, mProgram.settings());
+}
+
+void Form1::PushButton4_Click()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton4_Click "));
+    trap.line(100, [&] { mProgram.form3().Show(); });
+    trap.line(102, [&] { Hide(); });
+}
+
+void Form1::PushButton5_Click()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton5_Click "));
+    ColourSettings::reset(trap, mProgram.settings());
 }
 
 void Form1::PushButton_MouseMove()

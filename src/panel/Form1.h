@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FontChoice.h"
 #include "app/FormObject.h"
 #include "app/SkinFramework.h"
 
@@ -30,6 +31,10 @@ public:
     void Check4_Click();
     void Check3_Click();
     void Check8_Click();
+    void PushButton2_Click();
+    void PushButton3_Click();
+    void PushButton4_Click();
+    void PushButton5_Click();
 
     // Pointer feedback: the hand over push buttons, the default elsewhere.
     void PushButton_MouseMove();
@@ -41,6 +46,8 @@ public:
     bool isLoading() const { return mLoading; }
 
     SkinFramework SkinFramework1;
+    // The font dialog's properties, kept from one use to the next.
+    FontChoice CommonDialog1;
 
 protected:
     QWidget *createWindow() override;
