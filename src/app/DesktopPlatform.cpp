@@ -1,5 +1,8 @@
 #include "app/DesktopPlatform.h"
 
+#include "app/ColourDialog.h"
+#include "app/FontDialog.h"
+
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -87,4 +90,14 @@ void DesktopPlatform::inhibitIdle()
 void DesktopPlatform::releaseIdleInhibition()
 {
     mScreenSaver.release();
+}
+
+bool DesktopPlatform::chooseFont(FontChoice &font)
+{
+    return runFontDialog(font);
+}
+
+qint32 DesktopPlatform::chooseColour(qint32 initial)
+{
+    return runColourDialog(initial);
 }

@@ -17,6 +17,8 @@ public:
     void simulateUserActivity() override;
     void inhibitIdle() override;
     void releaseIdleInhibition() override;
+    bool chooseFont(FontChoice &font) override;
+    qint32 chooseColour(qint32 initial) override;
 
 private:
     std::mt19937 mRandom;

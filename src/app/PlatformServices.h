@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/FontChoice.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QUrl>
@@ -32,4 +34,11 @@ public:
     virtual void simulateUserActivity() = 0;
     virtual void inhibitIdle() = 0;
     virtual void releaseIdleInhibition() = 0;
+    // Shows the modal font dialog (screen fonts, no effects controls) pre-set to the
+    // font; on OK the font becomes the user's pick. True when the user pressed OK.
+    virtual bool chooseFont(FontChoice &font) = 0;
+
+    // Shows the modal colour dialog on a colour (red in the low byte) and returns the
+    // colour chosen, or the initial colour when the user cancels.
+    virtual qint32 chooseColour(qint32 initial) = 0;
 };

@@ -4,6 +4,7 @@
 #include "app/ProductInfo.h"
 #include "clock/Form2.h"
 #include "panel/Form1.h"
+#include "panel/Form3.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@ Program::Program(PlatformServices &platform, QString programFolder)
     }))
     , mForm1(std::make_unique<Form1>(*this))
     , mForm2(std::make_unique<Form2>(*this))
+    , mForm3(std::make_unique<Form3>(*this))
 {
 }
 
@@ -43,5 +45,6 @@ void Program::end(int exitCode)
     mForm2->releaseIdleInhibition();
     mForm2->discard();
     mForm1->discard();
+    mForm3->discard();
     emit ended(exitCode);
 }

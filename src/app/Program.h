@@ -7,6 +7,7 @@
 
 class Form1;
 class Form2;
+class Form3;
 class PlatformServices;
 class SettingsStore;
 
@@ -23,6 +24,7 @@ public:
     SettingsStore &settings() { return *mSettings; }
     Form1 &form1() { return *mForm1; }
     Form2 &form2() { return *mForm2; }
+    Form3 &form3() { return *mForm3; }
 
     QString programFolder() const { return mProgramFolder; }
     // The running program's own file, which the start-up entry runs; tests may set another.
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<SettingsStore> mSettings;
     std::unique_ptr<Form1> mForm1;
     std::unique_ptr<Form2> mForm2;
+    std::unique_ptr<Form3> mForm3;
     bool mEnded = false;
     int mExitCode = 0;
 };

@@ -2,16 +2,19 @@
 
 #include "app/AppTitle.h"
 #include "app/ErrorTrap.h"
-#include "app/FileHelpers.h"
 #include "app/HomePageDraw.h"
 #include "app/MouseMoveNotifier.h"
 #include "app/PlatformServices.h"
+#include "app/PointerFile.h"
 #include "app/ProductInfo.h"
 #include "app/Program.h"
 #include "app/RuntimeError.h"
 #include "app/WindowDressing.h"
 #include "clock/Form2.h"
+#include "panel/ColourSettings.h"
 #include "panel/ControlValues.h"
+#include "panel/FontSettings.h"
+#include "panel/Form3.h"
 #include "panel/PanelWindow.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
@@ -60,6 +63,10 @@ void Form1::connectControls(PanelWindow &window)
     connect(window.Combo1, &QComboBox::currentIndexChanged, this, &Form1::Combo1_Click);
     connect(window.Combo1, &QComboBox::editTextChanged, this, &Form1::Combo1_Change);
     connect(window.PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
+    connect(window.PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(window.PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
+    connect(window.PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
+    connect(window.PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
 
     for (QPushButton *button : window.pushButtons())
         onMouseMove(*button, [this] { PushButton_MouseMove(); });
@@ -76,11 +83,7 @@ void Form1::Form_Load()
 
     trap.line(100, [&] { ApplySkin(window, SkinFramework1, mProgram.programFolder()); });
     trap.line(102, [&] { mLoading = true; });
-    trap.line(104, [&] {
-        const QString pointerFile = programFilePath(mProgram.programFolder(), ProductInfo::pointerFileName);
-        if (FileExists(pointerFile))
-            window.pointer.setCustomPicture(MousePointer::loadPicture(pointerFile));
-    });
+    trap.line(104, [&] { loadPointerFile(window.pointer, mProgram.programFolder()); });
     trap.line(106, [&] { window.setWindowTitle(ProductInfo::productName); });
     trap.line(108, [&] { window.setWindowIcon(mProgram.appIcon()); });
     trap.line(110, [&] { SetAppTitle(); });
@@ -221,6 +224,31 @@ TimeFormat::ClockFormat Form1::selectedClockFormat()
     if (window.Option3->isChecked())
         return TimeFormat::ClockFormat::HoursMinutes;
     return TimeFormat::ClockFormat::None;
+}
+
+void Form1::PushButton2_Click()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton2_Click "));
+    FontSettings::change(trap, mProgram.settings(), mProgram.platform(), CommonDialog1);
+}
+
+void Form1::PushButton3_Click()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton3_Click "));
+    FontSettings::reset(trap, mProgram.settings());
+}
+
+void Form1::PushButton4_Click()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton4_Click "));
+    trap.line(100, [&] { mProgram.form3().Show(); });
+    trap.line(102, [&] { Hide(); });
+}
+
+void Form1::PushButton5_Click()
+{
+    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton5_Click "));
+    ColourSettings::reset(trap, mProgram.settings());
 }
 
 void Form1::PushButton_MouseMove()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FontChoice.h"
 #include "app/FormObject.h"
 #include "app/SkinFramework.h"
 #include "clock/TimeFormat.h"
@@ -40,6 +41,10 @@ public:
     void ListTimeZones();
     void Combo1_Click();
     void Combo1_Change();
+    void PushButton2_Click();
+    void PushButton3_Click();
+    void PushButton4_Click();
+    void PushButton5_Click();
 
     // Pointer feedback: the hand over push buttons, the default elsewhere.
     void PushButton_MouseMove();
@@ -52,6 +57,8 @@ public:
     qint32 localBias() const { return mLocalBias; }
 
     SkinFramework SkinFramework1;
+    // The font dialog's properties, kept from one use to the next.
+    FontChoice CommonDialog1;
 
 protected:
     QWidget *createWindow() override;

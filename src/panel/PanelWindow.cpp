@@ -1,14 +1,15 @@
 #include "panel/PanelWindow.h"
 
+#include "app/PushButtonLook.h"
 #include "app/Twips.h"
 #include "app/WindowDressing.h"
+#include "app/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -25,19 +26,7 @@ Control *place(QWidget *parent, const QString &caption, QRect geometry)
 
 QPushButton *pushButton(QWidget *parent, const QString &caption, int top)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setGeometry(twipsRect(120, top, 7800, 405));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11.25);
-    font.setBold(true);
-    button->setFont(font);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, designWhite);
-    palette.setColor(QPalette::ButtonText, QGuiApplication::palette().color(QPalette::ButtonText));
-    button->setPalette(palette);
-    button->setMouseTracking(true);
-    button->setFocusPolicy(Qt::StrongFocus);
-    return button;
+    return makePushButton(parent, caption, twipsRect(120, top, 7800, 405));
 }
 
 }
@@ -111,10 +100,5 @@ void PanelWindow::setTabOrder()
 
 void PanelWindow::centreOnScreen()
 {
-    const QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
+    ::centreOnScreen(*this);
 }

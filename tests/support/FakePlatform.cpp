@@ -27,6 +27,23 @@ double FakePlatform::nextRandom()
     return draws.isEmpty() ? 0.5 : draws.takeFirst();
 }
 
+bool FakePlatform::chooseFont(FontChoice &font)
+{
+    fontPresets.append(font);
+    const std::optional<FontChoice> answer = fontAnswers.isEmpty() ? std::nullopt : fontAnswers.takeFirst();
+    if (!answer)
+        return false;
+    font = *answer;
+    return true;
+}
+
+qint32 FakePlatform::chooseColour(qint32 initial)
+{
+    colourPresets.append(initial);
+    const std::optional<qint32> answer = colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
+    return answer.value_or(initial);
+}
+
 QStringList FakePlatform::messageTexts() const
 {
     QStringList texts;

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <functional>
+#include <optional>
 
 // Platform services for tests: a settable clock, scripted random draws, and a record of
 // every message box and opened address.
@@ -20,6 +21,8 @@ public:
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override { seeds.append(seed); }
     double nextRandom() override;
+    bool chooseFont(FontChoice &font) override;
+    qint32 chooseColour(qint32 initial) override;
 
     void sendRightShift(bool pressed) override { shiftEvents.append(pressed); }
     void simulateUserActivity() override { ++activityReports; }
@@ -43,4 +46,12 @@ public:
     QString clockFailure;
     // Runs while a message box is open, as timers and events do under a modal box.
     std::function<void()> whileMessageOpen;
+
+    // Dialog answers handed out in turn: a pick, or nothing for a cancel. Once used up,
+    // every dialog is cancelled.
+    QList<std::optional<FontChoice>> fontAnswers;
+    QList<std::optional<qint32>> colourAnswers;
+    // What each dialog was pre-set to, in order.
+    QList<FontChoice> fontPresets;
+    QList<qint32> colourPresets;
 };

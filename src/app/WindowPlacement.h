@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Places the window in the centre of the screen it is on.
+void centreOnScreen(QWidget &window);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/MousePointer.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class SwatchLabel;
+
+// The colour option window with its two swatches, laid out as designed. It holds no
+// behaviour: Form3 connects the controls to its procedures.
+class ColourWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    ColourWindow();
+
+    QGroupBox *Frame1;
+    SwatchLabel *Label1;
+    QGroupBox *Frame2;
+    SwatchLabel *Label2;
+    QPushButton *PushButton1;
+    // Placed below the visible area: it takes the first focus out of sight.
+    QLineEdit *Text1;
+
+    MousePointer pointer;
+
+private:
+    void setTabOrder();
+};
