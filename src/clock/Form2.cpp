@@ -172,7 +172,10 @@ void Form2::Timer1_Timer()
     trap.line(100, [&] { window.Picture1->show(); });
     trap.line(102, [&] { window.Picture1->Cls(); });
     trap.line(104, [&] {
-        now = mProgram.platform().currentDateTime().time();
+        const QDateTime instant = mProgram.platform().currentDateTime();
+        now = instant.time();
+        if (mZone.chosen().isValid())
+            mTimeZone = mZone.offsetAt(instant);
         shown = TimeFormat::shiftedTimeOfDay(now, mTimeZone);
     });
     trap.line(106, [&] { text = TimeFormat::format(shown, mProgram.form1().selectedClockFormat()); });
@@ -192,6 +195,12 @@ void Form2::scheduleNextTick(const QTime &now)
         return;
     constexpr int period = 100;
     ui().Timer1->start(now.isValid() ? TimeFormat::msecsToNextTick(now) : period);
+}
+
+void Form2::setChosenZone(const QTimeZone &zone, const QDateTime &now)
+{
+    mZone = ZoneTime::OffsetKeeper(zone);
+    mTimeZone = mZone.offsetAt(now);
 }
 
 void Form2::Timer2_Timer()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FormObject.h"
+#include "timezones/ZoneTime.h"
 
 class ClockWindow;
 class Program;
@@ -34,6 +35,10 @@ public:
     // Minutes added to the local time of day before it is shown.
     qint32 mTimeZone = 0;
 
+    // The zone whose time the clock shows; mTimeZone follows its offset (and the
+    // computer's own) through daylight-saving changes while the clock is open.
+    void setChosenZone(const QTimeZone &zone, const QDateTime &now);
+
     bool mHideArmed = false;
     int mHideStep = 0;
 
@@ -50,4 +55,5 @@ private:
     // A tick whose error report is open lets later ticks pass instead of stacking reports.
     bool mTickRunning = false;
     bool mIdleInhibited = false;
+    ZoneTime::OffsetKeeper mZone;
 };

@@ -16,8 +16,10 @@
 #include "panel/FontSettings.h"
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"
+#include "panel/TimeZoneSelector.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
+#include "timezones/modTimeZones.h"
 #include "settings/mStartUp.h"
 
 #include <QCheckBox>
@@ -199,6 +201,11 @@ void Form1::PushButton1_Click()
     ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton1_Click "));
     Form2 &clock = mProgram.form2();
     trap.line(100, [&] { mDontUnload = true; });
+    trap.line(102, [&] {
+        PanelWindow &window = ui();
+        const int k = TimeZoneSelector::itemData(*window.Combo1, window.Combo1->currentIndex());
+        clock.setChosenZone(modTimeZones::TimeZoneAt(k), mProgram.platform().currentDateTime());
+    });
     // Loading the clock runs its load procedure; running it again applies the settings
     // anew when the clock window already exists.
     trap.line(104, [&] {

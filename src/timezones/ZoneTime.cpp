@@ -3,8 +3,6 @@
 namespace ZoneTime {
 namespace {
 
-constexpr int secondsPerDay = 24 * 60 * 60;
-
 QDateTime earlier(const QDateTime &a, const QDateTime &b)
 {
     if (!a.isValid())
@@ -36,13 +34,6 @@ qint32 minuteOffset(const QTimeZone &chosen, const QDateTime &instant)
 QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant)
 {
     return earlier(nextChangeOf(chosen, instant), nextChangeOf(local, instant));
-}
-
-QTime shownTime(const QTime &localTime, qint32 minutes)
-{
-    // QTime::addSecs wraps around midnight; reduce first so any offset is safe.
-    const qint64 seconds = (static_cast<qint64>(minutes) * 60) % secondsPerDay;
-    return localTime.addSecs(static_cast<int>(seconds));
 }
 
 OffsetKeeper::OffsetKeeper(QTimeZone chosen)

@@ -23,10 +23,6 @@ qint32 minuteOffset(const QTimeZone &chosen, const QDateTime &instant);
 // zone changes its offset again.
 QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant);
 
-// The time of day shown: localTime advanced by minutes (moved back when negative),
-// wrapping around midnight in either direction.
-QTime shownTime(const QTime &localTime, qint32 minutes);
-
 // Keeps mTimeZone right while the clock is open: the offset is recomputed when either
 // zone's offset changes (and at least once a minute, should the computer's own zone be
 // changed meanwhile); otherwise the stored value is returned.

@@ -4,14 +4,17 @@
 #include "clock/Form2.h"
 #include "clock/TimeStrip.h"
 #include "panel/Form1.h"
+#include "panel/Form3.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimeZone>
 #include <QTimer>
 
 #include <memory>
@@ -100,6 +103,11 @@ private slots:
     void typingHideShrinksTheHint();
     void typingHideAgainChangesNothing();
     void ticksLandOnTenthsOfASecond();
+    void chosenZoneSetsTheOffset_data();
+    void chosenZoneSetsTheOffset();
+    void noZoneSelectedIsReportedAndTheClockStillOpens();
+    void offsetFollowsADaylightSavingChangeWhileOpen();
+    void clockShowsTheFontAndColoursJustChosen();
     void keepAwakeTickComesAfter59Seconds();
     void keepAwakeTickPressesShiftAndReportsActivity();
     void keepAwakeOffMakesNoCalls();
@@ -195,7 +203,9 @@ void TestForm2::tickShowsTheSelectedFormat()
     clock.Timer1_Timer();
     QCOMPARE(clock.ui().Picture1->text(), QStringLiteral("01:05:42 PM"));
     fixture->program.form1().ui().Option2->click();
-    clock.mTimeZone = -120;
+    // Two hours west of the computer, which runs on UTC here.
+    clock.setChosenZone(QTimeZone("America/Noronha"), fixture->platform.now);
+    QCOMPARE(clock.mTimeZone, -120);
     clock.Timer1_Timer();
     QCOMPARE(clock.ui().Picture1->text(), QStringLiteral("11:05 AM"));
 }
@@ -359,6 +369,106 @@ void TestForm2::ticksLandOnTenthsOfASecond()
     QVERIFY(timer.isActive());
     QCOMPARE(timer.timerType(), Qt::PreciseTimer);
     QCOMPARE(timer.interval(), 70);
+}
+
+void TestForm2::chosenZoneSetsTheOffset_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("shown");
+    const QDateTime january(QDate(2026, 1, 15), QTime(13, 5, 42), QTimeZone::utc());
+    const QDateTime july(QDate(2026, 7, 15), QTime(13, 5, 42), QTimeZone::utc());
+    QTest::newRow("the computer's own zone") << "(UTC+00:00) UTC" << january << 0 << "01:05:42 PM";
+    QTest::newRow("Tokyo") << "Asia/Tokyo" << january << 540 << "10:05:42 PM";
+    QTest::newRow("Berlin in winter") << "Europe/Berlin" << january << 60 << "02:05:42 PM";
+    QTest::newRow("Berlin in summer") << "Europe/Berlin" << july << 120 << "03:05:42 PM";
+    QTest::newRow("Honolulu across midnight") << "Pacific/Honolulu" << january.addSecs(-12 * 3600) << -600
+                                              << "03:05:42 PM";
+}
+
+void TestForm2::chosenZoneSetsTheOffset()
+{
+    QFETCH(QString, zone);
+    QFETCH(QDateTime, now);
+    QFETCH(int, offset);
+    QFETCH(QString, shown);
+    ProgramFixture fixture;
+    fixture.platform.now = now;
+    fixture.program.start();
+    QComboBox &list = *fixture.program.form1().ui().Combo1;
+    const int position = list.findText(zone, Qt::MatchEndsWith);
+    QVERIFY(position >= 0);
+    list.setCurrentIndex(position);
+    fixture.program.form1().ui().PushButton1->click();
+    Form2 &clock = fixture.program.form2();
+    QCOMPARE(clock.mTimeZone, offset);
+    clock.Timer1_Timer();
+    QCOMPARE(clock.ui().Picture1->text(), shown);
+    QVERIFY(fixture.platform.messages.isEmpty());
+}
+
+void TestForm2::noZoneSelectedIsReportedAndTheClockStillOpens()
+{
+    auto fixture = clockShown({ { "Combo1", "abc" } });
+    const QString step2 = ErrorReport::messageText("Invalid property value",
+                                                   "in Lumetra2021/08/31.Form1.PushButton1_Click ", 102);
+    QCOMPARE(fixture->platform.messageTexts().last(), step2);
+    QCOMPARE(fixture->program.form2().mTimeZone, 0);
+    QVERIFY(clockOf(*fixture).isVisible());
+}
+
+void TestForm2::offsetFollowsADaylightSavingChangeWhileOpen()
+{
+    ProgramFixture fixture;
+    fixture.platform.now = QDateTime(QDate(2026, 3, 29), QTime(0, 59, 30), QTimeZone::utc());
+    fixture.program.start();
+    QComboBox &list = *fixture.program.form1().ui().Combo1;
+    list.setCurrentIndex(list.findText("Europe/Berlin", Qt::MatchEndsWith));
+    fixture.program.form1().ui().PushButton1->click();
+    Form2 &clock = fixture.program.form2();
+    clock.Timer1_Timer();
+    QCOMPARE(clock.ui().Picture1->text(), QStringLiteral("01:59:30 AM"));
+    fixture.platform.now = fixture.platform.now.addSecs(30);
+    clock.Timer1_Timer();
+    QCOMPARE(clock.mTimeZone, 120);
+    QCOMPARE(clock.ui().Picture1->text(), QStringLiteral("03:00:00 AM"));
+}
+
+void TestForm2::clockShowsTheFontAndColoursJustChosen()
+{
+    ProgramFixture fixture;
+    fixture.program.start();
+    Form1 &panel = fixture.program.form1();
+    FontChoice serif;
+    serif.name = QStringLiteral("Liberation Serif");
+    serif.size = 48;
+    fixture.platform.fontAnswers = { serif };
+    panel.PushButton2_Click();
+    fixture.platform.colourAnswers = { 0x00FFFF, 0x800000 };
+    panel.PushButton4_Click();
+    fixture.program.form3().Label1_Click();
+    fixture.program.form3().Label2_Click();
+    fixture.program.form3().PushButton1_Click();
+
+    panel.ui().PushButton1->click();
+    const QImage shot = tickAndGrab(fixture);
+    ClockWindow &clock = clockOf(fixture);
+    QCOMPARE(clock.Picture1->font().family(), QStringLiteral("Liberation Serif"));
+    QCOMPARE(clock.Picture1->font().pointSize(), 48);
+    QVERIFY(!clock.Picture1->font().bold());
+    const QColor yellow(255, 255, 0);
+    const QColor navy(0, 0, 128);
+    QCOMPARE(shot.pixelColor(0, shot.height() - 1), navy);
+    const QRect lit = litArea(shot.copy(clock.Picture1->geometry()), navy);
+    QVERIFY(lit.isValid());
+    bool yellowDigit = false;
+    const QImage strip = shot.copy(clock.Picture1->geometry());
+    for (int x = lit.left(); x <= lit.right() && !yellowDigit; ++x) {
+        for (int y = lit.top(); y <= lit.bottom() && !yellowDigit; ++y)
+            yellowDigit = strip.pixelColor(x, y) == yellow;
+    }
+    QVERIFY(yellowDigit);
 }
 
 void TestForm2::keepAwakeTickComesAfter59Seconds()

@@ -1,4 +1,5 @@
 #include "support/ScopedEnvironment.h"
+#include "clock/TimeFormat.h"
 #include "timezones/ZoneTime.h"
 #include "timezones/modTimeZones.h"
 
@@ -19,7 +20,7 @@ const QDateTime july = utc(2026, 7, 15, 12, 0);
 // The time of day the clock shows at instant for a computer in local with chosen selected.
 QTime shownAt(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant)
 {
-    return shownTime(instant.toTimeZone(local).time(), minuteOffset(chosen, local, instant));
+    return TimeFormat::shiftedTimeOfDay(instant.toTimeZone(local).time(), minuteOffset(chosen, local, instant));
 }
 
 }
@@ -30,8 +31,6 @@ class TestZoneTime : public QObject {
 private slots:
     void offsetBetweenZones_data();
     void offsetBetweenZones();
-    void shownTimeWrapsAroundMidnight_data();
-    void shownTimeWrapsAroundMidnight();
     void computersOwnZoneGivesZero_data();
     void computersOwnZoneGivesZero();
     void againstTheComputersZone();
@@ -94,28 +93,6 @@ void TestZoneTime::offsetBetweenZones()
     QCOMPARE(shown, instant.toTimeZone(chosenZone).time());
 }
 
-void TestZoneTime::shownTimeWrapsAroundMidnight_data()
-{
-    QTest::addColumn<QTime>("local");
-    QTest::addColumn<qint32>("minutes");
-    QTest::addColumn<QTime>("shown");
-    QTest::newRow("23:30 +60") << QTime(23, 30) << 60 << QTime(0, 30);
-    QTest::newRow("00:10 -60") << QTime(0, 10) << -60 << QTime(23, 10);
-    QTest::newRow("1440 is the same time of day") << QTime(9, 41, 7) << 1440 << QTime(9, 41, 7);
-    QTest::newRow("-1440 is the same time of day") << QTime(9, 41, 7) << -1440 << QTime(9, 41, 7);
-    QTest::newRow("seconds kept") << QTime(12, 0, 59) << 330 << QTime(17, 30, 59);
-    QTest::newRow("zero") << QTime(0, 0) << 0 << QTime(0, 0);
-    QTest::newRow("more than a day") << QTime(22, 0) << 1440 + 180 << QTime(1, 0);
-}
-
-void TestZoneTime::shownTimeWrapsAroundMidnight()
-{
-    QFETCH(QTime, local);
-    QFETCH(qint32, minutes);
-    QFETCH(QTime, shown);
-    QCOMPARE(shownTime(local, minutes), shown);
-}
-
 void TestZoneTime::computersOwnZoneGivesZero_data()
 {
     QTest::addColumn<QByteArray>("tz");
@@ -141,7 +118,7 @@ void TestZoneTime::againstTheComputersZone()
     QCOMPARE(minuteOffset(QTimeZone("Asia/Tokyo"), january), 480);
     QCOMPARE(minuteOffset(QTimeZone("Asia/Tokyo"), july), 420);
     QCOMPARE(minuteOffset(QTimeZone("America/New_York"), july), -360);
-    QCOMPARE(shownTime(july.toLocalTime().time(), minuteOffset(QTimeZone("Asia/Tokyo"), july)), QTime(21, 0));
+    QCOMPARE(TimeFormat::shiftedTimeOfDay(july.toLocalTime().time(), minuteOffset(QTimeZone("Asia/Tokyo"), july)), QTime(21, 0));
 }
 
 void TestZoneTime::nextOffsetChangeIsTheEarlierTransition()
@@ -197,7 +174,7 @@ void TestZoneTime::wholeCatalogueShowsEachZonesTrueTime()
         const QTime truth = instant.toTimeZone(zone).time();
         QCOMPARE(shownAt(zone, localZone, instant), truth);
         // And against the computer's own zone, as the clock applies it to its local time.
-        QCOMPARE(shownTime(instant.toLocalTime().time(), minuteOffset(zone, instant)), truth);
+        QCOMPARE(TimeFormat::shiftedTimeOfDay(instant.toLocalTime().time(), minuteOffset(zone, instant)), truth);
         ++checked;
     }
     QCOMPARE(checked, modTimeZones::TimeZoneList.size());
