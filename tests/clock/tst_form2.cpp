@@ -19,8 +19,6 @@
 
 #include <memory>
 
-using StoredValues = QMap<QString, QString>;
-
 namespace {
 
 std::unique_ptr<ProgramFixture> clockShown(const StoredValues &stored = {})

@@ -18,14 +18,6 @@ namespace {
 
 const QString changeLocation = QStringLiteral("in Lumetra2021/08/31.Form1.PushButton2_Click ");
 
-std::unique_ptr<ProgramFixture> startedProgram(const StoredValues &stored = {})
-{
-    auto fixture = std::make_unique<ProgramFixture>();
-    fixture->store.seed(stored);
-    fixture->program.start();
-    return fixture;
-}
-
 void clickChangeFont(ProgramFixture &fixture)
 {
     fixture.program.form1().ui().PushButton2->click();

@@ -14,27 +14,9 @@
 
 #include <memory>
 
-using StoredValues = QMap<QString, QString>;
-
 namespace {
 
 const QString loadLocation = QStringLiteral("in Lumetra2021/08/31.Form1.Form_Load ");
-
-std::unique_ptr<ProgramFixture> startedProgram(const QMap<QString, QString> &stored = {})
-{
-    auto fixture = std::make_unique<ProgramFixture>();
-    fixture->store.seed(stored);
-    fixture->program.start();
-    return fixture;
-}
-
-void moveMouseOver(QWidget &widget)
-{
-    // Through the window, as the platform delivers it, to whatever lies under the point.
-    QWidget *window = widget.window();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QTest::mouseMove(window->windowHandle(), widget.mapTo(window, QPoint(3, 3)));
-}
 
 }
 

@@ -14,21 +14,9 @@
 
 #include <memory>
 
-using StoredValues = QMap<QString, QString>;
-
 namespace {
 
 const QString loadLocation = QStringLiteral("in Lumetra2021/08/31.Form3.Form_Load ");
-
-QColor background(const QWidget &widget)
-{
-    return widget.palette().color(widget.backgroundRole());
-}
-
-QColor buttonFace()
-{
-    return QGuiApplication::palette().color(QPalette::Button);
-}
 
 // A started program with the colour window opened from the panel.
 std::unique_ptr<ProgramFixture> openedColourWindow(const StoredValues &stored = {})
@@ -43,13 +31,6 @@ std::unique_ptr<ProgramFixture> openedColourWindow(const StoredValues &stored = 
 void clickOn(QWidget &widget)
 {
     QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(5, 5));
-}
-
-void moveMouseOver(QWidget &widget)
-{
-    QWidget *window = widget.window();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QTest::mouseMove(window->windowHandle(), widget.mapTo(window, QPoint(3, 3)));
 }
 
 }
@@ -111,23 +92,23 @@ void TestForm3::nothingStoredShowsWhiteOnBlackAndCancelsStoreThem()
 {
     auto fixture = openedColourWindow();
     ColourWindow &ui = fixture->program.form3().ui();
-    QCOMPARE(background(*ui.Label1), QColor(Qt::white));
-    QCOMPARE(background(*ui.Label2), QColor(Qt::black));
+    QCOMPARE(backgroundOf(*ui.Label1), QColor(Qt::white));
+    QCOMPARE(backgroundOf(*ui.Label2), QColor(Qt::black));
     clickOn(*ui.Label1);
     clickOn(*ui.Label2);
     QCOMPARE(fixture->platform.colourPresets, (QList<qint32> { 16777215, 0 }));
     QCOMPARE(fixture->store.value("Font Color"), QStringLiteral("16777215"));
     QCOMPARE(fixture->store.value("Background Color"), QStringLiteral("0"));
-    QCOMPARE(background(*ui.Label1), QColor(Qt::white));
-    QCOMPARE(background(*ui.Label2), QColor(Qt::black));
+    QCOMPARE(backgroundOf(*ui.Label1), QColor(Qt::white));
+    QCOMPARE(backgroundOf(*ui.Label2), QColor(Qt::black));
 }
 
 void TestForm3::storedColoursShowAndAreGivenToTheDialog()
 {
     auto fixture = openedColourWindow({ { "Font Color", "255" }, { "Background Color", "16711680" } });
     ColourWindow &ui = fixture->program.form3().ui();
-    QCOMPARE(background(*ui.Label1), QColor(Qt::red));
-    QCOMPARE(background(*ui.Label2), QColor(Qt::blue));
+    QCOMPARE(backgroundOf(*ui.Label1), QColor(Qt::red));
+    QCOMPARE(backgroundOf(*ui.Label2), QColor(Qt::blue));
     clickOn(*ui.Label1);
     clickOn(*ui.Label2);
     QCOMPARE(fixture->platform.colourPresets, (QList<qint32> { 255, 16711680 }));
@@ -140,14 +121,14 @@ void TestForm3::pickedColourIsShownAndStoredAndReadOnTheNextOpening()
     Form3 &form3 = fixture->program.form3();
     clickOn(*form3.ui().Label1);
     clickOn(*form3.ui().Label2);
-    QCOMPARE(background(*form3.ui().Label1), QColor(0, 255, 0));
+    QCOMPARE(backgroundOf(*form3.ui().Label1), QColor(0, 255, 0));
     QCOMPARE(fixture->store.value("Font Color"), QStringLiteral("65280"));
     QCOMPARE(fixture->store.value("Background Color"), QString::number(0x123456));
 
     form3.ui().PushButton1->click();
     fixture->program.form1().ui().PushButton4->click();
-    QCOMPARE(background(*form3.ui().Label1), QColor(0, 255, 0));
-    QCOMPARE(background(*form3.ui().Label2), QColor(0x56, 0x34, 0x12));
+    QCOMPARE(backgroundOf(*form3.ui().Label1), QColor(0, 255, 0));
+    QCOMPARE(backgroundOf(*form3.ui().Label2), QColor(0x56, 0x34, 0x12));
 }
 
 void TestForm3::badStoredColourIsReportedAndTheSwatchKeepsTheButtonFace_data()
@@ -173,8 +154,8 @@ void TestForm3::badStoredColourIsReportedAndTheSwatchKeepsTheButtonFace()
     ColourWindow &ui = fixture->program.form3().ui();
     QCOMPARE(fixture->platform.messageTexts(), QStringList { ErrorReport::messageText(description, loadLocation, line) });
     const bool digits = key == QLatin1String("Font Color");
-    QCOMPARE(background(*ui.Label1), digits ? buttonFace() : QColor(Qt::white));
-    QCOMPARE(background(*ui.Label2), digits ? QColor(Qt::black) : buttonFace());
+    QCOMPARE(backgroundOf(*ui.Label1), digits ? buttonFace() : QColor(Qt::white));
+    QCOMPARE(backgroundOf(*ui.Label2), digits ? QColor(Qt::black) : buttonFace());
     QVERIFY(ui.isVisible());
     QCOMPARE(fixture->store.keys(), keysBefore);
     QCOMPARE(fixture->store.value(key), text);
@@ -240,9 +221,9 @@ void TestForm3::dressedInButtonFace()
 {
     auto fixture = openedColourWindow();
     ColourWindow &ui = fixture->program.form3().ui();
-    QCOMPARE(background(ui), buttonFace());
-    QCOMPARE(background(*ui.Frame1), buttonFace());
-    QCOMPARE(background(*ui.Frame2), buttonFace());
+    QCOMPARE(backgroundOf(ui), buttonFace());
+    QCOMPARE(backgroundOf(*ui.Frame1), buttonFace());
+    QCOMPARE(backgroundOf(*ui.Frame2), buttonFace());
     QCOMPARE(ui.PushButton1->palette().color(QPalette::Button), QColor(Qt::white));
 }
 

@@ -4,6 +4,7 @@
 #include "settings/AutostartEntry.h"
 #include "settings/DesktopExec.h"
 #include "support/ProgramFixture.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -17,13 +18,11 @@
 
 namespace {
 
-std::unique_ptr<ProgramFixture> startedProgram(const QMap<QString, QString> &stored = {},
-    const QString &executablePath = QString())
+std::unique_ptr<ProgramFixture> startedFrom(const QString &executablePath, const StoredValues &stored = {})
 {
     auto fixture = std::make_unique<ProgramFixture>();
     fixture->store.seed(stored);
-    if (!executablePath.isNull())
-        fixture->program.setExecutablePath(executablePath);
+    fixture->program.setExecutablePath(executablePath);
     fixture->program.start();
     return fixture;
 }
@@ -31,19 +30,6 @@ std::unique_ptr<ProgramFixture> startedProgram(const QMap<QString, QString> &sto
 QString autostartFolder(const ProgramFixture &fixture)
 {
     return QDir(fixture.store.configFolder()).filePath(QStringLiteral("autostart"));
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QString execValueOf(const QByteArray &entry)
@@ -74,14 +60,14 @@ void TestStartupBox::tickingWritesAnEntryForTheRunningProgram()
     auto fixture = startedProgram();
     const QString self = QCoreApplication::applicationFilePath();
     // Another executable in the program's folder must not be taken for the program.
-    writeFile(fixture->programFile(QStringLiteral("aaa-other")), "#!/bin/sh\n");
+    TestFiles::write(fixture->programFile(QStringLiteral("aaa-other")), "#!/bin/sh\n");
     QFile::setPermissions(fixture->programFile(QStringLiteral("aaa-other")), QFile::ExeOwner | QFile::ReadOwner);
 
     fixture->program.form1().ui().Check3->click();
     QCOMPARE(fixture->platform.messageTexts(), QStringList());
     QCOMPARE(fixture->store.value("Windows Startup"), QStringLiteral("On"));
     const QString entryFile = QDir(autostartFolder(*fixture)).filePath(QStringLiteral("tst_startupbox.desktop"));
-    const std::optional<QStringList> command = DesktopExec::parseExecValue(execValueOf(readFile(entryFile)));
+    const std::optional<QStringList> command = DesktopExec::parseExecValue(execValueOf(TestFiles::read(entryFile)));
     QVERIFY(command.has_value());
     QCOMPARE(*command, QStringList { self });
     QCOMPARE(QDir(autostartFolder(*fixture)).entryList(QDir::Files), QStringList { "tst_startupbox.desktop" });
@@ -89,10 +75,10 @@ void TestStartupBox::tickingWritesAnEntryForTheRunningProgram()
 
 void TestStartupBox::tickingWritesTheEntryText()
 {
-    auto fixture = startedProgram({}, QStringLiteral("/opt/Wall \"Clock\" 100%/$HOME\\`x`/lumetra"));
+    auto fixture = startedFrom(QStringLiteral("/opt/Wall \"Clock\" 100%/$HOME\\`x`/lumetra"));
     fixture->program.form1().ui().Check3->click();
     QCOMPARE(fixture->platform.messageTexts(), QStringList());
-    QCOMPARE(readFile(QDir(autostartFolder(*fixture)).filePath(QStringLiteral("lumetra.desktop"))),
+    QCOMPARE(TestFiles::read(QDir(autostartFolder(*fixture)).filePath(QStringLiteral("lumetra.desktop"))),
         QByteArray("[Desktop Entry]\n"
                    "Type=Application\n"
                    "Version=1.0\n"
@@ -103,10 +89,10 @@ void TestStartupBox::tickingWritesTheEntryText()
 void TestStartupBox::untickingRemovesTheEntryAndHidesCheck8()
 {
     const QString path = QStringLiteral("/opt/my app/lumetra");
-    auto fixture = startedProgram({ { "Windows Startup", "On" }, { "Minimized", "On" } }, path);
+    auto fixture = startedFrom(path, { { "Windows Startup", "On" }, { "Minimized", "On" } });
     PanelWindow &ui = fixture->program.form1().ui();
     QVERIFY(QDir().mkpath(autostartFolder(*fixture)));
-    writeFile(AutostartEntry::filePathFor(path), AutostartEntry::text(path).toUtf8());
+    TestFiles::write(AutostartEntry::filePathFor(path), AutostartEntry::text(path).toUtf8());
     ui.Check8->show();
 
     ui.Check3->click();
@@ -122,8 +108,8 @@ void TestStartupBox::unwritableAutostartFolderGivesOneMessageAndStoresOn()
 {
     // Permissions do not stop root, so a file stands where the folder belongs.
     const QString path = QStringLiteral("/opt/lumetra");
-    auto fixture = startedProgram({}, path);
-    writeFile(autostartFolder(*fixture), "in the way");
+    auto fixture = startedFrom(path);
+    TestFiles::write(autostartFolder(*fixture), "in the way");
     PanelWindow &ui = fixture->program.form1().ui();
 
     ui.Check3->click();
@@ -136,7 +122,7 @@ void TestStartupBox::unwritableAutostartFolderGivesOneMessageAndStoresOn()
 
 void TestStartupBox::pathWithALineBreakIsRefusedAndOnIsStored()
 {
-    auto fixture = startedProgram({}, QStringLiteral("/opt/evil\nExec=/bin/sh/lumetra"));
+    auto fixture = startedFrom(QStringLiteral("/opt/evil\nExec=/bin/sh/lumetra"));
     fixture->program.form1().ui().Check3->click();
     QCOMPARE(fixture->platform.messages.size(), 1);
     QVERIFY2(fixture->platform.messages[0].text.contains(QStringLiteral("line break")),
@@ -165,7 +151,7 @@ void TestStartupBox::restoringTheBoxAtLoadTouchesNoFile()
     fixture->program.setExecutablePath(path);
     if (entryBefore) {
         QVERIFY(QDir().mkpath(autostartFolder(*fixture)));
-        writeFile(AutostartEntry::filePathFor(path), oldEntry);
+        TestFiles::write(AutostartEntry::filePathFor(path), oldEntry);
     }
 
     fixture->program.start();
@@ -175,7 +161,7 @@ void TestStartupBox::restoringTheBoxAtLoadTouchesNoFile()
     QCOMPARE(fixture->store.value("Windows Startup"), stored);
     QCOMPARE(fixture->platform.messageTexts(), QStringList());
     if (entryBefore)
-        QCOMPARE(readFile(AutostartEntry::filePathFor(path)), oldEntry);
+        QCOMPARE(TestFiles::read(AutostartEntry::filePathFor(path)), oldEntry);
     else
         QVERIFY(!QFileInfo::exists(autostartFolder(*fixture)));
 }

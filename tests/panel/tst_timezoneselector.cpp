@@ -17,14 +17,6 @@ namespace {
 
 const QString listLocation = QStringLiteral("in Lumetra2021/08/31.Form1.ListTimeZones ");
 
-std::unique_ptr<ProgramFixture> startedProgram(const QMap<QString, QString> &stored = {})
-{
-    auto fixture = std::make_unique<ProgramFixture>();
-    fixture->store.seed(stored);
-    fixture->program.start();
-    return fixture;
-}
-
 QStringList itemTexts(const QComboBox &list)
 {
     QStringList texts;

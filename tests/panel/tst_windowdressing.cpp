@@ -15,16 +15,6 @@
 
 namespace {
 
-QColor background(const QWidget &widget)
-{
-    return widget.palette().color(widget.backgroundRole());
-}
-
-QColor buttonFace()
-{
-    return QGuiApplication::palette().color(QPalette::Button);
-}
-
 void writeSkin(const ProgramFixture &fixture, const QByteArray &sheet)
 {
     QVERIFY(QDir(fixture.programFolder.path()).mkpath("x"));
@@ -56,11 +46,11 @@ void TestWindowDressing::withoutSkinThePanelKeepsItsDesignColours()
     ProgramFixture fixture;
     fixture.program.start();
     PanelWindow &ui = fixture.program.form1().ui();
-    QCOMPARE(background(ui), QColor(Qt::white));
-    QCOMPARE(background(*ui.Frame4), QColor(Qt::white));
-    QCOMPARE(background(*ui.Option1), QColor(Qt::white));
-    QCOMPARE(background(*ui.Check1), QColor(Qt::white));
-    QCOMPARE(background(*ui.PushButton1), QColor(Qt::white));
+    QCOMPARE(backgroundOf(ui), QColor(Qt::white));
+    QCOMPARE(backgroundOf(*ui.Frame4), QColor(Qt::white));
+    QCOMPARE(backgroundOf(*ui.Option1), QColor(Qt::white));
+    QCOMPARE(backgroundOf(*ui.Check1), QColor(Qt::white));
+    QCOMPARE(backgroundOf(*ui.PushButton1), QColor(Qt::white));
     QVERIFY(!fixture.program.form1().SkinFramework1.isLoaded());
     QVERIFY(qApp->styleSheet().isEmpty());
     // What the user sees: the bare window and an option button's strip are white.
@@ -76,7 +66,7 @@ void TestWindowDressing::skinFolderInsteadOfFileIsNoSkin()
     QVERIFY(QDir(fixture.programFolder.path()).mkpath("x/o.cjs"));
     fixture.program.start();
     QVERIFY(!fixture.program.form1().SkinFramework1.isLoaded());
-    QCOMPARE(background(fixture.program.form1().ui()), QColor(Qt::white));
+    QCOMPARE(backgroundOf(fixture.program.form1().ui()), QColor(Qt::white));
 }
 
 void TestWindowDressing::skinFileDressesPanelAndLaterWindows()
@@ -93,7 +83,7 @@ void TestWindowDressing::skinFileDressesPanelAndLaterWindows()
     QVERIFY(skin.AutoApplyNewThreads());
     QCOMPARE(ui.styleSheet(), QString::fromUtf8(sheet));
     for (QWidget *control : QList<QWidget *> { &ui, ui.Frame1, ui.Frame4, ui.Option2, ui.Check3 })
-        QCOMPARE(background(*control), buttonFace());
+        QCOMPARE(backgroundOf(*control), buttonFace());
     QVERIFY(fixture.platform.messages.isEmpty());
 
     // A window made later takes the skin too.
@@ -109,14 +99,14 @@ void TestWindowDressing::setFormColorsPaintsOnlyPlainControls()
     auto *option = new QRadioButton(QStringLiteral("option"), frame);
     auto *label = new QLabel(QStringLiteral("label"), frame);
     auto *button = new QPushButton(QStringLiteral("button"), &window);
-    const QColor buttonBefore = background(*button);
+    const QColor buttonBefore = backgroundOf(*button);
     QPalette white = window.palette();
     white.setColor(QPalette::Window, Qt::white);
     window.setPalette(white);
     SetFormColors(window);
     for (QWidget *painted : QList<QWidget *> { &window, frame, option, label })
-        QCOMPARE(background(*painted), buttonFace());
-    QCOMPARE(background(*button), buttonBefore);
+        QCOMPARE(backgroundOf(*painted), buttonFace());
+    QCOMPARE(backgroundOf(*button), buttonBefore);
 }
 
 QTEST_MAIN(TestWindowDressing)

@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 #include "support/TestStore.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,14 +21,6 @@ ino_t inodeOf(const QString &path)
 {
     struct stat status {};
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
 }
 
 }
@@ -148,7 +141,7 @@ void TestSettingsStore::unparseableFileIsSetAsideAndReported()
 {
     TestStore test;
     const QByteArray broken("[General\nCheck1=1\ngarbage line\n");
-    writeFile(test.filePath(), broken);
+    TestFiles::write(test.filePath(), broken);
     RecordingStore recording;
     QCOMPARE(recording.problems.size(), 1);
     QVERIFY(recording.problems.first().contains(test.filePath() + ".unreadable"));
@@ -164,8 +157,8 @@ void TestSettingsStore::unparseableFileIsSetAsideAndReported()
 void TestSettingsStore::secondUnparseableFileGetsItsOwnName()
 {
     TestStore test;
-    writeFile(test.filePath() + ".unreadable", "older");
-    writeFile(test.filePath(), "[General]\nno equals sign\n");
+    TestFiles::write(test.filePath() + ".unreadable", "older");
+    TestFiles::write(test.filePath(), "[General]\nno equals sign\n");
     RecordingStore recording;
     QCOMPARE(recording.problems.size(), 1);
     QVERIFY(QFile::exists(test.filePath() + ".unreadable.2"));
@@ -179,7 +172,7 @@ void TestSettingsStore::unwritableStoreIsReportedOnceAndKeepsValues()
     TestStore test;
     // A file where the store's folder should be: no write can succeed, even as root.
     const QString folder = QFileInfo(test.filePath()).path();
-    writeFile(folder, "in the way");
+    TestFiles::write(folder, "in the way");
     RecordingStore recording;
     recording.store.SaveSetting("Check1", "1");
     recording.store.SaveSetting("Option2", "True");
@@ -197,7 +190,7 @@ void TestSettingsStore::unwritableStoreIsReportedOnceAndKeepsValues()
 
     // A later failure is reported again.
     QVERIFY(QDir(folder).removeRecursively());
-    writeFile(folder, "in the way");
+    TestFiles::write(folder, "in the way");
     recording.store.SaveSetting("Check4", "1");
     QCOMPARE(recording.problems.size(), 2);
 }

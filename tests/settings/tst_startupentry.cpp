@@ -5,6 +5,7 @@
 #include "settings/mStartUp.h"
 #include "support/FakePlatform.h"
 #include "support/TestStore.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,19 +13,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QString autostartFolder(const TestStore &store)
 {
@@ -109,7 +97,7 @@ void TestStartupEntry::enablingWritesAnEntryThatRunsExactlyThatFile()
     QCOMPARE(platform.messageTexts(), QStringList());
 
     const QString entryFile = AutostartEntry::filePathFor(path);
-    const QMap<QString, QString> keys = desktopEntryKeys(readFile(entryFile));
+    const QMap<QString, QString> keys = desktopEntryKeys(TestFiles::read(entryFile));
     QCOMPARE(keys.value("Type"), QStringLiteral("Application"));
     QCOMPARE(keys.value("Name"), QStringLiteral("Lumetra Wall Time Display"));
     QString error;
@@ -127,10 +115,10 @@ void TestStartupEntry::enablingReplacesAnOlderEntry()
     FakePlatform platform;
     const QString path = QStringLiteral("/opt/new place/lumetra");
     QVERIFY(QDir().mkpath(autostartFolder(store)));
-    writeFile(AutostartEntry::filePathFor(path), "[Desktop Entry]\nType=Application\nExec=/old/lumetra --old\n");
+    TestFiles::write(AutostartEntry::filePathFor(path), "[Desktop Entry]\nType=Application\nExec=/old/lumetra --old\n");
     EnableStartup(platform, path);
     QCOMPARE(platform.messageTexts(), QStringList());
-    QCOMPARE(readFile(AutostartEntry::filePathFor(path)), AutostartEntry::text(path).toUtf8());
+    QCOMPARE(TestFiles::read(AutostartEntry::filePathFor(path)), AutostartEntry::text(path).toUtf8());
 }
 
 void TestStartupEntry::unusablePathsAreRefusedWithOneMessage_data()
@@ -167,7 +155,7 @@ void TestStartupEntry::unwritableAutostartFolderGivesOneMessage()
     // A file where the folder belongs stops every user, root included.
     TestStore store;
     FakePlatform platform;
-    writeFile(autostartFolder(store), "not a folder");
+    TestFiles::write(autostartFolder(store), "not a folder");
     const QString path = QStringLiteral("/opt/lumetra");
     EnableStartup(platform, path);
     QCOMPARE(platform.messages.size(), 1);
@@ -175,7 +163,7 @@ void TestStartupEntry::unwritableAutostartFolderGivesOneMessage()
     QVERIFY2(text.contains(QStringLiteral("\"%1\"").arg(AutostartEntry::filePathFor(path))), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("could not be written")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\"%1\" could not be made: ").arg(autostartFolder(store))), qPrintable(text));
-    QCOMPARE(readFile(autostartFolder(store)), QByteArray("not a folder"));
+    QCOMPARE(TestFiles::read(autostartFolder(store)), QByteArray("not a folder"));
 }
 
 void TestStartupEntry::entryPathTakenByAFolderGivesOneMessage()
@@ -199,7 +187,7 @@ void TestStartupEntry::disablingRemovesTheEntryOnly()
     const QString path = QStringLiteral("/opt/my app/lumetra");
     const QString otherEntry = QDir(autostartFolder(store)).filePath(QStringLiteral("other.desktop"));
     EnableStartup(platform, path);
-    writeFile(otherEntry, "[Desktop Entry]\n");
+    TestFiles::write(otherEntry, "[Desktop Entry]\n");
     QVERIFY(QFileInfo::exists(AutostartEntry::filePathFor(path)));
 
     DisableStartup(platform, path);
@@ -227,7 +215,7 @@ void TestStartupEntry::disablingWithoutAnEntryIsHarmless()
     if (setting == "empty" || setting == "dangling link")
         QVERIFY(QDir().mkpath(folder));
     if (setting == "file")
-        writeFile(folder, "x");
+        TestFiles::write(folder, "x");
     if (setting == "dangling link")
         QVERIFY(QFile::link(QDir(store.configFolder()).filePath("gone"), AutostartEntry::filePathFor(path)));
 
@@ -259,7 +247,7 @@ void TestStartupEntry::disablingAnUnknownExecutableDeletesNothing()
     FakePlatform platform;
     const QString stranger = QDir(autostartFolder(store)).filePath(QStringLiteral(".desktop"));
     QVERIFY(QDir().mkpath(autostartFolder(store)));
-    writeFile(stranger, "[Desktop Entry]\n");
+    TestFiles::write(stranger, "[Desktop Entry]\n");
     DisableStartup(platform, QString());
     QCOMPARE(platform.messageTexts(), QStringList());
     QVERIFY(QFileInfo::exists(stranger));

@@ -2,6 +2,7 @@
 #include "support/ScopedEnvironment.h"
 #include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,13 +23,6 @@ const QByteArray smallZoneTab = "# tzdb timezone descriptions\n"
                                 "IN\t+2232+08822\tAsia/Kolkata\n"
                                 "CA\t+4734-05243\tAmerica/St_Johns\tNewfoundland; Labrador (southeast)\n"
                                 "GB\t+513030-0000731\tEurope/London\n";
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
 
 }
 
@@ -122,7 +116,7 @@ void TestTimeZoneCatalogue::folderIsTzdirElseTheSystemFolder()
 void TestTimeZoneCatalogue::catalogueFromATestDatabase()
 {
     QTemporaryDir folder;
-    writeFile(folder.filePath("zone.tab"), smallZoneTab);
+    TestFiles::write(folder.filePath("zone.tab"), smallZoneTab);
     ScopedEnvironment tzdir("TZDIR", QFile::encodeName(folder.path()));
 
     QString failedPath;
@@ -160,7 +154,7 @@ void TestTimeZoneCatalogue::catalogueFromATestDatabase()
 void TestTimeZoneCatalogue::unknownZonesAreSkippedKeepingIndicesDense()
 {
     QTemporaryDir folder;
-    writeFile(folder.filePath("zone.tab"), "XX\t+0000+00000\tNowhere/Atlantis\n"
+    TestFiles::write(folder.filePath("zone.tab"), "XX\t+0000+00000\tNowhere/Atlantis\n"
                                           "JP\t+353916+1394441\tAsia/Tokyo\n"
                                           "YY\t+0000+00000\tAlso/Not_A_Zone\n"
                                           "\n"
@@ -175,7 +169,7 @@ void TestTimeZoneCatalogue::unknownZonesAreSkippedKeepingIndicesDense()
     QCOMPARE(TimeZoneList.at(2).Bias, 420);
 
     // Each reading starts again at index 0.
-    writeFile(folder.filePath("zone.tab"), "# nothing\n");
+    TestFiles::write(folder.filePath("zone.tab"), "# nothing\n");
     QVERIFY(ReadTimeZones(folder.filePath("zone.tab")));
     QCOMPARE(TimeZoneKeys, QByteArrayList { "UTC" });
     QCOMPARE(TimeZoneList.size(), 1);
@@ -184,7 +178,7 @@ void TestTimeZoneCatalogue::unknownZonesAreSkippedKeepingIndicesDense()
 void TestTimeZoneCatalogue::missingZoneTabFails()
 {
     QTemporaryDir folder;
-    writeFile(folder.filePath("zone.tab"), smallZoneTab);
+    TestFiles::write(folder.filePath("zone.tab"), smallZoneTab);
     QVERIFY(ReadTimeZones(folder.filePath("zone.tab")));
 
     QTemporaryDir empty;
@@ -250,7 +244,7 @@ void TestTimeZoneCatalogue::localBias()
 void TestTimeZoneCatalogue::timeZoneAtRefusesIndicesOutsideTheCatalogue()
 {
     QTemporaryDir folder;
-    writeFile(folder.filePath("zone.tab"), smallZoneTab);
+    TestFiles::write(folder.filePath("zone.tab"), smallZoneTab);
     QVERIFY(ReadTimeZones(folder.filePath("zone.tab")));
     QCOMPARE(TimeZoneAt(1).id(), QByteArray("Asia/Kolkata"));
     QCOMPARE(TimeZoneAt(4).id(), QByteArray("UTC"));

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reading and writing whole files in tests.
+namespace TestFiles {
+
+// The file's bytes; empty when it cannot be read.
+QByteArray read(const QString &path);
+
+// Writes the bytes, making the folders on the way; a failure fails the running test.
+void write(const QString &path, const QByteArray &content);
+
+}
