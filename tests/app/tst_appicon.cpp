@@ -64,6 +64,7 @@ void tst_AppIcon::everyWindowCarriesIt()
 {
     ProgramFixture fixture;
     const QImage expected = rendered(fixture.program.appIcon(), 32);
+    QCOMPARE(expected.size(), QSize(32, 32));
     fixture.program.start();
     QCOMPARE(rendered(fixture.program.form1().ui().windowIcon(), 32), expected);
     fixture.program.form1().ui().PushButton1->click();
