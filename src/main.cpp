@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
 
     DesktopPlatform platform;
     Program program(platform, QCoreApplication::applicationDirPath());
+    // Dialogs and message boxes carry the program's icon too.
+    QApplication::setWindowIcon(program.appIcon());
     QObject::connect(&program, &Program::ended, &app, &QCoreApplication::exit);
     program.start();
     if (program.hasEnded())

@@ -10,4 +10,5 @@ inline const QString homePage = QStringLiteral("https://www.orvanta.example/lume
 inline const QString supportEmail = QStringLiteral("support@orvanta.example");
 inline const QString pointerFileName = QStringLiteral("HAND-M.CUR");
 inline const QString skinFileName = QStringLiteral("x/o.cjs");
+inline const QString iconResource = QStringLiteral(":/icons/lumetra.svg");
 }

@@ -26,7 +26,7 @@ Program::~Program() = default;
 
 QIcon Program::appIcon() const
 {
-    return QIcon::fromTheme(QStringLiteral("lumetra"));
+    return QIcon(ProductInfo::iconResource);
 }
 
 void Program::start()
