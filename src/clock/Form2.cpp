@@ -180,8 +180,7 @@ void Form2::Timer1_Timer()
     });
     trap.line(106, [&] { text = TimeFormat::format(shown, mProgram.form1().selectedClockFormat()); });
     trap.line(108, [&] {
-        const double textWidth = QFontMetricsF(window.Picture1->font()).horizontalAdvance(text);
-        x = TimeFormat::centredX(window.Picture1->width(), textWidth);
+        x = TimeFormat::centredX(window.Picture1->width(), window.Picture1->TextWidth(text));
     });
     trap.line(110, [&] { window.Picture1->Print(x, text); });
     mTickRunning = false;

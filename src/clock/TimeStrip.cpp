@@ -72,6 +72,15 @@ void TimeStrip::refresh()
     update(QRectF(left, 0, right - left, height()).toAlignedRect());
 }
 
+double TimeStrip::TextWidth(const QString &text)
+{
+    if (mMeasuredText != text) {
+        mMeasuredText = text;
+        mMeasuredWidth = QFontMetricsF(font()).horizontalAdvance(text);
+    }
+    return mMeasuredWidth;
+}
+
 void TimeStrip::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
@@ -86,7 +95,9 @@ void TimeStrip::paintEvent(QPaintEvent *event)
 
 void TimeStrip::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        mMeasuredText.reset();
         update();
+    }
     QWidget::changeEvent(event);
 }

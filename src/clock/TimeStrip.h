@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 // The clock's drawing strip: a band of its back colour with one line of text drawn
 // from its top at a horizontal position. Clearing and drawing only change what it
@@ -22,6 +23,10 @@ public:
     // Draws the text from the strip's top, starting at x.
     void Print(int x, const QString &text);
 
+    // The text's width in the strip's font. Ticks measure the same text ten times a
+    // second, so the last measurement is kept.
+    double TextWidth(const QString &text);
+
     QString text() const { return mText; }
     int textX() const { return mX; }
 
@@ -41,4 +46,7 @@ private:
     QString mShownText;
     int mShownX = 0;
     bool mRefreshPending = false;
+    // The last text measured, forgotten when the font changes.
+    std::optional<QString> mMeasuredText;
+    double mMeasuredWidth = 0;
 };

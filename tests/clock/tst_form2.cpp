@@ -2,6 +2,7 @@
 #include "app/RuntimeError.h"
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
+#include "clock/TimeFormat.h"
 #include "clock/TimeStrip.h"
 #include "panel/Form1.h"
 #include "panel/Form3.h"
@@ -87,6 +88,7 @@ private slots:
     void biggerFontGivesATallerStripStillCentred();
     void timeIsCentredOnTheStrip();
     void hintHiddenByCheck1();
+    void fontChangeOnAnOpenClockRecentres();
     void noFormatSelectedLeavesTheStripEmpty();
     void tickShowsTheSelectedFormat();
     void unchangedTickRepaintsNothing();
@@ -174,6 +176,22 @@ void TestForm2::timeIsCentredOnTheStrip()
     const int leftMargin = lit.left();
     const int rightMargin = clock.width() - 1 - lit.right();
     QVERIFY2(qAbs(leftMargin - rightMargin) <= 4, qPrintable(QStringLiteral("%1 vs %2").arg(leftMargin).arg(rightMargin)));
+}
+
+void TestForm2::fontChangeOnAnOpenClockRecentres()
+{
+    auto fixture = clockShown({ { "FontSize", "40" } });
+    Form2 &clock = fixture->program.form2();
+    TimeStrip &strip = *clock.ui().Picture1;
+    clock.Timer1_Timer();
+    const int before = strip.textX();
+    QFont bigger = strip.font();
+    bigger.setPointSize(60);
+    strip.setFont(bigger);
+    clock.Timer1_Timer();
+    const double width = QFontMetricsF(bigger).horizontalAdvance(strip.text());
+    QCOMPARE(strip.textX(), TimeFormat::centredX(strip.width(), width));
+    QVERIFY(strip.textX() < before);
 }
 
 void TestForm2::hintHiddenByCheck1()
