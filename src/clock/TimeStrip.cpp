@@ -1,7 +1,5 @@
 #include "clock/TimeStrip.h"
 
-#include "clock/TextChange.h"
-
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -53,23 +51,19 @@ void TimeStrip::showText(int x, const QString &text)
 void TimeStrip::refresh()
 {
     mRefreshPending = false;
-    const QString before = mShownText;
-    const int beforeX = mShownX;
+    if (mText == mShownText && (mX == mShownX || mText.isEmpty()))
+        return;
+    GlyphLine next = mShownGlyphs;
+    next.setText(mText, font());
+    const bool moved = mX != mShownX;
+    const QRectF changed = next.differenceFrom(mShownGlyphs);
+    mShownGlyphs = next;
     mShownText = mText;
     mShownX = mX;
-    if (before == mText && (beforeX == mX || mText.isEmpty()))
-        return;
-    const std::optional<TextChange> change = beforeX == mX ? TextChange::between(before, mText) : std::nullopt;
-    if (!change) {
+    if (moved)
         update();
-        return;
-    }
-    // Only the changed characters, with room for glyphs that reach past their advance.
-    const QFontMetricsF metrics(font());
-    const qreal margin = metrics.height() / 3;
-    const qreal left = mX + metrics.horizontalAdvance(mText.left(change->first)) - margin;
-    const qreal right = mX + metrics.horizontalAdvance(mText.left(change->last + 1)) + margin;
-    update(QRectF(left, 0, right - left, height()).toAlignedRect());
+    else
+        update(changed.translated(mX, 0).toAlignedRect());
 }
 
 double TimeStrip::TextWidth(const QString &text)
@@ -85,12 +79,12 @@ void TimeStrip::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), mBackColor);
-    if (mText.isEmpty())
+    if (mShownText.isEmpty())
         return;
-    painter.setClipRect(event->rect());
-    painter.setFont(font());
     painter.setPen(mForeColor);
-    painter.drawText(QPointF(mX, QFontMetricsF(font()).ascent()), mText);
+    const QPointF origin(mShownX, 0);
+    mShownGlyphs.setText(mShownText, font());
+    mShownGlyphs.draw(painter, origin, QRectF(event->rect()).translated(-origin));
 }
 
 void TimeStrip::changeEvent(QEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clock/GlyphLine.h"
+
 #include <QWidget>
 #include <optional>
 
@@ -43,8 +45,10 @@ private:
     QColor mBackColor = Qt::black;
     QString mText;
     int mX = 0;
+    // What is on screen; painting draws this, and a refresh turns it into the text to show.
     QString mShownText;
     int mShownX = 0;
+    GlyphLine mShownGlyphs;
     bool mRefreshPending = false;
     // The last text measured, forgotten when the font changes.
     std::optional<QString> mMeasuredText;

@@ -1,4 +1,3 @@
-#include "clock/TextChange.h"
 #include "clock/TimeFormat.h"
 
 #include <QTest>
@@ -17,8 +16,6 @@ private slots:
     void centredX();
     void msecsToNextTick_data();
     void msecsToNextTick();
-    void textChange_data();
-    void textChange();
 };
 
 void TestTimeFormat::format_data()
@@ -110,34 +107,6 @@ void TestTimeFormat::msecsToNextTick()
     QFETCH(int, msec);
     QFETCH(int, wait);
     QCOMPARE(TimeFormat::msecsToNextTick(QTime(10, 0, 0, msec)), wait);
-}
-
-void TestTimeFormat::textChange_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<bool>("limited");
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("last");
-    QTest::newRow("last digit") << "10:15:42 AM" << "10:15:43 AM" << true << 7 << 7;
-    QTest::newRow("minute turns") << "10:15:59 AM" << "10:16:00 AM" << true << 4 << 7;
-    QTest::newRow("noon turns") << "11:59:59 AM" << "12:00:00 PM" << true << 1 << 9;
-    QTest::newRow("same text") << "10:15" << "10:15" << false << 0 << 0;
-    QTest::newRow("length changes") << "10:15" << "10:15:00 AM" << false << 0 << 0;
-    QTest::newRow("cleared") << "10:15" << "" << false << 0 << 0;
-}
-
-void TestTimeFormat::textChange()
-{
-    QFETCH(QString, before);
-    QFETCH(QString, after);
-    QFETCH(bool, limited);
-    QFETCH(int, first);
-    QFETCH(int, last);
-    const std::optional<TextChange> change = TextChange::between(before, after);
-    QCOMPARE(change.has_value(), limited);
-    if (limited)
-        QCOMPARE(*change, (TextChange { first, last }));
 }
 
 QTEST_GUILESS_MAIN(TestTimeFormat)
