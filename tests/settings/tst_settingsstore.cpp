@@ -36,7 +36,6 @@ private slots:
     void everyWriteReachesTheFileAtOnce();
     void writeReplacesTheFileInsteadOfWritingIntoIt();
     void readsWhatAnotherCopyWroteMeanwhile();
-    void twoProcessesWritingAtOnceLoseNoKey();
     void unparseableFileIsSetAsideAndReported();
     void secondUnparseableFileGetsItsOwnName();
     void unwritableStoreIsReportedOnceAndKeepsValues();
@@ -116,25 +115,6 @@ void TestSettingsStore::readsWhatAnotherCopyWroteMeanwhile()
     QVERIFY(other.waitForFinished());
     QCOMPARE(other.exitCode(), 0);
     QCOMPARE(first.store.GetSetting("Check1", "x"), QStringLiteral("1"));
-}
-
-void TestSettingsStore::twoProcessesWritingAtOnceLoseNoKey()
-{
-    TestStore test;
-    constexpr int keysEach = 150;
-    QProcess a;
-    QProcess b;
-    a.start(QStringLiteral(SETTINGS_WRITER), { "A", QString::number(keysEach) });
-    b.start(QStringLiteral(SETTINGS_WRITER), { "B", QString::number(keysEach) });
-    QVERIFY(a.waitForFinished(60000));
-    QVERIFY(b.waitForFinished(60000));
-    QCOMPARE(a.exitCode(), 0);
-    QCOMPARE(b.exitCode(), 0);
-    QCOMPARE(test.keys().size(), 2 * keysEach);
-    for (int i = 0; i < keysEach; ++i) {
-        QCOMPARE(test.value("A" + QString::number(i)), QString::number(i));
-        QCOMPARE(test.value("B" + QString::number(i)), QString::number(i));
-    }
 }
 
 void TestSettingsStore::unparseableFileIsSetAsideAndReported()
