@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -44,7 +45,8 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath)
     openFile();
     if (mSettings->status() == QSettings::FormatError || !isReadableIniFile(mFilePath)) {
         mSettings.reset();
-        setAsideUnreadableFile();
+        if (!replaceInvalidText())
+            setAsideUnreadableFile();
         openFile();
     }
 }
@@ -56,6 +58,32 @@ void SettingsStore::openFile()
     mSettings = std::make_unique<QSettings>(mFilePath, QSettings::IniFormat);
     // Never write the file in place: a crash mid-write must not leave half a file.
     mSettings->setAtomicSyncRequired(true);
+}
+
+bool SettingsStore::replaceInvalidText()
+{
+    QFile file(mFilePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.readAll();
+    file.close();
+    const QByteArray repaired = withInvalidUtf8Replaced(content);
+    if (repaired == content || !isReadableIni(repaired))
+        return false;
+    const QString copy = unusedSetAsidePath(mFilePath);
+    if (!QFile::copy(mFilePath, copy))
+        return false;
+    QSaveFile replacement(mFilePath);
+    if (!replacement.open(QIODevice::WriteOnly) || replacement.write(repaired) != repaired.size()
+        || !replacement.commit()) {
+        QFile::remove(copy);
+        return false;
+    }
+    mReportProblem(QStringLiteral("The settings file \"%1\" held characters that are not valid UTF-8 text; "
+                                  "they now read as \"%3\". The file as it was has been kept as \"%2\".")
+                       .arg(QDir::toNativeSeparators(mFilePath), QDir::toNativeSeparators(copy),
+                            QString(QChar::ReplacementCharacter)));
+    return true;
 }
 
 void SettingsStore::setAsideUnreadableFile()

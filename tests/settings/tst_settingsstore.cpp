@@ -38,6 +38,7 @@ private slots:
     void readsWhatAnotherCopyWroteMeanwhile();
     void unparseableFileIsSetAsideAndReported();
     void secondUnparseableFileGetsItsOwnName();
+    void invalidUtf8IsReplacedAndOtherValuesKept();
     void unwritableStoreIsReportedOnceAndKeepsValues();
 };
 
@@ -145,6 +146,28 @@ void TestSettingsStore::secondUnparseableFileGetsItsOwnName()
     QFile older(test.filePath() + ".unreadable");
     QVERIFY(older.open(QIODevice::ReadOnly));
     QCOMPARE(older.readAll(), QByteArray("older"));
+}
+
+void TestSettingsStore::invalidUtf8IsReplacedAndOtherValuesKept()
+{
+    TestStore test;
+    const QByteArray original("[General]\nCheck1=1\nFontName=Ar\xff\xc3ial\nOption2=True\n");
+    TestFiles::write(test.filePath(), original);
+    {
+        RecordingStore recording;
+        QCOMPARE(recording.problems.size(), 1);
+        QVERIFY(recording.problems.first().contains(test.filePath() + ".unreadable"));
+        QCOMPARE(recording.store.GetSetting("Check1", 0), QStringLiteral("1"));
+        QCOMPARE(recording.store.GetSetting("Option2", "False"), QStringLiteral("True"));
+        QCOMPARE(recording.store.GetSetting("FontName", "x"), QStringLiteral("Ar\uFFFD\uFFFDial"));
+    }
+    QCOMPARE(TestFiles::read(test.filePath() + ".unreadable"), original);
+    QCOMPARE(TestFiles::read(test.filePath()),
+             QByteArray("[General]\nCheck1=1\nFontName=Ar\xef\xbf\xbd\xef\xbf\xbdial\nOption2=True\n"));
+    // The repaired file reads without a further report or copy.
+    RecordingStore again;
+    QVERIFY(again.problems.isEmpty());
+    QVERIFY(!QFile::exists(test.filePath() + ".unreadable.2"));
 }
 
 void TestSettingsStore::unwritableStoreIsReportedOnceAndKeepsValues()
