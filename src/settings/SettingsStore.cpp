@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -29,6 +30,25 @@ QString textOf(const QVariant &value)
     return value.toString();
 }
 
+// Whether Qt's reader took the whole file. It reads the file only when first asked for
+// a value, and only then knows of a format error.
+bool readsWhole(QSettings &settings)
+{
+    settings.childKeys();
+    return settings.status() != QSettings::FormatError;
+}
+
+// The same for a text. Qt reports a format error only to the first reader of a file name
+// in a process, so the text is read from a file of its own.
+bool qtReadsWhole(const QByteArray &content)
+{
+    QTemporaryFile probe;
+    if (!probe.open() || probe.write(content) != content.size() || !probe.flush())
+        return false;
+    QSettings settings(probe.fileName(), QSettings::IniFormat);
+    return readsWhole(settings);
+}
+
 }
 
 QString SettingsStore::defaultFilePath()
@@ -43,7 +63,7 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath)
     , mFilePath(std::move(filePath))
 {
     openFile();
-    if (mSettings->status() == QSettings::FormatError || !isReadableIniFile(mFilePath)) {
+    if (!readsWhole(*mSettings) || !isReadableIniFile(mFilePath)) {
         mSettings.reset();
         if (!replaceInvalidText())
             setAsideUnreadableFile();
@@ -68,7 +88,8 @@ bool SettingsStore::replaceInvalidText()
     const QByteArray content = file.readAll();
     file.close();
     const QByteArray repaired = withInvalidUtf8Replaced(content);
-    if (repaired == content || !isReadableIni(repaired))
+    // Only a text that reads whole once repaired keeps every line.
+    if (repaired == content || !isReadableIni(repaired) || !qtReadsWhole(repaired))
         return false;
     const QString copy = unusedSetAsidePath(mFilePath);
     if (!QFile::copy(mFilePath, copy))

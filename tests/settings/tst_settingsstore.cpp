@@ -38,6 +38,7 @@ private slots:
     void readsWhatAnotherCopyWroteMeanwhile();
     void unparseableFileIsSetAsideAndReported();
     void secondUnparseableFileGetsItsOwnName();
+    void fileQtReadsOnlyInPartIsSetAside();
     void invalidUtf8IsReplacedAndOtherValuesKept();
     void unwritableStoreIsReportedOnceAndKeepsValues();
 };
@@ -146,6 +147,22 @@ void TestSettingsStore::secondUnparseableFileGetsItsOwnName()
     QFile older(test.filePath() + ".unreadable");
     QVERIFY(older.open(QIODevice::ReadOnly));
     QCOMPARE(older.readAll(), QByteArray("older"));
+}
+
+void TestSettingsStore::fileQtReadsOnlyInPartIsSetAside()
+{
+    TestStore test;
+    // Qt's reader drops the line with a quote in its key and says so only when asked.
+    const QByteArray partlyRead("[General]\nCheck1=1\nx\"y=2\n");
+    TestFiles::write(test.filePath(), partlyRead);
+    RecordingStore recording;
+    QCOMPARE(recording.problems.size(), 1);
+    QVERIFY(recording.problems.first().contains(test.filePath() + ".unreadable"));
+    QCOMPARE(TestFiles::read(test.filePath() + ".unreadable"), partlyRead);
+    // The next write works and is not reported as failed.
+    recording.store.SaveSetting("Check1", "0");
+    QCOMPARE(recording.problems.size(), 1);
+    QCOMPARE(TestFiles::read(test.filePath()), QByteArray("[General]\nCheck1=0\n"));
 }
 
 void TestSettingsStore::invalidUtf8IsReplacedAndOtherValuesKept()
