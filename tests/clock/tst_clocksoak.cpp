@@ -85,6 +85,16 @@ QString twelveHourText(const QTime &time)
                              time.hour() < 12 ? "AM" : "PM");
 }
 
+QString sortedText(const QSet<int> &numbers)
+{
+    QList<int> sorted = numbers.values();
+    std::sort(sorted.begin(), sorted.end());
+    QStringList texts;
+    for (int number : sorted)
+        texts.append(QString::number(number));
+    return texts.join(QLatin1Char('/'));
+}
+
 int countTimers()
 {
     int timers = 0;
@@ -166,14 +176,7 @@ void TestClockSoak::ticksAcrossMidnightAndDaylightSavingStayRightAndFlat()
           "resident size %.2f MiB before, %.2f MiB after (%+.2f MiB)%s",
           ticks, step, qPrintable(start.toString(Qt::ISODate)), qPrintable(end.toString(Qt::ISODate)),
           static_cast<long long>(elapsed.elapsed()),
-          qPrintable([&] {
-              QStringList texts;
-              QList<int> sorted = offsetsSeen.values();
-              std::sort(sorted.begin(), sorted.end());
-              for (int offset : sorted)
-                  texts.append(QString::number(offset));
-              return texts.join(QLatin1Char('/'));
-          }()),
+          qPrintable(sortedText(offsetsSeen)),
           mebibytes(residentBefore), mebibytes(residentAfter), mebibytes(residentAfter - residentBefore),
           memoryBoundsApply() ? "" : " (not bounded under a memory checker)");
     // Summer time starts three hours apart, so the clock ran 180 and 240 minutes behind.
