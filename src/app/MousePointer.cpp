@@ -1,6 +1,7 @@
 #include "app/MousePointer.h"
 
 #include "app/CursorFile.h"
+#include "app/PictureChunks.h"
 #include "app/RuntimeError.h"
 
 #include <QFile>
@@ -43,6 +44,8 @@ QCursor MousePointer::loadPicture(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw RuntimeError(RuntimeErrors::fileNotFound);
     const QByteArray data = file.readAll();
+    if (!pngChunksFit(data))
+        throw RuntimeError(RuntimeErrors::invalidPicture);
     const std::optional<QPoint> hotSpot = cursorHotSpot(data);
     QImage image = QImage::fromData(data, hotSpot ? "CUR" : nullptr);
     if (image.isNull())

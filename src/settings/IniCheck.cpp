@@ -27,6 +27,11 @@ bool isReadableIni(const QByteArray &content)
     return true;
 }
 
+QByteArray withInvalidUtf8Replaced(const QByteArray &content)
+{
+    return QString::fromUtf8(content).toUtf8();
+}
+
 bool isReadableIniFile(const QString &path)
 {
     QFile file(path);

@@ -5,9 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -28,6 +30,25 @@ QString textOf(const QVariant &value)
     return value.toString();
 }
 
+// Whether Qt's reader took the whole file. It reads the file only when first asked for
+// a value, and only then knows of a format error.
+bool readsWhole(QSettings &settings)
+{
+    settings.childKeys();
+    return settings.status() != QSettings::FormatError;
+}
+
+// The same for a text. Qt reports a format error only to the first reader of a file name
+// in a process, so the text is read from a file of its own.
+bool qtReadsWhole(const QByteArray &content)
+{
+    QTemporaryFile probe;
+    if (!probe.open() || probe.write(content) != content.size() || !probe.flush())
+        return false;
+    QSettings settings(probe.fileName(), QSettings::IniFormat);
+    return readsWhole(settings);
+}
+
 }
 
 QString SettingsStore::defaultFilePath()
@@ -42,9 +63,10 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath)
     , mFilePath(std::move(filePath))
 {
     openFile();
-    if (mSettings->status() == QSettings::FormatError || !isReadableIniFile(mFilePath)) {
+    if (!readsWhole(*mSettings) || !isReadableIniFile(mFilePath)) {
         mSettings.reset();
-        setAsideUnreadableFile();
+        if (!replaceInvalidText())
+            setAsideUnreadableFile();
         openFile();
     }
 }
@@ -56,6 +78,33 @@ void SettingsStore::openFile()
     mSettings = std::make_unique<QSettings>(mFilePath, QSettings::IniFormat);
     // Never write the file in place: a crash mid-write must not leave half a file.
     mSettings->setAtomicSyncRequired(true);
+}
+
+bool SettingsStore::replaceInvalidText()
+{
+    QFile file(mFilePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.readAll();
+    file.close();
+    const QByteArray repaired = withInvalidUtf8Replaced(content);
+    // Only a text that reads whole once repaired keeps every line.
+    if (repaired == content || !isReadableIni(repaired) || !qtReadsWhole(repaired))
+        return false;
+    const QString copy = unusedSetAsidePath(mFilePath);
+    if (!QFile::copy(mFilePath, copy))
+        return false;
+    QSaveFile replacement(mFilePath);
+    if (!replacement.open(QIODevice::WriteOnly) || replacement.write(repaired) != repaired.size()
+        || !replacement.commit()) {
+        QFile::remove(copy);
+        return false;
+    }
+    mReportProblem(QStringLiteral("The settings file \"%1\" held characters that are not valid UTF-8 text; "
+                                  "they now read as \"%3\". The file as it was has been kept as \"%2\".")
+                       .arg(QDir::toNativeSeparators(mFilePath), QDir::toNativeSeparators(copy),
+                            QString(QChar::ReplacementCharacter)));
+    return true;
 }
 
 void SettingsStore::setAsideUnreadableFile()

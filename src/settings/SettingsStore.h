@@ -12,7 +12,9 @@ class QSettings;
 //
 // Every write reaches the file at once, through a temporary file and a rename under a
 // lock file, merged with what other running copies wrote meanwhile. A file that cannot
-// be parsed is set aside before anything is written; a store that cannot be written is
+// be parsed is set aside before anything is written; one whose only fault is text that
+// is not valid UTF-8 keeps its values, the bad characters replaced, and a copy of it as
+// it was is kept; a store that cannot be written is
 // reported once and the values are kept for this run and written when writing works again.
 class SettingsStore {
 public:
@@ -34,6 +36,7 @@ public:
     QString filePath() const { return mFilePath; }
 
 private:
+    bool replaceInvalidText();
     void setAsideUnreadableFile();
     void openFile();
     QString storedKey(const QString &key) const;
