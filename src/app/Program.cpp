@@ -26,7 +26,10 @@ Program::~Program() = default;
 
 QIcon Program::appIcon() const
 {
-    return QIcon(ProductInfo::iconResource);
+    // Made once: every window load sets it, and making it parses the SVG.
+    if (mAppIcon.isNull())
+        mAppIcon = QIcon(ProductInfo::iconResource);
+    return mAppIcon;
 }
 
 void Program::start()

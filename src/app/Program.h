@@ -48,6 +48,7 @@ private:
     PlatformServices &mPlatform;
     QString mProgramFolder;
     QString mExecutablePath;
+    mutable QIcon mAppIcon;
     std::unique_ptr<SettingsStore> mSettings;
     std::unique_ptr<Form1> mForm1;
     std::unique_ptr<Form2> mForm2;
