@@ -183,6 +183,8 @@ void Form2::Timer1_Timer()
         x = TimeFormat::centredX(window.Picture1->width(), window.Picture1->TextWidth(text));
     });
     trap.line(110, [&] { window.Picture1->Print(x, text); });
+    // A clear and a draw in the same tick make one repaint, of what really changed.
+    trap.line(112, [&] { window.Picture1->Refresh(); });
     mTickRunning = false;
     scheduleNextTick(now);
 }

@@ -29,28 +29,18 @@ void TimeStrip::setBackColor(const QColor &colour)
 
 void TimeStrip::Cls()
 {
-    showText(0, QString());
+    mText.clear();
+    mX = 0;
 }
 
 void TimeStrip::Print(int x, const QString &text)
 {
-    showText(x, text);
-}
-
-void TimeStrip::showText(int x, const QString &text)
-{
     mText = text;
     mX = x;
-    // A clear and a draw in the same tick make one repaint, of what really changed.
-    if (mRefreshPending)
-        return;
-    mRefreshPending = true;
-    QMetaObject::invokeMethod(this, &TimeStrip::refresh, Qt::QueuedConnection);
 }
 
-void TimeStrip::refresh()
+void TimeStrip::Refresh()
 {
-    mRefreshPending = false;
     if (mText == mShownText && (mX == mShownX || mText.isEmpty()))
         return;
     GlyphLine next = mShownGlyphs;

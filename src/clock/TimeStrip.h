@@ -6,9 +6,9 @@
 #include <optional>
 
 // The clock's drawing strip: a band of its back colour with one line of text drawn
-// from its top at a horizontal position. Clearing and drawing only change what it
-// shows; it repaints just the pixels that differ from what is on screen, so a tick
-// that changes one digit costs one digit's repaint and an unchanged tick costs none.
+// from its top at a horizontal position. Clearing and drawing only change what it is
+// to show; Refresh then repaints just the pixels that differ from what is on screen, so
+// a tick that changes one digit costs one digit's repaint and an unchanged tick none.
 class TimeStrip : public QWidget {
     Q_OBJECT
 
@@ -24,6 +24,8 @@ public:
     void Cls();
     // Draws the text from the strip's top, starting at x.
     void Print(int x, const QString &text);
+    // Brings the screen up to what was cleared and drawn since the last refresh.
+    void Refresh();
 
     // The text's width in the strip's font. Ticks measure the same text ten times a
     // second, so the last measurement is kept.
@@ -37,10 +39,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void showText(int x, const QString &text);
-    // Repaints what differs between the text on screen and the text to show.
-    void refresh();
-
     QColor mForeColor = Qt::white;
     QColor mBackColor = Qt::black;
     QString mText;
@@ -49,7 +47,6 @@ private:
     QString mShownText;
     int mShownX = 0;
     GlyphLine mShownGlyphs;
-    bool mRefreshPending = false;
     // The last text measured, forgotten when the font changes.
     std::optional<QString> mMeasuredText;
     double mMeasuredWidth = 0;
