@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -214,13 +215,19 @@ void TestSettingsFaults::killedWritersLeaveEveryKeyOldOrNew()
     SettingsStore after([](const QString &message) { QFAIL(qPrintable(message)); });
     after.SaveSetting(QStringLiteral("K0"), QStringLiteral("after"));
     QCOMPARE(test.value(QStringLiteral("K0")), QStringLiteral("after"));
+    const QStringList afterNextWrite = leftoverFiles(test.filePath());
     qInfo("kill -9 of a writer during %d writes: %d kills mid-run (%d runs finished first), run length %lld ms, "
           "%lld writes reached the file, keys lost or torn: 0, files left beside the store after the last kill: "
-          "%lld %s, after the next write: %lld",
+          "%lld %s, after the next write: %lld %s",
           writesPerRun, kills, finishedFirst, runMicroseconds / 1000, writesDone,
           static_cast<long long>(leftovers.size()), qPrintable(leftovers.join(QLatin1Char(' '))),
-          static_cast<long long>(leftoverFiles(test.filePath()).size()));
-    QCOMPARE(leftoverFiles(test.filePath()), QStringList());
+          static_cast<long long>(afterNextWrite.size()), qPrintable(afterNextWrite.join(QLatin1Char(' '))));
+    // A writer killed between writing its temporary file and renaming it leaves that
+    // file behind: nothing reads it, and only its writer could tell it from a user's own
+    // file of that shape, so it stays. Nothing else may be left, the stale lock included.
+    static const QRegularExpression cutWrite(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(QFileInfo(test.filePath()).fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    QCOMPARE(afterNextWrite.filter(cutWrite), afterNextWrite);
 }
 
 void TestSettingsFaults::copiesWritingAtOnceLoseNoKey()
