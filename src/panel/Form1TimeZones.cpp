@@ -6,7 +6,6 @@
 #include "app/PlatformServices.h"
 #include "app/ProductInfo.h"
 #include "app/Program.h"
-#include "app/RuntimeError.h"
 #include "panel/PanelWindow.h"
 #include "panel/TimeZoneSelector.h"
 #include "settings/Conversions.h"
@@ -15,17 +14,6 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
-
-namespace {
-
-const TimeZoneEntry &catalogueEntry(int k)
-{
-    if (k < 0 || k >= modTimeZones::TimeZoneList.size())
-        throw RuntimeError(RuntimeErrors::subscriptOutOfRange);
-    return modTimeZones::TimeZoneList.at(k);
-}
-
-}
 
 void Form1::ListTimeZones()
 {
@@ -53,7 +41,7 @@ void Form1::ListTimeZones()
         const int count = static_cast<int>(modTimeZones::TimeZoneList.size());
         for (int i = 0; i < count; ++i) { // 106
             int position = -1;
-            trap.line(108, [&] { position = TimeZoneSelector::addSortedItem(list, catalogueEntry(i).Display); });
+            trap.line(108, [&] { position = TimeZoneSelector::addSortedItem(list, modTimeZones::EntryAt(i).Display); });
             trap.line(110, [&] { TimeZoneSelector::setItemData(list, position, i); });
         } // 112
         list.setCurrentIndex(-1);
@@ -63,9 +51,9 @@ void Form1::ListTimeZones()
     trap.line(114, [&] { first = -1; });
     for (int p = 0; p < list.count(); ++p) { // 116
         const bool sameOffset = trap.condition(
-            118, [&] { return catalogueEntry(TimeZoneSelector::itemData(list, p)).Bias == localBias; });
+            118, [&] { return modTimeZones::EntryAt(TimeZoneSelector::itemData(list, p)).Bias == localBias; });
         if (sameOffset) {
-            trap.line(120, [&] { mLocalBias = catalogueEntry(TimeZoneSelector::itemData(list, p)).Bias; });
+            trap.line(120, [&] { mLocalBias = modTimeZones::EntryAt(TimeZoneSelector::itemData(list, p)).Bias; });
             if (trap.condition(122, [&] { return first == -1; }))
                 trap.line(124, [&] { first = p; });
         }

@@ -114,10 +114,16 @@ QString FailureMessage(const QString &failedPath)
     return QStringLiteral("The time zone database cannot be read: ") + failedPath;
 }
 
+const TimeZoneEntry &EntryAt(int k)
+{
+    if (k < 0 || k >= TimeZoneList.size())
+        throw RuntimeError(RuntimeErrors::subscriptOutOfRange);
+    return TimeZoneList.at(k);
+}
+
 QTimeZone TimeZoneAt(int k)
 {
-    if (k < 0 || k >= TimeZoneKeys.size())
-        throw RuntimeError(RuntimeErrors::subscriptOutOfRange);
+    EntryAt(k);
     return knownZone(TimeZoneKeys.at(k));
 }
 

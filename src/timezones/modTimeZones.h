@@ -35,6 +35,9 @@ TimeZoneEntry EntryFor(const QTimeZone &zone, const QDateTime &now);
 // The text of the message shown when the database cannot be read.
 QString FailureMessage(const QString &failedPath);
 
+// Catalogue entry k; throws RuntimeError "Subscript out of range" when k names no entry.
+const TimeZoneEntry &EntryAt(int k);
+
 // The zone of catalogue entry k; throws RuntimeError "Subscript out of range" when k
 // names no entry.
 QTimeZone TimeZoneAt(int k);
