@@ -1,5 +1,7 @@
 #pragma once
 
+#include "clock/ScreenIdentity.h"
+
 #include <QIcon>
 #include <QObject>
 #include <QString>
@@ -32,9 +34,16 @@ public:
     void setExecutablePath(QString path) { mExecutablePath = std::move(path); }
     QIcon appIcon() const;
 
+    // Asked on the command line: open the clock at start, on the named screen.
+    void setStartRequest(bool openClock, QString screenName);
+
     // Loads the control panel and shows it, unless its load opened the clock or ended
-    // the program.
+    // the program. With the clock asked for, opens the clock instead.
     void start();
+    // True while start() runs: a clock opened then covers the start screen.
+    bool isStarting() const { return mStarting; }
+    // The screen named on the command line, else the one the clock last covered.
+    ScreenIdentity startScreen() const;
 
     // Ends the program at once: every window closes without its closing procedure.
     void end(int exitCode = 0);
@@ -53,6 +62,9 @@ private:
     std::unique_ptr<Form1> mForm1;
     std::unique_ptr<Form2> mForm2;
     std::unique_ptr<Form3> mForm3;
+    bool mOpenClockAtStart = false;
+    QString mStartScreenName;
+    bool mStarting = false;
     bool mEnded = false;
     int mExitCode = 0;
 };

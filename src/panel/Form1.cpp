@@ -10,6 +10,7 @@
 #include "app/Program.h"
 #include "app/RuntimeError.h"
 #include "app/WindowDressing.h"
+#include "clock/ClockScreens.h"
 #include "clock/Form2.h"
 #include "panel/ColourSettings.h"
 #include "panel/ControlValues.h"
@@ -212,7 +213,10 @@ void Form1::PushButton1_Click()
         clock.Load();
         clock.Form_Load();
     });
-    trap.line(106, [&] { clock.ShowOverScreen(ui().screen()); });
+    // From the button the clock covers the panel's screen; at start, the start screen.
+    trap.line(106, [&] {
+        clock.ShowOverScreen(mProgram.isStarting() ? mProgram.startScreen() : ClockScreens::identityOf(*ui().screen()));
+    });
     trap.line(108, [&] {
         if (mLoading)
             Hide();
