@@ -36,6 +36,7 @@ public:
 
     // Asked on the command line: open the clock at start, on the named screen.
     void setStartRequest(bool openClock, QString screenName);
+    bool opensClockAtStart() const { return mOpenClockAtStart; }
 
     // Loads the control panel and shows it, unless its load opened the clock or ended
     // the program. With the clock asked for, opens the clock instead.

@@ -57,8 +57,6 @@ private:
     void followScreens();
 
     Program &mProgram;
-    // A tick whose error report is open lets later ticks pass instead of stacking reports.
-    bool mTickRunning = false;
     bool mIdleInhibited = false;
     ZoneTime::OffsetKeeper mZone;
     ScreenIdentity mWantedScreen;

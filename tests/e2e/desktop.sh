@@ -1,8 +1,9 @@
-# The harness of the end-to-end tests, sourced by them: a scratch folder, an Xvfb server
-# and a session bus of the test's own, the program started in a clean environment, and
-# helpers that find its windows and judge screenshots. The sourcing script sets lumetra,
-# send_close and shots first; everything started here ends with the script.
+# Shared by the end-to-end scripts: a scratch folder, an Xvfb server without a window manager,
+# a session bus of the test's own, the built program started in a clean environment, and the
+# checks made on screenshots. The sourcing script sets lumetra, shots, screen_w, screen_h,
+# band_top and band first.
 
+readonly title="Lumetra Wall Time Display"
 work=$(mktemp -d)
 xvfb_pid=
 bus_pid=
@@ -99,6 +100,18 @@ await_shot() {
     done
 }
 
+has_time() { read -r w _ < <(ink "$1" "$band") && [ "$w" -gt 100 ]; }
+hint_gone() { holds 'v == 0' v="$(value "$1" 600x60+0+0 'maxima')"; }
+
+# has_icon WINDOW: the window's icon property, which may be set just after it is mapped.
+has_icon() {
+    local deadline=$((SECONDS + 3))
+    until xprop -id "$1" _NET_WM_ICON 2>/dev/null | grep -q 'Icon ('; do
+        [ $SECONDS -le $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
 geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
 # start_program NAME CONFIG-FOLDER [VARIABLE=VALUE...] [-- ARGUMENT...]: the program in a
@@ -136,18 +149,28 @@ close_and_await_exit() {
     ok "closing the panel ends the program with exit code 0"
 }
 
-# start_desktop XVFB-ARGUMENT...: an Xvfb server started with these arguments (DISPLAY
-# names it) and a session bus, as a desktop session has: keep-awake talks to it.
+# press_escape_for_panel SCALE: Esc closes the clock and brings the panel back.
+press_escape_for_panel() {
+    local scale=$1 panel
+    xdotool key Escape
+    panel=$(await_window 5 $((536 * scale)) $((460 * scale)) "$title") || fail "Esc did not bring the panel back"
+    await_gone 5 "$screen_w" "$screen_h" || fail "the clock stays on the screen after Esc"
+    echo "$panel"
+}
+
+# start_desktop WIDTHxHEIGHT [XVFB-ARGUMENT...]: empties the screenshot folder, starts Xvfb
+# with one screen of that size and a session bus, and exports DISPLAY.
 start_desktop() {
     rm -rf "$shots"
     mkdir -p "$shots" "$work/bin" "$work/home" "$work/cache"
     mkdir -m 700 "$work/runtime"
-    # The panel opens the maker's home page at about one start in a hundred; a desktop
-    # without a browser would report that as an error, so the home page "opens" into nothing.
+    # The panel opens the maker's home page at about one start in a hundred; a desktop without
+    # a browser would report that as an error, so the home page "opens" into nothing here.
     printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
     chmod +x "$work/bin/xdg-open"
 
-    Xvfb -displayfd 3 "$@" -nolisten tcp -nocursor 3>"$work/display" 2>"$shots/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1}x24" "${@:2}" -nolisten tcp -nocursor \
+        3>"$work/display" 2>"$shots/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$work/display" ] && break
@@ -157,6 +180,7 @@ start_desktop() {
     DISPLAY=:$(tr -d '\n' <"$work/display")
     export DISPLAY
 
+    # A session bus of the test's own, as a desktop session has: keep-awake talks to it.
     dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3>"$work/bus-address" 4>"$work/bus-pid"
     bus_pid=$(tr -d '\n' <"$work/bus-pid")
     bus_address=$(head -1 "$work/bus-address")
