@@ -83,24 +83,35 @@ void TestClockScreen::buttonOpensTheClockOverThePanelsScreen_data()
 {
     QTest::addColumn<QString>("panelScreen");
     QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("startupOption");
 
-    QTest::newRow("panel on the primary") << "Office" << "Wall";
-    QTest::newRow("panel on the second screen") << "Wall" << "Office";
-    QTest::newRow("nothing remembered yet") << "Wall" << QString();
+    QTest::newRow("panel on the primary") << "Office" << "Wall" << "Off";
+    QTest::newRow("panel on the second screen") << "Wall" << "Office" << "Off";
+    QTest::newRow("nothing remembered yet") << "Wall" << QString() << "Off";
+    // The ticks make the panel again, hidden, on the primary: the clock stays where it is.
+    QTest::newRow("start-up option on, panel on the second screen") << "Wall" << "Office" << "On";
+    QTest::newRow("start-up option on, panel on the primary") << "Office" << "Wall" << "On";
 }
 
 void TestClockScreen::buttonOpensTheClockOverThePanelsScreen()
 {
     QFETCH(QString, panelScreen);
     QFETCH(QString, remembered);
+    QFETCH(QString, startupOption);
 
-    auto fixture = started(remembered.isNull() ? StoredValues {} : StoredValues { { "Clock Screen", remembered } });
+    StoredValues stored { { "Windows Startup", startupOption } };
+    if (!remembered.isNull())
+        stored.insert("Clock Screen", remembered);
+    auto fixture = started(stored);
+    if (fixture->program.form2().isLoaded())
+        QTest::keyClick(&fixture->program.form2().ui(), Qt::Key_Escape);
     clickShowOn(*fixture, panelScreen);
     QCOMPARE(coveredScreen(*fixture), panelScreen);
     QCOMPARE(fixture->store.value("Clock Screen"), panelScreen);
-    // Showing the clock from the button, as any later tick, rewrites no start-up choice.
     tick(*fixture, 3);
     QCOMPARE(coveredScreen(*fixture), panelScreen);
+    QVERIFY(!fixture->program.form1().ui().isVisible());
+    QCOMPARE(fixture->store.value("Clock Screen"), panelScreen);
 }
 
 void TestClockScreen::startOpensTheClockOnTheStartScreen_data()
