@@ -2,12 +2,14 @@
 
 #include "base/ErrorReport.h"
 #include "base/ErrorTrap.h"
-#include "dressing/MouseMoveNotifier.h"
-#include "platform/OleColor.h"
 #include "base/PlatformServices.h"
-#include "windows/ProgramContext.h"
 #include "base/RuntimeError.h"
+#include "clock/ClockScreenSetting.h"
+#include "clock/ClockScreens.h"
+#include "dressing/MouseMoveNotifier.h"
 #include "dressing/WindowDressing.h"
+#include "platform/OleColor.h"
+#include "windows/ProgramContext.h"
 #include "clock/ClockWindow.h"
 #include "clock/HideWord.h"
 #include "clock/TimeFormat.h"
@@ -20,9 +22,11 @@
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -63,6 +67,29 @@ QColor storedColour(SettingsStore &settings, const QString &key, int defaultValu
 Form2::Form2(ProgramContext &program)
     : mProgram(program)
 {
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
+        watchScreen(*screen);
+        followScreens();
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, &Form2::followScreens);
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Form2::followScreens);
+    for (QScreen *screen : QGuiApplication::screens())
+        watchScreen(*screen);
+}
+
+void Form2::watchScreen(QScreen &screen)
+{
+    // A new size or rotation lays the clock out again over the screen.
+    connect(&screen, &QScreen::geometryChanged, this, &Form2::followScreens);
+}
+
+void Form2::followScreens()
+{
+    if (!isLoaded() || !ui().isVisible())
+        return;
+    // With no screen left the clock waits for the first one that appears.
+    if (QScreen *screen = ClockScreens::chosen(mWantedScreen))
+        ui().showOverScreen(screen);
 }
 
 ClockWindow &Form2::ui()
@@ -261,7 +288,8 @@ void Form2::Form_QueryUnload()
 {
     releaseIdleInhibition();
     ErrorTrap trap(mProgram.platform(), formQueryUnloadLocation);
-    trap.line(100, [&] { mProgram.form1().Show(); });
+    // The panel comes back where the clock was.
+    trap.line(100, [&] { mProgram.form1().ShowCentredOn(window().screen()); });
     trap.line(102, [&] { mProgram.form1().mDontUnload = false; });
 }
 
@@ -270,10 +298,13 @@ void Form2::Form_MouseMove()
     ui().pointer.setUnlessBusy(MousePointer::Default);
 }
 
-void Form2::ShowOverScreen(QScreen *screen)
+void Form2::ShowOverScreen(const ScreenIdentity &wanted)
 {
+    mWantedScreen = wanted;
+    if (const QScreen *screen = ClockScreens::connected(wanted))
+        ClockScreenSetting::store(mProgram.settings(), ClockScreens::identityOf(*screen));
     ClockWindow &window = ui();
-    window.showOverScreen(screen);
+    window.showOverScreen(ClockScreens::chosen(wanted));
     // Synthetic keys do nothing on Wayland desktops; an inhibition works everywhere.
     if (window.Timer2->isActive() && !mIdleInhibited) {
         mIdleInhibited = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dressing/ScreenIdentity.h"
 #include "windows/FormObject.h"
 #include "timezones/ZoneTime.h"
 
@@ -26,9 +27,10 @@ public:
     void Form_KeyDown(int key);
     void Form_MouseMove();
 
-    // Shows the clock over the whole of the given screen, holding off the screen saver
-    // while it is shown when keep-awake is on.
-    void ShowOverScreen(QScreen *screen);
+    // Shows the clock over the whole of the wanted screen, else of the primary, and keeps
+    // it there through hot-plug and mode changes, holding off the screen saver while it is
+    // shown when keep-awake is on. A wanted screen that is connected is remembered.
+    void ShowOverScreen(const ScreenIdentity &wanted);
     // Gives back the idle inhibition, if the clock holds one.
     void releaseIdleInhibition();
 
@@ -50,8 +52,12 @@ protected:
 private:
     void applyFontSettings(QWidget &target, int firstLine, class ErrorTrap &trap);
     void scheduleNextTick(const QTime &now);
+    void watchScreen(QScreen &screen);
+    // Puts a shown clock over the wanted screen, else the primary, after a screen change.
+    void followScreens();
 
     ProgramContext &mProgram;
     bool mIdleInhibited = false;
     ZoneTime::OffsetKeeper mZone;
+    ScreenIdentity mWantedScreen;
 };

@@ -5,10 +5,14 @@
 
 void centreOnScreen(QWidget &window)
 {
-    const QScreen *screen = window.screen();
-    if (!screen)
-        return;
+    if (QScreen *screen = window.screen())
+        centreOnScreen(window, *screen);
+}
+
+void centreOnScreen(QWidget &window, QScreen &screen)
+{
+    window.setScreen(&screen);
     QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(screen.availableGeometry().center());
     window.move(frame.topLeft());
 }

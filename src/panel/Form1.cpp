@@ -4,13 +4,14 @@
 #include "base/ErrorReport.h"
 #include "base/ErrorTrap.h"
 #include "base/HomePageDraw.h"
-#include "dressing/MouseMoveNotifier.h"
 #include "base/PlatformServices.h"
-#include "dressing/PointerFile.h"
 #include "base/ProductInfo.h"
-#include "windows/ProgramContext.h"
 #include "base/RuntimeError.h"
+#include "clock/ClockScreens.h"
+#include "dressing/MouseMoveNotifier.h"
+#include "dressing/PointerFile.h"
 #include "dressing/WindowDressing.h"
+#include "windows/ProgramContext.h"
 #include "clock/Form2.h"
 #include "panel/ColourSettings.h"
 #include "panel/ControlValues.h"
@@ -106,7 +107,7 @@ void Form1::Form_Load()
     // The home page never opens over a clock: not on a reload of the panel while the clock
     // shows, nor on a start that opens the clock at once.
     trap.line(112, [&] {
-        if (mStarting && !Conversions::isOn(settings.GetSetting("Windows Startup", "Off")))
+        if (mStarting && !mProgram.opensClockAtStart() && !Conversions::isOn(settings.GetSetting("Windows Startup", "Off")))
             OpenHomePageByChance();
     });
     trap.line(114, [&] { setCheckValue(*window.Check1, Conversions::toInt16(settings.GetSetting("Check1", 0))); });
@@ -240,7 +241,10 @@ void Form1::PushButton1_Click()
         clock.Load();
         clock.Form_Load();
     });
-    trap.line(106, [&] { clock.ShowOverScreen(ui().screen()); });
+    // From the button the clock covers the panel's screen; at start, the start screen.
+    trap.line(106, [&] {
+        clock.ShowOverScreen(mProgram.isStarting() ? mProgram.startScreen() : ClockScreens::identityOf(*ui().screen()));
+    });
     trap.line(108, [&] {
         if (mLoading)
             Hide();

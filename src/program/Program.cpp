@@ -2,6 +2,8 @@
 
 #include "base/PlatformServices.h"
 #include "base/ProductInfo.h"
+#include "clock/ClockScreenSetting.h"
+#include "clock/ClockScreens.h"
 #include "clock/Form2.h"
 #include "panel/Form1.h"
 #include "panel/Form3.h"
@@ -32,11 +34,31 @@ QIcon Program::appIcon() const
     return mAppIcon;
 }
 
+void Program::setStartRequest(bool openClock, QString screenName)
+{
+    mOpenClockAtStart = openClock;
+    mStartScreenName = std::move(screenName);
+}
+
 void Program::start()
 {
+    mStarting = true;
     mForm1->LoadAtStart();
-    if (!mEnded && !mForm1->mDontUnload)
-        mForm1->Show();
+    // The start-up option may have opened the clock already.
+    if (mOpenClockAtStart && !mEnded && !mForm1->mDontUnload)
+        mForm1->PushButton1_Click();
+    mStarting = false;
+    if (mEnded || mForm1->mDontUnload)
+        return;
+    // A screen asked for puts the panel there, so that its button opens the clock there.
+    mForm1->ShowCentredOn(mStartScreenName.isEmpty() ? nullptr : ClockScreens::connected(startScreen()));
+}
+
+ScreenIdentity Program::startScreen() const
+{
+    if (!mStartScreenName.isEmpty())
+        return { mStartScreenName, {}, {}, {} };
+    return ClockScreenSetting::read(*mSettings);
 }
 
 void Program::end(int exitCode)

@@ -28,9 +28,15 @@ public:
     void setExecutablePath(QString path) { mExecutablePath = std::move(path); }
     QIcon appIcon() const override;
 
+    // Asked on the command line: open the clock at start, on the named screen.
+    void setStartRequest(bool openClock, QString screenName);
+    bool opensClockAtStart() const override { return mOpenClockAtStart; }
+
     // Loads the control panel and shows it, unless its load opened the clock or ended
-    // the program.
+    // the program. With the clock asked for, opens the clock instead.
     void start();
+    bool isStarting() const override { return mStarting; }
+    ScreenIdentity startScreen() const override;
 
     void end(int exitCode = 0) override;
     bool hasEnded() const override { return mEnded; }
@@ -48,6 +54,9 @@ private:
     std::unique_ptr<Form1> mForm1;
     std::unique_ptr<Form2> mForm2;
     std::unique_ptr<Form3> mForm3;
+    bool mOpenClockAtStart = false;
+    QString mStartScreenName;
+    bool mStarting = false;
     bool mEnded = false;
     int mExitCode = 0;
 };

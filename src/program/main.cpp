@@ -1,16 +1,25 @@
+#include "clock/ClockScreens.h"
 #include "platform/DesktopPlatform.h"
+#include "program/CommandLine.h"
 #include "program/Program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    CommandLine command = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
+    if (command.endsBeforeDisplay())
+        return command.finish();
     QApplication app(argc, argv);
+    command.applyScreens(ClockScreens::names());
+    if (command.outcome != CommandLine::Outcome::Run)
+        return command.finish();
     // The program ends only when the control panel is closed, not with its last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
     DesktopPlatform platform;
     Program program(platform, QCoreApplication::applicationDirPath());
+    program.setStartRequest(command.openClock, command.screenName);
     // Dialogs and message boxes carry the program's icon too.
     QApplication::setWindowIcon(program.appIcon());
     QObject::connect(&program, &Program::ended, &app, &QCoreApplication::exit);

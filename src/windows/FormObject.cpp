@@ -1,5 +1,7 @@
 #include "windows/FormObject.h"
 
+#include "dressing/WindowPlacement.h"
+
 #include <QCloseEvent>
 
 FormObject::~FormObject()
@@ -22,6 +24,14 @@ QWidget &FormObject::window()
 void FormObject::Show()
 {
     window().show();
+}
+
+void FormObject::ShowCentredOn(QScreen *screen)
+{
+    QWidget &shown = window();
+    if (screen)
+        centreOnScreen(shown, *screen);
+    shown.show();
 }
 
 void FormObject::Hide()

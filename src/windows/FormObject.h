@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QScreen;
+
 // A program window as an object that outlives its on-screen window: the object keeps
 // its variables while the QWidget with the controls is made when the window loads and
 // destroyed when it unloads. Reaching the window while it is unloaded loads it again,
@@ -20,6 +22,8 @@ public:
     void Load() { window(); }
     // Loads the window when needed, then shows it.
     void Show();
+    // As Show, centred on the given screen (where it is, without one).
+    void ShowCentredOn(QScreen *screen);
     void Hide();
     // Closes the window as any close does: runs Form_QueryUnload, then unloads it.
     void Unload();

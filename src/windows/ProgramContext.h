@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dressing/ScreenIdentity.h"
+
 #include <QIcon>
 #include <QString>
 
@@ -26,6 +28,13 @@ public:
     // The running program's own file, which the start-up entry runs.
     virtual QString executablePath() const = 0;
     virtual QIcon appIcon() const = 0;
+
+    // What the command line asked of this start: the clock opened at once.
+    virtual bool opensClockAtStart() const = 0;
+    // True while the program's start runs: a clock opened then covers the start screen.
+    virtual bool isStarting() const = 0;
+    // The screen named on the command line, else the one the clock last covered.
+    virtual ScreenIdentity startScreen() const = 0;
 
     // Ends the program at once: every window closes without its closing procedure.
     virtual void end(int exitCode = 0) = 0;

@@ -114,18 +114,23 @@ has_icon() {
 
 geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
-# start_program NAME CONFIG-FOLDER [VARIABLE=VALUE...]: the program in a clean environment
-# with its own settings folder and a fixed time zone.
+# start_program NAME CONFIG-FOLDER [VARIABLE=VALUE...] [-- ARGUMENT...]: the program in a
+# clean environment with its own settings folder and a fixed time zone.
 start_program() {
-    local name=$1 config=$2
+    local name=$1 config=$2 variables=()
     shift 2
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        variables+=("$1")
+        shift
+    done
+    [ $# -eq 0 ] || shift
     mkdir -p "$config"
     env -i PATH="$work/bin:$PATH" HOME="$work/home" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
         LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=Europe/Berlin \
         XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache" \
         DBUS_SESSION_BUS_ADDRESS="$bus_address" \
         ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
-        "$@" "$lumetra" >"$shots/$name.log" 2>&1 &
+        "${variables[@]}" "$lumetra" "$@" >"$shots/$name.log" 2>&1 &
     program_pid=$!
 }
 
@@ -153,8 +158,8 @@ press_escape_for_panel() {
     echo "$panel"
 }
 
-# start_desktop WIDTHxHEIGHT: empties the screenshot folder, starts Xvfb with one screen of
-# that size and a session bus, and exports DISPLAY.
+# start_desktop WIDTHxHEIGHT [XVFB-ARGUMENT...]: empties the screenshot folder, starts Xvfb
+# with one screen of that size and a session bus, and exports DISPLAY.
 start_desktop() {
     rm -rf "$shots"
     mkdir -p "$shots" "$work/bin" "$work/home" "$work/cache"
@@ -164,7 +169,7 @@ start_desktop() {
     printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
     chmod +x "$work/bin/xdg-open"
 
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -nocursor \
+    Xvfb -displayfd 3 -screen 0 "${1}x24" "${@:2}" -nolisten tcp -nocursor \
         3>"$work/display" 2>"$shots/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do

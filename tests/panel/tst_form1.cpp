@@ -205,19 +205,23 @@ void TestForm1::homePageOpensOnADrawOfSeven()
 void TestForm1::homePageNeverOpensOverTheClock_data()
 {
     QTest::addColumn<bool>("startUpOption");
-    QTest::newRow("start that opens the clock") << true;
-    QTest::newRow("reload at the clock's first tick") << false;
+    QTest::addColumn<bool>("openClock");
+    QTest::newRow("start that opens the clock") << true << false;
+    QTest::newRow("reload at the clock's first tick") << false << false;
+    QTest::newRow("start asked on the command line to open the clock") << false << true;
 }
 
 void TestForm1::homePageNeverOpensOverTheClock()
 {
     QFETCH(bool, startUpOption);
+    QFETCH(bool, openClock);
     ProgramFixture fixture;
     fixture.store.seed({ { "Windows Startup", startUpOption ? "On" : "Off" } });
     // Every draw would open the home page.
     fixture.platform.draws = { 0.065, 0.065, 0.065 };
+    fixture.program.setStartRequest(openClock, {});
     fixture.program.start();
-    if (!startUpOption) {
+    if (!startUpOption && !openClock) {
         fixture.platform.openedUrls.clear();
         fixture.program.form1().PushButton1_Click();
     }

@@ -8,20 +8,12 @@
 #include <QProcess>
 #include <QTest>
 
-#include <sys/stat.h>
-
 namespace {
 
 struct RecordingStore {
     QStringList problems;
     SettingsStore store { [this](const QString &message) { problems.append(message); } };
 };
-
-ino_t inodeOf(const QString &path)
-{
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
-}
 
 }
 
@@ -98,10 +90,10 @@ void TestSettingsStore::writeReplacesTheFileInsteadOfWritingIntoIt()
     TestStore test;
     RecordingStore recording;
     recording.store.SaveSetting("Check1", "1");
-    const ino_t before = inodeOf(test.filePath());
+    const quint64 before = TestFiles::inodeOf(test.filePath());
     recording.store.SaveSetting("Check1", "0");
     // A new file renamed over the old one: a crash mid-write leaves the old file whole.
-    QVERIFY(inodeOf(test.filePath()) != before);
+    QVERIFY(TestFiles::inodeOf(test.filePath()) != before);
     QCOMPARE(test.value("Check1"), QStringLiteral("0"));
     const QStringList leftovers = QDir(QFileInfo(test.filePath()).path()).entryList(QDir::Files);
     QCOMPARE(leftovers, QStringList { QStringLiteral("Lumetra Wall Time Display.ini") });

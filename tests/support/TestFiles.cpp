@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace TestFiles {
 
 QByteArray read(const QString &path)
@@ -19,6 +21,12 @@ void write(const QString &path, const QByteArray &content)
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
     QCOMPARE(file.write(content), content.size());
+}
+
+quint64 inodeOf(const QString &path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
 }
 
 }

@@ -12,4 +12,7 @@ QByteArray read(const QString &path);
 // Writes the bytes, making the folders on the way; a failure fails the running test.
 void write(const QString &path, const QByteArray &content);
 
+// The file's inode number, 0 when it does not exist: a replaced file gets another.
+quint64 inodeOf(const QString &path);
+
 }

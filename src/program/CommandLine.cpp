@@ -1,0 +1,88 @@
+#include "program/CommandLine.h"
+
+#include "base/ProductInfo.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+CommandLine refusal(const QString &reason)
+{
+    CommandLine command;
+    command.outcome = CommandLine::Outcome::Refused;
+    command.text = QStringLiteral("lumetra: %1\n").arg(reason);
+    return command;
+}
+
+}
+
+QStringList CommandLine::argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(ProductInfo::productName
+        + QStringLiteral(": the time of day over a whole screen."));
+    const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") },
+        QStringLiteral("Show this help and end."));
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the program's version and end."));
+    const QCommandLineOption clock(QStringLiteral("clock"),
+        QStringLiteral("Open the clock at once, as \"Load this software on Windows startup\" does, "
+                       "without changing any setting."));
+    const QCommandLineOption screen(QStringLiteral("screen"),
+        QStringLiteral("The screen the clock opens on (and the panel, without --clock); the clock "
+                       "remembers it. Without it the clock opens on the screen it last covered, "
+                       "else on the primary."),
+        QStringLiteral("NAME"));
+    const QCommandLineOption listScreens(QStringLiteral("list-screens"),
+        QStringLiteral("Print the names of the connected screens and end."));
+    parser.addOptions({ help, version, clock, screen, listScreens });
+
+    if (!parser.parse(arguments))
+        return refusal(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refusal(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+
+    CommandLine command;
+    if (parser.isSet(help)) {
+        command.outcome = Outcome::ShowHelp;
+        // Without an application object the parser cannot name the program itself.
+        const QString programName = arguments.isEmpty() ? QStringLiteral("lumetra") : QFileInfo(arguments.constFirst()).fileName();
+        command.text = parser.helpText().replace(QStringLiteral("<executable_name>"), programName);
+    } else if (parser.isSet(version)) {
+        command.outcome = Outcome::ShowVersion;
+        command.text = QStringLiteral("%1 %2\n").arg(ProductInfo::productName, QStringLiteral(LUMETRA_VERSION));
+    } else if (parser.isSet(listScreens)) {
+        command.outcome = Outcome::ListScreens;
+    }
+    command.openClock = parser.isSet(clock);
+    command.screenName = parser.value(screen);
+    return command;
+}
+
+void CommandLine::applyScreens(const QStringList &connectedScreens)
+{
+    if (outcome == Outcome::ListScreens) {
+        for (const QString &name : connectedScreens)
+            text += name + QLatin1Char('\n');
+        return;
+    }
+    if (outcome != Outcome::Run || screenName.isEmpty() || connectedScreens.contains(screenName))
+        return;
+    *this = refusal(QStringLiteral("No screen named '%1' is connected; --list-screens prints the names.").arg(screenName));
+}
+
+int CommandLine::finish() const
+{
+    const bool refused = outcome == Outcome::Refused;
+    QTextStream(refused ? stderr : stdout) << text;
+    return refused ? refusedExitCode : 0;
+}

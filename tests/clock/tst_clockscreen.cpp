@@ -1,0 +1,199 @@
+#include "dressing/WindowPlacement.h"
+#include "clock/ClockWindow.h"
+#include "clock/Form2.h"
+#include "panel/Form1.h"
+#include "panel/PanelWindow.h"
+#include "support/ProgramFixture.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+// Runs on two offscreen screens: "Office" (1920x1080, primary) at the left and "Wall"
+// (1280x1024) at its right.
+namespace {
+
+QScreen *screenNamed(const QString &name)
+{
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen->name() == name)
+            return screen;
+    }
+    return nullptr;
+}
+
+// The screen the clock covers, by name, when it covers one whole screen.
+QString coveredScreen(ProgramFixture &fixture)
+{
+    Form2 &clock = fixture.program.form2();
+    if (!clock.isLoaded() || !clock.ui().isVisible())
+        return QStringLiteral("(no clock)");
+    const ClockWindow &window = clock.ui();
+    if (window.geometry() != window.screen()->geometry())
+        return QStringLiteral("(not covering %1)").arg(window.screen()->name());
+    return window.screen()->name();
+}
+
+std::unique_ptr<ProgramFixture> started(const StoredValues &stored, bool openClock = false, const QString &screenName = {})
+{
+    auto fixture = std::make_unique<ProgramFixture>();
+    fixture->store.seed(stored);
+    fixture->program.setStartRequest(openClock, screenName);
+    fixture->program.start();
+    return fixture;
+}
+
+void clickShowOn(ProgramFixture &fixture, const QString &screenName)
+{
+    PanelWindow &panel = fixture.program.form1().ui();
+    centreOnScreen(panel, *screenNamed(screenName));
+    panel.PushButton1->click();
+}
+
+void tick(ProgramFixture &fixture, int times)
+{
+    for (int i = 0; i < times; ++i)
+        fixture.program.form2().Timer1_Timer();
+}
+
+}
+
+class TestClockScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void buttonOpensTheClockOverThePanelsScreen_data();
+    void buttonOpensTheClockOverThePanelsScreen();
+    void startOpensTheClockOnTheStartScreen_data();
+    void startOpensTheClockOnTheStartScreen();
+    void screenAloneOpensThePanelThere();
+    void escBringsThePanelBackCentredOnTheClocksScreen_data();
+    void escBringsThePanelBackCentredOnTheClocksScreen();
+};
+
+void TestClockScreen::initTestCase()
+{
+    QVERIFY2(screenNamed("Office") && screenNamed("Wall"), "the test needs the offscreen screens of two-screens.json");
+    QCOMPARE(QGuiApplication::primaryScreen()->name(), QStringLiteral("Office"));
+}
+
+void TestClockScreen::buttonOpensTheClockOverThePanelsScreen_data()
+{
+    QTest::addColumn<QString>("panelScreen");
+    QTest::addColumn<QString>("remembered");
+    QTest::addColumn<QString>("startupOption");
+
+    QTest::newRow("panel on the primary") << "Office" << "Wall" << "Off";
+    QTest::newRow("panel on the second screen") << "Wall" << "Office" << "Off";
+    QTest::newRow("nothing remembered yet") << "Wall" << QString() << "Off";
+    // The ticks make the panel again, hidden, on the primary: the clock stays where it is.
+    QTest::newRow("start-up option on, panel on the second screen") << "Wall" << "Office" << "On";
+    QTest::newRow("start-up option on, panel on the primary") << "Office" << "Wall" << "On";
+}
+
+void TestClockScreen::buttonOpensTheClockOverThePanelsScreen()
+{
+    QFETCH(QString, panelScreen);
+    QFETCH(QString, remembered);
+    QFETCH(QString, startupOption);
+
+    StoredValues stored { { "Windows Startup", startupOption } };
+    if (!remembered.isNull())
+        stored.insert("Clock Screen", remembered);
+    auto fixture = started(stored);
+    if (fixture->program.form2().isLoaded())
+        QTest::keyClick(&fixture->program.form2().ui(), Qt::Key_Escape);
+    clickShowOn(*fixture, panelScreen);
+    QCOMPARE(coveredScreen(*fixture), panelScreen);
+    QCOMPARE(fixture->store.value("Clock Screen"), panelScreen);
+    tick(*fixture, 3);
+    QCOMPARE(coveredScreen(*fixture), panelScreen);
+    QVERIFY(!fixture->program.form1().ui().isVisible());
+    QCOMPARE(fixture->store.value("Clock Screen"), panelScreen);
+}
+
+void TestClockScreen::startOpensTheClockOnTheStartScreen_data()
+{
+    QTest::addColumn<StoredValues>("stored");
+    QTest::addColumn<bool>("openClock");
+    QTest::addColumn<QString>("screenName");
+    QTest::addColumn<QString>("expectedScreen");
+    QTest::addColumn<QString>("expectedRemembered");
+
+    const StoredValues atLogIn { { "Windows Startup", "On" } };
+    const auto withScreen = [](StoredValues values, const QString &screen) {
+        values.insert("Clock Screen", screen);
+        return values;
+    };
+
+    QTest::newRow("start-up option, remembered screen connected")
+        << withScreen(atLogIn, "Wall") << false << QString() << "Wall" << "Wall";
+    QTest::newRow("start-up option, remembered screen absent: primary, memory kept")
+        << withScreen(atLogIn, "HDMI-9") << false << QString() << "Office" << "HDMI-9";
+    QTest::newRow("start-up option, nothing remembered: primary, nothing stored")
+        << atLogIn << false << QString() << "Office" << QString();
+    QTest::newRow("--clock, remembered screen connected")
+        << withScreen({}, "Wall") << true << QString() << "Wall" << "Wall";
+    QTest::newRow("--clock --screen beats the remembered screen and is remembered")
+        << withScreen({}, "Wall") << true << "Office" << "Office" << "Office";
+    QTest::newRow("start-up option with --screen")
+        << withScreen(atLogIn, "Office") << false << "Wall" << "Wall" << "Wall";
+    QTest::newRow("--clock with the start-up option on opens one clock")
+        << withScreen(atLogIn, "Wall") << true << QString() << "Wall" << "Wall";
+}
+
+void TestClockScreen::startOpensTheClockOnTheStartScreen()
+{
+    QFETCH(StoredValues, stored);
+    QFETCH(bool, openClock);
+    QFETCH(QString, screenName);
+    QFETCH(QString, expectedScreen);
+    QFETCH(QString, expectedRemembered);
+
+    auto fixture = started(stored, openClock, screenName);
+    QCOMPARE(coveredScreen(*fixture), expectedScreen);
+    QVERIFY(!fixture->program.form1().isLoaded() || !fixture->program.form1().ui().isVisible());
+    QCOMPARE(fixture->store.value("Clock Screen"), expectedRemembered);
+    // --clock changes no setting of the panel's.
+    QCOMPARE(fixture->store.value("Windows Startup"), stored.value("Windows Startup"));
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+void TestClockScreen::screenAloneOpensThePanelThere()
+{
+    auto fixture = started({}, false, "Wall");
+    QVERIFY(!fixture->program.form2().isLoaded());
+    const PanelWindow &panel = fixture->program.form1().ui();
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.screen()->name(), QStringLiteral("Wall"));
+    QCOMPARE(panel.frameGeometry().center(), screenNamed("Wall")->availableGeometry().center());
+    QCOMPARE(fixture->store.value("Clock Screen"), QString());
+}
+
+void TestClockScreen::escBringsThePanelBackCentredOnTheClocksScreen_data()
+{
+    QTest::addColumn<QString>("screenName");
+
+    QTest::newRow("primary") << "Office";
+    QTest::newRow("second screen") << "Wall";
+}
+
+void TestClockScreen::escBringsThePanelBackCentredOnTheClocksScreen()
+{
+    QFETCH(QString, screenName);
+
+    // The clock opens at start over the remembered screen, so the panel has never been there.
+    auto fixture = started({ { "Windows Startup", "On" }, { "Clock Screen", screenName } });
+    QCOMPARE(coveredScreen(*fixture), screenName);
+    tick(*fixture, 2);
+    QTest::keyClick(&fixture->program.form2().ui(), Qt::Key_Escape);
+    const PanelWindow &panel = fixture->program.form1().ui();
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.screen()->name(), screenName);
+    QCOMPARE(panel.frameGeometry().center(), screenNamed(screenName)->availableGeometry().center());
+}
+
+QTEST_MAIN(TestClockScreen)
+#include "tst_clockscreen.moc"
