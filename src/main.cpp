@@ -1,10 +1,12 @@
 #include "app/DesktopPlatform.h"
+#include "app/DisplayConnection.h"
 #include "app/Program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    sendWindowContentsThroughTheConnection();
     QApplication app(argc, argv);
     // The program ends only when the control panel is closed, not with its last window.
     QApplication::setQuitOnLastWindowClosed(false);
