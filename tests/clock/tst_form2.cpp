@@ -298,10 +298,10 @@ void TestForm2::clockGoesOnWhileAReportIsOpen()
     Form2 &clock = fixture->program.form2();
     QStringList textsWhileOpen;
     fixture->platform.whileMessageOpen = [&] {
-        // Time runs ten times faster than the wall clock, so three seconds show thirty.
-        QTimer second;
-        QObject::connect(&second, &QTimer::timeout, [&] { fixture->platform.now = fixture->platform.now.addSecs(1); });
-        second.start(100);
+        // Time runs as the wall clock does, so three seconds show three.
+        QTimer tenth;
+        QObject::connect(&tenth, &QTimer::timeout, [&] { fixture->platform.now = fixture->platform.now.addMSecs(100); });
+        tenth.start(100);
         QEventLoop box;
         QTimer::singleShot(3000, &box, &QEventLoop::quit);
         QObject::connect(clockOf(*fixture).Timer1, &QTimer::timeout, [&] {
@@ -314,7 +314,7 @@ void TestForm2::clockGoesOnWhileAReportIsOpen()
     clock.Timer1_Timer();
     QCOMPARE(fixture->platform.messageTexts(),
              QStringList { ErrorReport::messageText("Type mismatch", "in Lumetra2021/08/31.Form1.Form_Load ", 114) });
-    QVERIFY2(textsWhileOpen.size() >= 15, qPrintable(textsWhileOpen.join(", ")));
+    QVERIFY2(textsWhileOpen.size() >= 2, qPrintable(textsWhileOpen.join(", ")));
 }
 
 void TestForm2::closedClockNeverTicksAgain_data()
