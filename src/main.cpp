@@ -7,10 +7,11 @@
 
 int main(int argc, char *argv[])
 {
-    // The control panel's load lists the zones; reading them overlaps the set-up of Qt.
-    modTimeZones::PrefetchTimeZones();
     sendWindowContentsThroughTheConnection();
     QApplication app(argc, argv);
+    // The control panel's load lists the zones; reading them overlaps the making of the
+    // panel. Not before the application object: Qt takes its first thread for the main one.
+    modTimeZones::PrefetchTimeZones();
     // The program ends only when the control panel is closed, not with its last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
