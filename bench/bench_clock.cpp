@@ -2,6 +2,7 @@
 // number of seconds (default 60), then prints how late each new second was read by the
 // tick that drew it: the milliseconds past the true second, median and maximum.
 #include "RecordingPlatform.h"
+#include "platform/DisplayConnection.h"
 #include "program/Program.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    sendWindowContentsThroughTheConnection();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 60;

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QUrl>
+#include <functional>
 
 // Everything that tests must control or watch: the clock, message boxes, the random
 // draw and the outside world. The desktop implementation talks to the real system;
@@ -16,6 +17,10 @@ public:
     virtual ~PlatformServices() = default;
 
     virtual QDateTime currentDateTime() const = 0;
+    // Runs changed whenever the computer's clock is set (not as it runs on), as soon as
+    // it is. False when the platform cannot tell; the caller must then read the clock at
+    // least once a second to notice.
+    virtual bool watchClockChanges(std::function<void()> changed) = 0;
 
     // Shows a modal message box with an OK button and returns when it is closed.
     virtual void showMessage(const QString &text, const QString &title, MessageIcon icon) = 0;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 ClockWindow::ClockWindow()
     : pointer(*this)
@@ -63,4 +64,23 @@ void ClockWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     emit resized();
+}
+
+void ClockWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The native window exists from the first showing on.
+    QWindow *native = windowHandle();
+    if (mWatchingExposure || !native)
+        return;
+    mWatchingExposure = true;
+    native->installEventFilter(this);
+    connect(native, &QWindow::screenChanged, this, &ClockWindow::exposed);
+}
+
+bool ClockWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
+        emit exposed();
+    return QWidget::eventFilter(watched, event);
 }

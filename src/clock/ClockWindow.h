@@ -32,10 +32,15 @@ public:
 
 signals:
     void resized();
+    // The window came on screen again or moved to another screen.
+    void exposed();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QColor mBackColor = Qt::black;
+    bool mWatchingExposure = false;
 };

@@ -29,6 +29,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // The error report's location texts of the guarded procedures.
@@ -38,8 +40,8 @@ const QString timer2TimerLocation = ErrorReport::location("Form2", "Timer2_Timer
 const QString formKeyDownLocation = ErrorReport::location("Form2", "Form_KeyDown");
 const QString formQueryUnloadLocation = ErrorReport::location("Form2", "Form_QueryUnload");
 
-// The tick's period when the time cannot be read to land it on the next tenth.
-constexpr int tickPeriod = 100;
+// The tick's period while the time cannot be read to set the next tick by the text.
+constexpr int tickPeriod = 1000;
 
 HideWord::Key hideWordKey(int key)
 {
@@ -103,8 +105,11 @@ QWidget *Form2::createWindow()
     connect(window, &ClockWindow::resized, this, &Form2::Form_Resize);
     connect(window->Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     connect(window->Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
+    connect(window, &ClockWindow::exposed, this, &Form2::tickSoon);
     onMouseMove(*window, [this] { Form_MouseMove(); });
-    window->Timer1->start(TimeFormat::msecsToNextTick(mProgram.platform().currentDateTime().time()));
+    if (!mClockChangesReported)
+        mClockChangesReported = mProgram.platform().watchClockChanges([this] { tickSoon(); });
+    window->Timer1->start(0);
     return window;
 }
 
@@ -195,44 +200,64 @@ void Form2::Form_Resize()
     window.lblTime->hide();
     window.Picture1->hide();
     window.Picture1->setGeometry(inner.left(), top, inner.width(), lineHeight);
+    tickSoon();
 }
 
 void Form2::Timer1_Timer()
 {
     ClockWindow &window = ui();
+    const quint64 tick = ++mTicksStarted;
     // The next tick is due before this one's steps run: a report opened by a step keeps
     // its box up while later ticks go on drawing the time.
     window.Timer1->start(tickPeriod);
     ErrorTrap trap(mProgram.platform(), timer1TimerLocation);
-    QTime now;
+    QDateTime instant;
+    // Until the format is known, the text may change every second.
+    TimeFormat::ClockFormat format = TimeFormat::ClockFormat::HoursMinutesSecondsAmPm;
     QTime shown;
     QString text;
     int x = 0;
     trap.line(100, [&] { window.Picture1->show(); });
     trap.line(102, [&] { window.Picture1->Cls(); });
     trap.line(104, [&] {
-        const QDateTime instant = mProgram.platform().currentDateTime();
-        now = instant.time();
+        instant = mProgram.platform().currentDateTime();
         if (mZone.chosen().isValid())
             mTimeZone = mZone.offsetAt(instant);
-        shown = TimeFormat::shiftedTimeOfDay(now, mTimeZone);
+        shown = TimeFormat::shiftedTimeOfDay(instant.time(), mTimeZone);
     });
-    trap.line(106, [&] { text = TimeFormat::format(shown, mProgram.form1().selectedClockFormat()); });
+    trap.line(106, [&] {
+        format = mProgram.form1().selectedClockFormat();
+        text = TimeFormat::format(shown, format);
+    });
     trap.line(108, [&] {
         x = TimeFormat::centredX(window.Picture1->width(), window.Picture1->TextWidth(text));
     });
     trap.line(110, [&] { window.Picture1->Print(x, text); });
     // A clear and a draw in the same tick make one repaint, of what really changed.
     trap.line(112, [&] { window.Picture1->Refresh(); });
-    scheduleNextTick(now);
+    // A tick that ran inside this one (under its report) set the next from a later reading.
+    if (tick == mTicksStarted)
+        scheduleNextTick(instant, format);
 }
 
-void Form2::scheduleNextTick(const QTime &now)
+void Form2::tickSoon()
+{
+    if (isLoaded())
+        ui().Timer1->start(0);
+}
+
+void Form2::scheduleNextTick(const QDateTime &instant, TimeFormat::ClockFormat format)
 {
     // The tick may have closed the clock; an unloaded clock has no timer to run.
-    if (!isLoaded() || !now.isValid())
+    if (!isLoaded() || !instant.isValid())
         return;
-    ui().Timer1->start(TimeFormat::msecsToNextTick(now));
+    // Unless the platform tells when the clock is set, a look every second notices it.
+    const TimeFormat::ClockFormat finest
+        = mClockChangesReported.value_or(false) ? format : TimeFormat::ClockFormat::HoursMinutesSecondsAmPm;
+    qint64 wait = TimeFormat::msecsToNextChange(instant.time(), finest);
+    if (mZone.chosen().isValid() && mZone.validUntil().isValid())
+        wait = std::clamp<qint64>(instant.msecsTo(mZone.validUntil()), 0, wait);
+    ui().Timer1->start(static_cast<int>(wait));
 }
 
 void Form2::setChosenZone(const QTimeZone &zone, const QDateTime &now)

@@ -1,16 +1,20 @@
 #pragma once
 
+#include "clock/TimeFormat.h"
 #include "dressing/ScreenIdentity.h"
 #include "windows/FormObject.h"
 #include "timezones/ZoneTime.h"
+
+#include <optional>
 
 class ClockWindow;
 class ProgramContext;
 class QScreen;
 
-// The full-screen clock: draws the time of day, centred, ten times a second, in the
-// stored font and colours and in the format selected on the control panel, until Esc
-// (or any other close) brings the panel back.
+// The full-screen clock: draws the time of day, centred, in the stored font and colours
+// and in the format selected on the control panel, until Esc (or any other close) brings
+// the panel back. It ticks when the text can change and whenever something may have
+// changed the picture.
 class Form2 : public FormObject {
     Q_OBJECT
 
@@ -51,13 +55,20 @@ protected:
 
 private:
     void applyFontSettings(QWidget &target, int firstLine, class ErrorTrap &trap);
-    void scheduleNextTick(const QTime &now);
+    // Runs the tick as soon as events are handled: something may have changed the picture.
+    void tickSoon();
+    // Sets the tick for the next moment at which the text can change.
+    void scheduleNextTick(const QDateTime &instant, TimeFormat::ClockFormat format);
     void watchScreen(QScreen &screen);
     // Puts a shown clock over the wanted screen, else the primary, after a screen change.
     void followScreens();
 
     ProgramContext &mProgram;
     bool mIdleInhibited = false;
+    // Ticks begun so far, so that a tick can tell whether another ran inside it.
+    quint64 mTicksStarted = 0;
     ZoneTime::OffsetKeeper mZone;
     ScreenIdentity mWantedScreen;
+    // Whether the platform says when the computer's clock is set; asked at the first load.
+    std::optional<bool> mClockChangesReported;
 };

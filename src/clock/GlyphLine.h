@@ -5,19 +5,28 @@
 #include <QList>
 #include <QString>
 
+class GlyphTiles;
 class QPainter;
 
-// One line of text laid out once, drawn in parts: Qt keeps no cache of glyphs as large as
-// the clock's and rebuilds every outline it draws, so a repaint of a few changed digits
-// draws just the glyphs that reach into it, at the places the whole line gives them.
+// One line of text laid out once, drawn in parts: a repaint of a few changed digits draws
+// just the glyphs that reach into it, at the places the whole line gives them. Every glyph
+// sits on a whole device pixel, so that a copy of its rasterised tile is the same picture
+// as drawing its outline there.
 class GlyphLine {
 public:
-    // Lays the text out again when it or the font differs from the last call.
-    void setText(const QString &text, const QFont &font);
+    // Lays the text out again when it, the font or the pixel ratio differs from the last call.
+    void setText(const QString &text, const QFont &font, qreal pixelRatio);
 
     // Draws the glyphs that reach into area (line coordinates) with the line's top left at
-    // origin; a line with decorations is drawn whole, since they run under every glyph.
-    void draw(QPainter &painter, const QPointF &origin, const QRectF &area) const;
+    // origin, a whole device pixel: copies of their tiles, or their outlines in the
+    // painter's pen where tiles would not give the same picture (decorations run under
+    // every glyph; tiles that overlap would cover each other).
+    void draw(QPainter &painter, const QPointF &origin, const QRectF &area, GlyphTiles &tiles) const;
+    // The same from the outlines alone.
+    void drawOutlines(QPainter &painter, const QPointF &origin, const QRectF &area) const;
+
+    // Whether draw() copies tiles rather than filling outlines.
+    bool drawsFromTiles() const { return mTiled; }
 
     // The area (line coordinates) that must be repainted to turn this line into the
     // other: every glyph that is not the same glyph at the same place in both. Empty when
@@ -27,6 +36,8 @@ public:
 private:
     QString mText;
     QFont mFont;
+    qreal mPixelRatio = 1;
     QList<QGlyphRun> mRuns;
     bool mLaidOut = false;
+    bool mTiled = false;
 };

@@ -37,10 +37,13 @@ int centredX(double stripWidth, double textWidth)
     return static_cast<qint32>(roundHalfEven(stripWidth) / 2 - roundHalfEven(textWidth) / 2);
 }
 
-int msecsToNextTick(const QTime &now)
+int msecsToNextChange(const QTime &now, ClockFormat format)
 {
-    constexpr int period = 100;
-    return period - now.msec() % period;
+    constexpr int second = 1000;
+    const int untilNextSecond = second - now.msec();
+    if (format == ClockFormat::HoursMinutesSecondsAmPm)
+        return untilNextSecond;
+    return (59 - now.second()) * second + untilNextSecond;
 }
 
 }

@@ -19,8 +19,9 @@ QString format(const QTime &time, ClockFormat format);
 // the text is wider than the strip.
 int centredX(double stripWidth, double textWidth);
 
-// Milliseconds from a time to the next whole tenth of a second, so ticks land on the
-// wall clock's 100 ms boundaries.
-int msecsToNextTick(const QTime &now);
+// Milliseconds from a time of day to the next moment at which the text of the format can
+// change: the next whole second for the format with seconds, the next whole minute for
+// the others (and for no format, whose empty text never changes).
+int msecsToNextChange(const QTime &now, ClockFormat format);
 
 }

@@ -44,7 +44,7 @@ void TimeStrip::Refresh()
     if (mText == mShownText && (mX == mShownX || mText.isEmpty()))
         return;
     GlyphLine next = mShownGlyphs;
-    next.setText(mText, font());
+    next.setText(mText, font(), devicePixelRatioF());
     const bool moved = mX != mShownX;
     const QRectF changed = next.differenceFrom(mShownGlyphs);
     mShownGlyphs = next;
@@ -71,10 +71,12 @@ void TimeStrip::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), mBackColor);
     if (mShownText.isEmpty())
         return;
+    const qreal pixelRatio = devicePixelRatioF();
     painter.setPen(mForeColor);
+    mTiles.use(font(), mForeColor, mBackColor, pixelRatio);
     const QPointF origin(mShownX, 0);
-    mShownGlyphs.setText(mShownText, font());
-    mShownGlyphs.draw(painter, origin, QRectF(event->rect()).translated(-origin));
+    mShownGlyphs.setText(mShownText, font(), pixelRatio);
+    mShownGlyphs.draw(painter, origin, QRectF(event->rect()).translated(-origin), mTiles);
 }
 
 void TimeStrip::changeEvent(QEvent *event)

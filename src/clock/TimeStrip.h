@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/GlyphLine.h"
+#include "clock/GlyphTiles.h"
 
 #include <QWidget>
 #include <optional>
@@ -9,6 +10,7 @@
 // from its top at a horizontal position. Clearing and drawing only change what it is
 // to show; Refresh then repaints just the pixels that differ from what is on screen, so
 // a tick that changes one digit costs one digit's repaint and an unchanged tick none.
+// A repaint copies rasterised glyphs instead of filling their outlines again.
 class TimeStrip : public QWidget {
     Q_OBJECT
 
@@ -47,6 +49,8 @@ private:
     QString mShownText;
     int mShownX = 0;
     GlyphLine mShownGlyphs;
+    // The glyphs of the strip's font in its colours, rasterised once.
+    GlyphTiles mTiles;
     // The last text measured, forgotten when the font changes.
     std::optional<QString> mMeasuredText;
     double mMeasuredWidth = 0;

@@ -41,6 +41,14 @@ QDateTime DesktopPlatform::currentDateTime() const
     return QDateTime::currentDateTime();
 }
 
+bool DesktopPlatform::watchClockChanges(std::function<void()> changed)
+{
+    if (!mClockWatch)
+        mClockWatch = std::make_unique<WallClockWatch>();
+    QObject::connect(mClockWatch.get(), &WallClockWatch::clockSet, mClockWatch.get(), std::move(changed));
+    return mClockWatch->isWatching();
+}
+
 void DesktopPlatform::showMessage(const QString &text, const QString &title, MessageIcon icon)
 {
     QMessageBox box(boxIcon(icon), title, displayLines(text), QMessageBox::Ok);

@@ -2,13 +2,16 @@
 
 #include "base/PlatformServices.h"
 #include "platform/ScreenSaverBus.h"
+#include "platform/WallClockWatch.h"
 
+#include <memory>
 #include <random>
 
 // The platform services of a real desktop session.
 class DesktopPlatform : public PlatformServices {
 public:
     QDateTime currentDateTime() const override;
+    bool watchClockChanges(std::function<void()> changed) override;
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override;
@@ -23,4 +26,5 @@ public:
 private:
     std::mt19937 mRandom;
     ScreenSaverBus mScreenSaver;
+    std::unique_ptr<WallClockWatch> mClockWatch;
 };

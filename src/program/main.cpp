@@ -1,7 +1,9 @@
 #include "clock/ClockScreens.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/DisplayConnection.h"
 #include "program/CommandLine.h"
 #include "program/Program.h"
+#include "timezones/modTimeZones.h"
 
 #include <QApplication>
 
@@ -10,10 +12,14 @@ int main(int argc, char *argv[])
     CommandLine command = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
     if (command.endsBeforeDisplay())
         return command.finish();
+    sendWindowContentsThroughTheConnection();
     QApplication app(argc, argv);
     command.applyScreens(ClockScreens::names());
     if (command.outcome != CommandLine::Outcome::Run)
         return command.finish();
+    // The control panel's load lists the zones; reading them overlaps the making of the
+    // panel. Not before the application object: Qt takes its first thread for the main one.
+    modTimeZones::PrefetchTimeZones();
     // The program ends only when the control panel is closed, not with its last window.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -35,6 +35,9 @@ public:
     qint32 offsetAt(const QDateTime &instant);
 
     const QTimeZone &chosen() const { return mChosen; }
+    // The next instant at which either zone's offset changes, as of the last offsetAt();
+    // invalid when neither changes again.
+    const QDateTime &validUntil() const { return mValidUntil; }
 
 private:
     QTimeZone mChosen;

@@ -5,6 +5,10 @@
 #include "timezones/modTimeFunctions.h"
 
 #include <QDateTime>
+#include <QMutex>
+
+#include <future>
+#include <optional>
 
 namespace modTimeZones {
 
@@ -19,9 +23,12 @@ const QByteArray utcIdentifier = QByteArrayLiteral("UTC");
 // parses its file again each time (the library keeps only some of them), which would
 // cost more than the rest of the listing together. The library caches the zones it
 // parsed too, so an update of the database while the program runs goes unnoticed either way.
-const QTimeZone &knownZone(const QByteArray &identifier)
+// A prefetch fills it on its own thread.
+QTimeZone knownZone(const QByteArray &identifier)
 {
+    static QMutex guard;
     static QHash<QByteArray, QTimeZone> zones;
+    const QMutexLocker locked(&guard);
     auto found = zones.constFind(identifier);
     if (found == zones.cend())
         found = zones.insert(identifier, QTimeZone(identifier));
@@ -33,6 +40,62 @@ qint32 biasOf(const QTimeZone &zone, const QDateTime &now)
     return -zone.standardTimeOffset(now) / 60;
 }
 
+struct Catalogue {
+    bool read = false;
+    QList<TimeZoneEntry> list;
+    QByteArrayList keys;
+};
+
+Catalogue readCatalogue(const QString &zoneTabPath)
+{
+    Catalogue catalogue;
+    QByteArrayList identifiers = modTimeFunctions::ReadZoneTab(zoneTabPath, &catalogue.read);
+    if (!catalogue.read)
+        return catalogue;
+    if (!identifiers.contains(utcIdentifier))
+        identifiers.append(utcIdentifier);
+
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    catalogue.list.reserve(identifiers.size());
+    catalogue.keys.reserve(identifiers.size());
+    for (const QByteArray &identifier : std::as_const(identifiers)) {
+        const QTimeZone zone = knownZone(identifier);
+        if (!zone.isValid())
+            continue;
+        catalogue.keys.append(identifier);
+        catalogue.list.append(EntryFor(zone, now));
+    }
+    return catalogue;
+}
+
+// A read started ahead of time, and the path it reads.
+struct Prefetch {
+    QString path;
+    std::future<Catalogue> catalogue;
+};
+std::optional<Prefetch> prefetch;
+
+// The prefetched catalogue of path, if one was started; a prefetch of another path is
+// waited for all the same, since both fill the one cache of zones.
+std::optional<Catalogue> takePrefetched(const QString &zoneTabPath)
+{
+    if (!prefetch)
+        return std::nullopt;
+    Prefetch started = std::move(*prefetch);
+    prefetch.reset();
+    Catalogue catalogue = started.catalogue.get();
+    if (started.path != zoneTabPath)
+        return std::nullopt;
+    return catalogue;
+}
+
+}
+
+void PrefetchTimeZones()
+{
+    takePrefetched(QString());
+    const QString path = modTimeFunctions::TimeZonesPath();
+    prefetch = Prefetch { path, std::async(std::launch::async, readCatalogue, path) };
 }
 
 bool LoadTimeZones(QString *failedPath)
@@ -47,27 +110,13 @@ bool LoadTimeZones(QString *failedPath)
 
 bool ReadTimeZones(const QString &zoneTabPath)
 {
-    bool ok = false;
-    QByteArrayList identifiers = modTimeFunctions::ReadZoneTab(zoneTabPath, &ok);
-    if (!ok)
+    Catalogue catalogue = takePrefetched(zoneTabPath).value_or(Catalogue {});
+    if (!catalogue.read)
+        catalogue = readCatalogue(zoneTabPath);
+    if (!catalogue.read)
         return false;
-    if (!identifiers.contains(utcIdentifier))
-        identifiers.append(utcIdentifier);
-
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    QList<TimeZoneEntry> list;
-    QByteArrayList keys;
-    list.reserve(identifiers.size());
-    keys.reserve(identifiers.size());
-    for (const QByteArray &identifier : std::as_const(identifiers)) {
-        const QTimeZone &zone = knownZone(identifier);
-        if (!zone.isValid())
-            continue;
-        keys.append(identifier);
-        list.append(EntryFor(zone, now));
-    }
-    TimeZoneList = std::move(list);
-    TimeZoneKeys = std::move(keys);
+    TimeZoneList = std::move(catalogue.list);
+    TimeZoneKeys = std::move(catalogue.keys);
     return true;
 }
 

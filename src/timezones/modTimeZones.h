@@ -20,7 +20,14 @@ extern QByteArrayList TimeZoneKeys;
 // caller then reports it (FailureMessage) and ends the program.
 bool LoadTimeZones(QString *failedPath = nullptr);
 
-// Fills the catalogue from the zone.tab at path; false (catalogue left as it was) when
+// Starts reading the catalogue of modTimeFunctions::TimeZonesPath() on a thread of its
+// own, so that the first LoadTimeZones finds it read, or waits only for the rest. Reading
+// the database is the costliest step of the program's start, and it needs no window.
+// Called from the program's main thread once the application object exists.
+void PrefetchTimeZones();
+
+// Fills the catalogue from the zone.tab at path (from a prefetch of that path when one
+// is pending); false (catalogue left as it was) when
 // the file cannot be read. Zones the time zone library does not know are skipped, so
 // the indices stay dense. A catalogue with no entries is a success.
 bool ReadTimeZones(const QString &zoneTabPath);

@@ -1,4 +1,5 @@
 #include "clock/GlyphLine.h"
+#include "clock/GlyphTiles.h"
 
 #include <QPainter>
 #include <QTest>
@@ -8,23 +9,39 @@ namespace {
 constexpr int stripWidth = 1920;
 constexpr int stripHeight = 260;
 constexpr int textX = 200;
+const QPointF origin(textX, 0);
 
-QImage blankStrip()
+QImage blankStrip(qreal pixelRatio, const QColor &back)
 {
-    QImage image(stripWidth, stripHeight, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    QImage image(QSize(stripWidth, stripHeight) * pixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(back);
     return image;
 }
 
-// The strip as a whole-line draw leaves it: the picture every repaint must match.
-QImage drawnWhole(const QString &text, const QFont &font)
+// The line drawn whole by filling its glyphs' outlines: the picture every drawing from
+// tiles must match.
+QImage outlinesOf(const GlyphLine &line, qreal pixelRatio, const QColor &fore, const QColor &back)
 {
-    QImage image = blankStrip();
+    QImage image = blankStrip(pixelRatio, back);
     QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QPointF(textX, QFontMetricsF(font).ascent()), text);
+    painter.setPen(fore);
+    line.drawOutlines(painter, origin, QRectF(image.rect()).translated(-origin));
     return image;
+}
+
+// The line drawn as the strip draws it (from tiles where they fit), whole or only the given
+// area over an earlier picture, as the paint system does it: the area filled with the
+// background, then drawn clipped to it.
+QImage tilesOf(const GlyphLine &line, GlyphTiles &tiles, QImage picture, const QRect &area, const QColor &fore,
+               const QColor &back)
+{
+    QPainter painter(&picture);
+    painter.setClipRect(area);
+    painter.fillRect(area, back);
+    painter.setPen(fore);
+    line.draw(painter, origin, QRectF(area).translated(-origin), tiles);
+    return picture;
 }
 
 QFont fontOf(const QString &family, int points, bool bold, bool italic)
@@ -43,64 +60,100 @@ class TestGlyphLine : public QObject {
 private slots:
     void repaintsMatchAWholeRedraw_data();
     void repaintsMatchAWholeRedraw();
+    void tilesFollowFontAndColours_data();
+    void tilesFollowFontAndColours();
 };
 
 void TestGlyphLine::repaintsMatchAWholeRedraw_data()
 {
     QTest::addColumn<QFont>("font");
+    QTest::addColumn<qreal>("pixelRatio");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
     QTest::addColumn<int>("maxWidth");
+    QTest::addColumn<bool>("fromTiles");
     const QFont arial = fontOf("Arial", 150, true, false);
     const QFont serifItalic = fontOf("Liberation Serif", 120, false, true);
     const QFont mono = fontOf("Courier New", 100, true, true);
-    QTest::newRow("arial, one digit") << arial << "10:15:42 AM" << "10:15:43 AM" << 200;
-    QTest::newRow("arial, minute turns") << arial << "10:59:59 AM" << "11:00:00 AM" << 800;
-    QTest::newRow("arial, noon") << arial << "11:59:59 AM" << "12:00:00 PM" << stripWidth;
-    QTest::newRow("arial, ones next to each other") << arial << "11:11:10 AM" << "11:11:11 AM" << 200;
-    QTest::newRow("serif italic, leaning digit") << serifItalic << "07:47:17 PM" << "07:47:18 PM" << 200;
-    QTest::newRow("serif italic, 24-hour") << serifItalic << "19:17" << "19:18" << 200;
-    QTest::newRow("mono bold italic") << mono << "23:59" << "00:00" << stripWidth;
+    QFont underlined = arial;
+    underlined.setUnderline(true);
+    QTest::newRow("arial, one digit") << arial << 1.0 << "10:15:42 AM" << "10:15:43 AM" << 200 << true;
+    QTest::newRow("arial, minute turns") << arial << 1.0 << "10:59:59 AM" << "11:00:00 AM" << 800 << true;
+    QTest::newRow("arial, noon") << arial << 1.0 << "11:59:59 AM" << "12:00:00 PM" << stripWidth << true;
+    QTest::newRow("arial, ones next to each other") << arial << 1.0 << "11:11:10 AM" << "11:11:11 AM" << 200 << true;
+    QTest::newRow("arial, twice the pixels") << arial << 2.0 << "10:15:42 AM" << "10:15:43 AM" << 200 << true;
+    QTest::newRow("arial, one and a half pixels") << arial << 1.5 << "10:15:49 AM" << "10:15:50 AM" << 400 << false;
+    QTest::newRow("serif italic, leaning digit") << serifItalic << 1.0 << "07:47:17 PM" << "07:47:18 PM" << 200 << false;
+    QTest::newRow("serif italic, 24-hour") << serifItalic << 1.0 << "19:17" << "19:18" << 200 << true;
+    QTest::newRow("mono bold italic") << mono << 1.0 << "23:59" << "00:00" << stripWidth << true;
+    QTest::newRow("underlined, drawn whole") << underlined << 1.0 << "10:15:42 AM" << "10:15:43 AM" << stripWidth << false;
 }
 
 void TestGlyphLine::repaintsMatchAWholeRedraw()
 {
     QFETCH(QFont, font);
+    QFETCH(qreal, pixelRatio);
     QFETCH(QString, before);
     QFETCH(QString, after);
     QFETCH(int, maxWidth);
-    const QPointF origin(textX, 0);
-
-    // Drawn whole from the glyphs: the same picture as drawing the text.
-    QImage whole = blankStrip();
-    {
-        QPainter painter(&whole);
-        painter.setPen(Qt::white);
-        GlyphLine line;
-        line.setText(after, font);
-        line.draw(painter, origin, QRectF(whole.rect()).translated(-origin));
-    }
-    QCOMPARE(whole, drawnWhole(after, font));
-
-    // Repainting only what differs over the old picture gives the new one, as the paint
-    // system does it: the area filled with the background, then drawn clipped to it.
+    QFETCH(bool, fromTiles);
+    const QColor fore = Qt::white;
+    const QColor back = Qt::black;
+    GlyphTiles tiles;
+    tiles.use(font, fore, back, pixelRatio);
     GlyphLine old;
-    old.setText(before, font);
+    old.setText(before, font, pixelRatio);
     GlyphLine next;
-    next.setText(after, font);
+    next.setText(after, font, pixelRatio);
+
+    QCOMPARE(next.drawsFromTiles(), fromTiles);
+    // Drawn whole as the strip draws it: the same picture as filling the outlines.
+    const QImage whole = outlinesOf(next, pixelRatio, fore, back);
+    const QRect everything(0, 0, stripWidth, stripHeight);
+    QCOMPARE(tilesOf(next, tiles, blankStrip(pixelRatio, back), everything, fore, back), whole);
+
+    // Repainting only what differs over the old picture gives the new one.
     const QRect area = next.differenceFrom(old).translated(origin).toAlignedRect();
     QVERIFY(!area.isEmpty());
     QVERIFY2(area.width() <= maxWidth, qPrintable(QStringLiteral("repainted %1 px").arg(area.width())));
-    QImage repainted = drawnWhole(before, font);
-    {
-        QPainter painter(&repainted);
-        painter.setClipRect(area);
-        painter.fillRect(area, Qt::black);
-        painter.setPen(Qt::white);
-        next.draw(painter, origin, QRectF(area).translated(-origin));
-    }
-    QCOMPARE(repainted, drawnWhole(after, font));
+    const QImage oldPicture = tilesOf(old, tiles, blankStrip(pixelRatio, back), everything, fore, back);
+    QCOMPARE(tilesOf(next, tiles, oldPicture, area, fore, back), whole);
     QVERIFY(next.differenceFrom(next).isEmpty());
+}
+
+void TestGlyphLine::tilesFollowFontAndColours_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QColor>("fore");
+    QTest::addColumn<QColor>("back");
+    const QFont arial = fontOf("Arial", 150, true, false);
+    QTest::newRow("same font and colours") << arial << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("other fore colour") << arial << QColor(Qt::red) << QColor(Qt::black);
+    QTest::newRow("other back colour") << arial << QColor(Qt::white) << QColor(0, 0, 128);
+    QTest::newRow("smaller") << fontOf("Arial", 90, true, false) << QColor(Qt::white) << QColor(Qt::black);
+    QTest::newRow("other face") << fontOf("Liberation Serif", 150, true, false) << QColor(Qt::white)
+                                << QColor(Qt::black);
+}
+
+void TestGlyphLine::tilesFollowFontAndColours()
+{
+    QFETCH(QFont, font);
+    QFETCH(QColor, fore);
+    QFETCH(QColor, back);
+    const QString text = QStringLiteral("10:15:42 AM");
+    const QRect everything(0, 0, stripWidth, stripHeight);
+    // Tiles made for the clock's default look first, then asked for another.
+    GlyphTiles tiles;
+    const QFont arial = fontOf("Arial", 150, true, false);
+    tiles.use(arial, Qt::white, Qt::black, 1.0);
+    GlyphLine first;
+    first.setText(text, arial, 1.0);
+    tilesOf(first, tiles, blankStrip(1.0, Qt::black), everything, Qt::white, Qt::black);
+
+    tiles.use(font, fore, back, 1.0);
+    GlyphLine line;
+    line.setText(text, font, 1.0);
+    QCOMPARE(tilesOf(line, tiles, blankStrip(1.0, back), everything, fore, back), outlinesOf(line, 1.0, fore, back));
 }
 
 QTEST_MAIN(TestGlyphLine)

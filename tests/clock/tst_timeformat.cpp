@@ -14,8 +14,8 @@ private slots:
     void shiftedTimeOfDay();
     void centredX_data();
     void centredX();
-    void msecsToNextTick_data();
-    void msecsToNextTick();
+    void msecsToNextChange_data();
+    void msecsToNextChange();
 };
 
 void TestTimeFormat::format_data()
@@ -91,22 +91,28 @@ void TestTimeFormat::centredX()
     QCOMPARE(TimeFormat::centredX(strip, text), x);
 }
 
-void TestTimeFormat::msecsToNextTick_data()
+void TestTimeFormat::msecsToNextChange_data()
 {
-    QTest::addColumn<int>("msec");
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<ClockFormat>("format");
     QTest::addColumn<int>("wait");
-    QTest::newRow("on a boundary waits a whole period") << 0 << 100;
-    QTest::newRow("just after") << 1 << 99;
-    QTest::newRow("just before") << 99 << 1;
-    QTest::newRow("mid second") << 550 << 50;
-    QTest::newRow("end of a second") << 999 << 1;
+    QTest::newRow("seconds, on the second waits a whole second") << QTime(10, 0, 0) << ClockFormat::HoursMinutesSecondsAmPm << 1000;
+    QTest::newRow("seconds, just after") << QTime(10, 0, 0, 1) << ClockFormat::HoursMinutesSecondsAmPm << 999;
+    QTest::newRow("seconds, just before") << QTime(10, 0, 59, 999) << ClockFormat::HoursMinutesSecondsAmPm << 1;
+    QTest::newRow("seconds, before midnight") << QTime(23, 59, 59, 400) << ClockFormat::HoursMinutesSecondsAmPm << 600;
+    QTest::newRow("12-hour minutes, on the minute waits a whole minute") << QTime(10, 0) << ClockFormat::HoursMinutesAmPm << 60000;
+    QTest::newRow("12-hour minutes, mid minute") << QTime(10, 0, 42, 370) << ClockFormat::HoursMinutesAmPm << 17630;
+    QTest::newRow("24-hour, last millisecond of the minute") << QTime(10, 0, 59, 999) << ClockFormat::HoursMinutes << 1;
+    QTest::newRow("24-hour, before midnight") << QTime(23, 59, 30) << ClockFormat::HoursMinutes << 30000;
+    QTest::newRow("no format, as the minute formats") << QTime(10, 0, 1) << ClockFormat::None << 59000;
 }
 
-void TestTimeFormat::msecsToNextTick()
+void TestTimeFormat::msecsToNextChange()
 {
-    QFETCH(int, msec);
+    QFETCH(QTime, now);
+    QFETCH(TimeFormat::ClockFormat, format);
     QFETCH(int, wait);
-    QCOMPARE(TimeFormat::msecsToNextTick(QTime(10, 0, 0, msec)), wait);
+    QCOMPARE(TimeFormat::msecsToNextChange(now, format), wait);
 }
 
 QTEST_GUILESS_MAIN(TestTimeFormat)

@@ -9,6 +9,21 @@ QDateTime FakePlatform::currentDateTime() const
     return now;
 }
 
+bool FakePlatform::watchClockChanges(std::function<void()> changed)
+{
+    if (!reportsClockChanges)
+        return false;
+    clockWatchers.append(std::move(changed));
+    return true;
+}
+
+void FakePlatform::setClock(const QDateTime &time)
+{
+    now = time;
+    for (const auto &watcher : std::as_const(clockWatchers))
+        watcher();
+}
+
 void FakePlatform::showMessage(const QString &text, const QString &title, MessageIcon icon)
 {
     messages.append({ text, title, icon });

@@ -17,6 +17,10 @@ public:
     };
 
     QDateTime currentDateTime() const override;
+    bool watchClockChanges(std::function<void()> changed) override;
+    // Sets the clock as a user or a time service does, telling whoever watches when the
+    // platform is to report it.
+    void setClock(const QDateTime &time);
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override { seeds.append(seed); }
@@ -32,6 +36,9 @@ public:
     QStringList messageTexts() const;
 
     QDateTime now = QDateTime(QDate(2026, 1, 15), QTime(12, 0));
+    // Whether the platform reports that the clock was set, and who listens.
+    bool reportsClockChanges = true;
+    QList<std::function<void()>> clockWatchers;
     QList<Message> messages;
     QList<QUrl> openedUrls;
     bool openUrlSucceeds = true;

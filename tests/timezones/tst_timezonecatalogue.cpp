@@ -39,6 +39,8 @@ private slots:
     void unknownZonesAreSkippedKeepingIndicesDense();
     void missingZoneTabFails();
     void fullDatabase();
+    void prefetchGivesTheCatalogueOfItsPath_data();
+    void prefetchGivesTheCatalogueOfItsPath();
     void localBias_data();
     void localBias();
     void timeZoneAtRefusesIndicesOutsideTheCatalogue();
@@ -219,6 +221,37 @@ void TestTimeZoneCatalogue::fullDatabase()
     QVERIFY(kolkata >= 0);
     QCOMPARE(TimeZoneList.at(kolkata).Display, QStringLiteral("(UTC+05:30) Asia/Kolkata"));
     QCOMPARE(TimeZoneList.at(kolkata).Bias, -330);
+}
+
+void TestTimeZoneCatalogue::prefetchGivesTheCatalogueOfItsPath_data()
+{
+    QTest::addColumn<bool>("readTheSamePath");
+    QTest::addColumn<QByteArrayList>("keys");
+    QTest::newRow("the prefetched path")
+        << true << QByteArrayList { "Europe/Paris", "Asia/Kolkata", "America/St_Johns", "Europe/London", "UTC" };
+    QTest::newRow("another path") << false << QByteArrayList { "Asia/Tokyo", "UTC" };
+}
+
+void TestTimeZoneCatalogue::prefetchGivesTheCatalogueOfItsPath()
+{
+    QFETCH(bool, readTheSamePath);
+    QFETCH(QByteArrayList, keys);
+    QTemporaryDir folder;
+    TestFiles::write(folder.filePath("zone.tab"), smallZoneTab);
+    QTemporaryDir other;
+    TestFiles::write(other.filePath("zone.tab"), "JP\t+353916+1394441\tAsia/Tokyo\n");
+    {
+        ScopedEnvironment tzdir("TZDIR", QFile::encodeName(folder.path()));
+        PrefetchTimeZones();
+    }
+    QVERIFY(ReadTimeZones((readTheSamePath ? folder : other).filePath("zone.tab")));
+    QCOMPARE(TimeZoneKeys, keys);
+    QCOMPARE(TimeZoneList.size(), keys.size());
+    QCOMPARE(TimeZoneList.first().Display, OffsetDisplay(-TimeZoneList.first().Bias, keys.first()));
+    // A prefetch serves one read: the next reads the file as it is then.
+    TestFiles::write(folder.filePath("zone.tab"), "# nothing\n");
+    QVERIFY(ReadTimeZones(folder.filePath("zone.tab")));
+    QCOMPARE(TimeZoneKeys, QByteArrayList { "UTC" });
 }
 
 void TestTimeZoneCatalogue::localBias_data()

@@ -1,0 +1,45 @@
+#include "platform/WallClockWatch.h"
+
+#include <QSocketNotifier>
+
+#include <cstdint>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+WallClockWatch::WallClockWatch()
+{
+    mTimer = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (mTimer < 0)
+        return;
+    if (!arm()) {
+        close(mTimer);
+        mTimer = -1;
+        return;
+    }
+    mNotifier = new QSocketNotifier(mTimer, QSocketNotifier::Read, this);
+    connect(mNotifier, &QSocketNotifier::activated, this, &WallClockWatch::cancelled);
+}
+
+WallClockWatch::~WallClockWatch()
+{
+    delete mNotifier;
+    if (mTimer >= 0)
+        close(mTimer);
+}
+
+bool WallClockWatch::arm()
+{
+    // An absolute expiry no clock reaches: the timer only ever ends by being cancelled.
+    itimerspec never {};
+    never.it_value.tv_sec = INT32_MAX;
+    return timerfd_settime(mTimer, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &never, nullptr) == 0;
+}
+
+void WallClockWatch::cancelled()
+{
+    // A cancelled timer reads as an error; it must be read and armed again to watch on.
+    std::uint64_t expirations = 0;
+    [[maybe_unused]] const ssize_t ignored = read(mTimer, &expirations, sizeof expirations);
+    arm();
+    emit clockSet();
+}
