@@ -1,10 +1,14 @@
 #include "app/DesktopPlatform.h"
+#include "app/DisplayCheck.h"
 #include "app/Program.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Qt aborts with a core dump when it cannot open the display; say why and end instead.
+    if (!DisplayCheck::displayOpensOrReport(argc, argv))
+        return 1;
     QApplication app(argc, argv);
     // The program ends only when the control panel is closed, not with its last window.
     QApplication::setQuitOnLastWindowClosed(false);
