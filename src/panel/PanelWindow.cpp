@@ -1,6 +1,7 @@
 #include "panel/PanelWindow.h"
 
 #include "app/PushButtonLook.h"
+#include "app/RadioGroupKeys.h"
 #include "app/Twips.h"
 #include "app/WindowDressing.h"
 #include "app/WindowPlacement.h"
@@ -34,7 +35,9 @@ QPushButton *pushButton(QWidget *parent, const QString &caption, int top)
 PanelWindow::PanelWindow()
     : pointer(*this)
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    // Fixed size: a title, the system menu, minimise and close, and no maximise button.
+    // The customize flag keeps Qt from adding its default buttons.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(8040), twips(6900));
     setBackgroundColour(*this, designWhite);
@@ -56,6 +59,7 @@ PanelWindow::PanelWindow()
     Option2 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, AM PM"), twipsRect(240, 650, 5175, 255));
     Option3 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes"), twipsRect(240, 1000, 6075, 255));
     Option1->setChecked(true);
+    RadioGroupKeys::selectWithArrowKeys({ Option1, Option2, Option3 });
 
     Frame1 = place<QGroupBox>(this, QStringLiteral("Prevent Option"), twipsRect(120, 2880, 7800, 1050));
     Check4 = place<QCheckBox>(Frame1, QStringLiteral("Prevent computer from sleeping or starting screensaver"),
