@@ -5,6 +5,7 @@
 #include "app/Twips.h"
 #include "app/WindowDressing.h"
 #include "app/WindowPlacement.h"
+#include "panel/ZoneListFilter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,7 +52,7 @@ PanelWindow::PanelWindow()
     Frame2 = place<QGroupBox>(this, QStringLiteral("Select Time Zone"), twipsRect(120, 560, 7800, 810));
     Combo1 = new QComboBox(Frame2);
     Combo1->setGeometry(twipsRect(240, 300, 7455, 345));
-    Combo1->setEditable(false);
+    ZoneListFilter::attach(*Combo1);
 
     Frame4 = place<QGroupBox>(this, QStringLiteral("Format Options"), twipsRect(120, 1430, 7800, 1395));
     Option1 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, seconds, AM PM"),
