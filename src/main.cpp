@@ -1,6 +1,7 @@
 #include "app/DesktopPlatform.h"
 #include "app/DisplayCheck.h"
 #include "app/Program.h"
+#include "app/SingleInstance.h"
 
 #include <QApplication>
 
@@ -13,11 +14,17 @@ int main(int argc, char *argv[])
     // The program ends only when the control panel is closed, not with its last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // A copy already running in this session takes over this start.
+    SingleInstance instance;
+    if (instance.claim(QCoreApplication::arguments()) == SingleInstance::Start::HandedOver)
+        return 0;
+
     DesktopPlatform platform;
     Program program(platform, QCoreApplication::applicationDirPath());
     // Dialogs and message boxes carry the program's icon too.
     QApplication::setWindowIcon(program.appIcon());
     QObject::connect(&program, &Program::ended, &app, &QCoreApplication::exit);
+    QObject::connect(&instance, &SingleInstance::activated, &program, &Program::activate);
     program.start();
     if (program.hasEnded())
         return program.exitCode();

@@ -24,6 +24,14 @@ void FormObject::Show()
     window().show();
 }
 
+void FormObject::bringToFront()
+{
+    QWidget &shown = window();
+    shown.show();
+    shown.raise();
+    shown.activateWindow();
+}
+
 void FormObject::Hide()
 {
     if (mWindow)

@@ -15,11 +15,14 @@ public:
     ~FormObject() override;
 
     bool isLoaded() const { return !mWindow.isNull(); }
+    bool isShown() const { return isLoaded() && mWindow->isVisible(); }
 
     // Loads the window, hidden, when it is not loaded.
     void Load() { window(); }
     // Loads the window when needed, then shows it.
     void Show();
+    // Shows the window above the program's others and asks the desktop for the focus.
+    void bringToFront();
     void Hide();
     // Closes the window as any close does: runs Form_QueryUnload, then unloads it.
     void Unload();

@@ -39,6 +39,24 @@ void Program::start()
         mForm1->Show();
 }
 
+void Program::activate(const QStringList &arguments)
+{
+    if (mEnded)
+        return;
+    if (mForm2->isShown()) {
+        mForm2->bringToFront();
+        return;
+    }
+    if (arguments.contains(QStringLiteral("--clock"))) {
+        mForm1->PushButton1_Click();
+        return;
+    }
+    if (mForm3->isShown())
+        mForm3->bringToFront();
+    else
+        mForm1->bringToFront();
+}
+
 void Program::end(int exitCode)
 {
     if (mEnded)

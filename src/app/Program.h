@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class Form1;
@@ -35,6 +36,11 @@ public:
     // Loads the control panel and shows it, unless its load opened the clock or ended
     // the program.
     void start();
+
+    // Another start of the program handed over its arguments: the clock comes or stays
+    // in front when it is shown or "--clock" asks for it; otherwise the window the user
+    // works in (the panel, or the colour window that stands in for it) does.
+    void activate(const QStringList &arguments);
 
     // Ends the program at once: every window closes without its closing procedure.
     void end(int exitCode = 0);
