@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <X11/Xlib.h>
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <sys/socket.h>
@@ -46,33 +46,54 @@ QString x11Problem(const Environment &environment, const Probes &probes)
     return probes.x11(environment.x11Display);
 }
 
-QString connectToSocket(const QString &socketPath)
+// Connects to a Unix socket and leaves at once: 0 when something listens there, else the
+// error number. An abstract socket's name is given without its leading zero byte.
+int socketError(const QByteArray &name, bool abstract)
 {
-    const QByteArray path = QFile::encodeName(socketPath);
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
-    if (path.size() >= static_cast<qsizetype>(sizeof address.sun_path))
-        return QStringLiteral("the Wayland socket path \"%1\" is too long").arg(socketPath);
-    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    const size_t offset = abstract ? 1 : 0;
+    if (static_cast<size_t>(name.size()) + offset >= sizeof address.sun_path)
+        return ENAMETOOLONG;
+    std::memcpy(address.sun_path + offset, name.constData(), static_cast<size_t>(name.size()));
+    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + static_cast<size_t>(name.size()));
     const int socketFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socketFd < 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    const bool connected = ::connect(socketFd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-    const int error = errno;
+        return errno;
+    const int error = ::connect(socketFd, reinterpret_cast<const sockaddr *>(&address), length) == 0 ? 0 : errno;
     ::close(socketFd);
-    if (connected)
+    return error;
+}
+
+QString reachWayland(const QString &socketPath)
+{
+    const int error = socketError(QFile::encodeName(socketPath), false);
+    if (error == 0)
         return QString();
     return QStringLiteral("no Wayland compositor answers at \"%1\" (%2)")
         .arg(socketPath, QString::fromLocal8Bit(std::strerror(error)));
 }
 
-QString openX11Display(const QString &name)
+// The local socket of an X display name such as ":0" or "unix:1.0"; empty for a display
+// reached over the network.
+QByteArray x11SocketPath(const QString &display)
 {
-    Display *display = XOpenDisplay(name.toLocal8Bit().constData());
-    if (!display)
-        return QStringLiteral("no X server answers at DISPLAY=%1").arg(name);
-    XCloseDisplay(display);
-    return QString();
+    const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
+    const QString host = display.left(colon);
+    if (colon < 0 || !(host.isEmpty() || host == QLatin1String("unix")))
+        return QByteArray();
+    const QString number = display.mid(colon + 1).section(QLatin1Char('.'), 0, 0);
+    return QByteArrayLiteral("/tmp/.X11-unix/X") + number.toLatin1();
+}
+
+// Only the server's socket is tried, not a whole X connection: a server whose only
+// client leaves resets itself, under the connection that Qt opens next.
+QString reachX11(const QString &display)
+{
+    const QByteArray socketPath = x11SocketPath(display);
+    if (socketPath.isEmpty() || socketError(socketPath, true) == 0 || socketError(socketPath, false) == 0)
+        return QString();
+    return QStringLiteral("no X server answers at DISPLAY=%1").arg(display);
 }
 
 }
@@ -125,7 +146,7 @@ QString problem(const Environment &environment, const Probes &probes)
 
 Probes realProbes()
 {
-    return { connectToSocket, openX11Display };
+    return { reachWayland, reachX11 };
 }
 
 bool displayOpensOrReport(int argc, char *argv[])

@@ -1,5 +1,6 @@
 #include "app/DisplayCheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,7 +41,9 @@ private slots:
     void problemNamesWhatCouldNotBeReached();
     void argumentPlatformWinsOverEnvironment();
     void waylandProbeConnectsToTheSocket();
+    void x11ProbeRefusesAMissingServer_data();
     void x11ProbeRefusesAMissingServer();
+    void x11ProbeFindsARunningServer();
 };
 
 void TestDisplayCheck::platformsFollowQtsChoice_data()
@@ -165,10 +168,33 @@ void TestDisplayCheck::waylandProbeConnectsToTheSocket()
     QCOMPARE(after, QString());
 }
 
+void TestDisplayCheck::x11ProbeRefusesAMissingServer_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("expected");
+    // Display 93 has no X socket on this machine: nothing answers there.
+    QTest::newRow("local") << ":93" << "no X server answers at DISPLAY=:93";
+    QTest::newRow("local with screen") << ":93.0" << "no X server answers at DISPLAY=:93.0";
+    QTest::newRow("unix") << "unix:93" << "no X server answers at DISPLAY=unix:93";
+    // Over the network only Qt's own connection can tell.
+    QTest::newRow("network host") << "example.invalid:93" << "";
+}
+
 void TestDisplayCheck::x11ProbeRefusesAMissingServer()
 {
-    // Display 93 of a folder with no X socket: nothing can answer there.
-    QCOMPARE(DisplayCheck::realProbes().x11(QStringLiteral("unix:93")), QStringLiteral("no X server answers at DISPLAY=unix:93"));
+    QFETCH(QString, display);
+    QFETCH(QString, expected);
+    QVERIFY2(!QFile::exists(QStringLiteral("/tmp/.X11-unix/X93")), "an X server runs on display 93");
+    QCOMPARE(DisplayCheck::realProbes().x11(display), expected);
+}
+
+void TestDisplayCheck::x11ProbeFindsARunningServer()
+{
+    // Any X server of this machine, found by its socket.
+    const QStringList sockets = QDir(QStringLiteral("/tmp/.X11-unix")).entryList({ "X*" }, QDir::System);
+    if (sockets.isEmpty())
+        QSKIP("no X server runs on this machine");
+    QCOMPARE(DisplayCheck::realProbes().x11(QLatin1Char(':') + sockets.first().mid(1)), QString());
 }
 
 QTEST_GUILESS_MAIN(TestDisplayCheck)
