@@ -3,7 +3,21 @@
 #include "app/ErrorReport.h"
 #include "app/RuntimeError.h"
 
+#include <QSet>
 #include <exception>
+
+namespace {
+
+// The reports on screen now, by location and line. A procedure that runs again while
+// one of its reports is open (a timer under a modal box) skips the same report instead
+// of stacking another box over it.
+QSet<QString> &openReports()
+{
+    static QSet<QString> reports;
+    return reports;
+}
+
+}
 
 ErrorTrap::ErrorTrap(PlatformServices &platform, QString location)
     : mPlatform(platform)
@@ -35,5 +49,10 @@ bool ErrorTrap::condition(int number, const std::function<bool()> &test)
 void ErrorTrap::report(const QString &description)
 {
     ++mFailures;
+    const QString key = mLocation + QString::number(mLine);
+    if (openReports().contains(key))
+        return;
+    openReports().insert(key);
     ErrorReport::show(mPlatform, description, mLocation, mLine);
+    openReports().remove(key);
 }

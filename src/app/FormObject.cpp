@@ -58,6 +58,11 @@ void FormObject::destroyWindow()
     QWidget *window = mWindow;
     mWindow.clear();
     window->hide();
+    // Until Qt deletes it, nothing of the window may reach this object: a timer of its
+    // due in the same pass would otherwise make the window again to run its tick.
+    for (QObject *part : window->findChildren<QObject *>())
+        part->disconnect(this);
+    window->disconnect(this);
     window->deleteLater();
 }
 

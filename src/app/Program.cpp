@@ -34,7 +34,7 @@ QIcon Program::appIcon() const
 
 void Program::start()
 {
-    mForm1->Load();
+    mForm1->LoadAtStart();
     if (!mEnded && !mForm1->mDontUnload)
         mForm1->Show();
 }

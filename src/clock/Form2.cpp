@@ -15,6 +15,7 @@
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "settings/Conversions.h"
+#include "settings/FontDefaults.h"
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
@@ -24,6 +25,9 @@
 #include <QTimer>
 
 namespace {
+
+// The tick's period when the time cannot be read to land it on the next tenth.
+constexpr int tickPeriod = 100;
 
 HideWord::Key hideWordKey(int key)
 {
@@ -130,14 +134,14 @@ void Form2::applyFontSettings(QWidget &target, int firstLine, ErrorTrap &trap)
             target.setFont(font);
         });
     };
-    const auto flag = [&](const char *key, const char *defaultValue) {
+    const auto flag = [&](const char *key, const QString &defaultValue) {
         return Conversions::isFontFlagSet(settings.GetSetting(key, defaultValue));
     };
-    changeFont(firstLine, [&](QFont &font) { font.setFamily(settings.GetSetting("FontName", "Arial")); });
-    changeFont(firstLine + 2, [&](QFont &font) { font.setBold(flag("FontBold", "True")); });
+    changeFont(firstLine, [&](QFont &font) { font.setFamily(settings.GetSetting("FontName", FontDefaults::name)); });
+    changeFont(firstLine + 2, [&](QFont &font) { font.setBold(flag("FontBold", FontDefaults::bold)); });
     changeFont(firstLine + 4, [&](QFont &font) { font.setItalic(flag("FontItalic", "False")); });
     changeFont(firstLine + 6, [&](QFont &font) {
-        const int points = Conversions::toInt16(settings.GetSetting("FontSize", "150"));
+        const int points = Conversions::toInt16(settings.GetSetting("FontSize", FontDefaults::size));
         if (points <= 0)
             throw RuntimeError(RuntimeErrors::invalidPropertyValue);
         font.setPointSize(points);
@@ -160,10 +164,10 @@ void Form2::Form_Resize()
 
 void Form2::Timer1_Timer()
 {
-    if (mTickRunning)
-        return;
-    mTickRunning = true;
     ClockWindow &window = ui();
+    // The next tick is due before this one's steps run: a report opened by a step keeps
+    // its box up while later ticks go on drawing the time.
+    window.Timer1->start(tickPeriod);
     ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Timer1_Timer "));
     QTime now;
     QTime shown;
@@ -185,17 +189,15 @@ void Form2::Timer1_Timer()
     trap.line(110, [&] { window.Picture1->Print(x, text); });
     // A clear and a draw in the same tick make one repaint, of what really changed.
     trap.line(112, [&] { window.Picture1->Refresh(); });
-    mTickRunning = false;
     scheduleNextTick(now);
 }
 
 void Form2::scheduleNextTick(const QTime &now)
 {
     // The tick may have closed the clock; an unloaded clock has no timer to run.
-    if (!isLoaded())
+    if (!isLoaded() || !now.isValid())
         return;
-    constexpr int period = 100;
-    ui().Timer1->start(now.isValid() ? TimeFormat::msecsToNextTick(now) : period);
+    ui().Timer1->start(TimeFormat::msecsToNextTick(now));
 }
 
 void Form2::setChosenZone(const QTimeZone &zone, const QDateTime &now)

@@ -52,8 +52,6 @@ private:
     void scheduleNextTick(const QTime &now);
 
     Program &mProgram;
-    // A tick whose error report is open lets later ticks pass instead of stacking reports.
-    bool mTickRunning = false;
     bool mIdleInhibited = false;
     ZoneTime::OffsetKeeper mZone;
 };

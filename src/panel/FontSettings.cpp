@@ -4,6 +4,7 @@
 #include "app/FontChoice.h"
 #include "app/PlatformServices.h"
 #include "settings/Conversions.h"
+#include "settings/FontDefaults.h"
 #include "settings/SettingsStore.h"
 
 #include <QLocale>
@@ -28,10 +29,10 @@ void change(ErrorTrap &trap, SettingsStore &settings, PlatformServices &platform
     using Conversions::isFontFlagSet;
     using Conversions::truthText;
     // The dialog always offers screen fonts without effects: there is no option line to set.
-    trap.line(102, [&] { dialog.name = settings.GetSetting("FontName", "Courier New"); });
-    trap.line(104, [&] { dialog.bold = isFontFlagSet(settings.GetSetting("FontBold", "True")); });
+    trap.line(102, [&] { dialog.name = settings.GetSetting("FontName", FontDefaults::name); });
+    trap.line(104, [&] { dialog.bold = isFontFlagSet(settings.GetSetting("FontBold", FontDefaults::bold)); });
     trap.line(106, [&] { dialog.italic = isFontFlagSet(settings.GetSetting("FontItalic", "False")); });
-    trap.line(108, [&] { dialog.size = dialogSize(settings.GetSetting("FontSize", "72")); });
+    trap.line(108, [&] { dialog.size = dialogSize(settings.GetSetting("FontSize", FontDefaults::size)); });
     trap.line(110, [&] { dialog.strikethrough = isFontFlagSet(settings.GetSetting("FontStrikeThru", "False")); });
     trap.line(112, [&] { dialog.underline = isFontFlagSet(settings.GetSetting("FontUnderLine", "False")); });
     // A cancel leaves the dialog as pre-set, and the lines below store that again.
@@ -47,10 +48,10 @@ void change(ErrorTrap &trap, SettingsStore &settings, PlatformServices &platform
 
 void reset(ErrorTrap &trap, SettingsStore &settings)
 {
-    trap.line(100, [&] { settings.SaveSetting("FontName", "Arial"); });
-    trap.line(102, [&] { settings.SaveSetting("FontBold", "True"); });
+    trap.line(100, [&] { settings.SaveSetting("FontName", FontDefaults::name); });
+    trap.line(102, [&] { settings.SaveSetting("FontBold", FontDefaults::bold); });
     trap.line(104, [&] { settings.SaveSetting("FontItalic", "False"); });
-    trap.line(106, [&] { settings.SaveSetting("FontSize", "150"); });
+    trap.line(106, [&] { settings.SaveSetting("FontSize", FontDefaults::size); });
     trap.line(108, [&] { settings.SaveSetting("FontStrikeThru", "False"); });
     trap.line(110, [&] { settings.SaveSetting("FontUnderLine", "False"); });
 }

@@ -89,7 +89,12 @@ void Form1::Form_Load()
     trap.line(106, [&] { window.setWindowTitle(ProductInfo::productName); });
     trap.line(108, [&] { window.setWindowIcon(mProgram.appIcon()); });
     trap.line(110, [&] { SetAppTitle(); });
-    trap.line(112, [&] { OpenHomePageByChance(); });
+    // The home page never opens over a clock: not on a reload of the panel while the clock
+    // shows, nor on a start that opens the clock at once.
+    trap.line(112, [&] {
+        if (mStarting && !Conversions::isOn(settings.GetSetting("Windows Startup", "Off")))
+            OpenHomePageByChance();
+    });
     trap.line(114, [&] { setCheckValue(*window.Check1, Conversions::toInt16(settings.GetSetting("Check1", 0))); });
     // The box shows the keep-awake choice in force, not its design state.
     trap.line(115, [&] { setCheckValue(*window.Check4, Conversions::toInt16(settings.GetSetting("Check4", 1))); });
@@ -103,9 +108,18 @@ void Form1::Form_Load()
     trap.line(124, [&] { assignFormatOption(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
     trap.line(126, [&] { setCheckValue(*window.Check3, Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))); });
     trap.line(128, [&] { setCheckValue(*window.Check8, Conversions::isOn(settings.GetSetting("Minimized", "Off"))); });
-    if (trap.condition(130, [&] { return checkValue(*window.Check3) == 1; }))
+    // Only the program's start opens the clock: a reload of the panel leaves an open
+    // clock where it is.
+    if (mStarting && trap.condition(130, [&] { return checkValue(*window.Check3) == 1; }))
         PushButton1_Click();
     trap.line(132, [&] { mLoading = false; });
+}
+
+void Form1::LoadAtStart()
+{
+    mStarting = true;
+    Load();
+    mStarting = false;
 }
 
 void Form1::Form_QueryUnload()

@@ -22,6 +22,9 @@ public:
     PanelWindow &ui();
 
     void Form_Load() override;
+    // Loads the panel as the program's start does: the home-page chance and the start-up
+    // option's clock belong to this load only, not to the panel's later reloads.
+    void LoadAtStart();
     void SetAppTitle();
     void OpenHomePageByChance();
 
@@ -72,6 +75,7 @@ private:
 
     Program &mProgram;
     bool mLoading = false;
+    bool mStarting = false;
     // The computer's own standard offset in minutes, UTC minus local.
     qint32 mLocalBias = 0;
 };

@@ -15,6 +15,28 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
+namespace {
+
+const QString timeZoneNameKey = QStringLiteral("Time Zone Name");
+
+// The catalogue indices of the list's items, in list order.
+QList<int> listOrder(const QComboBox &list)
+{
+    QList<int> order;
+    order.reserve(list.count());
+    for (int p = 0; p < list.count(); ++p)
+        order.append(TimeZoneSelector::itemData(list, p));
+    return order;
+}
+
+// The list position of catalogue entry k; -1 when the list lacks it.
+int positionOfZone(const QComboBox &list, int k)
+{
+    return k == -1 ? -1 : static_cast<int>(listOrder(list).indexOf(k));
+}
+
+}
+
 void Form1::ListTimeZones()
 {
     ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.ListTimeZones "));
@@ -60,8 +82,23 @@ void Form1::ListTimeZones()
     } // 126
     if (trap.condition(128, [&] { return first == -1; }))
         trap.line(130, [&] { first = 0; });
+    // A zone of the computer's base offset may lack its daylight saving: the computer's
+    // own zone, or one that keeps its time all year, comes first.
+    trap.line(131, [&] {
+        const int own = positionOfZone(list, modTimeZones::ComputerZoneIndex(
+                                                 listOrder(list), mProgram.platform().currentDateTime().date().year()));
+        if (own != -1)
+            first = own;
+    });
+    // The zone is stored by name as well: a position names another zone once the
+    // database gains or loses a line before it.
     trap.line(132, [&] {
-        TimeZoneSelector::selectPosition(list, Conversions::toInt16(mProgram.settings().GetSetting("Combo1", first)));
+        SettingsStore &settings = mProgram.settings();
+        const QByteArray storedName = settings.GetSetting(timeZoneNameKey, QString()).toLatin1();
+        int position = positionOfZone(list, storedName.isEmpty() ? -1 : modTimeZones::IndexOfKey(storedName));
+        if (position == -1)
+            position = Conversions::toInt16(settings.GetSetting("Combo1", first));
+        TimeZoneSelector::selectPosition(list, position);
     });
 }
 
@@ -70,9 +107,16 @@ void Form1::storeCombo1Position()
     // Every load selects the stored position again: a store that already holds it is
     // not written again (a write reaches the disk, which would cost more than the listing).
     SettingsStore &settings = mProgram.settings();
-    const QString position = QString::number(ui().Combo1->currentIndex());
+    const QComboBox &list = *ui().Combo1;
+    const QString position = QString::number(list.currentIndex());
     if (settings.GetSetting("Combo1", QString()) != position)
         settings.SaveSetting("Combo1", position);
+    if (list.currentIndex() == -1)
+        return;
+    const QString name = QString::fromLatin1(
+        modTimeZones::TimeZoneAt(TimeZoneSelector::itemData(list, list.currentIndex())).id());
+    if (settings.GetSetting(timeZoneNameKey, QString()) != name)
+        settings.SaveSetting(timeZoneNameKey, name);
 }
 
 void Form1::Combo1_Click()

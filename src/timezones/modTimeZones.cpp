@@ -1,6 +1,7 @@
 #include "timezones/modTimeZones.h"
 
 #include "app/RuntimeError.h"
+#include "timezones/ComputerZone.h"
 #include "timezones/modTimeFunctions.h"
 
 #include <QDateTime>
@@ -107,6 +108,25 @@ qint32 GetLocalBias()
     const QDateTime local = now.toLocalTime();
     const int daylight = local.isDaylightTime() ? 3600 : 0;
     return -(local.offsetFromUtc() - daylight) / 60;
+}
+
+int ComputerZoneIndex(const QList<int> &listOrder, int year)
+{
+    const int own = ComputerZone::indexOfComputerZone(TimeZoneKeys, QTimeZone::systemTimeZoneId(),
+                                                      modTimeFunctions::TimeZoneFolder());
+    if (own != -1)
+        return own;
+    const ComputerZone::LocalYear local(year);
+    for (int k : listOrder) {
+        if (k >= 0 && k < TimeZoneKeys.size() && local.matches(knownZone(TimeZoneKeys.at(k))))
+            return k;
+    }
+    return -1;
+}
+
+int IndexOfKey(const QByteArray &key)
+{
+    return static_cast<int>(TimeZoneKeys.indexOf(key));
 }
 
 QString FailureMessage(const QString &failedPath)

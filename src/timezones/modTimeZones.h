@@ -29,6 +29,15 @@ bool ReadTimeZones(const QString &zoneTabPath);
 // (UTC+05:30 gives -330). Honours TZ.
 qint32 GetLocalBias();
 
+// The catalogue index of the zone a first run selects: the computer's own zone (or the
+// zone its identifier links to), else the first entry of listOrder (catalogue indices in
+// the order the list shows them) whose offsets equal the computer's at every instant of
+// year; -1 when there is none.
+int ComputerZoneIndex(const QList<int> &listOrder, int year);
+
+// The catalogue index of a zone identifier; -1 when the catalogue lacks it.
+int IndexOfKey(const QByteArray &key);
+
 // The entry for one zone at the instant now: standard offset, display text, names.
 TimeZoneEntry EntryFor(const QTimeZone &zone, const QDateTime &now);
 

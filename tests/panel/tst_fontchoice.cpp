@@ -45,7 +45,8 @@ StoredValues changedFont(const QString &name, const QString &bold, const QString
              { "FontUnderline", underline } };
 }
 
-const FontChoice courierPreset { "Courier New", true, false, 72.0F, false, false };
+// The clock's own font when nothing is stored.
+const FontChoice clockFontPreset { "Arial", true, false, 150.0F, false, false };
 
 }
 
@@ -53,7 +54,7 @@ class TestFontChoice : public QObject {
     Q_OBJECT
 
 private slots:
-    void nothingStoredPresetsCourierNew72BoldAndOkStoresIt();
+    void nothingStoredPresetsTheClocksFontAndOkStoresIt();
     void cancelStoresThePresetNormalised_data();
     void cancelStoresThePresetNormalised();
     void pickIsStoredWithItsSizeCapped_data();
@@ -67,13 +68,13 @@ private slots:
     void badStoredSizeIsReportedAndTheDialogKeepsItsSize();
 };
 
-void TestFontChoice::nothingStoredPresetsCourierNew72BoldAndOkStoresIt()
+void TestFontChoice::nothingStoredPresetsTheClocksFontAndOkStoresIt()
 {
     auto fixture = startedProgram();
-    fixture->platform.fontAnswers = { courierPreset };
+    fixture->platform.fontAnswers = { clockFontPreset };
     clickChangeFont(*fixture);
-    QCOMPARE(fixture->platform.fontPresets, QList<FontChoice> { courierPreset });
-    QCOMPARE(storedFont(*fixture), changedFont("Courier New", "True", "False", "72"));
+    QCOMPARE(fixture->platform.fontPresets, QList<FontChoice> { clockFontPreset });
+    QCOMPARE(storedFont(*fixture), changedFont("Arial", "True", "False", "150"));
     QVERIFY(fixture->platform.messages.isEmpty());
 }
 
@@ -82,34 +83,36 @@ void TestFontChoice::cancelStoresThePresetNormalised_data()
     QTest::addColumn<StoredValues>("stored");
     QTest::addColumn<FontChoice>("preset");
     QTest::addColumn<StoredValues>("expected");
+    QTest::newRow("nothing stored keeps the clock's font")
+        << StoredValues {} << clockFontPreset << changedFont("Arial", "True", "False", "150");
     QTest::newRow("bold in small letters is not bold")
-        << StoredValues { { "FontBold", "true" } } << FontChoice { "Courier New", false, false, 72.0F, false, false }
-        << changedFont("Courier New", "False", "False", "72");
+        << StoredValues { { "FontBold", "true" } } << FontChoice { "Arial", false, false, 150.0F, false, false }
+        << changedFont("Arial", "False", "False", "150");
     QTest::newRow("size 10.5 rounds to the even 10")
-        << StoredValues { { "FontSize", "10.5" } } << FontChoice { "Courier New", true, false, 10.0F, false, false }
-        << changedFont("Courier New", "True", "False", "10");
+        << StoredValues { { "FontSize", "10.5" } } << FontChoice { "Arial", true, false, 10.0F, false, false }
+        << changedFont("Arial", "True", "False", "10");
     QTest::newRow("size 11.5 rounds to the even 12")
-        << StoredValues { { "FontSize", "11.5" } } << FontChoice { "Courier New", true, false, 12.0F, false, false }
-        << changedFont("Courier New", "True", "False", "12");
+        << StoredValues { { "FontSize", "11.5" } } << FontChoice { "Arial", true, false, 12.0F, false, false }
+        << changedFont("Arial", "True", "False", "12");
     QTest::newRow("stored 300 comes back as 250")
-        << StoredValues { { "FontSize", "300" } } << FontChoice { "Courier New", true, false, 300.0F, false, false }
-        << changedFont("Courier New", "True", "False", "250");
+        << StoredValues { { "FontSize", "300" } } << FontChoice { "Arial", true, false, 300.0F, false, false }
+        << changedFont("Arial", "True", "False", "250");
     QTest::newRow("negative size passes unchanged")
-        << StoredValues { { "FontSize", "-5" } } << FontChoice { "Courier New", true, false, -5.0F, false, false }
-        << changedFont("Courier New", "True", "False", "-5");
+        << StoredValues { { "FontSize", "-5" } } << FontChoice { "Arial", true, false, -5.0F, false, false }
+        << changedFont("Arial", "True", "False", "-5");
     QTest::newRow("italic, struck and underlined")
         << StoredValues { { "FontName", "Arial" }, { "FontBold", "False" }, { "FontItalic", "True" },
                           { "FontStrikeThru", "True" }, { "FontUnderLine", "True" } }
-        << FontChoice { "Arial", false, true, 72.0F, true, true }
+        << FontChoice { "Arial", false, true, 150.0F, true, true }
         << StoredValues { { "FontName", "Arial" },       { "FontBold", "False" },   { "FontItalic", "True" },
-                          { "FontSize", "72" },          { "FontStrikeThru", "True" }, { "FontUnderLine", "True" } };
+                          { "FontSize", "150" },          { "FontStrikeThru", "True" }, { "FontUnderLine", "True" } };
     QTest::newRow("flag -1 is not set")
-        << StoredValues { { "FontItalic", "-1" } } << FontChoice { "Courier New", true, false, 72.0F, false, false }
-        << changedFont("Courier New", "True", "False", "72");
+        << StoredValues { { "FontItalic", "-1" } } << FontChoice { "Arial", true, false, 150.0F, false, false }
+        << changedFont("Arial", "True", "False", "150");
     QTest::newRow("unknown face passes unchanged")
         << StoredValues { { "FontName", "No Such Face" } }
-        << FontChoice { "No Such Face", true, false, 72.0F, false, false }
-        << changedFont("No Such Face", "True", "False", "72");
+        << FontChoice { "No Such Face", true, false, 150.0F, false, false }
+        << changedFont("No Such Face", "True", "False", "150");
 }
 
 void TestFontChoice::cancelStoresThePresetNormalised()
@@ -128,20 +131,20 @@ void TestFontChoice::pickIsStoredWithItsSizeCapped_data()
 {
     QTest::addColumn<FontChoice>("pick");
     QTest::addColumn<StoredValues>("expected");
-    QTest::newRow("300 is stored as 250") << FontChoice { "Courier New", true, false, 300.0F, false, false }
-                                          << changedFont("Courier New", "True", "False", "250");
-    QTest::newRow("250 stays") << FontChoice { "Courier New", true, false, 250.0F, false, false }
-                               << changedFont("Courier New", "True", "False", "250");
-    QTest::newRow("250.5 is capped") << FontChoice { "Courier New", true, false, 250.5F, false, false }
-                                     << changedFont("Courier New", "True", "False", "250");
-    QTest::newRow("10.5 keeps its fraction") << FontChoice { "Courier New", true, false, 10.5F, false, false }
-                                             << changedFont("Courier New", "True", "False", "10.5");
+    QTest::newRow("300 is stored as 250") << FontChoice { "Arial", true, false, 300.0F, false, false }
+                                          << changedFont("Arial", "True", "False", "250");
+    QTest::newRow("250 stays") << FontChoice { "Arial", true, false, 250.0F, false, false }
+                               << changedFont("Arial", "True", "False", "250");
+    QTest::newRow("250.5 is capped") << FontChoice { "Arial", true, false, 250.5F, false, false }
+                                     << changedFont("Arial", "True", "False", "250");
+    QTest::newRow("10.5 keeps its fraction") << FontChoice { "Arial", true, false, 10.5F, false, false }
+                                             << changedFont("Arial", "True", "False", "10.5");
     QTest::newRow("another face, italic, not bold")
         << FontChoice { "Liberation Serif", false, true, 36.0F, false, false }
         << changedFont("Liberation Serif", "False", "True", "36");
     QTest::newRow("effects reported by the dialog")
-        << FontChoice { "Courier New", true, false, 72.0F, true, true }
-        << changedFont("Courier New", "True", "False", "72", "True", "True");
+        << FontChoice { "Arial", true, false, 150.0F, true, true }
+        << changedFont("Arial", "True", "False", "150", "True", "True");
 }
 
 void TestFontChoice::pickIsStoredWithItsSizeCapped()
@@ -178,7 +181,7 @@ void TestFontChoice::sizeText()
 
 void TestFontChoice::resetWritesTheDefaultFont()
 {
-    auto fixture = startedProgram({ { "FontName", "Courier New" }, { "FontSize", "12" } });
+    auto fixture = startedProgram({ { "FontName", "Arial" }, { "FontSize", "12" } });
     fixture->program.form1().ui().PushButton3->click();
     const StoredValues defaults { { "FontName", "Arial" },  { "FontBold", "True" },        { "FontItalic", "False" },
                                   { "FontSize", "150" },    { "FontStrikeThru", "False" }, { "FontUnderLine", "False" } };
@@ -205,7 +208,7 @@ void TestFontChoice::storedEffectsAreFoundWhateverTheirLetters()
 {
     auto fixture = startedProgram({ { "fontstrikethru", "True" }, { "FONTUNDERLINE", "True" } });
     clickChangeFont(*fixture);
-    QCOMPARE(fixture->platform.fontPresets.first(), (FontChoice { "Courier New", true, false, 72.0F, true, true }));
+    QCOMPARE(fixture->platform.fontPresets.first(), (FontChoice { "Arial", true, false, 150.0F, true, true }));
     QCOMPARE(fixture->store.value("fontstrikethru"), QStringLiteral("True"));
     QCOMPARE(fixture->store.value("FONTUNDERLINE"), QStringLiteral("True"));
     // No second entry under the letters the change writes.

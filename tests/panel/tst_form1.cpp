@@ -1,4 +1,6 @@
 #include "app/ErrorReport.h"
+#include "clock/ClockWindow.h"
+#include "clock/Form2.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
@@ -33,6 +35,8 @@ private slots:
     void setAppTitleDropsTheLastWord();
     void homePageOpensOnADrawOfSeven_data();
     void homePageOpensOnADrawOfSeven();
+    void homePageNeverOpensOverTheClock_data();
+    void homePageNeverOpensOverTheClock();
     void failingHomePageIsReportedAndStartUpGoesOn();
     void formatOptionClickStoresAllThree();
     void checkBoxesStoreTheirValues();
@@ -60,7 +64,7 @@ void TestForm1::firstRunShowsDefaultsAndStoresWhatTheLoadClicked()
     QVERIFY(!fixture->program.form1().isLoading());
     QVERIFY(!fixture->program.form1().mDontUnload);
 
-    QCOMPARE(fixture->store.keys(), (QStringList { "Check4", "Combo1", "Option1", "Option2", "Option3" }));
+    QCOMPARE(fixture->store.keys(), (QStringList { "Check4", "Combo1", "Option1", "Option2", "Option3", "Time Zone Name" }));
     QCOMPARE(fixture->store.value("Check4"), QStringLiteral("1"));
     QCOMPARE(fixture->store.value("Option1"), QStringLiteral("True"));
     QCOMPARE(fixture->store.value("Option2"), QStringLiteral("False"));
@@ -198,6 +202,32 @@ void TestForm1::homePageOpensOnADrawOfSeven()
     QVERIFY(fixture.program.form1().ui().isVisible());
 }
 
+void TestForm1::homePageNeverOpensOverTheClock_data()
+{
+    QTest::addColumn<bool>("startUpOption");
+    QTest::newRow("start that opens the clock") << true;
+    QTest::newRow("reload at the clock's first tick") << false;
+}
+
+void TestForm1::homePageNeverOpensOverTheClock()
+{
+    QFETCH(bool, startUpOption);
+    ProgramFixture fixture;
+    fixture.store.seed({ { "Windows Startup", startUpOption ? "On" : "Off" } });
+    // Every draw would open the home page.
+    fixture.platform.draws = { 0.065, 0.065, 0.065 };
+    fixture.program.start();
+    if (!startUpOption) {
+        fixture.platform.openedUrls.clear();
+        fixture.program.form1().PushButton1_Click();
+    }
+    fixture.program.form2().Timer1_Timer();
+    QVERIFY(fixture.program.form1().isLoaded());
+    QVERIFY(fixture.program.form2().ui().isVisible());
+    QVERIFY(fixture.platform.openedUrls.isEmpty());
+    QVERIFY(fixture.platform.messages.isEmpty());
+}
+
 void TestForm1::failingHomePageIsReportedAndStartUpGoesOn()
 {
     ProgramFixture fixture;
@@ -274,7 +304,8 @@ void TestForm1::closingForTheClockKeepsTheProgramAndReloadsHidden()
     QVERIFY(form1.ui().Option2->isChecked());
     QVERIFY(form1.isLoaded());
     QVERIFY(!form1.ui().isVisible());
-    QCOMPARE(fixture->platform.seeds.size(), 2);
+    // A reload draws no home-page chance: only a start that shows the panel does.
+    QCOMPARE(fixture->platform.seeds.size(), 1);
     QVERIFY(!form1.mDontUnload);
 }
 

@@ -17,24 +17,24 @@ namespace {
 
 const QString listLocation = QStringLiteral("in Lumetra2021/08/31.Form1.ListTimeZones ");
 
+// A tz database folder whose zone.tab lists the given zones, one line each.
+std::unique_ptr<QTemporaryDir> databaseOf(const QByteArrayList &zones)
+{
+    auto folder = std::make_unique<QTemporaryDir>();
+    QFile file(folder->filePath("zone.tab"));
+    if (!file.open(QIODevice::WriteOnly))
+        return nullptr;
+    for (const QByteArray &zone : zones)
+        file.write("XX\t+0000+00000\t" + zone + "\n");
+    return folder;
+}
+
 QStringList itemTexts(const QComboBox &list)
 {
     QStringList texts;
     for (int i = 0; i < list.count(); ++i)
         texts << list.itemText(i);
     return texts;
-}
-
-// The display text that sorts first, without regard to letter case, among the zones with
-// this bias.
-QString firstDisplayWithBias(qint32 bias)
-{
-    QString first;
-    for (const TimeZoneEntry &entry : std::as_const(modTimeZones::TimeZoneList)) {
-        if (entry.Bias == bias && (first.isNull() || QString::compare(entry.Display, first, Qt::CaseInsensitive) < 0))
-            first = entry.Display;
-    }
-    return first;
 }
 
 }
@@ -45,8 +45,11 @@ class TestTimeZoneSelector : public QObject {
 private slots:
     void init();
     void listHoldsTheCatalogueSortedWithIndicesAsData();
-    void firstRunSelectsTheFirstZoneWithTheLocalOffset_data();
-    void firstRunSelectsTheFirstZoneWithTheLocalOffset();
+    void firstRunSelectsTheComputersOwnZone_data();
+    void firstRunSelectsTheComputersOwnZone();
+    void computersZoneMissingSelectsOneKeepingItsTimeAllYear();
+    void storedNameWinsOverAShiftedPosition();
+    void storedNameNotInTheDatabaseFallsBackToThePosition();
     void noZoneWithTheLocalOffsetSelectsTheFirstItem();
     void storedPositionSelectsThatItem();
     void storedPositionTheListRefuses_data();
@@ -83,34 +86,33 @@ void TestTimeZoneSelector::listHoldsTheCatalogueSortedWithIndicesAsData()
     QVERIFY(fixture->platform.messages.isEmpty());
 }
 
-void TestTimeZoneSelector::firstRunSelectsTheFirstZoneWithTheLocalOffset_data()
+void TestTimeZoneSelector::firstRunSelectsTheComputersOwnZone_data()
 {
     QTest::addColumn<QByteArray>("tz");
+    QTest::addColumn<QByteArray>("expected");
     QTest::addColumn<qint32>("bias");
-    QTest::addColumn<QString>("prefix");
-    QTest::newRow("Europe/Paris") << QByteArray("Europe/Paris") << -60 << "(UTC+01:00) ";
-    QTest::newRow("Asia/Kolkata") << QByteArray("Asia/Kolkata") << -330 << "(UTC+05:30) ";
-    QTest::newRow("America/St_Johns") << QByteArray("America/St_Johns") << 210 << "(UTC-03:30) ";
-    QTest::newRow("UTC") << QByteArray("UTC") << 0 << "(UTC+00:00) ";
+    QTest::newRow("Europe/Paris") << QByteArray("Europe/Paris") << QByteArray("Europe/Paris") << -60;
+    QTest::newRow("Asia/Kolkata") << QByteArray("Asia/Kolkata") << QByteArray("Asia/Kolkata") << -330;
+    QTest::newRow("America/St_Johns") << QByteArray("America/St_Johns") << QByteArray("America/St_Johns") << 210;
+    QTest::newRow("US/Eastern") << QByteArray("US/Eastern") << QByteArray("America/New_York") << 300;
+    QTest::newRow("UTC") << QByteArray("UTC") << QByteArray("UTC") << 0;
 }
 
-void TestTimeZoneSelector::firstRunSelectsTheFirstZoneWithTheLocalOffset()
+void TestTimeZoneSelector::firstRunSelectsTheComputersOwnZone()
 {
     QFETCH(QByteArray, tz);
+    QFETCH(QByteArray, expected);
     QFETCH(qint32, bias);
-    QFETCH(QString, prefix);
     ScopedEnvironment zone("TZ", tz);
     auto fixture = startedProgram();
     Form1 &form1 = fixture->program.form1();
     const QComboBox &list = *form1.ui().Combo1;
 
-    const QString expected = firstDisplayWithBias(bias);
-    QVERIFY(expected.startsWith(prefix));
-    QCOMPARE(list.currentText(), expected);
-    // No item above it has that offset.
-    for (int p = 0; p < list.currentIndex(); ++p)
-        QVERIFY(!list.itemText(p).startsWith(prefix));
+    const int k = modTimeZones::IndexOfKey(expected);
+    QVERIFY(k != -1);
+    QCOMPARE(list.currentText(), modTimeZones::EntryAt(k).Display);
     QCOMPARE(fixture->store.value("Combo1"), QString::number(list.currentIndex()));
+    QCOMPARE(fixture->store.value("Time Zone Name"), QString::fromLatin1(expected));
     QCOMPARE(form1.localBias(), bias);
     QVERIFY(fixture->platform.messages.isEmpty());
 }
@@ -132,6 +134,51 @@ void TestTimeZoneSelector::noZoneWithTheLocalOffsetSelectsTheFirstItem()
     QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("0"));
     // mLocalBias keeps the value it had.
     QCOMPARE(form1.localBias(), 0);
+}
+
+void TestTimeZoneSelector::computersZoneMissingSelectsOneKeepingItsTimeAllYear()
+{
+    // Algiers sorts first among the zones of central Europe's base offset but has no summer
+    // time. The computer's zone is a rule, as the C library takes it when TZDIR has no files.
+    const auto database = databaseOf({ "Africa/Algiers", "Europe/Berlin", "Asia/Tokyo" });
+    QVERIFY(database);
+    ScopedEnvironment tzdir("TZDIR", QFile::encodeName(database->path()));
+    ScopedEnvironment zone("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+    auto fixture = startedProgram();
+    QCOMPARE(fixture->program.form1().ui().Combo1->currentText(), QStringLiteral("(UTC+01:00) Europe/Berlin"));
+    QCOMPARE(fixture->store.value("Time Zone Name"), QStringLiteral("Europe/Berlin"));
+}
+
+void TestTimeZoneSelector::storedNameWinsOverAShiftedPosition()
+{
+    const QByteArrayList zones { "America/Anguilla", "America/Araguaina", "America/St_Johns", "Asia/Tokyo" };
+    const auto before = databaseOf(zones);
+    QVERIFY(before);
+    QString storedPosition;
+    {
+        ScopedEnvironment tzdir("TZDIR", QFile::encodeName(before->path()));
+        auto fixture = startedProgram({ { "Time Zone Name", "America/St_Johns" } });
+        storedPosition = fixture->store.value("Combo1");
+    }
+    // An update of the database drops a line that sorts before St John's.
+    const auto after = databaseOf({ "America/Anguilla", "America/St_Johns", "Asia/Tokyo" });
+    QVERIFY(after);
+    ScopedEnvironment tzdir("TZDIR", QFile::encodeName(after->path()));
+    auto fixture = startedProgram({ { "Time Zone Name", "America/St_Johns" }, { "Combo1", storedPosition } });
+    const QComboBox &list = *fixture->program.form1().ui().Combo1;
+    QCOMPARE(list.currentText(), QStringLiteral("(UTC-03:30) America/St_Johns"));
+    QVERIFY(fixture->store.value("Combo1") != storedPosition);
+    QCOMPARE(fixture->store.value("Combo1"), QString::number(list.currentIndex()));
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+void TestTimeZoneSelector::storedNameNotInTheDatabaseFallsBackToThePosition()
+{
+    auto fixture = startedProgram({ { "Time Zone Name", "Nowhere/Atlantis" }, { "Combo1", "3" } });
+    const QComboBox &list = *fixture->program.form1().ui().Combo1;
+    QCOMPARE(list.currentIndex(), 3);
+    QCOMPARE(fixture->store.value("Time Zone Name"),
+             QString::fromLatin1(modTimeZones::TimeZoneKeys.at(list.itemData(3).toInt())));
 }
 
 void TestTimeZoneSelector::storedPositionSelectsThatItem()
@@ -175,6 +222,8 @@ void TestTimeZoneSelector::choosingAZoneStoresItsPosition()
     QComboBox &list = *fixture->program.form1().ui().Combo1;
     list.setCurrentIndex(7);
     QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("7"));
+    QCOMPARE(fixture->store.value("Time Zone Name"),
+             QString::fromLatin1(modTimeZones::TimeZoneKeys.at(list.itemData(7).toInt())));
     list.setCurrentIndex(-1);
     QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("-1"));
     fixture->program.form1().Combo1_Change();
@@ -204,8 +253,8 @@ void TestTimeZoneSelector::smallDatabaseSortedCaseInsensitively()
                             "(UTC-03:30) America/St_Johns" }));
     QCOMPARE(list.itemData(3).toInt(), 0);
     QCOMPARE(list.itemData(1).toInt(), 5);
-    QCOMPARE(list.currentIndex(), 2);
-    QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("2"));
+    QCOMPARE(list.currentIndex(), 3);
+    QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("3"));
 }
 
 void TestTimeZoneSelector::unreadableDatabaseEndsTheProgram()

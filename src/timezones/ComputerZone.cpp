@@ -1,0 +1,88 @@
+#include "timezones/ComputerZone.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+namespace ComputerZone {
+namespace {
+
+// The zone file a name leads to once links are followed; empty when there is none.
+QString zoneFile(const QString &zoneFolder, const QByteArray &identifier)
+{
+    return QFileInfo(QDir(zoneFolder).filePath(QString::fromLatin1(identifier))).canonicalFilePath();
+}
+
+qint64 yearStartMSecs(int year)
+{
+    return QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
+}
+
+int localOffsetAt(qint64 msecs)
+{
+    return QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime).offsetFromUtc();
+}
+
+int zoneOffsetAt(const QTimeZone &zone, qint64 msecs)
+{
+    return zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC));
+}
+
+// The instants of the year at which the local offset differs from the hour before: the
+// start of each period, whatever rule (a zone file or a POSIX TZ text) the C library
+// follows. Shifts happen on whole or half hours, so hourly steps find every one.
+QList<qint64> localPeriodStarts(int year)
+{
+    constexpr qint64 hour = 3600 * 1000;
+    const qint64 end = yearStartMSecs(year + 1);
+    QList<qint64> starts { yearStartMSecs(year) };
+    int previous = localOffsetAt(starts.first());
+    for (qint64 instant = starts.first() + hour; instant < end; instant += hour) {
+        const int offset = localOffsetAt(instant);
+        if (offset != previous)
+            starts.append(instant);
+        previous = offset;
+    }
+    return starts;
+}
+
+}
+
+int indexOfComputerZone(const QByteArrayList &keys, const QByteArray &computerZoneId, const QString &zoneFolder)
+{
+    const int direct = static_cast<int>(keys.indexOf(computerZoneId));
+    if (direct != -1 || computerZoneId.isEmpty())
+        return direct;
+    const QString target = zoneFile(zoneFolder, computerZoneId);
+    if (target.isEmpty())
+        return -1;
+    for (int k = 0; k < keys.size(); ++k) {
+        if (zoneFile(zoneFolder, keys.at(k)) == target)
+            return k;
+    }
+    return -1;
+}
+
+LocalYear::LocalYear(int year)
+    : mYear(year)
+    , mPeriodStarts(localPeriodStarts(year))
+{
+}
+
+bool LocalYear::matches(const QTimeZone &zone) const
+{
+    // Both offsets are constant between their own changes: comparing them where either
+    // changes compares them everywhere.
+    QList<qint64> instants = mPeriodStarts;
+    const QDateTime from = QDateTime::fromMSecsSinceEpoch(yearStartMSecs(mYear), Qt::UTC);
+    const QDateTime to = QDateTime::fromMSecsSinceEpoch(yearStartMSecs(mYear + 1) - 1, Qt::UTC);
+    for (const QTimeZone::OffsetData &change : zone.transitions(from, to))
+        instants.append(change.atUtc.toMSecsSinceEpoch());
+    for (qint64 instant : std::as_const(instants)) {
+        if (zoneOffsetAt(zone, instant) != localOffsetAt(instant))
+            return false;
+    }
+    return true;
+}
+
+}

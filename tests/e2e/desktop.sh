@@ -1,0 +1,200 @@
+# Shared by the end-to-end scripts: a scratch folder, an Xvfb server without a window manager,
+# a session bus of the test's own, the built program started in a clean environment, and the
+# checks made on screenshots. The sourcing script sets lumetra, shots, screen_w, screen_h,
+# band_top and band first.
+
+readonly title="Lumetra Wall Time Display"
+work=$(mktemp -d)
+xvfb_pid=
+bus_pid=
+program_pid=
+passed=0
+
+finish() {
+    [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    [ -z "$bus_pid" ] || kill "$bus_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    if [ "$passed" = 1 ] && [ -z "${KEEP_SCREENSHOTS:-}" ]; then
+        rm -rf "$shots"
+    fi
+    rm -rf "$work"
+}
+trap finish EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "Screenshots and program output: $shots" >&2
+    exit 1
+}
+
+ok() { echo "ok   $*"; }
+
+# holds 'awk condition' NAME=VALUE...: true when the condition holds for the values.
+holds() {
+    local condition=$1
+    shift
+    local assignments=()
+    for a in "$@"; do assignments+=(-v "$a"); done
+    awk "${assignments[@]}" "BEGIN { exit !($condition) }"
+}
+
+shot() { import -window root "$shots/$1.png"; }
+
+# ink IMAGE CROP: "W H X Y" of the pixels that differ from the crop's corner colour.
+ink() {
+    local box
+    box=$(convert "$1" -crop "$2" +repage -fuzz 25% -format '%@' info: 2>/dev/null)
+    echo "$box" | tr 'x+' '  '
+}
+
+# value IMAGE CROP FX [OPTION...]: an fx expression over the cropped part of the image,
+# after the options (such as a colour space).
+value() { convert "$1" -crop "$2" +repage "${@:4}" -format "%[fx:$3]" info:; }
+
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+
+program_running() { kill -0 "$program_pid" 2>/dev/null; }
+
+# find_window WIDTH HEIGHT [TITLE]: a visible window of the program with that size.
+find_window() {
+    local id geometry
+    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+        geometry=$(xdotool getwindowgeometry --shell "$id") || continue
+        grep -qx "WIDTH=$1" <<<"$geometry" && grep -qx "HEIGHT=$2" <<<"$geometry" || continue
+        [ -z "${3:-}" ] || [ "$(xdotool getwindowname "$id")" = "$3" ] || continue
+        echo "$id"
+        return 0
+    done
+    return 1
+}
+
+# await_window SECONDS WIDTH HEIGHT [TITLE]: prints the window's id once it is shown.
+await_window() {
+    local deadline=$((SECONDS + $1)) id
+    shift
+    until id=$(find_window "$@"); do
+        program_running && [ $SECONDS -le $deadline ] || return 1
+        sleep 0.1
+    done
+    echo "$id"
+}
+
+await_gone() {
+    local deadline=$((SECONDS + $1))
+    shift
+    while find_window "$@" >/dev/null; do
+        [ $SECONDS -le $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+# await_shot SECONDS NAME CONDITION-COMMAND...: screenshots until the command, given the
+# screenshot's path, accepts it.
+await_shot() {
+    local deadline=$((SECONDS + $1)) name=$2
+    shift 2
+    until shot "$name" && "$@" "$shots/$name.png"; do
+        [ $SECONDS -le $deadline ] || return 1
+        sleep 0.2
+    done
+}
+
+has_time() { read -r w _ < <(ink "$1" "$band") && [ "$w" -gt 100 ]; }
+hint_gone() { holds 'v == 0' v="$(value "$1" 600x60+0+0 'maxima')"; }
+
+# has_icon WINDOW: the window's icon property, which may be set just after it is mapped.
+has_icon() {
+    local deadline=$((SECONDS + 3))
+    until xprop -id "$1" _NET_WM_ICON 2>/dev/null | grep -q 'Icon ('; do
+        [ $SECONDS -le $deadline ] || return 1
+        sleep 0.1
+    done
+}
+
+geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+
+# environment_for CONFIG-FOLDER: sets "environment" to the env command that gives every start
+# of the program a clean environment with its own settings folder, no site defaults and a
+# fixed time zone.
+environment_for() {
+    environment=(env -i PATH="$work/bin:$PATH" HOME="$work/home" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb
+        LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=Europe/Berlin
+        XDG_CONFIG_HOME="$1" XDG_CONFIG_DIRS="$work/site" XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache"
+        DBUS_SESSION_BUS_ADDRESS="$bus_address"
+        ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"})
+}
+
+# start_program NAME CONFIG-FOLDER [VARIABLE=VALUE...]: the program, in the background.
+start_program() {
+    local name=$1 config=$2
+    shift 2
+    mkdir -p "$config"
+    environment_for "$config"
+    "${environment[@]}" "$@" "$lumetra" >"$shots/$name.log" 2>&1 &
+    program_pid=$!
+}
+
+# start_again NAME CONFIG-FOLDER [ARGUMENT...]: another start while the program runs; it must
+# hand over to the running copy and end with exit code 0 at once.
+start_again() {
+    local name=$1 config=$2 code=0
+    shift 2
+    environment_for "$config"
+    "${environment[@]}" timeout 10 "$lumetra" "$@" >"$shots/$name.log" 2>&1 || code=$?
+    [ "$code" = 0 ] || fail "a second start ended with exit code $code instead of handing over"
+}
+
+visible_panels() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l; }
+
+# close_and_await_exit PANEL-ID: closes the panel as a window manager would; the program
+# must end with exit code 0.
+close_and_await_exit() {
+    "$send_close" "$1" || fail "could not ask the panel to close"
+    local deadline=$((SECONDS + 10)) code=0
+    while program_running; do
+        [ $SECONDS -le $deadline ] || fail "the program still runs 10 s after its panel was closed"
+        sleep 0.1
+    done
+    wait "$program_pid" || code=$?
+    program_pid=
+    [ "$code" = 0 ] || fail "the program ended with exit code $code after its panel was closed"
+    ok "closing the panel ends the program with exit code 0"
+}
+
+# press_escape_for_panel SCALE: Esc closes the clock and brings the panel back.
+press_escape_for_panel() {
+    local scale=$1 panel
+    xdotool key Escape
+    panel=$(await_window 5 $((536 * scale)) $((460 * scale)) "$title") || fail "Esc did not bring the panel back"
+    await_gone 5 "$screen_w" "$screen_h" || fail "the clock stays on the screen after Esc"
+    echo "$panel"
+}
+
+# start_desktop WIDTHxHEIGHT: empties the screenshot folder, starts Xvfb with one screen of
+# that size and a session bus, and exports DISPLAY.
+start_desktop() {
+    rm -rf "$shots"
+    mkdir -p "$shots" "$work/bin" "$work/home" "$work/cache"
+    mkdir -m 700 "$work/runtime"
+    # The panel opens the maker's home page at about one start in a hundred; a desktop without
+    # a browser would report that as an error, so the home page "opens" into nothing here.
+    printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -nocursor \
+        3>"$work/display" 2>"$shots/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    DISPLAY=:$(tr -d '\n' <"$work/display")
+    export DISPLAY
+
+    # A session bus of the test's own, as a desktop session has: keep-awake talks to it.
+    dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3>"$work/bus-address" 4>"$work/bus-pid"
+    bus_pid=$(tr -d '\n' <"$work/bus-pid")
+    bus_address=$(head -1 "$work/bus-address")
+}
