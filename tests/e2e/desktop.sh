@@ -8,12 +8,15 @@ work=$(mktemp -d)
 xvfb_pid=
 bus_pid=
 program_pid=
+# Further processes of the run (a compositor, a service) that end with it.
+helper_pids=()
 passed=0
 
 finish() {
     [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     [ -z "$bus_pid" ] || kill "$bus_pid" 2>/dev/null || true
+    for pid in ${helper_pids[@]+"${helper_pids[@]}"}; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     if [ "$passed" = 1 ] && [ -z "${KEEP_SCREENSHOTS:-}" ]; then
         rm -rf "$shots"
@@ -118,7 +121,7 @@ geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 # of the program a clean environment with its own settings folder, no site defaults and a
 # fixed time zone.
 environment_for() {
-    environment=(env -i PATH="$work/bin:$PATH" HOME="$work/home" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb
+    environment=(env -i PATH="$work/bin:$PATH" HOME="$work/home" DISPLAY="${DISPLAY:-}" QT_QPA_PLATFORM=xcb
         LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=Europe/Berlin
         XDG_CONFIG_HOME="$1" XDG_CONFIG_DIRS="$work/site" XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache"
         DBUS_SESSION_BUS_ADDRESS="$bus_address"
@@ -171,17 +174,26 @@ press_escape_for_panel() {
     echo "$panel"
 }
 
-# start_desktop WIDTHxHEIGHT: empties the screenshot folder, starts Xvfb with one screen of
-# that size and a session bus, and exports DISPLAY.
-start_desktop() {
+# prepare_session: empties the screenshot folder, makes the scratch folders and starts a
+# session bus of the test's own, as a desktop session has: keep-awake talks to it.
+prepare_session() {
     rm -rf "$shots"
-    mkdir -p "$shots" "$work/bin" "$work/home" "$work/cache"
+    mkdir -p "$shots" "$work/bin" "$work/home" "$work/cache" "$work/site"
     mkdir -m 700 "$work/runtime"
     # The panel opens the maker's home page at about one start in a hundred; a desktop without
     # a browser would report that as an error, so the home page "opens" into nothing here.
     printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
     chmod +x "$work/bin/xdg-open"
 
+    dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3>"$work/bus-address" 4>"$work/bus-pid"
+    bus_pid=$(tr -d '\n' <"$work/bus-pid")
+    bus_address=$(head -1 "$work/bus-address")
+}
+
+# start_desktop WIDTHxHEIGHT: prepares the session and starts Xvfb with one screen of that
+# size, and exports DISPLAY.
+start_desktop() {
+    prepare_session
     Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -nocursor \
         3>"$work/display" 2>"$shots/xvfb.log" &
     xvfb_pid=$!
@@ -192,9 +204,4 @@ start_desktop() {
     [ -s "$work/display" ] || fail "Xvfb did not start"
     DISPLAY=:$(tr -d '\n' <"$work/display")
     export DISPLAY
-
-    # A session bus of the test's own, as a desktop session has: keep-awake talks to it.
-    dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3>"$work/bus-address" 4>"$work/bus-pid"
-    bus_pid=$(tr -d '\n' <"$work/bus-pid")
-    bus_address=$(head -1 "$work/bus-address")
 }
