@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/FormObject.h"
+#include "windows/FormObject.h"
 #include "timezones/ZoneTime.h"
 
 class ClockWindow;
-class Program;
+class ProgramContext;
 class QScreen;
 
 // The full-screen clock: draws the time of day, centred, ten times a second, in the
@@ -14,7 +14,7 @@ class Form2 : public FormObject {
     Q_OBJECT
 
 public:
-    explicit Form2(Program &program);
+    explicit Form2(ProgramContext &program);
 
     // The clock's controls, loading the window again (hidden) when it is unloaded.
     ClockWindow &ui();
@@ -51,7 +51,7 @@ private:
     void applyFontSettings(QWidget &target, int firstLine, class ErrorTrap &trap);
     void scheduleNextTick(const QTime &now);
 
-    Program &mProgram;
+    ProgramContext &mProgram;
     bool mIdleInhibited = false;
     ZoneTime::OffsetKeeper mZone;
 };

@@ -1,10 +1,10 @@
 #include "panel/PanelWindow.h"
 
-#include "app/PushButtonLook.h"
-#include "app/RadioGroupKeys.h"
-#include "app/Twips.h"
-#include "app/WindowDressing.h"
-#include "app/WindowPlacement.h"
+#include "dressing/PushButtonLook.h"
+#include "dressing/RadioGroupKeys.h"
+#include "dressing/Twips.h"
+#include "dressing/WindowDressing.h"
+#include "dressing/WindowPlacement.h"
 #include "panel/ZoneListFilter.h"
 
 #include <QCheckBox>

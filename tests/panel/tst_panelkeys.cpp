@@ -1,4 +1,4 @@
-#include "app/RadioGroupKeys.h"
+#include "dressing/RadioGroupKeys.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
