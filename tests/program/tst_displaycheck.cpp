@@ -172,19 +172,19 @@ void TestDisplayCheck::x11ProbeRefusesAMissingServer_data()
 {
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("expected");
-    // Display 93 has no X socket on this machine: nothing answers there.
-    QTest::newRow("local") << ":93" << "no X server answers at DISPLAY=:93";
-    QTest::newRow("local with screen") << ":93.0" << "no X server answers at DISPLAY=:93.0";
-    QTest::newRow("unix") << "unix:93" << "no X server answers at DISPLAY=unix:93";
+    // Display 9302 has no X socket on this machine: nothing answers there.
+    QTest::newRow("local") << ":9302" << "no X server answers at DISPLAY=:9302";
+    QTest::newRow("local with screen") << ":9302.0" << "no X server answers at DISPLAY=:9302.0";
+    QTest::newRow("unix") << "unix:9302" << "no X server answers at DISPLAY=unix:9302";
     // Over the network only Qt's own connection can tell.
-    QTest::newRow("network host") << "example.invalid:93" << "";
+    QTest::newRow("network host") << "example.invalid:9302" << "";
 }
 
 void TestDisplayCheck::x11ProbeRefusesAMissingServer()
 {
     QFETCH(QString, display);
     QFETCH(QString, expected);
-    QVERIFY2(!QFile::exists(QStringLiteral("/tmp/.X11-unix/X93")), "an X server runs on display 93");
+    QVERIFY2(!QFile::exists(QStringLiteral("/tmp/.X11-unix/X9302")), "an X server runs on display 9302");
     QCOMPARE(DisplayCheck::realProbes().x11(display), expected);
 }
 
