@@ -76,7 +76,11 @@ void attach(QComboBox &list)
     list.setCompleter(completer);
 
     QLineEdit *edit = list.lineEdit();
-    edit->installEventFilter(new NewSearchOnTyping(list, *edit));
+    // The list passes the keys it has the focus for straight to its text field, past the
+    // field's event filters; the keys typed into the field itself reach it directly.
+    auto *newSearch = new NewSearchOnTyping(list, *edit);
+    list.installEventFilter(newSearch);
+    edit->installEventFilter(newSearch);
     QObject::connect(edit, &QLineEdit::textEdited, &list, [matches, completer](const QString &typed) {
         matches->setTyped(typed);
         completer->complete();

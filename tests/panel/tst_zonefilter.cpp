@@ -96,7 +96,7 @@ void TestZoneFilter::typingOffersTheMatchingZonesInListOrder()
     QComboBox &list = *fixture->program.form1().ui().Combo1;
     QVERIFY(list.hasFocus());
 
-    QTest::keyClicks(list.lineEdit(), typed);
+    QTest::keyClicks(&list, typed);
 
     QTRY_VERIFY(list.completer()->popup()->isVisible());
     // Exactly the list's items that match, in the list's own order.
@@ -119,7 +119,7 @@ void TestZoneFilter::choosingAnOfferedZoneSelectsAndStoresIt()
     QVERIFY(list.currentIndex() != kolkata);
     const int itemsBefore = list.count();
 
-    QTest::keyClicks(list.lineEdit(), QStringLiteral("kolk"));
+    QTest::keyClicks(&list, QStringLiteral("kolk"));
     QAbstractItemView *popup = list.completer()->popup();
     QTRY_VERIFY(popup->isVisible());
     QTest::keyClick(popup, Qt::Key_Down);
@@ -139,11 +139,12 @@ void TestZoneFilter::textLeftUnchosenGivesWayToTheSelection()
     const QString selected = list.itemText(3);
     const int itemsBefore = list.count();
 
-    QTest::keyClicks(list.lineEdit(), QStringLiteral("no such zone"));
-    QTest::keyClick(list.lineEdit(), Qt::Key_Return);
+    QTest::keyClicks(&list, QStringLiteral("no such zone"));
+    QTest::keyClick(&list, Qt::Key_Return);
     QCOMPARE(list.lineEdit()->text(), selected);
 
     // Esc closes the offered zones, and the focus moves on.
+    // Typed into the text field itself, after a click into it.
     QTest::keyClicks(list.lineEdit(), QStringLiteral("berl"));
     QAbstractItemView *popup = list.completer()->popup();
     QTRY_VERIFY(popup->isVisible());
