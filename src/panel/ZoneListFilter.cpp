@@ -83,7 +83,9 @@ void attach(QComboBox &list)
     edit->installEventFilter(newSearch);
     QObject::connect(edit, &QLineEdit::textEdited, &list, [matches, completer](const QString &typed) {
         matches->setTyped(typed);
-        completer->complete();
+        // Shown once the key that changed the text is handled: the completer hides its list
+        // on the way back from the key when the rows change under it.
+        QMetaObject::invokeMethod(completer, [completer] { completer->complete(); }, Qt::QueuedConnection);
     });
     QObject::connect(edit, &QLineEdit::editingFinished, &list, [&list, edit] {
         const QString selectedText = list.itemText(list.currentIndex());
