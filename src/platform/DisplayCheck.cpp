@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
-#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <sys/socket.h>
@@ -47,27 +47,25 @@ QString x11Problem(const Environment &environment, const Probes &probes)
 }
 
 // Connects to a Unix socket and leaves at once: 0 when something listens there, else the
-// error number. An abstract socket's name is given without its leading zero byte.
-int socketError(const QByteArray &name, bool abstract)
+// error number.
+int socketError(const QByteArray &path)
 {
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
-    const size_t offset = abstract ? 1 : 0;
-    if (static_cast<size_t>(name.size()) + offset >= sizeof address.sun_path)
+    if (static_cast<size_t>(path.size()) >= sizeof address.sun_path)
         return ENAMETOOLONG;
-    std::memcpy(address.sun_path + offset, name.constData(), static_cast<size_t>(name.size()));
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset + static_cast<size_t>(name.size()));
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
     const int socketFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socketFd < 0)
         return errno;
-    const int error = ::connect(socketFd, reinterpret_cast<const sockaddr *>(&address), length) == 0 ? 0 : errno;
+    const int error = ::connect(socketFd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 ? 0 : errno;
     ::close(socketFd);
     return error;
 }
 
 QString reachWayland(const QString &socketPath)
 {
-    const int error = socketError(QFile::encodeName(socketPath), false);
+    const int error = socketError(QFile::encodeName(socketPath));
     if (error == 0)
         return QString();
     return QStringLiteral("no Wayland compositor answers at \"%1\" (%2)")
@@ -86,12 +84,13 @@ QByteArray x11SocketPath(const QString &display)
     return QByteArrayLiteral("/tmp/.X11-unix/X") + number.toLatin1();
 }
 
-// Only the server's socket is tried, not a whole X connection: a server whose only
-// client leaves resets itself, under the connection that Qt opens next.
+// Only the server's socket file is looked for, without connecting: an X server resets
+// itself when its last client leaves, and a probe that came and went just before Qt
+// connects could be that client.
 QString reachX11(const QString &display)
 {
     const QByteArray socketPath = x11SocketPath(display);
-    if (socketPath.isEmpty() || socketError(socketPath, true) == 0 || socketError(socketPath, false) == 0)
+    if (socketPath.isEmpty() || QFileInfo::exists(QFile::decodeName(socketPath)))
         return QString();
     return QStringLiteral("no X server answers at DISPLAY=%1").arg(display);
 }
