@@ -194,7 +194,8 @@ prepare_session() {
 # size, and exports DISPLAY.
 start_desktop() {
     prepare_session
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -nocursor \
+    # -noreset: the server stays as it is when its last client leaves, between two programs.
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -nocursor -noreset \
         3>"$work/display" 2>"$shots/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
