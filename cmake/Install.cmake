@@ -3,6 +3,8 @@ include(GNUInstallDirs)
 
 install(TARGETS lumetra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/lumetra.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/example.orvanta.Lumetra.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/lumetra.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
@@ -19,8 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orvanta <support@orvanta.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.orvanta.example/lumetra/")
 # Libraries the executable links come from dpkg-shlibdeps; what Qt loads at run time does not:
-# the X11 platform plugin, the SVG icon engine for the window icon, and the fonts whose
-# metrics match "Arial" and "Courier New".
+# the X11 and Wayland platform plugins, the SVG icon engine for the window icon, and the
+# fonts whose metrics match "Arial" and "Courier New".
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, libqt6svg6, fonts-liberation")
 include(CPack)

@@ -17,5 +17,8 @@ QPushButton *makePushButton(QWidget *parent, const QString &caption, const QRect
     button->setPalette(palette);
     button->setMouseTracking(true);
     button->setFocusPolicy(Qt::StrongFocus);
+    // Enter and Return click the focused button, as Space does; outside a dialog Qt
+    // clicks on them only for buttons marked so.
+    button->setAutoDefault(true);
     return button;
 }

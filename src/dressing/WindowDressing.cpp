@@ -18,6 +18,13 @@ void paintButtonFace(QWidget &widget)
     setBackgroundColour(widget, QGuiApplication::palette().color(QPalette::Button));
 }
 
+// Styles draw a frame's inside a shade off its colour; a check box or option button that
+// filled its own background would lie on it as a strip of its own width.
+bool showsItsFrame(const QWidget &widget)
+{
+    return qobject_cast<const QRadioButton *>(&widget) || qobject_cast<const QCheckBox *>(&widget);
+}
+
 bool takesButtonFace(const QWidget *widget)
 {
     return qobject_cast<const QRadioButton *>(widget) || qobject_cast<const QCheckBox *>(widget)
@@ -32,7 +39,7 @@ void setBackgroundColour(QWidget &widget, const QColor &colour)
     QPalette palette = widget.palette();
     palette.setColor(widget.backgroundRole(), colour);
     widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
+    widget.setAutoFillBackground(!showsItsFrame(widget));
 }
 
 void SetFormColors(QWidget &window)

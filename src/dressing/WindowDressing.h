@@ -6,7 +6,8 @@ class QColor;
 class QWidget;
 class SkinFramework;
 
-// Fills the widget's background with the colour.
+// Gives the widget the background colour; check boxes and option buttons take it without
+// painting it, so their captions lie on the background of the frame they are in.
 void setBackgroundColour(QWidget &widget, const QColor &colour);
 
 // Gives a window and its option buttons, check boxes, frames and labels the system

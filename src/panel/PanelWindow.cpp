@@ -1,9 +1,11 @@
 #include "panel/PanelWindow.h"
 
 #include "dressing/PushButtonLook.h"
+#include "dressing/RadioGroupKeys.h"
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
 #include "dressing/WindowPlacement.h"
+#include "panel/ZoneListFilter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,7 +36,9 @@ QPushButton *pushButton(QWidget *parent, const QString &caption, int top)
 PanelWindow::PanelWindow()
     : pointer(*this)
 {
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    // Fixed size: a title, the system menu, minimise and close, and no maximise button.
+    // The customize flag keeps Qt from adding its default buttons.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(8040), twips(6900));
     setBackgroundColour(*this, designWhite);
@@ -48,7 +52,7 @@ PanelWindow::PanelWindow()
     Frame2 = place<QGroupBox>(this, QStringLiteral("Select Time Zone"), twipsRect(120, 560, 7800, 810));
     Combo1 = new QComboBox(Frame2);
     Combo1->setGeometry(twipsRect(240, 300, 7455, 345));
-    Combo1->setEditable(false);
+    ZoneListFilter::attach(*Combo1);
 
     Frame4 = place<QGroupBox>(this, QStringLiteral("Format Options"), twipsRect(120, 1430, 7800, 1395));
     Option1 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, seconds, AM PM"),
@@ -56,6 +60,7 @@ PanelWindow::PanelWindow()
     Option2 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, AM PM"), twipsRect(240, 650, 5175, 255));
     Option3 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes"), twipsRect(240, 1000, 6075, 255));
     Option1->setChecked(true);
+    RadioGroupKeys::selectWithArrowKeys({ Option1, Option2, Option3 });
 
     Frame1 = place<QGroupBox>(this, QStringLiteral("Prevent Option"), twipsRect(120, 2880, 7800, 1050));
     Check4 = place<QCheckBox>(Frame1, QStringLiteral("Prevent computer from sleeping or starting screensaver"),

@@ -61,6 +61,24 @@ ScreenIdentity Program::startScreen() const
     return ClockScreenSetting::read(*mSettings);
 }
 
+void Program::activate(const QStringList &arguments)
+{
+    if (mEnded)
+        return;
+    if (mForm2->isShown()) {
+        mForm2->bringToFront();
+        return;
+    }
+    if (arguments.contains(QStringLiteral("--clock"))) {
+        mForm1->PushButton1_Click();
+        return;
+    }
+    if (mForm3->isShown())
+        mForm3->bringToFront();
+    else
+        mForm1->bringToFront();
+}
+
 void Program::end(int exitCode)
 {
     if (mEnded)

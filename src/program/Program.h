@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // Owns the program's windows and the services they share. No window reaches another
@@ -37,6 +38,11 @@ public:
     void start();
     bool isStarting() const override { return mStarting; }
     ScreenIdentity startScreen() const override;
+
+    // Another start of the program handed over its arguments: the clock comes or stays
+    // in front when it is shown or "--clock" asks for it; otherwise the window the user
+    // works in (the panel, or the colour window that stands in for it) does.
+    void activate(const QStringList &arguments);
 
     void end(int exitCode = 0) override;
     bool hasEnded() const override { return mEnded; }

@@ -1,6 +1,8 @@
 #include "clock/ClockScreens.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/DisplayCheck.h"
 #include "platform/DisplayConnection.h"
+#include "platform/SingleInstance.h"
 #include "program/CommandLine.h"
 #include "program/Program.h"
 #include "timezones/modTimeZones.h"
@@ -12,16 +14,24 @@ int main(int argc, char *argv[])
     CommandLine command = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
     if (command.endsBeforeDisplay())
         return command.finish();
+    // Qt aborts with a core dump when it cannot open the display; say why and end instead.
+    if (!DisplayCheck::displayOpensOrReport(argc, argv))
+        return 1;
     sendWindowContentsThroughTheConnection();
     QApplication app(argc, argv);
     command.applyScreens(ClockScreens::names());
     if (command.outcome != CommandLine::Outcome::Run)
         return command.finish();
+    // The program ends only when the control panel is closed, not with its last window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // A copy already running in this session takes over this start.
+    SingleInstance instance;
+    if (instance.claim(QCoreApplication::arguments()) == SingleInstance::Start::HandedOver)
+        return 0;
     // The control panel's load lists the zones; reading them overlaps the making of the
     // panel. Not before the application object: Qt takes its first thread for the main one.
     modTimeZones::PrefetchTimeZones();
-    // The program ends only when the control panel is closed, not with its last window.
-    QApplication::setQuitOnLastWindowClosed(false);
 
     DesktopPlatform platform;
     Program program(platform, QCoreApplication::applicationDirPath());
@@ -29,6 +39,7 @@ int main(int argc, char *argv[])
     // Dialogs and message boxes carry the program's icon too.
     QApplication::setWindowIcon(program.appIcon());
     QObject::connect(&program, &Program::ended, &app, &QCoreApplication::exit);
+    QObject::connect(&instance, &SingleInstance::activated, &program, &Program::activate);
     program.start();
     if (program.hasEnded())
         return program.exitCode();

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -49,19 +50,50 @@ bool qtReadsWhole(const QByteArray &content)
     return readsWhole(settings);
 }
 
+// The letters under which the settings hold a key, matched without regard to case; a null
+// text when they do not hold it.
+QString keyAsStored(const QSettings &settings, const QString &key)
+{
+    const QStringList keys = settings.childKeys();
+    for (const QString &existing : keys) {
+        if (existing.compare(key, Qt::CaseInsensitive) == 0)
+            return existing;
+    }
+    return QString();
+}
+
+QString storeFileIn(const QString &configFolder)
+{
+    return QDir(configFolder).filePath(ProductInfo::organisation + QLatin1Char('/') + ProductInfo::productName
+                                       + QStringLiteral(".ini"));
+}
+
 }
 
 QString SettingsStore::defaultFilePath()
 {
-    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(configFolder).filePath(ProductInfo::organisation + QLatin1Char('/')
-                                       + ProductInfo::productName + QStringLiteral(".ini"));
+    return storeFileIn(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
-SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath)
+QStringList SettingsStore::defaultSiteFilePaths()
+{
+    QStringList folders = qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (folders.isEmpty())
+        folders = { QStringLiteral("/etc/xdg") };
+    QStringList paths;
+    for (const QString &folder : std::as_const(folders))
+        paths.append(storeFileIn(folder));
+    return paths;
+}
+
+SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath, const QStringList &siteFilePaths)
     : mReportProblem(std::move(reportProblem))
     , mFilePath(std::move(filePath))
 {
+    for (const QString &sitePath : siteFilePaths) {
+        if (QFileInfo(sitePath).isFile())
+            mSiteDefaults.push_back(std::make_unique<QSettings>(sitePath, QSettings::IniFormat));
+    }
     openFile();
     if (!readsWhole(*mSettings) || !isReadableIniFile(mFilePath)) {
         mSettings.reset();
@@ -129,12 +161,18 @@ QString SettingsStore::storedKey(const QString &key) const
         if (it.key().compare(key, Qt::CaseInsensitive) == 0)
             return it.key();
     }
-    const QStringList keys = mSettings->childKeys();
-    for (const QString &existing : keys) {
-        if (existing.compare(key, Qt::CaseInsensitive) == 0)
-            return existing;
+    const QString stored = keyAsStored(*mSettings, key);
+    return stored.isNull() ? key : stored;
+}
+
+QVariant SettingsStore::siteDefault(const QString &key) const
+{
+    for (const auto &site : mSiteDefaults) {
+        const QString stored = keyAsStored(*site, key);
+        if (!stored.isNull())
+            return site->value(stored);
     }
-    return key;
+    return QVariant();
 }
 
 QString SettingsStore::GetSetting(const QString &key, const QString &defaultValue) const
@@ -144,7 +182,9 @@ QString SettingsStore::GetSetting(const QString &key, const QString &defaultValu
     const QString stored = storedKey(key);
     if (const auto unsaved = mUnsaved.constFind(stored); unsaved != mUnsaved.cend())
         return unsaved.value();
-    const QVariant value = mSettings->value(stored);
+    QVariant value = mSettings->value(stored);
+    if (!value.isValid())
+        value = siteDefault(key);
     return value.isValid() ? textOf(value) : defaultValue;
 }
 

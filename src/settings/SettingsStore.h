@@ -2,8 +2,10 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QSettings;
 
@@ -16,6 +18,10 @@ class QSettings;
 // is not valid UTF-8 keeps its values, the bad characters replaced, and a copy of it as
 // it was is kept; a store that cannot be written is
 // reported once and the values are kept for this run and written when writing works again.
+//
+// A key the user's file does not hold is read from the site's defaults, the same file
+// under the folders of XDG_CONFIG_DIRS (the first that holds the key wins), before the
+// reader's own default. Those files are only ever read.
 class SettingsStore {
 public:
     using ProblemReporter = std::function<void(const QString &message)>;
@@ -23,7 +29,12 @@ public:
     // The store of the current user: $XDG_CONFIG_HOME/Orvanta/Lumetra Wall Time Display.ini.
     static QString defaultFilePath();
 
-    explicit SettingsStore(ProblemReporter reportProblem, QString filePath = defaultFilePath());
+    // The site's defaults: $XDG_CONFIG_DIRS/Orvanta/Lumetra Wall Time Display.ini, in the
+    // order of the folders (/etc/xdg when the variable is unset or empty).
+    static QStringList defaultSiteFilePaths();
+
+    explicit SettingsStore(ProblemReporter reportProblem, QString filePath = defaultFilePath(),
+                           const QStringList &siteFilePaths = defaultSiteFilePaths());
     ~SettingsStore();
 
     SettingsStore(const SettingsStore &) = delete;
@@ -40,11 +51,13 @@ private:
     void setAsideUnreadableFile();
     void openFile();
     QString storedKey(const QString &key) const;
+    QVariant siteDefault(const QString &key) const;
     void writeUnsaved();
 
     ProblemReporter mReportProblem;
     QString mFilePath;
     std::unique_ptr<QSettings> mSettings;
+    std::vector<std::unique_ptr<QSettings>> mSiteDefaults;
     // Values whose write failed, by key as written; they win over the file until saved.
     QMap<QString, QString> mUnsaved;
     bool mWriteFailureReported = false;

@@ -34,6 +34,14 @@ void FormObject::ShowCentredOn(QScreen *screen)
     shown.show();
 }
 
+void FormObject::bringToFront()
+{
+    QWidget &shown = window();
+    shown.show();
+    shown.raise();
+    shown.activateWindow();
+}
+
 void FormObject::Hide()
 {
     if (mWindow)

@@ -17,6 +17,7 @@ public:
     ~FormObject() override;
 
     bool isLoaded() const { return !mWindow.isNull(); }
+    bool isShown() const { return isLoaded() && mWindow->isVisible(); }
 
     // Loads the window, hidden, when it is not loaded.
     void Load() { window(); }
@@ -24,6 +25,8 @@ public:
     void Show();
     // As Show, centred on the given screen (where it is, without one).
     void ShowCentredOn(QScreen *screen);
+    // Shows the window above the program's others and asks the desktop for the focus.
+    void bringToFront();
     void Hide();
     // Closes the window as any close does: runs Form_QueryUnload, then unloads it.
     void Unload();

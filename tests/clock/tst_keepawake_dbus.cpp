@@ -1,37 +1,12 @@
 // Runs on a private session bus (CTest starts it under dbus-run-session), with a small
 // stand-in for the desktop's screen saver service on a connection of its own.
 #include "platform/DesktopPlatform.h"
+#include "support/FakeScreenSaver.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QElapsedTimer>
 #include <QTest>
-
-class FakeScreenSaver : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
-
-public:
-    int activityReports = 0;
-    QStringList inhibitCalls;
-    QList<uint> released;
-
-    void clear()
-    {
-        activityReports = 0;
-        inhibitCalls.clear();
-        released.clear();
-    }
-
-public slots:
-    void SimulateUserActivity() { ++activityReports; }
-    uint Inhibit(const QString &application, const QString &reason)
-    {
-        inhibitCalls.append(application + QLatin1Char('|') + reason);
-        return 4242;
-    }
-    void UnInhibit(uint cookie) { released.append(cookie); }
-};
 
 class TestKeepAwakeDBus : public QObject {
     Q_OBJECT

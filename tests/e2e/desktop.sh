@@ -8,12 +8,15 @@ work=$(mktemp -d)
 xvfb_pid=
 bus_pid=
 program_pid=
+# Further processes of the run (a compositor, a service) that end with it.
+helper_pids=()
 passed=0
 
 finish() {
     [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
     [ -z "$bus_pid" ] || kill "$bus_pid" 2>/dev/null || true
+    for pid in ${helper_pids[@]+"${helper_pids[@]}"}; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     if [ "$passed" = 1 ] && [ -z "${KEEP_SCREENSHOTS:-}" ]; then
         rm -rf "$shots"
@@ -114,8 +117,19 @@ has_icon() {
 
 geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
-# start_program NAME CONFIG-FOLDER [VARIABLE=VALUE...] [-- ARGUMENT...]: the program in a
-# clean environment with its own settings folder and a fixed time zone.
+# environment_for CONFIG-FOLDER: sets "environment" to the env command that gives every start
+# of the program a clean environment with its own settings folder, no site defaults and a
+# fixed time zone.
+environment_for() {
+    environment=(env -i PATH="$work/bin:$PATH" HOME="$work/home" DISPLAY="${DISPLAY:-}" QT_QPA_PLATFORM=xcb
+        LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=Europe/Berlin
+        XDG_CONFIG_HOME="$1" XDG_CONFIG_DIRS="$work/site" XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache"
+        DBUS_SESSION_BUS_ADDRESS="$bus_address"
+        ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"})
+}
+
+# start_program NAME CONFIG-FOLDER [VARIABLE=VALUE...] [-- ARGUMENT...]: the program, in the
+# background.
 start_program() {
     local name=$1 config=$2 variables=()
     shift 2
@@ -125,14 +139,22 @@ start_program() {
     done
     [ $# -eq 0 ] || shift
     mkdir -p "$config"
-    env -i PATH="$work/bin:$PATH" HOME="$work/home" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
-        LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=Europe/Berlin \
-        XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache" \
-        DBUS_SESSION_BUS_ADDRESS="$bus_address" \
-        ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
-        "${variables[@]}" "$lumetra" "$@" >"$shots/$name.log" 2>&1 &
+    environment_for "$config"
+    "${environment[@]}" "${variables[@]}" "$lumetra" "$@" >"$shots/$name.log" 2>&1 &
     program_pid=$!
 }
+
+# start_again NAME CONFIG-FOLDER [ARGUMENT...]: another start while the program runs; it must
+# hand over to the running copy and end with exit code 0 at once.
+start_again() {
+    local name=$1 config=$2 code=0
+    shift 2
+    environment_for "$config"
+    "${environment[@]}" timeout 10 "$lumetra" "$@" >"$shots/$name.log" 2>&1 || code=$?
+    [ "$code" = 0 ] || fail "a second start ended with exit code $code instead of handing over"
+}
+
+visible_panels() { xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l; }
 
 # close_and_await_exit PANEL-ID: closes the panel as a window manager would; the program
 # must end with exit code 0.
@@ -158,18 +180,28 @@ press_escape_for_panel() {
     echo "$panel"
 }
 
-# start_desktop WIDTHxHEIGHT [XVFB-ARGUMENT...]: empties the screenshot folder, starts Xvfb
-# with one screen of that size and a session bus, and exports DISPLAY.
-start_desktop() {
+# prepare_session: empties the screenshot folder, makes the scratch folders and starts a
+# session bus of the test's own, as a desktop session has: keep-awake talks to it.
+prepare_session() {
     rm -rf "$shots"
-    mkdir -p "$shots" "$work/bin" "$work/home" "$work/cache"
+    mkdir -p "$shots" "$work/bin" "$work/home" "$work/cache" "$work/site"
     mkdir -m 700 "$work/runtime"
     # The panel opens the maker's home page at about one start in a hundred; a desktop without
     # a browser would report that as an error, so the home page "opens" into nothing here.
     printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
     chmod +x "$work/bin/xdg-open"
 
-    Xvfb -displayfd 3 -screen 0 "${1}x24" "${@:2}" -nolisten tcp -nocursor \
+    dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3>"$work/bus-address" 4>"$work/bus-pid"
+    bus_pid=$(tr -d '\n' <"$work/bus-pid")
+    bus_address=$(head -1 "$work/bus-address")
+}
+
+# start_desktop WIDTHxHEIGHT [XVFB-ARGUMENT...]: prepares the session and starts Xvfb with one
+# screen of that size, and exports DISPLAY.
+start_desktop() {
+    prepare_session
+    # -noreset: the server stays as it is when its last client leaves, between two programs.
+    Xvfb -displayfd 3 -screen 0 "${1}x24" "${@:2}" -nolisten tcp -nocursor -noreset \
         3>"$work/display" 2>"$shots/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
@@ -179,9 +211,4 @@ start_desktop() {
     [ -s "$work/display" ] || fail "Xvfb did not start"
     DISPLAY=:$(tr -d '\n' <"$work/display")
     export DISPLAY
-
-    # A session bus of the test's own, as a desktop session has: keep-awake talks to it.
-    dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 3>"$work/bus-address" 4>"$work/bus-pid"
-    bus_pid=$(tr -d '\n' <"$work/bus-pid")
-    bus_address=$(head -1 "$work/bus-address")
 }

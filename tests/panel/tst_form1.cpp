@@ -153,7 +153,7 @@ void TestForm1::layoutAsDesigned()
     QCOMPARE(ui.PushButton1->font().pointSizeF(), 11.25);
     QVERIFY(ui.Option1->font().bold());
     QCOMPARE(ui.Option1->font().pointSize(), 9);
-    QVERIFY(!ui.Combo1->isEditable());
+    QCOMPARE(ui.Combo1->insertPolicy(), QComboBox::NoInsert);
 }
 
 void TestForm1::tabOrder()

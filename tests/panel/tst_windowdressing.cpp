@@ -31,6 +31,8 @@ class TestWindowDressing : public QObject {
 private slots:
     void cleanup();
     void withoutSkinThePanelKeepsItsDesignColours();
+    void captionsLieOnTheirFramesBackground_data();
+    void captionsLieOnTheirFramesBackground();
     void skinFolderInsteadOfFileIsNoSkin();
     void skinFileDressesPanelAndLaterWindows();
     void setFormColorsPaintsOnlyPlainControls();
@@ -53,11 +55,36 @@ void TestWindowDressing::withoutSkinThePanelKeepsItsDesignColours()
     QCOMPARE(backgroundOf(*ui.PushButton1), QColor(Qt::white));
     QVERIFY(!fixture.program.form1().SkinFramework1.isLoaded());
     QVERIFY(qApp->styleSheet().isEmpty());
-    // What the user sees: the bare window and an option button's strip are white.
+    // What the user sees: the bare window is white.
+    QCOMPARE(ui.grab().toImage().pixelColor(2, ui.height() - 2), QColor(Qt::white));
+}
+
+void TestWindowDressing::captionsLieOnTheirFramesBackground_data()
+{
+    QTest::addColumn<bool>("skinned");
+    QTest::newRow("design colours") << false;
+    QTest::newRow("skin's button face") << true;
+}
+
+void TestWindowDressing::captionsLieOnTheirFramesBackground()
+{
+    QFETCH(bool, skinned);
+    ProgramFixture fixture;
+    if (skinned)
+        writeSkin(fixture, "QPushButton { color: rgb(200, 0, 0); }");
+    fixture.program.start();
+    PanelWindow &ui = fixture.program.form1().ui();
     const QImage shot = ui.grab().toImage();
-    QCOMPARE(shot.pixelColor(2, ui.height() - 2), QColor(Qt::white));
-    const QPoint optionStrip = ui.Option1->mapTo(&ui, QPoint(ui.Option1->width() - 3, 3));
-    QCOMPARE(shot.pixelColor(optionStrip), QColor(Qt::white));
+    // Past a caption's text, inside the control, the frame shows as it does just beyond
+    // the control's right edge.
+    const QList<QAbstractButton *> controls = { ui.Option1, ui.Option2, ui.Option3, ui.Check4, ui.Check1, ui.Check3 };
+    for (QAbstractButton *control : controls) {
+        const int row = control->height() / 2;
+        const QColor inside = shot.pixelColor(control->mapTo(&ui, QPoint(control->width() - 3, row)));
+        const QColor beyond = shot.pixelColor(control->mapTo(&ui, QPoint(control->width() + 3, row)));
+        QVERIFY2(inside == beyond, qPrintable(QStringLiteral("%1: %2 inside, %3 beside it")
+                                                  .arg(control->text(), inside.name(), beyond.name())));
+    }
 }
 
 void TestWindowDressing::skinFolderInsteadOfFileIsNoSkin()

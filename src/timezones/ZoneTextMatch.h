@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// Whether a zone's display text, "(UTC+05:30) Asia/Kolkata", holds what the user typed:
+// anywhere in the text, ignoring letter case, with "_" and a blank counting as the same
+// ("new y" finds America/New_York). An empty text matches every zone.
+bool zoneTextMatches(const QString &displayText, const QString &typed);

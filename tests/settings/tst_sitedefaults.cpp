@@ -1,0 +1,154 @@
+#include "panel/Form1.h"
+#include "panel/PanelWindow.h"
+#include "settings/SettingsStore.h"
+#include "support/ProgramFixture.h"
+#include "support/ScopedEnvironment.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString storeName = QStringLiteral("Orvanta/Lumetra Wall Time Display.ini");
+
+// Writes a settings file's text under a folder as Orvanta/Lumetra Wall Time Display.ini.
+QString writeStoreFile(const QString &folder, const QByteArray &text)
+{
+    const QString path = QDir(folder).filePath(storeName);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return QString();
+    return path;
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}
+
+// The site's defaults under XDG_CONFIG_DIRS, read for keys that the user's file lacks.
+class TestSiteDefaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void siteFoldersFollowXdgConfigDirs_data();
+    void siteFoldersFollowXdgConfigDirs();
+    void keyComesFromTheFirstThatHoldsIt_data();
+    void keyComesFromTheFirstThatHoldsIt();
+    void savingWritesOnlyTheUsersFile();
+    void programStartsWithTheSitesChoices();
+};
+
+void TestSiteDefaults::siteFoldersFollowXdgConfigDirs_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("two folders, in order") << QByteArray("/opt/site:/etc/xdg")
+                                           << QStringList { "/opt/site/" + storeName, "/etc/xdg/" + storeName };
+    QTest::newRow("empty entries skipped") << QByteArray(":/opt/site::") << QStringList { "/opt/site/" + storeName };
+    QTest::newRow("empty: /etc/xdg") << QByteArray("") << QStringList { "/etc/xdg/" + storeName };
+}
+
+void TestSiteDefaults::siteFoldersFollowXdgConfigDirs()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QStringList, expected);
+    const ScopedEnvironment dirs("XDG_CONFIG_DIRS", variable);
+    QCOMPARE(SettingsStore::defaultSiteFilePaths(), expected);
+}
+
+void TestSiteDefaults::keyComesFromTheFirstThatHoldsIt_data()
+{
+    QTest::addColumn<QByteArray>("user");
+    QTest::addColumn<QByteArray>("firstSite");
+    QTest::addColumn<QByteArray>("secondSite");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+
+    const QByteArray none;
+    QTest::newRow("user's value wins") << QByteArray("[General]\nFontSize=40\n") << QByteArray("[General]\nFontSize=90\n")
+                                       << none << "FontSize" << "40";
+    QTest::newRow("site's value for a missing key")
+        << QByteArray("[General]\nCheck1=1\n") << QByteArray("[General]\nFontSize=90\n") << none << "FontSize" << "90";
+    QTest::newRow("no user's file") << none << QByteArray("[General]\nFontSize=90\n") << none << "FontSize" << "90";
+    QTest::newRow("first site folder wins") << none << QByteArray("[General]\nFontSize=90\n")
+                                            << QByteArray("[General]\nFontSize=120\n") << "FontSize" << "90";
+    QTest::newRow("second folder when the first lacks the key")
+        << none << QByteArray("[General]\nCheck1=1\n") << QByteArray("[General]\nFontSize=120\n") << "FontSize" << "120";
+    QTest::newRow("site key in other letters") << none << QByteArray("[General]\nfontsize=90\n") << none << "FontSize" << "90";
+    QTest::newRow("user's key in other letters wins")
+        << QByteArray("[General]\nFONTSIZE=40\n") << QByteArray("[General]\nFontSize=90\n") << none << "FontSize" << "40";
+    QTest::newRow("key with a blank") << none << QByteArray("[General]\nBackground%20Color=255\n") << none
+                                      << "Background Color" << "255";
+    QTest::newRow("nowhere: reader's default") << none << QByteArray("[General]\nCheck1=1\n") << none << "FontSize"
+                                               << "150";
+}
+
+void TestSiteDefaults::keyComesFromTheFirstThatHoldsIt()
+{
+    QFETCH(QByteArray, user);
+    QFETCH(QByteArray, firstSite);
+    QFETCH(QByteArray, secondSite);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    QTemporaryDir folders;
+    const QString userPath = user.isNull() ? QDir(folders.filePath("user")).filePath(storeName)
+                                           : writeStoreFile(folders.filePath("user"), user);
+    QStringList sitePaths = { QDir(folders.filePath("site1")).filePath(storeName),
+                              QDir(folders.filePath("site2")).filePath(storeName) };
+    if (!firstSite.isNull())
+        sitePaths[0] = writeStoreFile(folders.filePath("site1"), firstSite);
+    if (!secondSite.isNull())
+        sitePaths[1] = writeStoreFile(folders.filePath("site2"), secondSite);
+    QStringList problems;
+    SettingsStore store([&](const QString &message) { problems << message; }, userPath, sitePaths);
+
+    QCOMPARE(store.GetSetting(key, 150), expected);
+    QCOMPARE(problems, QStringList());
+}
+
+void TestSiteDefaults::savingWritesOnlyTheUsersFile()
+{
+    QTemporaryDir folders;
+    const QByteArray siteText("[General]\nFontSize=90\nCheck4=0\n");
+    const QString sitePath = writeStoreFile(folders.filePath("site"), siteText);
+    const QString userPath = QDir(folders.filePath("user")).filePath(storeName);
+    SettingsStore store([](const QString &) {}, userPath, { sitePath });
+
+    store.SaveSetting("FontSize", "40");
+    QCOMPARE(store.GetSetting("FontSize", 150), QStringLiteral("40"));
+    QCOMPARE(store.GetSetting("check4", 1), QStringLiteral("0"));
+    QCOMPARE(contentOf(sitePath), siteText);
+    QCOMPARE(QDir(QFileInfo(sitePath).path()).entryList(QDir::Files | QDir::Hidden), QStringList { QFileInfo(sitePath).fileName() });
+    // The user's file holds what was saved, not the site's values read alongside.
+    SettingsStore again([](const QString &) {}, userPath, {});
+    QCOMPARE(again.GetSetting("FontSize", 150), QStringLiteral("40"));
+    QCOMPARE(again.GetSetting("Check4", 1), QStringLiteral("1"));
+}
+
+void TestSiteDefaults::programStartsWithTheSitesChoices()
+{
+    QTemporaryDir site;
+    writeStoreFile(site.path(), "[General]\nOption1=False\nOption2=False\nOption3=True\nCheck1=1\n");
+    const ScopedEnvironment dirs("XDG_CONFIG_DIRS", site.path().toLocal8Bit());
+    auto fixture = startedProgram({ { "Check1", "0" } });
+    PanelWindow &ui = fixture->program.form1().ui();
+    QVERIFY(ui.Option3->isChecked());
+    QVERIFY(!ui.Option1->isChecked());
+    // The user's own choice stays in force over the site's.
+    QCOMPARE(ui.Check1->checkState(), Qt::Unchecked);
+    QCOMPARE(fixture->store.value("Option3"), QStringLiteral("True"));
+}
+
+QTEST_MAIN(TestSiteDefaults)
+#include "tst_sitedefaults.moc"
