@@ -3,6 +3,7 @@
 #include "app/Twips.h"
 #include "app/WindowDressing.h"
 #include "clock/TimeStrip.h"
+#include "clock/WallScreenMenu.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -42,6 +43,15 @@ ClockWindow::ClockWindow()
     Timer1->setSingleShot(true);
     Timer2 = new QTimer(this);
     Timer2->setInterval(59000);
+
+    infoLines = new QLabel(this);
+    infoLines->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    infoLines->hide();
+    optionsMenu = new WallScreenMenu(this);
+    pointerIdleTimer = new QTimer(this);
+    pointerIdleTimer->setSingleShot(true);
+    // A long press opens the menu on a touch screen.
+    grabGesture(Qt::TapAndHoldGesture);
 }
 
 void ClockWindow::setBackColor(const QColor &colour)

@@ -31,4 +31,18 @@ int largestFittingSize(const QSizeF &bounds, int most, const std::function<QSize
     return points;
 }
 
+QStringList digitVariants(const QString &text)
+{
+    QStringList variants;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        QString variant = text;
+        for (QChar &c : variant) {
+            if (c.isDigit())
+                c = QLatin1Char(digit);
+        }
+        variants << variant;
+    }
+    return variants;
+}
+
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSizeF>
+#include <QStringList>
 #include <functional>
 
 // Font sizes that make a text fill a share of the window.
@@ -14,5 +15,9 @@ QSizeF timeBounds(const QSizeF &window);
 // exactly in proportion (hinting, rounding), so a proportional guess is checked and then
 // moved a point at a time. 1 when even that does not fit.
 int largestFittingSize(const QSizeF &bounds, int most, const std::function<QSizeF(int points)> &measure);
+
+// The text with all its digits made the same digit, for each of the ten: in a font whose
+// digits differ in width, the widest of these is the widest the text can become.
+QStringList digitVariants(const QString &text);
 
 }

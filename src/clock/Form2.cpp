@@ -19,6 +19,8 @@
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QGestureEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -69,6 +71,7 @@ QWidget *Form2::createWindow()
     connect(window->Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     connect(window->Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
     onMouseMove(*window, [this] { Form_MouseMove(); });
+    connectWallScreenParts(*window);
     window->Timer1->start(TimeFormat::msecsToNextTick(mProgram.platform().currentDateTime().time()));
     return window;
 }
@@ -76,9 +79,37 @@ QWidget *Form2::createWindow()
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
     // The window sees every key before its controls.
-    if (event->type() == QEvent::KeyPress) {
-        Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        Form_KeyDown(key);
+        if (key == Qt::Key_Menu && isLoaded())
+            openOptionsMenu(ui().mapToGlobal(ui().rect().center()));
         return true;
+    }
+    case QEvent::ContextMenu:
+        openOptionsMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    case QEvent::Gesture:
+        if (const QGesture *hold = static_cast<QGestureEvent *>(event)->gesture(Qt::TapAndHoldGesture)) {
+            if (hold->state() == Qt::GestureFinished)
+                openOptionsMenu(hold->hotSpot().toPoint());
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            Form_DblClick();
+            return true;
+        }
+        break;
+    case QEvent::ScreenChangeInternal:
+        // Points become other pixels on another screen.
+        if (mOptions.fitToScreen)
+            Form_Resize();
+        break;
+    default:
+        break;
     }
     return FormObject::eventFilter(watched, event);
 }
@@ -122,6 +153,8 @@ void Form2::Form_Load()
     trap.line(148, [&] { setBackgroundColour(*window.Label1, window.backColor()); });
     trap.line(150, [&] { mHideArmed = false; });
     trap.line(152, [&] { mHideStep = 0; });
+    trap.line(154, [&] { mOptions = WallScreenOptions::read(settings); });
+    trap.line(156, [&] { showWallScreenOptions(); });
 }
 
 void Form2::applyFontSettings(QWidget &target, int firstLine, ErrorTrap &trap)
@@ -153,13 +186,11 @@ void Form2::applyFontSettings(QWidget &target, int firstLine, ErrorTrap &trap)
 void Form2::Form_Resize()
 {
     ClockWindow &window = ui();
-    const QRect inner = window.rect();
-    const int lineHeight = QFontMetrics(window.lblTime->font()).height();
-    const int top = qRound(inner.height() / 2.0 - lineHeight / 2.0);
-    window.lblTime->setGeometry(inner.left(), top, inner.width(), lineHeight);
+    if (mOptions.fitToScreen)
+        fitTimeToWindow(window);
     window.lblTime->hide();
     window.Picture1->hide();
-    window.Picture1->setGeometry(inner.left(), top, inner.width(), lineHeight);
+    placeClockBlock(window);
 }
 
 void Form2::Timer1_Timer()
@@ -169,6 +200,10 @@ void Form2::Timer1_Timer()
     // its box up while later ticks go on drawing the time.
     window.Timer1->start(tickPeriod);
     ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Timer1_Timer "));
+    // A format of another width is fitted anew before the strip shows.
+    if (mOptions.fitToScreen && mProgram.form1().selectedClockFormat() != mFittedFormat)
+        Form_Resize();
+    QDateTime instant;
     QTime now;
     QTime shown;
     QString text;
@@ -176,7 +211,7 @@ void Form2::Timer1_Timer()
     trap.line(100, [&] { window.Picture1->show(); });
     trap.line(102, [&] { window.Picture1->Cls(); });
     trap.line(104, [&] {
-        const QDateTime instant = mProgram.platform().currentDateTime();
+        instant = mProgram.platform().currentDateTime();
         now = instant.time();
         if (mZone.chosen().isValid())
             mTimeZone = mZone.offsetAt(instant);
@@ -189,6 +224,7 @@ void Form2::Timer1_Timer()
     trap.line(110, [&] { window.Picture1->Print(x, text); });
     // A clear and a draw in the same tick make one repaint, of what really changed.
     trap.line(112, [&] { window.Picture1->Refresh(); });
+    trap.line(114, [&] { followWallScreenOptions(instant); });
     scheduleNextTick(now);
 }
 
@@ -260,6 +296,12 @@ void Form2::Form_QueryUnload()
 void Form2::Form_MouseMove()
 {
     ui().pointer.setUnlessBusy(MousePointer::Default);
+    pointerMoved(ui());
+}
+
+void Form2::Form_DblClick()
+{
+    Form_KeyDown(Qt::Key_Escape);
 }
 
 void Form2::ShowOverScreen(QScreen *screen)

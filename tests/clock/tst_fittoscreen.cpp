@@ -12,6 +12,8 @@ private slots:
     void timeBounds();
     void largestFittingSize_data();
     void largestFittingSize();
+    void digitVariants_data();
+    void digitVariants();
 };
 
 void TestFitToScreen::timeBounds_data()
@@ -67,6 +69,27 @@ void TestFitToScreen::largestFittingSize()
     };
     const int points = FitToScreen::largestFittingSize(bounds, most, measure);
     QCOMPARE(points, expected);
+}
+
+void TestFitToScreen::digitVariants_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("zeros");
+    QTest::addColumn<QString>("eights");
+    QTest::newRow("with seconds") << "01:05:42 PM" << "00:00:00 PM" << "88:88:88 PM";
+    QTest::newRow("24-hour") << "13:05" << "00:00" << "88:88";
+    QTest::newRow("empty") << "" << "" << "";
+}
+
+void TestFitToScreen::digitVariants()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, zeros);
+    QFETCH(QString, eights);
+    const QStringList variants = FitToScreen::digitVariants(text);
+    QCOMPARE(variants.size(), 10);
+    QCOMPARE(variants.first(), zeros);
+    QCOMPARE(variants.at(8), eights);
 }
 
 QTEST_GUILESS_MAIN(TestFitToScreen)
