@@ -51,8 +51,14 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options)
     showZone->setChecked(options.showZone);
 
     // The night entries are made anew: a range or level stored by hand that the menu does
-    // not offer shows as an entry of its own, checked.
-    nightDimming->clear();
+    // not offer shows as an entry of its own, checked. The old ones go once their signal
+    // (which may have led here) has returned.
+    for (QAction *action : nightDimming->actions()) {
+        nightDimming->removeAction(action);
+        action->deleteLater();
+    }
+    for (QActionGroup *group : nightDimming->findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly))
+        group->deleteLater();
     const NightDimming &dimming = options.nightDimming;
     auto *ranges = new QActionGroup(nightDimming);
     ranges->addAction(addRange(std::nullopt, dimming.to, !dimming.isOn()));

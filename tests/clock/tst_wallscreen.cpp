@@ -77,6 +77,16 @@ int brightestRed(const QImage &image, const QRect &area)
     return brightest;
 }
 
+// The menu's entry with that text, or none.
+QAction *entryOf(const QMenu &menu, const QString &text)
+{
+    for (QAction *action : menu.actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
 QPoint offsetFromCentre(const ClockWindow &clock)
 {
     const QRect strip = clock.Picture1->geometry();
@@ -386,11 +396,7 @@ void TestWallScreen::menuEntriesStoreTheirKeys()
     QFETCH(QString, key);
     auto fixture = clockShown();
     ClockWindow &clock = clockOf(*fixture);
-    QAction *action = nullptr;
-    for (QAction *candidate : clock.optionsMenu->actions()) {
-        if (candidate->text() == entry)
-            action = candidate;
-    }
+    QAction *action = entryOf(*clock.optionsMenu, entry);
     QVERIFY(action);
     action->trigger();
     QCOMPARE(fixture->store.value(key), QStringLiteral("On"));
@@ -412,14 +418,7 @@ void TestWallScreen::nightDimmingFromTheMenu()
     const QDateTime night(QDate(2026, 1, 15), QTime(23, 30), Qt::UTC);
     auto fixture = clockShown({ { "FontSize", "40" } }, night);
     ClockWindow &clock = clockOf(*fixture);
-    QMenu &dimming = *clock.optionsMenu->nightDimming;
-    const auto entry = [&](const QString &text) {
-        for (QAction *action : dimming.actions()) {
-            if (action->text() == text)
-                return action;
-        }
-        return static_cast<QAction *>(nullptr);
-    };
+    const auto entry = [&](const QString &text) { return entryOf(*clock.optionsMenu->nightDimming, text); };
     QVERIFY(entry("Off") && entry("Off")->isChecked());
     entry("22:00 to 07:00")->trigger();
     QCOMPARE(fixture->store.value("Night Dim From"), QStringLiteral("22:00"));
