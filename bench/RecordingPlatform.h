@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DesktopPlatform.h"
+#include "platform/DesktopPlatform.h"
 
 #include <QList>
 #include <optional>

@@ -2,7 +2,7 @@
 // number of seconds (default 60), then prints how late each new second was read by the
 // tick that drew it: the milliseconds past the true second, median and maximum.
 #include "RecordingPlatform.h"
-#include "app/Program.h"
+#include "program/Program.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
         std::printf("no second was drawn\n");
         return 1;
     }
-    std::printf("seconds drawn: %lld, lag median %d ms, max %d ms\n", static_cast<long long>(lags.size()),
+    std::printf("seconds drawn: %lld, lag median %d ms, max %d ms\n", lags.size(),
                 lags[lags.size() / 2], lags.last());
     return 0;
 }

@@ -5,7 +5,7 @@
 //   valgrind --tool=callgrind --toggle-collect='*steadyTicks*' build/bench/bench_ticks
 // and divide the total by the tick count printed here.
 #include "RecordingPlatform.h"
-#include "app/Program.h"
+#include "program/Program.h"
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "panel/Form1.h"

@@ -2,8 +2,8 @@
 // over the full tz database, and the computing of the zone offset.
 //
 //   build/bench/bench_timezones [runs]
-#include "app/DesktopPlatform.h"
-#include "app/Program.h"
+#include "platform/DesktopPlatform.h"
+#include "program/Program.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "timezones/ZoneTime.h"
@@ -38,7 +38,7 @@ double milliseconds(const std::function<void()> &work)
     QElapsedTimer timer;
     timer.start();
     work();
-    return timer.nsecsElapsed() / 1e6;
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
 struct Summary {
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     // The first reading in the process, as at the program's start: nothing cached yet.
     const double coldCatalogue = milliseconds([] { modTimeZones::LoadTimeZones(); });
     std::printf("%-58s %8.3f ms (%lld zones)\n", "catalogue read, first in the process", coldCatalogue,
-                static_cast<long long>(modTimeZones::TimeZoneList.size()));
+                modTimeZones::TimeZoneList.size());
 
     QuietPlatform platform;
     Program program(platform, config.path());
@@ -92,7 +92,7 @@ int main(int argc, char *argv[])
     }
     print("catalogue read (LoadTimeZones)", summarise(catalogue));
     print("ListTimeZones (catalogue read + list filling)", summarise(listing));
-    std::printf("%-58s %lld items, selected %d\n", "list", static_cast<long long>(list.count()), list.currentIndex());
+    std::printf("%-58s %d items, selected %d\n", "list", list.count(), list.currentIndex());
 
     // The zone offset: for every zone of the catalogue at one instant, as PushButton1_Click
     // computes it (zone made from its identifier), and as the clock's tick keeps it.
@@ -122,6 +122,6 @@ int main(int argc, char *argv[])
     print("zone offset, zone made from its identifier (per zone)", summarise(fromIdentifier), "us");
     print("zone offset, zone already made (per zone)", summarise(fromZone), "us");
     print("zone offset kept by OffsetKeeper (per 100 ms tick)", summarise(keeper), "us");
-    std::printf("(checksum %lld)\n", static_cast<long long>(checksum));
+    std::printf("(checksum %lld)\n", checksum);
     return 0;
 }

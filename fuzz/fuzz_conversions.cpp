@@ -1,6 +1,6 @@
 // The readers' conversions of stored texts: any text either converts or fails with a
 // run-time error, and the conversions agree with each other.
-#include "app/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "settings/Conversions.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 // Pointer files of any bytes: the hot spot reader and the picture loading either give a
 // pointer or fail with a run-time error.
-#include "app/CursorFile.h"
-#include "app/MousePointer.h"
-#include "app/RuntimeError.h"
+#include "platform/CursorFile.h"
+#include "dressing/MousePointer.h"
+#include "base/RuntimeError.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,6 +1,7 @@
 // The Exec value of the autostart entry: a quoted path parses back to the same path, and
 // any parsed value quoted again parses to the same arguments.
 #include "settings/DesktopExec.h"
+#include "support/DesktopExecReader.h"
 
 #include <QString>
 #include <QStringList>

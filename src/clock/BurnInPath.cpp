@@ -13,7 +13,7 @@ constexpr double reach = 0.03;
 std::array<QPoint, places> closedPath()
 {
     std::array<QPoint, places> path;
-    int step = 0;
+    std::size_t step = 0;
     for (int column = 0; column < side; ++column)
         path[step++] = QPoint(column, 0);
     for (int column = side - 1; column >= 1; --column) {

@@ -1,7 +1,7 @@
 #include "clock/ClockWindow.h"
 
-#include "app/Twips.h"
-#include "app/WindowDressing.h"
+#include "dressing/Twips.h"
+#include "dressing/WindowDressing.h"
 #include "clock/TimeStrip.h"
 #include "clock/WallScreenMenu.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MousePointer.h"
+#include "dressing/MousePointer.h"
 
 #include <QWidget>
 

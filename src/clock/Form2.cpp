@@ -1,12 +1,13 @@
 #include "clock/Form2.h"
 
-#include "app/ErrorTrap.h"
-#include "app/MouseMoveNotifier.h"
-#include "app/OleColor.h"
-#include "app/PlatformServices.h"
-#include "app/Program.h"
-#include "app/RuntimeError.h"
-#include "app/WindowDressing.h"
+#include "base/ErrorReport.h"
+#include "base/ErrorTrap.h"
+#include "dressing/MouseMoveNotifier.h"
+#include "platform/OleColor.h"
+#include "base/PlatformServices.h"
+#include "windows/ProgramContext.h"
+#include "base/RuntimeError.h"
+#include "dressing/WindowDressing.h"
 #include "clock/ClockWindow.h"
 #include "clock/HideWord.h"
 #include "clock/TimeFormat.h"
@@ -27,6 +28,13 @@
 #include <QTimer>
 
 namespace {
+
+// The error report's location texts of the guarded procedures.
+const QString formLoadLocation = ErrorReport::location("Form2", "Form_Load");
+const QString timer1TimerLocation = ErrorReport::location("Form2", "Timer1_Timer");
+const QString timer2TimerLocation = ErrorReport::location("Form2", "Timer2_Timer");
+const QString formKeyDownLocation = ErrorReport::location("Form2", "Form_KeyDown");
+const QString formQueryUnloadLocation = ErrorReport::location("Form2", "Form_QueryUnload");
 
 // The tick's period when the time cannot be read to land it on the next tenth.
 constexpr int tickPeriod = 100;
@@ -54,7 +62,7 @@ QColor storedColour(SettingsStore &settings, const QString &key, int defaultValu
 
 }
 
-Form2::Form2(Program &program)
+Form2::Form2(ProgramContext &program)
     : mProgram(program)
 {
 }
@@ -118,7 +126,7 @@ void Form2::Form_Load()
 {
     ClockWindow &window = ui();
     SettingsStore &settings = mProgram.settings();
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Form_Load "));
+    ErrorTrap trap(mProgram.platform(), formLoadLocation);
     const auto panel = [this]() -> PanelWindow & { return mProgram.form1().ui(); };
 
     trap.line(100, [&] { Form_Resize(); });
@@ -199,7 +207,7 @@ void Form2::Timer1_Timer()
     // The next tick is due before this one's steps run: a report opened by a step keeps
     // its box up while later ticks go on drawing the time.
     window.Timer1->start(tickPeriod);
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Timer1_Timer "));
+    ErrorTrap trap(mProgram.platform(), timer1TimerLocation);
     // A format of another width is fitted anew before the strip shows.
     if (mOptions.fitToScreen && mProgram.form1().selectedClockFormat() != mFittedFormat)
         Form_Resize();
@@ -245,7 +253,7 @@ void Form2::setChosenZone(const QTimeZone &zone, const QDateTime &now)
 void Form2::Timer2_Timer()
 {
     PlatformServices &platform = mProgram.platform();
-    ErrorTrap trap(platform, QStringLiteral("in Lumetra2021/08/31.Form2.Timer2_Timer "));
+    ErrorTrap trap(platform, timer2TimerLocation);
     trap.line(100, [&] { platform.sendRightShift(true); });
     trap.line(102, [&] { platform.sendRightShift(false); });
     trap.line(104, [&] { platform.simulateUserActivity(); });
@@ -254,7 +262,7 @@ void Form2::Timer2_Timer()
 void Form2::Form_KeyDown(int key)
 {
     ClockWindow &window = ui();
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Form_KeyDown "));
+    ErrorTrap trap(mProgram.platform(), formKeyDownLocation);
     const HideWord::Key wordKey = hideWordKey(key);
     trap.line(100, [&] {
         if (wordKey == HideWord::Key::Other) {
@@ -288,7 +296,7 @@ void Form2::Form_KeyDown(int key)
 void Form2::Form_QueryUnload()
 {
     releaseIdleInhibition();
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form2.Form_QueryUnload "));
+    ErrorTrap trap(mProgram.platform(), formQueryUnloadLocation);
     trap.line(100, [&] { mProgram.form1().Show(); });
     trap.line(102, [&] { mProgram.form1().mDontUnload = false; });
 }

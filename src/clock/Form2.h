@@ -1,16 +1,16 @@
 #pragma once
 
-#include "app/FormObject.h"
 #include "clock/PointerIdle.h"
 #include "clock/TimeFormat.h"
 #include "clock/WallScreenOptions.h"
+#include "windows/FormObject.h"
 #include "timezones/ZoneTime.h"
 
 #include <QColor>
 #include <QPoint>
 
 class ClockWindow;
-class Program;
+class ProgramContext;
 class QScreen;
 
 // The full-screen clock: draws the time of day, centred, ten times a second, in the
@@ -20,7 +20,7 @@ class Form2 : public FormObject {
     Q_OBJECT
 
 public:
-    explicit Form2(Program &program);
+    explicit Form2(ProgramContext &program);
 
     // The clock's controls, loading the window again (hidden) when it is unloaded.
     ClockWindow &ui();
@@ -94,7 +94,7 @@ private:
     TimeFormat::ClockFormat mFittedFormat = TimeFormat::ClockFormat::None;
     PointerIdle mPointerIdle;
 
-    Program &mProgram;
+    ProgramContext &mProgram;
     bool mIdleInhibited = false;
     ZoneTime::OffsetKeeper mZone;
 };

@@ -2,8 +2,7 @@
 // place lines, the menu, and the pointer that hides when it rests.
 #include "clock/Form2.h"
 
-#include "app/PlatformServices.h"
-#include "app/Program.h"
+#include "base/PlatformServices.h"
 #include "clock/BurnInPath.h"
 #include "clock/ClockBlock.h"
 #include "clock/ClockWindow.h"
@@ -16,6 +15,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/WallScreenValues.h"
 #include "timezones/ZoneCity.h"
+#include "windows/ProgramContext.h"
 
 #include <QLabel>
 #include <QTimer>

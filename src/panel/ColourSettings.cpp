@@ -1,6 +1,6 @@
 #include "panel/ColourSettings.h"
 
-#include "app/ErrorTrap.h"
+#include "base/ErrorTrap.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
 

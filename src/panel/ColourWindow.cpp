@@ -1,7 +1,7 @@
 #include "panel/ColourWindow.h"
 
-#include "app/PushButtonLook.h"
-#include "app/Twips.h"
+#include "dressing/PushButtonLook.h"
+#include "dressing/Twips.h"
 #include "panel/SwatchLabel.h"
 
 #include <QGroupBox>

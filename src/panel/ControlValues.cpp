@@ -1,6 +1,6 @@
 #include "panel/ControlValues.h"
 
-#include "app/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
 #include "panel/FontSettings.h"
 
-#include "app/ErrorTrap.h"
-#include "app/FontChoice.h"
-#include "app/PlatformServices.h"
+#include "base/ErrorTrap.h"
+#include "base/FontChoice.h"
+#include "base/PlatformServices.h"
 #include "settings/Conversions.h"
 #include "settings/FontDefaults.h"
 #include "settings/SettingsStore.h"

@@ -1,15 +1,16 @@
 #include "panel/Form1.h"
 
-#include "app/AppTitle.h"
-#include "app/ErrorTrap.h"
-#include "app/HomePageDraw.h"
-#include "app/MouseMoveNotifier.h"
-#include "app/PlatformServices.h"
-#include "app/PointerFile.h"
-#include "app/ProductInfo.h"
-#include "app/Program.h"
-#include "app/RuntimeError.h"
-#include "app/WindowDressing.h"
+#include "base/AppTitle.h"
+#include "base/ErrorReport.h"
+#include "base/ErrorTrap.h"
+#include "base/HomePageDraw.h"
+#include "dressing/MouseMoveNotifier.h"
+#include "base/PlatformServices.h"
+#include "dressing/PointerFile.h"
+#include "base/ProductInfo.h"
+#include "windows/ProgramContext.h"
+#include "base/RuntimeError.h"
+#include "dressing/WindowDressing.h"
 #include "clock/Form2.h"
 #include "panel/ColourSettings.h"
 #include "panel/ControlValues.h"
@@ -29,7 +30,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-Form1::Form1(Program &program)
+namespace {
+
+// The error report's location texts of the guarded procedures.
+const QString formLoadLocation = ErrorReport::location("Form1", "Form_Load");
+const QString formQueryUnloadLocation = ErrorReport::location("Form1", "Form_QueryUnload");
+const QString pushButton1ClickLocation = ErrorReport::location("Form1", "PushButton1_Click");
+const QString pushButton2ClickLocation = ErrorReport::location("Form1", "PushButton2_Click");
+const QString pushButton3ClickLocation = ErrorReport::location("Form1", "PushButton3_Click");
+const QString pushButton4ClickLocation = ErrorReport::location("Form1", "PushButton4_Click");
+const QString pushButton5ClickLocation = ErrorReport::location("Form1", "PushButton5_Click");
+
+}
+
+Form1::Form1(ProgramContext &program)
     : mProgram(program)
 {
 }
@@ -81,7 +95,7 @@ void Form1::Form_Load()
 {
     PanelWindow &window = ui();
     SettingsStore &settings = mProgram.settings();
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.Form_Load "));
+    ErrorTrap trap(mProgram.platform(), formLoadLocation);
 
     trap.line(100, [&] { ApplySkin(window, SkinFramework1, mProgram.programFolder()); });
     trap.line(102, [&] { mLoading = true; });
@@ -124,7 +138,7 @@ void Form1::LoadAtStart()
 
 void Form1::Form_QueryUnload()
 {
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.Form_QueryUnload "));
+    ErrorTrap trap(mProgram.platform(), formQueryUnloadLocation);
     trap.line(100, [&] {
         if (!mDontUnload)
             mProgram.end();
@@ -212,7 +226,7 @@ void Form1::Check8_Click()
 
 void Form1::PushButton1_Click()
 {
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton1_Click "));
+    ErrorTrap trap(mProgram.platform(), pushButton1ClickLocation);
     Form2 &clock = mProgram.form2();
     trap.line(100, [&] { mDontUnload = true; });
     trap.line(102, [&] {
@@ -249,26 +263,26 @@ TimeFormat::ClockFormat Form1::selectedClockFormat()
 
 void Form1::PushButton2_Click()
 {
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton2_Click "));
+    ErrorTrap trap(mProgram.platform(), pushButton2ClickLocation);
     FontSettings::change(trap, mProgram.settings(), mProgram.platform(), CommonDialog1);
 }
 
 void Form1::PushButton3_Click()
 {
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton3_Click "));
+    ErrorTrap trap(mProgram.platform(), pushButton3ClickLocation);
     FontSettings::reset(trap, mProgram.settings());
 }
 
 void Form1::PushButton4_Click()
 {
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton4_Click "));
+    ErrorTrap trap(mProgram.platform(), pushButton4ClickLocation);
     trap.line(100, [&] { mProgram.form3().Show(); });
     trap.line(102, [&] { Hide(); });
 }
 
 void Form1::PushButton5_Click()
 {
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.PushButton5_Click "));
+    ErrorTrap trap(mProgram.platform(), pushButton5ClickLocation);
     ColourSettings::reset(trap, mProgram.settings());
 }
 

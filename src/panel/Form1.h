@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/FontChoice.h"
-#include "app/FormObject.h"
-#include "app/SkinFramework.h"
+#include "base/FontChoice.h"
+#include "windows/FormObject.h"
+#include "dressing/SkinFramework.h"
 #include "clock/TimeFormat.h"
 
 class PanelWindow;
 class QRadioButton;
-class Program;
+class ProgramContext;
 
 // The control panel: the program's start-up window. Every control stores its setting
 // the moment it changes; closing the panel ends the program unless it is closed only
@@ -16,7 +16,7 @@ class Form1 : public FormObject {
     Q_OBJECT
 
 public:
-    explicit Form1(Program &program);
+    explicit Form1(ProgramContext &program);
 
     // The panel's controls, loading the window again (hidden) when it is unloaded.
     PanelWindow &ui();
@@ -73,7 +73,7 @@ private:
     void connectControls(PanelWindow &window);
     void storeCombo1Position();
 
-    Program &mProgram;
+    ProgramContext &mProgram;
     bool mLoading = false;
     bool mStarting = false;
     // The computer's own standard offset in minutes, UTC minus local.

@@ -2,10 +2,11 @@
 // list's events.
 #include "panel/Form1.h"
 
-#include "app/ErrorTrap.h"
-#include "app/PlatformServices.h"
-#include "app/ProductInfo.h"
-#include "app/Program.h"
+#include "base/ErrorReport.h"
+#include "base/ErrorTrap.h"
+#include "base/PlatformServices.h"
+#include "base/ProductInfo.h"
+#include "windows/ProgramContext.h"
 #include "panel/PanelWindow.h"
 #include "panel/TimeZoneSelector.h"
 #include "settings/Conversions.h"
@@ -16,6 +17,9 @@
 #include <QSignalBlocker>
 
 namespace {
+
+// The error report's location texts of the guarded procedures.
+const QString listTimeZonesLocation = ErrorReport::location("Form1", "ListTimeZones");
 
 const QString timeZoneNameKey = QStringLiteral("Time Zone Name");
 
@@ -39,7 +43,7 @@ int positionOfZone(const QComboBox &list, int k)
 
 void Form1::ListTimeZones()
 {
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form1.ListTimeZones "));
+    ErrorTrap trap(mProgram.platform(), listTimeZonesLocation);
 
     trap.line(100, [&] {
         QString failedPath;

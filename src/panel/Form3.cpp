@@ -1,14 +1,15 @@
 #include "panel/Form3.h"
 
-#include "app/ErrorTrap.h"
-#include "app/MouseMoveNotifier.h"
-#include "app/OleColor.h"
-#include "app/PlatformServices.h"
-#include "app/PointerFile.h"
-#include "app/ProductInfo.h"
-#include "app/Program.h"
-#include "app/WindowDressing.h"
-#include "app/WindowPlacement.h"
+#include "base/ErrorReport.h"
+#include "base/ErrorTrap.h"
+#include "dressing/MouseMoveNotifier.h"
+#include "platform/OleColor.h"
+#include "base/PlatformServices.h"
+#include "dressing/PointerFile.h"
+#include "base/ProductInfo.h"
+#include "windows/ProgramContext.h"
+#include "dressing/WindowDressing.h"
+#include "dressing/WindowPlacement.h"
 #include "panel/ColourSettings.h"
 #include "panel/ColourWindow.h"
 #include "panel/Form1.h"
@@ -19,6 +20,10 @@
 
 namespace {
 
+// The error report's location texts of the guarded procedures.
+const QString formLoadLocation = ErrorReport::location("Form3", "Form_Load");
+const QString pushButton1ClickLocation = ErrorReport::location("Form3", "PushButton1_Click");
+
 QColor background(const QWidget &widget)
 {
     return widget.palette().color(widget.backgroundRole());
@@ -26,7 +31,7 @@ QColor background(const QWidget &widget)
 
 }
 
-Form3::Form3(Program &program)
+Form3::Form3(ProgramContext &program)
     : mProgram(program)
 {
 }
@@ -62,7 +67,7 @@ void Form3::Form_Load()
 {
     ColourWindow &window = ui();
     const SettingsStore &settings = mProgram.settings();
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form3.Form_Load "));
+    ErrorTrap trap(mProgram.platform(), formLoadLocation);
 
     trap.line(100, [&] { SetFormColors(window); });
     trap.line(102, [&] { window.setWindowIcon(mProgram.appIcon()); });
@@ -100,7 +105,7 @@ void Form3::Label2_Click()
 
 void Form3::PushButton1_Click()
 {
-    ErrorTrap trap(mProgram.platform(), QStringLiteral("in Lumetra2021/08/31.Form3.PushButton1_Click "));
+    ErrorTrap trap(mProgram.platform(), pushButton1ClickLocation);
     trap.line(100, [&] { Unload(); });
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/FormObject.h"
+#include "windows/FormObject.h"
 
 class ColourWindow;
-class Program;
+class ProgramContext;
 class QLabel;
 
 // The colour option window: two swatches show the clock's digit and background colours,
@@ -13,7 +13,7 @@ class Form3 : public FormObject {
     Q_OBJECT
 
 public:
-    explicit Form3(Program &program);
+    explicit Form3(ProgramContext &program);
 
     // The window's controls, loading the window again (hidden) when it is unloaded.
     ColourWindow &ui();
@@ -36,5 +36,5 @@ private:
     void connectControls(ColourWindow &window);
     void chooseColour(QLabel &swatch, const QString &key);
 
-    Program &mProgram;
+    ProgramContext &mProgram;
 };

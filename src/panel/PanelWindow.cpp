@@ -1,9 +1,9 @@
 #include "panel/PanelWindow.h"
 
-#include "app/PushButtonLook.h"
-#include "app/Twips.h"
-#include "app/WindowDressing.h"
-#include "app/WindowPlacement.h"
+#include "dressing/PushButtonLook.h"
+#include "dressing/Twips.h"
+#include "dressing/WindowDressing.h"
+#include "dressing/WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QComboBox>

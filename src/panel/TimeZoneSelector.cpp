@@ -1,6 +1,6 @@
 #include "panel/TimeZoneSelector.h"
 
-#include "app/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <QComboBox>
 

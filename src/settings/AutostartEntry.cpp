@@ -1,6 +1,6 @@
 #include "settings/AutostartEntry.h"
 
-#include "app/ProductInfo.h"
+#include "base/ProductInfo.h"
 #include "settings/DesktopExec.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "settings/Conversions.h"
 
-#include "app/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 #include <QLocale>
 #include <cmath>

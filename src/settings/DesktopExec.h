@@ -2,15 +2,19 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
-// The command line of a Desktop Entry's Exec key, in both directions.
+// The command line of a Desktop Entry's Exec key, as the start-up entry writes it.
 //
 // Writing takes two levels: each argument is quoted as the command-line rules require
 // (double quotes around any argument with a reserved character, a backslash before
 // '"', '`', '$' and '\' inside them, '%' written "%%"), then the whole value is escaped
-// as a string value ('\' written "\\"). Reading undoes both.
+// as a string value ('\' written "\\").
 namespace DesktopExec {
+
+// Characters that an argument may hold only inside double quotes.
+inline const QString reservedCharacters = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+// Characters written with a backslash inside double quotes.
+inline const QString escapedInQuotes = QStringLiteral("\"`$\\");
 
 // ASCII control characters, which a string value may not hold as they are.
 bool isControlCharacter(QChar c);
@@ -23,10 +27,5 @@ QString escapeStringValue(const QString &value);
 
 // The text after "Exec=" that runs exactly these arguments.
 QString execValue(const QStringList &arguments);
-
-// The arguments of the text after "Exec=", or nothing when the text does not follow the
-// rules (then error, when given, says why). Field codes other than "%%" are refused, as
-// the entries this program writes carry none.
-std::optional<QStringList> parseExecValue(const QString &value, QString *error = nullptr);
 
 }

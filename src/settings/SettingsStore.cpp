@@ -1,6 +1,6 @@
 #include "settings/SettingsStore.h"
 
-#include "app/ProductInfo.h"
+#include "base/ProductInfo.h"
 #include "settings/IniCheck.h"
 
 #include <QDir>

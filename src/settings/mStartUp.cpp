@@ -1,7 +1,7 @@
 #include "settings/mStartUp.h"
 
-#include "app/PlatformServices.h"
-#include "app/ProductInfo.h"
+#include "base/PlatformServices.h"
+#include "base/ProductInfo.h"
 #include "settings/RegStuff.h"
 
 namespace {

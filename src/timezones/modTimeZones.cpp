@@ -1,6 +1,6 @@
 #include "timezones/modTimeZones.h"
 
-#include "app/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "timezones/ComputerZone.h"
 #include "timezones/modTimeFunctions.h"
 

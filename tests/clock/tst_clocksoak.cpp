@@ -175,7 +175,7 @@ void TestClockSoak::ticksAcrossMidnightAndDaylightSavingStayRightAndFlat()
     qInfo("%lld ticks of %lld ms from %s to %s UTC in %lld ms: texts wrong 0, clock offsets seen %s min, "
           "resident size %.2f MiB before, %.2f MiB after (%+.2f MiB)%s",
           ticks, step, qPrintable(start.toString(Qt::ISODate)), qPrintable(end.toString(Qt::ISODate)),
-          static_cast<long long>(elapsed.elapsed()),
+          elapsed.elapsed(),
           qPrintable(sortedText(offsetsSeen)),
           mebibytes(residentBefore), mebibytes(residentAfter), mebibytes(residentAfter - residentBefore),
           memoryBoundsApply() ? "" : " (not bounded under a memory checker)");
@@ -216,8 +216,8 @@ void TestClockSoak::openingAndClosingTheClockLeavesNothingBehind()
     qInfo("%d openings and closings in %lld ms: top-level windows %lld after the first, %lld after the last; "
           "timers %d and %d; inhibitions %d, releases %d; heap in use %.3f MiB after the first, %.3f MiB "
           "after the last%s",
-          cycles, static_cast<long long>(elapsed.elapsed()), static_cast<long long>(windows),
-          static_cast<long long>(QApplication::topLevelWidgets().size()), timers, countTimers(),
+          cycles, elapsed.elapsed(), windows,
+          QApplication::topLevelWidgets().size(), timers, countTimers(),
           fixture.platform.inhibitions, fixture.platform.releases, mebibytes(heapBefore), mebibytes(heapAfter),
           memoryBoundsApply() ? "" : " (not bounded under a memory checker)");
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);

@@ -1,5 +1,5 @@
-#include "app/ErrorReport.h"
-#include "app/RuntimeError.h"
+#include "base/ErrorReport.h"
+#include "base/RuntimeError.h"
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "clock/TimeFormat.h"

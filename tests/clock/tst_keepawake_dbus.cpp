@@ -1,6 +1,6 @@
 // Runs on a private session bus (CTest starts it under dbus-run-session), with a small
 // stand-in for the desktop's screen saver service on a connection of its own.
-#include "app/DesktopPlatform.h"
+#include "platform/DesktopPlatform.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,5 +1,5 @@
 // Runs in a real X server (CTest starts it under xvfb-run).
-#include "app/DesktopPlatform.h"
+#include "platform/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QTest>

@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     char *end = nullptr;
-    const auto window = static_cast<Window>(std::strtoul(argv[1], &end, 0));
+    const Window window = std::strtoul(argv[1], &end, 0);
     if (*end != '\0' || window == 0) {
         std::fprintf(stderr, "not a window id: %s\n", argv[1]);
         return 2;

@@ -1,7 +1,7 @@
 // Every stored setting with each kind of bad text: the program starts and opens the
 // clock, reports exactly what the guarded steps that read the key report, and no other
 // setting changes.
-#include "app/ErrorReport.h"
+#include "base/ErrorReport.h"
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "panel/Form1.h"

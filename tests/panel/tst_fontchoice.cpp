@@ -1,5 +1,5 @@
-#include "app/ErrorReport.h"
-#include "app/FontChoice.h"
+#include "base/ErrorReport.h"
+#include "base/FontChoice.h"
 #include "panel/FontSettings.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"

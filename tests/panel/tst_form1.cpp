@@ -1,4 +1,4 @@
-#include "app/ErrorReport.h"
+#include "base/ErrorReport.h"
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "panel/Form1.h"

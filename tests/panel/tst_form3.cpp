@@ -1,4 +1,4 @@
-#include "app/ErrorReport.h"
+#include "base/ErrorReport.h"
 #include "panel/ColourWindow.h"
 #include "panel/Form1.h"
 #include "panel/Form3.h"

@@ -3,6 +3,7 @@
 #include "panel/PanelWindow.h"
 #include "settings/AutostartEntry.h"
 #include "settings/DesktopExec.h"
+#include "support/DesktopExecReader.h"
 #include "support/ProgramFixture.h"
 #include "support/TestFiles.h"
 

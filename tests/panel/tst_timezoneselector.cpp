@@ -1,5 +1,5 @@
-#include "app/ErrorReport.h"
-#include "app/ProductInfo.h"
+#include "base/ErrorReport.h"
+#include "base/ProductInfo.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"

@@ -1,5 +1,5 @@
-#include "app/SkinFramework.h"
-#include "app/WindowDressing.h"
+#include "dressing/SkinFramework.h"
+#include "dressing/WindowDressing.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"

@@ -1,4 +1,4 @@
-#include "app/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "settings/Conversions.h"
 
 #include <QTest>
@@ -87,7 +87,7 @@ void TestConversions::toInt32_data()
     QTest::newRow("button face, as stored negative") << "-2147483633" << qint64(-2147483633) << false;
     QTest::newRow("largest") << "2147483647" << qint64(2147483647) << false;
     QTest::newRow("past the top") << "2147483648" << qint64(0) << true;
-    QTest::newRow("smallest") << "-2147483648" << qint64(-2147483648LL) << false;
+    QTest::newRow("smallest") << "-2147483648" << -2147483648LL << false;
     QTest::newRow("half to even") << "0.5" << qint64(0) << false;
 }
 

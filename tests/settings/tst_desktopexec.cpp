@@ -1,4 +1,5 @@
 #include "settings/DesktopExec.h"
+#include "support/DesktopExecReader.h"
 
 #include <QTest>
 

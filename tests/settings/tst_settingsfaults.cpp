@@ -136,7 +136,7 @@ qint64 fillDisk(const QString &path)
     const QByteArray block(4096, 'x');
     qint64 total = 0;
     for (;;) {
-        const ssize_t written = ::write(fd, block.constData(), block.size());
+        const ssize_t written = ::write(fd, block.constData(), static_cast<size_t>(block.size()));
         if (written <= 0)
             break;
         total += written;
@@ -189,7 +189,7 @@ void TestSettingsFaults::killedWritersLeaveEveryKeyOldOrNew()
     for (; kills < killsWanted && run <= attemptsAllowed; ++run) {
         QProcess writer;
         startWriter(writer, { "K", QString::number(writesPerRun), QString::number(keyCount), runTag(run) });
-        QThread::usleep(random.bounded(runMicroseconds));
+        QThread::usleep(static_cast<unsigned long>(random.bounded(runMicroseconds)));
         ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
         QVERIFY(writer.waitForFinished(30000));
         const bool killed = writer.exitStatus() == QProcess::CrashExit;
@@ -220,8 +220,8 @@ void TestSettingsFaults::killedWritersLeaveEveryKeyOldOrNew()
           "%lld writes reached the file, keys lost or torn: 0, files left beside the store after the last kill: "
           "%lld %s, after the next write: %lld %s",
           writesPerRun, kills, finishedFirst, runMicroseconds / 1000, writesDone,
-          static_cast<long long>(leftovers.size()), qPrintable(leftovers.join(QLatin1Char(' '))),
-          static_cast<long long>(afterNextWrite.size()), qPrintable(afterNextWrite.join(QLatin1Char(' '))));
+          leftovers.size(), qPrintable(leftovers.join(QLatin1Char(' '))),
+          afterNextWrite.size(), qPrintable(afterNextWrite.join(QLatin1Char(' '))));
     // A writer killed between writing its temporary file and renaming it leaves that
     // file behind: nothing reads it, and only its writer could tell it from a user's own
     // file of that shape, so it stays. Nothing else may be left, the stale lock included.
@@ -255,7 +255,7 @@ void TestSettingsFaults::copiesWritingAtOnceLoseNoKey()
         }
     }
     qInfo("%d copies writing %d keys each at once: %lld keys stored, %d lost, %lld ms",
-          copies, keysEach, static_cast<long long>(stored.size()), lost, static_cast<long long>(clock.elapsed()));
+          copies, keysEach, stored.size(), lost, clock.elapsed());
     QCOMPARE(lost, 0);
     QCOMPARE(stored.size(), copies * keysEach);
 }
@@ -279,7 +279,7 @@ void TestSettingsFaults::fullDiskIsReportedOnceAndKeepsTheFile()
     QVERIFY(filled > 0);
     store.SaveSetting(QStringLiteral("Check1"), QStringLiteral("1"));
     store.SaveSetting(QStringLiteral("Option2"), QStringLiteral("True"));
-    const int reportsWhileFull = problems.size();
+    const int reportsWhileFull = static_cast<int>(problems.size());
     const QByteArray whileFull = TestFiles::read(path);
     const QStringList leftovers = leftoverFiles(path);
     // The values stay in force for this run.
@@ -289,7 +289,7 @@ void TestSettingsFaults::fullDiskIsReportedOnceAndKeepsTheFile()
     store.SaveSetting(QStringLiteral("Check4"), QStringLiteral("0"));
     qInfo("full disk (%lld bytes of filler): %d report(s) for 2 failed writes, file kept: %s, files left "
           "beside it: %lld, next write after freeing space: %s",
-          filled, reportsWhileFull, whileFull == before ? "yes" : "no", static_cast<long long>(leftovers.size()),
+          filled, reportsWhileFull, whileFull == before ? "yes" : "no", leftovers.size(),
           problems.size() == reportsWhileFull ? "saved" : "failed");
     QCOMPARE(reportsWhileFull, 1);
     QVERIFY(problems.first().contains(path));

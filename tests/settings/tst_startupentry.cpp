@@ -1,6 +1,7 @@
-#include "app/ProductInfo.h"
+#include "base/ProductInfo.h"
 #include "settings/AutostartEntry.h"
 #include "settings/DesktopExec.h"
+#include "support/DesktopExecReader.h"
 #include "settings/RegStuff.h"
 #include "settings/mStartUp.h"
 #include "support/FakePlatform.h"

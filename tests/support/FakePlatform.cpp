@@ -1,6 +1,6 @@
 #include "support/FakePlatform.h"
 
-#include "app/RuntimeError.h"
+#include "base/RuntimeError.h"
 
 QDateTime FakePlatform::currentDateTime() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PlatformServices.h"
+#include "base/PlatformServices.h"
 
 #include <QList>
 #include <functional>

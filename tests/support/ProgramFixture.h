@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Program.h"
+#include "program/Program.h"
 #include "support/FakePlatform.h"
 #include "support/TestStore.h"
 

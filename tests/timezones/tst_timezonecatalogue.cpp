@@ -1,4 +1,4 @@
-#include "app/RuntimeError.h"
+#include "base/RuntimeError.h"
 #include "support/ScopedEnvironment.h"
 #include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
@@ -215,7 +215,7 @@ void TestTimeZoneCatalogue::fullDatabase()
         QCOMPARE(NormaliseDisplay(entry.Display), entry.Display);
         QVERIFY2(qAbs(entry.Bias) <= 14 * 60, entry.Display.toUtf8().constData());
     }
-    const int kolkata = TimeZoneKeys.indexOf("Asia/Kolkata");
+    const int kolkata = static_cast<int>(TimeZoneKeys.indexOf("Asia/Kolkata"));
     QVERIFY(kolkata >= 0);
     QCOMPARE(TimeZoneList.at(kolkata).Display, QStringLiteral("(UTC+05:30) Asia/Kolkata"));
     QCOMPARE(TimeZoneList.at(kolkata).Bias, -330);

@@ -1,0 +1,12 @@
+#include "dressing/PointerFile.h"
+
+#include "base/FileHelpers.h"
+#include "dressing/MousePointer.h"
+#include "base/ProductInfo.h"
+
+void loadPointerFile(MousePointer &pointer, const QString &programFolder)
+{
+    const QString pointerFile = programFilePath(programFolder, ProductInfo::pointerFileName);
+    if (FileExists(pointerFile))
+        pointer.setCustomPicture(MousePointer::loadPicture(pointerFile));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "base/PlatformServices.h"
+#include "platform/ScreenSaverBus.h"
+
+#include <random>
+
+// The platform services of a real desktop session.
+class DesktopPlatform : public PlatformServices {
+public:
+    QDateTime currentDateTime() const override;
+    void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
+    bool openUrl(const QUrl &url) override;
+    void seedRandom(quint32 seed) override;
+    double nextRandom() override;
+    void sendRightShift(bool pressed) override;
+    void simulateUserActivity() override;
+    void inhibitIdle() override;
+    void releaseIdleInhibition() override;
+    bool chooseFont(FontChoice &font) override;
+    qint32 chooseColour(qint32 initial) override;
+
+private:
+    std::mt19937 mRandom;
+    ScreenSaverBus mScreenSaver;
+};

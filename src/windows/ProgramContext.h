@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class Form1;
+class Form2;
+class Form3;
+class PlatformServices;
+class SettingsStore;
+
+// What each of the program's windows gets from the program that owns them: the services
+// they share and the other windows. The windows reach each other only through it.
+class ProgramContext {
+public:
+    virtual ~ProgramContext() = default;
+
+    virtual PlatformServices &platform() = 0;
+    virtual SettingsStore &settings() = 0;
+    virtual Form1 &form1() = 0;
+    virtual Form2 &form2() = 0;
+    virtual Form3 &form3() = 0;
+
+    // The folder of the running program, where its optional files lie.
+    virtual QString programFolder() const = 0;
+    // The running program's own file, which the start-up entry runs.
+    virtual QString executablePath() const = 0;
+    virtual QIcon appIcon() const = 0;
+
+    // Ends the program at once: every window closes without its closing procedure.
+    virtual void end(int exitCode = 0) = 0;
+    virtual bool hasEnded() const = 0;
+};
