@@ -100,6 +100,8 @@ class TestWallScreen : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void fitToScreenKeepsTheWholeTimeInside_data();
     void fitToScreenKeepsTheWholeTimeInside();
     void withoutFitTheStoredSizeIsKeptAndClipped();
@@ -117,7 +119,22 @@ private slots:
     void nightDimmingFromTheMenu();
     void badValuesKeepTheDefaults_data();
     void badValuesKeepTheDefaults();
+
+private:
+    // One touch screen for every touch test, deleted at the end: Qt never deletes the
+    // devices a test registers.
+    QPointingDevice *mTouchScreen = nullptr;
 };
+
+void TestWallScreen::initTestCase()
+{
+    mTouchScreen = QTest::createTouchDevice();
+}
+
+void TestWallScreen::cleanupTestCase()
+{
+    delete mTouchScreen;
+}
 
 void TestWallScreen::fitToScreenKeepsTheWholeTimeInside_data()
 {
@@ -331,7 +348,7 @@ void TestWallScreen::doubleTapClosesTheClock()
     auto fixture = clockShown();
     ClockWindow &clock = clockOf(*fixture);
     QVERIFY(QTest::qWaitForWindowExposed(&clock));
-    QPointingDevice *screen = QTest::createTouchDevice();
+    QPointingDevice *screen = mTouchScreen;
     const QPoint place(100, 100);
     QPointer<QWindow> window = clock.windowHandle();
     QTest::touchEvent(window, screen).press(0, place);
@@ -364,7 +381,7 @@ void TestWallScreen::menuOpens()
     } else if (how == "Menu key") {
         QTest::keyClick(&clock, Qt::Key_Menu);
     } else {
-        QPointingDevice *screen = QTest::createTouchDevice();
+        QPointingDevice *screen = mTouchScreen;
         QTest::touchEvent(clock.windowHandle(), screen).press(0, QPoint(100, 100));
         QTest::qWait(1000);
         QTest::touchEvent(clock.windowHandle(), screen).release(0, QPoint(100, 100));
