@@ -3,6 +3,7 @@
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
 #include "clock/TimeStrip.h"
+#include "clock/WallScreenMenu.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -43,6 +44,19 @@ ClockWindow::ClockWindow()
     Timer1->setSingleShot(true);
     Timer2 = new QTimer(this);
     Timer2->setInterval(59000);
+
+    infoLines = new QLabel(this);
+    infoLines->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    infoLines->hide();
+    // The time and the lines under it take no mouse input: a move, a click or a double-click
+    // over them is the clock window's own.
+    Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    infoLines->setAttribute(Qt::WA_TransparentForMouseEvents);
+    optionsMenu = new WallScreenMenu(this);
+    pointerIdleTimer = new QTimer(this);
+    pointerIdleTimer->setSingleShot(true);
+    // A long press opens the menu on a touch screen.
+    grabGesture(Qt::TapAndHoldGesture);
 }
 
 void ClockWindow::setBackColor(const QColor &colour)

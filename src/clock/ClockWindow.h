@@ -7,6 +7,7 @@
 class QLabel;
 class QTimer;
 class TimeStrip;
+class WallScreenMenu;
 
 // The full-screen clock's window with its controls, as designed. Behaviour lives in
 // Form2; the timers belong to the window, so unloading it stops them.
@@ -29,6 +30,12 @@ public:
     QTimer *Timer2;
 
     MousePointer pointer;
+
+    // The date and place lines under the time, shown when either option is on.
+    QLabel *infoLines;
+    WallScreenMenu *optionsMenu;
+    // Fires once, 3 s after the pointer last moved, to hide it.
+    QTimer *pointerIdleTimer;
 
 signals:
     void resized();

@@ -22,6 +22,8 @@
 #include "settings/SettingsStore.h"
 
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QGestureEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -107,6 +109,7 @@ QWidget *Form2::createWindow()
     connect(window->Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
     connect(window, &ClockWindow::exposed, this, &Form2::tickSoon);
     onMouseMove(*window, [this] { Form_MouseMove(); });
+    connectWallScreenParts(*window);
     if (!mClockChangesReported)
         mClockChangesReported = mProgram.platform().watchClockChanges([this] { tickSoon(); });
     window->Timer1->start(0);
@@ -116,9 +119,37 @@ QWidget *Form2::createWindow()
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
     // The window sees every key before its controls.
-    if (event->type() == QEvent::KeyPress) {
-        Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        Form_KeyDown(key);
+        if (key == Qt::Key_Menu && isLoaded())
+            openOptionsMenu(ui().mapToGlobal(ui().rect().center()));
         return true;
+    }
+    case QEvent::ContextMenu:
+        openOptionsMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    case QEvent::Gesture:
+        if (const QGesture *hold = static_cast<QGestureEvent *>(event)->gesture(Qt::TapAndHoldGesture)) {
+            if (hold->state() == Qt::GestureFinished)
+                openOptionsMenu(hold->hotSpot().toPoint());
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            Form_DblClick();
+            return true;
+        }
+        break;
+    case QEvent::ScreenChangeInternal:
+        // Points become other pixels on another screen.
+        if (mOptions.fitToScreen)
+            Form_Resize();
+        break;
+    default:
+        break;
     }
     return FormObject::eventFilter(watched, event);
 }
@@ -162,6 +193,8 @@ void Form2::Form_Load()
     trap.line(148, [&] { setBackgroundColour(*window.Label1, window.backColor()); });
     trap.line(150, [&] { mHideArmed = false; });
     trap.line(152, [&] { mHideStep = 0; });
+    trap.line(154, [&] { mOptions = WallScreenOptions::read(settings); });
+    trap.line(156, [&] { showWallScreenOptions(); });
 }
 
 void Form2::applyFontSettings(QWidget &target, int firstLine, ErrorTrap &trap)
@@ -193,13 +226,11 @@ void Form2::applyFontSettings(QWidget &target, int firstLine, ErrorTrap &trap)
 void Form2::Form_Resize()
 {
     ClockWindow &window = ui();
-    const QRect inner = window.rect();
-    const int lineHeight = QFontMetrics(window.lblTime->font()).height();
-    const int top = qRound(inner.height() / 2.0 - lineHeight / 2.0);
-    window.lblTime->setGeometry(inner.left(), top, inner.width(), lineHeight);
+    if (mOptions.fitToScreen)
+        fitTimeToWindow(window);
     window.lblTime->hide();
     window.Picture1->hide();
-    window.Picture1->setGeometry(inner.left(), top, inner.width(), lineHeight);
+    placeClockBlock(window);
     tickSoon();
 }
 
@@ -211,6 +242,9 @@ void Form2::Timer1_Timer()
     // its box up while later ticks go on drawing the time.
     window.Timer1->start(tickPeriod);
     ErrorTrap trap(mProgram.platform(), timer1TimerLocation);
+    // A format of another width is fitted anew before the strip shows.
+    if (mOptions.fitToScreen && mProgram.form1().selectedClockFormat() != mFittedFormat)
+        Form_Resize();
     QDateTime instant;
     // Until the format is known, the text may change every second.
     TimeFormat::ClockFormat format = TimeFormat::ClockFormat::HoursMinutesSecondsAmPm;
@@ -235,6 +269,7 @@ void Form2::Timer1_Timer()
     trap.line(110, [&] { window.Picture1->Print(x, text); });
     // A clear and a draw in the same tick make one repaint, of what really changed.
     trap.line(112, [&] { window.Picture1->Refresh(); });
+    trap.line(114, [&] { followWallScreenOptions(instant); });
     // A tick that ran inside this one (under its report) set the next from a later reading.
     if (tick == mTicksStarted)
         scheduleNextTick(instant, format);
@@ -321,6 +356,12 @@ void Form2::Form_QueryUnload()
 void Form2::Form_MouseMove()
 {
     ui().pointer.setUnlessBusy(MousePointer::Default);
+    pointerMoved(ui());
+}
+
+void Form2::Form_DblClick()
+{
+    Form_KeyDown(Qt::Key_Escape);
 }
 
 void Form2::ShowOverScreen(const ScreenIdentity &wanted)

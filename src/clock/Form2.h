@@ -1,10 +1,14 @@
 #pragma once
 
+#include "clock/PointerIdle.h"
 #include "clock/TimeFormat.h"
+#include "clock/WallScreenOptions.h"
 #include "dressing/ScreenIdentity.h"
-#include "windows/FormObject.h"
 #include "timezones/ZoneTime.h"
+#include "windows/FormObject.h"
 
+#include <QColor>
+#include <QPoint>
 #include <optional>
 
 class ClockWindow;
@@ -30,6 +34,18 @@ public:
     void Timer2_Timer();
     void Form_KeyDown(int key);
     void Form_MouseMove();
+    // A double-click or double tap closes the clock as Esc does.
+    void Form_DblClick();
+
+    // The wall-screen options as the menu changes them: stored at once and shown.
+    const WallScreenOptions &wallScreenOptions() const { return mOptions; }
+    void setFitToScreen(bool on);
+    void setBurnInGuard(bool on);
+    void setShowDate(bool on);
+    void setShowZone(bool on);
+    void setNightRange(std::optional<QTime> from, QTime to);
+    void setNightLevel(int percent);
+    void openOptionsMenu(const QPoint &globalPosition);
 
     // Shows the clock over the whole of the wanted screen, else of the primary, and keeps
     // it there through hot-plug and mode changes, holding off the screen saver while it is
@@ -62,6 +78,31 @@ private:
     void watchScreen(QScreen &screen);
     // Puts a shown clock over the wanted screen, else the primary, after a screen change.
     void followScreens();
+
+    void connectWallScreenParts(ClockWindow &window);
+    // Brings the window to the options in force after a load or a change.
+    void showWallScreenOptions();
+    // Shows the options on the menu and the lines; lays the window out again when asked.
+    void applyWallScreenOptions(bool layOut);
+    void setOnOffOption(const QString &key, bool WallScreenOptions::*option, bool on);
+    // What changes with time: the burn-in place, the brightness, the date.
+    void followWallScreenOptions(const QDateTime &instant);
+    void fitTimeToWindow(ClockWindow &window);
+    void fitInfoLines(ClockWindow &window);
+    void placeClockBlock(ClockWindow &window);
+    void setBrightness(int percent);
+    // The pointer shows until it rests for 3 s.
+    void pointerMoved(ClockWindow &window);
+    void hidePointerWhenIdle();
+
+    WallScreenOptions mOptions;
+    // The time's colour and point size as stored, before dimming and fitting change them.
+    QColor mDigitColour;
+    int mStoredPoints = 0;
+    int mBrightness = 100;
+    QPoint mBurnInOffset;
+    TimeFormat::ClockFormat mFittedFormat = TimeFormat::ClockFormat::None;
+    PointerIdle mPointerIdle;
 
     ProgramContext &mProgram;
     bool mIdleInhibited = false;

@@ -31,6 +31,12 @@ void MousePointer::setUnlessBusy(int code)
         set(code);
 }
 
+void MousePointer::hideUnlessBusy()
+{
+    if (mCode != Hourglass)
+        mWindow.setCursor(Qt::BlankCursor);
+}
+
 void MousePointer::setCustomPicture(const QCursor &picture)
 {
     mCustomPicture = picture;

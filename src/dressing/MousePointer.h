@@ -19,6 +19,9 @@ public:
     // Pointer feedback never replaces the hourglass.
     void setUnlessBusy(int code);
 
+    // Hides the pointer until the next set(); not over the hourglass.
+    void hideUnlessBusy();
+
     void setCustomPicture(const QCursor &picture);
 
     // Loads a pointer file (.cur, or any image Qt reads); throws RuntimeError when the

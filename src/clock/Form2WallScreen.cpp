@@ -1,0 +1,249 @@
+// The clock's wall-screen options: fitting, burn-in guard, night dimming, the date and
+// place lines, the menu, and the pointer that hides when it rests.
+#include "clock/Form2.h"
+
+#include "base/PlatformServices.h"
+#include "clock/BurnInPath.h"
+#include "clock/ClockBlock.h"
+#include "clock/ClockWindow.h"
+#include "clock/FitToScreen.h"
+#include "clock/InfoLines.h"
+#include "clock/TimeStrip.h"
+#include "clock/WallScreenMenu.h"
+#include "panel/Form1.h"
+#include "settings/Conversions.h"
+#include "settings/SettingsStore.h"
+#include "settings/WallScreenValues.h"
+#include "timezones/ZoneCity.h"
+#include "windows/ProgramContext.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QTimeZone>
+
+namespace {
+
+// Far beyond any screen: the fitting stops here.
+constexpr int largestPoints = 2000;
+// The lines under the time are a quarter of its size, or smaller where they are too wide.
+constexpr int infoLinesShare = 4;
+
+QColor dimmed(const QColor &colour, int percent)
+{
+    const auto part = [percent](int channel) { return qRound(channel * percent / 100.0); };
+    return QColor(part(colour.red()), part(colour.green()), part(colour.blue()));
+}
+
+QSize textBlockSize(const QFont &font, const QString &text)
+{
+    return QFontMetrics(font).boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignHCenter, text).size();
+}
+
+void setPointSize(QWidget &widget, int points)
+{
+    QFont font = widget.font();
+    if (font.pointSize() == points)
+        return;
+    font.setPointSize(points);
+    widget.setFont(font);
+}
+
+}
+
+void Form2::connectWallScreenParts(ClockWindow &window)
+{
+    WallScreenMenu &menu = *window.optionsMenu;
+    connect(menu.fitToScreen, &QAction::triggered, this, &Form2::setFitToScreen);
+    connect(menu.burnInGuard, &QAction::triggered, this, &Form2::setBurnInGuard);
+    connect(menu.showDate, &QAction::triggered, this, &Form2::setShowDate);
+    connect(menu.showZone, &QAction::triggered, this, &Form2::setShowZone);
+    connect(&menu, &WallScreenMenu::nightRangeChosen, this, &Form2::setNightRange);
+    connect(&menu, &WallScreenMenu::nightLevelChosen, this, &Form2::setNightLevel);
+    connect(menu.closeClock, &QAction::triggered, this, [this] { Form_KeyDown(Qt::Key_Escape); });
+    connect(window.pointerIdleTimer, &QTimer::timeout, this, &Form2::hidePointerWhenIdle);
+    pointerMoved(window);
+}
+
+void Form2::showWallScreenOptions()
+{
+    ClockWindow &window = ui();
+    mDigitColour = window.Picture1->foreColor();
+    mStoredPoints = window.Picture1->font().pointSize();
+    mBrightness = 100;
+    // The plain clock is laid out as it always was; only the options move anything.
+    applyWallScreenOptions(mOptions != WallScreenOptions());
+}
+
+void Form2::applyWallScreenOptions(bool layOut)
+{
+    ClockWindow &window = ui();
+    window.optionsMenu->showOptions(mOptions);
+    QPalette palette = window.infoLines->palette();
+    palette.setColor(QPalette::WindowText, dimmed(mDigitColour, mBrightness));
+    window.infoLines->setPalette(palette);
+    window.infoLines->setVisible(mOptions.showsInfoLines());
+    if (!layOut)
+        return;
+    if (!mOptions.fitToScreen) {
+        setPointSize(*window.lblTime, mStoredPoints);
+        setPointSize(*window.Picture1, mStoredPoints);
+    }
+    if (!mOptions.showsInfoLines())
+        window.infoLines->clear();
+    if (!mOptions.burnInGuard)
+        mBurnInOffset = QPoint();
+    followWallScreenOptions(mProgram.platform().currentDateTime());
+    Form_Resize();
+}
+
+void Form2::setOnOffOption(const QString &key, bool WallScreenOptions::*option, bool on)
+{
+    mProgram.settings().SaveSetting(key, Conversions::onOffText(on));
+    mOptions.*option = on;
+    applyWallScreenOptions(true);
+}
+
+void Form2::setFitToScreen(bool on)
+{
+    setOnOffOption(WallScreenOptions::fitToScreenKey, &WallScreenOptions::fitToScreen, on);
+}
+
+void Form2::setBurnInGuard(bool on)
+{
+    setOnOffOption(WallScreenOptions::burnInGuardKey, &WallScreenOptions::burnInGuard, on);
+}
+
+void Form2::setShowDate(bool on)
+{
+    setOnOffOption(WallScreenOptions::showDateKey, &WallScreenOptions::showDate, on);
+}
+
+void Form2::setShowZone(bool on)
+{
+    setOnOffOption(WallScreenOptions::showZoneKey, &WallScreenOptions::showZone, on);
+}
+
+void Form2::setNightRange(std::optional<QTime> from, QTime to)
+{
+    SettingsStore &settings = mProgram.settings();
+    settings.SaveSetting(WallScreenOptions::nightDimFromKey, from ? WallScreenValues::clockTimeText(*from) : QString());
+    if (from)
+        settings.SaveSetting(WallScreenOptions::nightDimToKey, WallScreenValues::clockTimeText(to));
+    mOptions.nightDimming.from = from;
+    mOptions.nightDimming.to = to;
+    applyWallScreenOptions(true);
+}
+
+void Form2::setNightLevel(int percent)
+{
+    mProgram.settings().SaveSetting(WallScreenOptions::nightDimLevelKey, QString::number(percent));
+    mOptions.nightDimming.level = percent;
+    applyWallScreenOptions(true);
+}
+
+void Form2::openOptionsMenu(const QPoint &globalPosition)
+{
+    ClockWindow &window = ui();
+    window.optionsMenu->showOptions(mOptions);
+    window.optionsMenu->popup(globalPosition);
+}
+
+void Form2::followWallScreenOptions(const QDateTime &instant)
+{
+    if (!instant.isValid())
+        return;
+    ClockWindow &window = ui();
+    const QPoint offset = mOptions.burnInGuard ? BurnInPath::offsetAt(instant.toSecsSinceEpoch() / 60, window.size()) : QPoint();
+    const QTime shown = TimeFormat::shiftedTimeOfDay(instant.time(), mTimeZone);
+    setBrightness(mOptions.nightDimming.brightnessAt(shown));
+    bool moved = offset != mBurnInOffset;
+    mBurnInOffset = offset;
+    if (mOptions.showsInfoLines()) {
+        const QByteArray zone = mZone.chosen().isValid() ? mZone.chosen().id() : QTimeZone::systemTimeZoneId();
+        const QString text = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), zoneCityName(zone),
+                                             mOptions.showDate, mOptions.showZone, QLocale::system());
+        if (text != window.infoLines->text()) {
+            window.infoLines->setText(text);
+            moved = true;
+        }
+    }
+    if (moved)
+        placeClockBlock(window);
+}
+
+void Form2::fitTimeToWindow(ClockWindow &window)
+{
+    mFittedFormat = mProgram.form1().selectedClockFormat();
+    // Every digit may come up in every place: the widest of each gives the size.
+    QStringList texts;
+    for (const QTime &time : { QTime(1, 0), QTime(13, 0) })
+        texts << FitToScreen::digitVariants(TimeFormat::format(time, mFittedFormat));
+    QFont font = window.Picture1->font();
+    const auto measure = [&](int points) {
+        font.setPointSize(points);
+        const QFontMetricsF metrics(font);
+        double width = 0;
+        for (const QString &text : texts)
+            width = std::max(width, metrics.horizontalAdvance(text));
+        return QSizeF(width, metrics.height());
+    };
+    const int points = FitToScreen::largestFittingSize(FitToScreen::timeBounds(window.size()), largestPoints, measure);
+    setPointSize(*window.lblTime, points);
+    setPointSize(*window.Picture1, points);
+}
+
+void Form2::fitInfoLines(ClockWindow &window)
+{
+    QFont font = window.Picture1->font();
+    const QString text = window.infoLines->text();
+    const auto measure = [&](int points) {
+        font.setPointSize(points);
+        return QSizeF(textBlockSize(font, text));
+    };
+    const QSizeF bounds(FitToScreen::timeBounds(window.size()).width(), window.height());
+    font.setPointSize(FitToScreen::largestFittingSize(bounds, std::max(1, font.pointSize() / infoLinesShare), measure));
+    window.infoLines->setFont(font);
+}
+
+void Form2::placeClockBlock(ClockWindow &window)
+{
+    int infoHeight = 0;
+    if (mOptions.showsInfoLines()) {
+        fitInfoLines(window);
+        infoHeight = textBlockSize(window.infoLines->font(), window.infoLines->text()).height();
+    }
+    const int lineHeight = QFontMetrics(window.lblTime->font()).height();
+    const ClockBlock block = ClockBlock::place(window.size(), lineHeight, infoHeight, mBurnInOffset);
+    window.lblTime->setGeometry(block.timeLine);
+    window.Picture1->setGeometry(block.timeLine);
+    window.infoLines->setGeometry(block.infoLines);
+}
+
+void Form2::setBrightness(int percent)
+{
+    if (percent == mBrightness)
+        return;
+    mBrightness = percent;
+    ClockWindow &window = ui();
+    const QColor colour = dimmed(mDigitColour, percent);
+    window.Picture1->setForeColor(colour);
+    QPalette palette = window.infoLines->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    window.infoLines->setPalette(palette);
+}
+
+void Form2::pointerMoved(ClockWindow &window)
+{
+    mPointerIdle.moved(mProgram.platform().currentDateTime());
+    window.pointerIdleTimer->start(static_cast<int>(PointerIdle::hideAfterMsecs));
+}
+
+void Form2::hidePointerWhenIdle()
+{
+    ClockWindow &window = ui();
+    const qint64 wait = mPointerIdle.msecsUntilHide(mProgram.platform().currentDateTime());
+    if (wait > 0)
+        window.pointerIdleTimer->start(static_cast<int>(wait));
+    else
+        window.pointer.hideUnlessBusy();
+}

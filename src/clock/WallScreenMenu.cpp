@@ -1,0 +1,100 @@
+#include "clock/WallScreenMenu.h"
+
+#include "clock/WallScreenOptions.h"
+#include "settings/WallScreenValues.h"
+
+#include <QActionGroup>
+#include <algorithm>
+
+namespace {
+
+struct NightRange {
+    QTime from;
+    QTime to;
+};
+
+const NightRange offeredRanges[] = {
+    { QTime(21, 0), QTime(6, 0) },
+    { QTime(22, 0), QTime(7, 0) },
+    { QTime(23, 0), QTime(7, 0) },
+    { QTime(0, 0), QTime(6, 0) },
+};
+
+const int offeredLevels[] = { 10, 20, 30, 50, 70 };
+
+QAction *checkable(QMenu &menu, const QString &text)
+{
+    QAction *action = menu.addAction(text);
+    action->setCheckable(true);
+    return action;
+}
+
+}
+
+WallScreenMenu::WallScreenMenu(QWidget *parent)
+    : QMenu(parent)
+{
+    fitToScreen = checkable(*this, tr("Fit to screen"));
+    burnInGuard = checkable(*this, tr("Burn-in guard"));
+    nightDimming = addMenu(tr("Night dimming"));
+    showDate = checkable(*this, tr("Show date"));
+    showZone = checkable(*this, tr("Show zone"));
+    addSeparator();
+    closeClock = addAction(tr("Close clock\tEsc"));
+}
+
+void WallScreenMenu::showOptions(const WallScreenOptions &options)
+{
+    fitToScreen->setChecked(options.fitToScreen);
+    burnInGuard->setChecked(options.burnInGuard);
+    showDate->setChecked(options.showDate);
+    showZone->setChecked(options.showZone);
+
+    // The night entries are made anew: a range or level stored by hand that the menu does
+    // not offer shows as an entry of its own, checked. The old ones go once their signal
+    // (which may have led here) has returned.
+    for (QAction *action : nightDimming->actions()) {
+        nightDimming->removeAction(action);
+        action->deleteLater();
+    }
+    for (QActionGroup *group : nightDimming->findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly))
+        group->deleteLater();
+    const NightDimming &dimming = options.nightDimming;
+    auto *ranges = new QActionGroup(nightDimming);
+    ranges->addAction(addRange(std::nullopt, dimming.to, !dimming.isOn()));
+    bool rangeOffered = !dimming.isOn();
+    for (const NightRange &range : offeredRanges) {
+        const bool inForce = dimming.isOn() && *dimming.from == range.from && dimming.to == range.to;
+        rangeOffered = rangeOffered || inForce;
+        ranges->addAction(addRange(range.from, range.to, inForce));
+    }
+    if (!rangeOffered)
+        ranges->addAction(addRange(dimming.from, dimming.to, true));
+
+    nightDimming->addSeparator();
+    auto *levels = new QActionGroup(nightDimming);
+    const bool levelOffered = std::find(std::begin(offeredLevels), std::end(offeredLevels), dimming.level)
+        != std::end(offeredLevels);
+    for (int percent : offeredLevels)
+        levels->addAction(addLevel(percent, percent == dimming.level));
+    if (!levelOffered)
+        levels->addAction(addLevel(dimming.level, true));
+}
+
+QAction *WallScreenMenu::addRange(std::optional<QTime> from, QTime to, bool checked)
+{
+    const QString text = from ? tr("%1 to %2").arg(WallScreenValues::clockTimeText(*from), WallScreenValues::clockTimeText(to))
+                              : tr("Off");
+    QAction *action = checkable(*nightDimming, text);
+    action->setChecked(checked);
+    connect(action, &QAction::triggered, this, [this, from, to] { emit nightRangeChosen(from, to); });
+    return action;
+}
+
+QAction *WallScreenMenu::addLevel(int percent, bool checked)
+{
+    QAction *action = checkable(*nightDimming, tr("Digits at %1% brightness").arg(percent));
+    action->setChecked(checked);
+    connect(action, &QAction::triggered, this, [this, percent] { emit nightLevelChosen(percent); });
+    return action;
+}

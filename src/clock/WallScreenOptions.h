@@ -1,0 +1,32 @@
+#pragma once
+
+#include "clock/NightDimming.h"
+
+#include <QString>
+
+class SettingsStore;
+
+// The clock window's wall-screen options, each off unless stored otherwise. A stored text
+// that does not read leaves that option's default in force and stays as it is until the
+// user changes the option.
+struct WallScreenOptions {
+    static inline const QString fitToScreenKey = QStringLiteral("Fit To Screen");
+    static inline const QString burnInGuardKey = QStringLiteral("Burn-in Guard");
+    static inline const QString nightDimFromKey = QStringLiteral("Night Dim From");
+    static inline const QString nightDimToKey = QStringLiteral("Night Dim To");
+    static inline const QString nightDimLevelKey = QStringLiteral("Night Dim Level");
+    static inline const QString showDateKey = QStringLiteral("Show Date");
+    static inline const QString showZoneKey = QStringLiteral("Show Zone");
+
+    bool fitToScreen = false;
+    bool burnInGuard = false;
+    bool showDate = false;
+    bool showZone = false;
+    NightDimming nightDimming;
+
+    bool showsInfoLines() const { return showDate || showZone; }
+
+    static WallScreenOptions read(const SettingsStore &settings);
+
+    friend bool operator==(const WallScreenOptions &, const WallScreenOptions &) = default;
+};

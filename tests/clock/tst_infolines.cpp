@@ -1,0 +1,65 @@
+#include "clock/InfoLines.h"
+
+#include <QTest>
+#include <QTimeZone>
+
+class TestInfoLines : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shownDate_data();
+    void shownDate();
+    void text_data();
+    void text();
+};
+
+void TestInfoLines::shownDate_data()
+{
+    QTest::addColumn<QDateTime>("local");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<QDate>("expected");
+    const QTimeZone berlin("Europe/Berlin");
+    QTest::newRow("same day") << QDateTime(QDate(2026, 1, 15), QTime(13, 5), berlin) << 60 << QDate(2026, 1, 15);
+    QTest::newRow("east past midnight") << QDateTime(QDate(2026, 1, 15), QTime(23, 0), berlin) << 90 << QDate(2026, 1, 16);
+    QTest::newRow("west before midnight") << QDateTime(QDate(2026, 1, 1), QTime(1, 30), berlin) << -120
+                                          << QDate(2025, 12, 31);
+    QTest::newRow("leap day") << QDateTime(QDate(2028, 2, 28), QTime(22, 0), berlin) << 180 << QDate(2028, 2, 29);
+    // 02:30 does not exist in Berlin on 29 March 2026; the sum is taken on the wall clock.
+    QTest::newRow("across the computer's spring gap")
+        << QDateTime(QDate(2026, 3, 28), QTime(23, 0), berlin) << 210 << QDate(2026, 3, 29);
+}
+
+void TestInfoLines::shownDate()
+{
+    QFETCH(QDateTime, local);
+    QFETCH(int, minutes);
+    QFETCH(QDate, expected);
+    QCOMPARE(InfoLines::shownDate(local, minutes), expected);
+}
+
+void TestInfoLines::text_data()
+{
+    QTest::addColumn<bool>("showDate");
+    QTest::addColumn<bool>("showZone");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("neither") << false << false << "en_GB" << "";
+    QTest::newRow("date, British") << true << false << "en_GB" << "Thursday, 15 January 2026";
+    QTest::newRow("date, American") << true << false << "en_US" << "Thursday, January 15, 2026";
+    QTest::newRow("date, German") << true << false << "de_DE" << "Donnerstag, 15. Januar 2026";
+    QTest::newRow("zone") << false << true << "en_GB" << "New York";
+    QTest::newRow("both") << true << true << "en_GB" << "Thursday, 15 January 2026\nNew York";
+}
+
+void TestInfoLines::text()
+{
+    QFETCH(bool, showDate);
+    QFETCH(bool, showZone);
+    QFETCH(QString, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(InfoLines::text(QDate(2026, 1, 15), QStringLiteral("New York"), showDate, showZone, QLocale(locale)),
+             expected);
+}
+
+QTEST_GUILESS_MAIN(TestInfoLines)
+#include "tst_infolines.moc"

@@ -1,0 +1,501 @@
+#include "clock/ClockWindow.h"
+#include "clock/Form2.h"
+#include "clock/TimeStrip.h"
+#include "clock/WallScreenMenu.h"
+#include "panel/Form1.h"
+#include "panel/PanelWindow.h"
+#include "support/ProgramFixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QPointer>
+#include <QPointingDevice>
+#include <QSet>
+#include <QTest>
+#include <QTimeZone>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+const QDateTime afternoon(QDate(2026, 1, 15), QTime(13, 5, 42), Qt::UTC);
+
+std::unique_ptr<ProgramFixture> clockShown(const StoredValues &stored = {}, const QDateTime &now = afternoon)
+{
+    auto fixture = std::make_unique<ProgramFixture>();
+    fixture->store.seed(stored);
+    fixture->platform.now = now;
+    fixture->program.start();
+    fixture->program.form1().ui().PushButton1->click();
+    return fixture;
+}
+
+ClockWindow &clockOf(ProgramFixture &fixture)
+{
+    return fixture.program.form2().ui();
+}
+
+// The clock as a window of the given size, as on a screen of that size.
+void setClockSize(ProgramFixture &fixture, const QSize &size)
+{
+    ClockWindow &clock = clockOf(fixture);
+    clock.showNormal();
+    clock.setGeometry(QRect(QPoint(0, 0), size));
+    QCOMPARE(clock.size(), size);
+}
+
+QImage tickAndGrab(ProgramFixture &fixture)
+{
+    fixture.program.form2().Timer1_Timer();
+    QCoreApplication::processEvents();
+    return clockOf(fixture).grab().toImage();
+}
+
+// The pixels of an area that differ from the background.
+QRect litArea(const QImage &image, const QRect &area, const QColor &background = Qt::black)
+{
+    QRect lit;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (line[x] != background.rgb())
+                lit |= QRect(x, y, 1, 1);
+        }
+    }
+    return lit;
+}
+
+int brightestRed(const QImage &image, const QRect &area)
+{
+    int brightest = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            brightest = qMax(brightest, qRed(image.pixel(x, y)));
+    }
+    return brightest;
+}
+
+// The menu's entry with that text, or none.
+QAction *entryOf(const QMenu &menu, const QString &text)
+{
+    for (QAction *action : menu.actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+QPoint offsetFromCentre(const ClockWindow &clock)
+{
+    const QRect strip = clock.Picture1->geometry();
+    const int centredTop = qRound(clock.height() / 2.0 - strip.height() / 2.0);
+    return QPoint(strip.left(), strip.top() - centredTop);
+}
+
+}
+
+class TestWallScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void fitToScreenKeepsTheWholeTimeInside_data();
+    void fitToScreenKeepsTheWholeTimeInside();
+    void withoutFitTheStoredSizeIsKeptAndClipped();
+    void burnInGuardMovesTheTimeWithinThreePercent();
+    void nightDimmingDrawsTheDigitsDarker_data();
+    void nightDimmingDrawsTheDigitsDarker();
+    void dateAndZoneLinesAreCentredWithTheTime();
+    void pointerHidesAfterThreeSecondsAndComesBackOnAMove();
+    void doubleClickClosesTheClock();
+    void doubleTapClosesTheClock();
+    void menuOpens_data();
+    void menuOpens();
+    void menuEntriesStoreTheirKeys_data();
+    void menuEntriesStoreTheirKeys();
+    void nightDimmingFromTheMenu();
+    void badValuesKeepTheDefaults_data();
+    void badValuesKeepTheDefaults();
+
+private:
+    // One touch screen for every touch test, deleted at the end: Qt never deletes the
+    // devices a test registers.
+    QPointingDevice *mTouchScreen = nullptr;
+};
+
+void TestWallScreen::initTestCase()
+{
+    mTouchScreen = QTest::createTouchDevice();
+}
+
+void TestWallScreen::cleanupTestCase()
+{
+    delete mTouchScreen;
+}
+
+void TestWallScreen::fitToScreenKeepsTheWholeTimeInside_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("withSeconds");
+    for (const QSize &screen : { QSize(800, 600), QSize(1080, 1920), QSize(3840, 2160) }) {
+        const QByteArray name = QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height());
+        QTest::newRow(name + " hh:mm:ss AM/PM") << screen << true;
+        QTest::newRow(name + " hh:mm") << screen << false;
+    }
+}
+
+void TestWallScreen::fitToScreenKeepsTheWholeTimeInside()
+{
+    QFETCH(QSize, screen);
+    QFETCH(bool, withSeconds);
+    StoredValues stored { { "Fit To Screen", "On" } };
+    if (!withSeconds)
+        stored.insert({ { "Option1", "False" }, { "Option3", "True" } });
+    auto fixture = clockShown(stored);
+    setClockSize(*fixture, screen);
+    ClockWindow &clock = clockOf(*fixture);
+    const QImage shot = tickAndGrab(*fixture);
+    QCOMPARE(clock.Picture1->text(), withSeconds ? QStringLiteral("01:05:42 PM") : QStringLiteral("13:05"));
+
+    const QRect lit = litArea(shot, clock.Picture1->geometry());
+    QVERIFY(lit.isValid());
+    QVERIFY2(lit.left() > 0 && lit.right() < screen.width() - 1,
+             qPrintable(QStringLiteral("lit from %1 to %2").arg(lit.left()).arg(lit.right())));
+    // At most 90% of the width and 60% of the height, and filling one of the two.
+    const double width = QFontMetricsF(clock.Picture1->font()).horizontalAdvance(clock.Picture1->text());
+    const int lineHeight = clock.Picture1->height();
+    QVERIFY(width <= 0.9 * screen.width());
+    QVERIFY(lineHeight <= 0.6 * screen.height());
+    QVERIFY2(width >= 0.8 * screen.width() || lineHeight >= 0.55 * screen.height(),
+             qPrintable(QStringLiteral("%1 px wide, %2 px tall").arg(width).arg(lineHeight)));
+    // Centred by its advance width: the glyphs' side bearings, large at this size, may
+    // move the ink a little.
+    QVERIFY(qAbs(lit.center().x() - screen.width() / 2) <= screen.width() / 100);
+    // The stored size stays what the user chose.
+    QCOMPARE(fixture->store.value("FontSize"), QString());
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+void TestWallScreen::withoutFitTheStoredSizeIsKeptAndClipped()
+{
+    auto fixture = clockShown();
+    setClockSize(*fixture, QSize(800, 600));
+    ClockWindow &clock = clockOf(*fixture);
+    const QImage shot = tickAndGrab(*fixture);
+    QCOMPARE(clock.Picture1->font().pointSize(), 150);
+    const QRect lit = litArea(shot, clock.Picture1->geometry());
+    QCOMPARE(lit.left(), 0);
+    QCOMPARE(lit.right(), 799);
+    QVERIFY(!clock.infoLines->isVisible());
+}
+
+void TestWallScreen::burnInGuardMovesTheTimeWithinThreePercent()
+{
+    auto fixture = clockShown({ { "Burn-in Guard", "On" }, { "FontSize", "40" } });
+    setClockSize(*fixture, QSize(1920, 1080));
+    ClockWindow &clock = clockOf(*fixture);
+    Form2 &form = fixture->program.form2();
+    const QRect hint = clock.Label1->geometry();
+    QSet<QPair<int, int>> places;
+    for (int minute = 0; minute < 60; ++minute) {
+        fixture->platform.now = afternoon.addSecs(minute * 60);
+        form.Timer1_Timer();
+        const QPoint offset = offsetFromCentre(clock);
+        QVERIFY2(qAbs(offset.x()) <= 0.03 * 1920 && qAbs(offset.y()) <= 0.03 * 1080,
+                 qPrintable(QStringLiteral("minute %1: %2,%3").arg(minute).arg(offset.x()).arg(offset.y())));
+        places.insert({ offset.x(), offset.y() });
+        // Within the minute the place holds.
+        fixture->platform.now = fixture->platform.now.addSecs(10);
+        form.Timer1_Timer();
+        QCOMPARE(offsetFromCentre(clock), offset);
+    }
+    QCOMPARE(places.size(), 60);
+    QCOMPARE(clock.Label1->geometry(), hint);
+    // The moved time is still drawn whole and centred on its strip.
+    const QImage shot = tickAndGrab(*fixture);
+    const QRect strip = clock.Picture1->geometry();
+    const QRect lit = litArea(shot, strip);
+    QVERIFY(qAbs(lit.center().x() - strip.center().x()) <= 8);
+
+    form.setBurnInGuard(false);
+    QCOMPARE(fixture->store.value("Burn-in Guard"), QStringLiteral("Off"));
+    QCOMPARE(offsetFromCentre(clock), QPoint());
+}
+
+void TestWallScreen::nightDimmingDrawsTheDigitsDarker_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("red");
+    const auto at = [](int day, int hour, int minute, int second) {
+        return QDateTime(QDate(2026, 1, day), QTime(hour, minute, second), Qt::UTC);
+    };
+    // 22:00 to 07:00 at 30%: white digits become 77,77,77 (30% of 255, rounded).
+    QTest::newRow("a second before the start") << "UTC" << at(15, 21, 59, 59) << 255;
+    QTest::newRow("at the start") << "UTC" << at(15, 22, 0, 0) << 77;
+    QTest::newRow("last second of the day") << "UTC" << at(15, 23, 59, 59) << 77;
+    QTest::newRow("midnight") << "UTC" << at(16, 0, 0, 0) << 77;
+    QTest::newRow("a second before the end") << "UTC" << at(16, 6, 59, 59) << 77;
+    QTest::newRow("at the end") << "UTC" << at(16, 7, 0, 0) << 255;
+    QTest::newRow("noon") << "UTC" << at(15, 12, 0, 0) << 255;
+    // The hours are the clock's zone's: 21:30 UTC is 22:30 in Berlin, 06:30 UTC is 07:30.
+    QTest::newRow("Berlin: 22:30 there") << "Europe/Berlin" << at(15, 21, 30, 0) << 77;
+    QTest::newRow("Berlin: 07:30 there") << "Europe/Berlin" << at(16, 6, 30, 0) << 255;
+}
+
+void TestWallScreen::nightDimmingDrawsTheDigitsDarker()
+{
+    QFETCH(QString, zone);
+    QFETCH(QDateTime, now);
+    QFETCH(int, red);
+    auto fixture = clockShown({ { "Night Dim From", "22:00" }, { "Night Dim To", "07:00" },
+                                { "Night Dim Level", "30" }, { "FontSize", "40" } },
+                              now);
+    fixture->program.form2().setChosenZone(QTimeZone(zone.toLatin1()), now);
+    ClockWindow &clock = clockOf(*fixture);
+    const QImage shot = tickAndGrab(*fixture);
+    QCOMPARE(brightestRed(shot, clock.Picture1->geometry()), red);
+    QCOMPARE(clock.Picture1->foreColor(), QColor(red, red, red));
+    // The background stays as it is.
+    QCOMPARE(shot.pixelColor(clock.width() - 1, clock.height() - 1), QColor(Qt::black));
+}
+
+void TestWallScreen::dateAndZoneLinesAreCentredWithTheTime()
+{
+    // 02:00 on the 16th in UTC is 21:00 on the 15th in New York.
+    const QDateTime now(QDate(2026, 1, 16), QTime(2, 0), Qt::UTC);
+    auto fixture = clockShown({ { "Show Date", "On" }, { "Show Zone", "On" }, { "FontSize", "60" } }, now);
+    Form2 &form = fixture->program.form2();
+    form.setChosenZone(QTimeZone("America/New_York"), now);
+    setClockSize(*fixture, QSize(1920, 1080));
+    ClockWindow &clock = clockOf(*fixture);
+    const QImage shot = tickAndGrab(*fixture);
+    QVERIFY(clock.infoLines->isVisible());
+    QCOMPARE(clock.infoLines->text(), QStringLiteral("Thursday, 15 January 2026\nNew York"));
+    QVERIFY(clock.infoLines->font().pointSize() < clock.Picture1->font().pointSize());
+
+    const QRect time = clock.Picture1->geometry();
+    const QRect lines = clock.infoLines->geometry();
+    QCOMPARE(lines.top(), time.bottom() + 1);
+    const QRect block = time | lines;
+    QVERIFY2(qAbs(block.top() - (clock.height() - 1 - block.bottom())) <= 1,
+             qPrintable(QStringLiteral("block from %1 to %2").arg(block.top()).arg(block.bottom())));
+    const QRect timeInk = litArea(shot, time);
+    const QRect linesInk = litArea(shot, lines);
+    QVERIFY(linesInk.isValid() && linesInk.height() > 0);
+    QVERIFY(qAbs(timeInk.center().x() - 960) <= 8);
+    QVERIFY(qAbs(linesInk.center().x() - 960) <= 8);
+    // The lines' ink lies under the time's.
+    QVERIFY(linesInk.top() > timeInk.bottom());
+
+    form.setShowDate(false);
+    form.setShowZone(false);
+    QVERIFY(!clock.infoLines->isVisible());
+    QCOMPARE(offsetFromCentre(clock), QPoint());
+}
+
+void TestWallScreen::pointerHidesAfterThreeSecondsAndComesBackOnAMove()
+{
+    auto fixture = clockShown();
+    ClockWindow &clock = clockOf(*fixture);
+    moveMouseOver(clock);
+    QCOMPARE(clock.cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(clock.pointerIdleTimer->isActive());
+    const QDateTime moved = fixture->platform.now;
+
+    // The timer looks at the clock: 2.9 s is not yet long enough.
+    fixture->platform.now = moved.addMSecs(2900);
+    clock.pointerIdleTimer->start(0);
+    QTRY_VERIFY(clock.pointerIdleTimer->interval() == 100);
+    QCOMPARE(clock.cursor().shape(), Qt::ArrowCursor);
+
+    fixture->platform.now = moved.addMSecs(3000);
+    clock.pointerIdleTimer->start(0);
+    QTRY_COMPARE(clock.cursor().shape(), Qt::BlankCursor);
+    QVERIFY(!clock.pointerIdleTimer->isActive());
+
+    // A move anywhere over the clock brings it back: over the bare window, over the time.
+    for (const QPoint &place : { QPoint(clock.width() - 5, clock.height() - 5), clock.Picture1->geometry().center() }) {
+        fixture->platform.now = fixture->platform.now.addSecs(10);
+        clock.pointerIdleTimer->start(0);
+        QTRY_COMPARE(clock.cursor().shape(), Qt::BlankCursor);
+        QTest::mouseMove(clock.windowHandle(), place);
+        QCOMPARE(clock.cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(clock.pointerIdleTimer->isActive());
+    }
+}
+
+void TestWallScreen::doubleClickClosesTheClock()
+{
+    auto fixture = clockShown();
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(QTest::qWaitForWindowExposed(&clock));
+    // A right double-click is no way out.
+    QTest::mouseDClick(clock.windowHandle(), Qt::RightButton, {}, QPoint(50, 50));
+    QVERIFY(fixture->program.form2().isLoaded());
+    clock.optionsMenu->hide();
+    QTest::mouseDClick(clock.windowHandle(), Qt::LeftButton, {}, QPoint(50, 50));
+    QTRY_VERIFY(!fixture->program.form2().isLoaded());
+    QVERIFY(fixture->program.form1().ui().isVisible());
+    QVERIFY(!fixture->program.form1().mDontUnload);
+}
+
+void TestWallScreen::doubleTapClosesTheClock()
+{
+    auto fixture = clockShown();
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(QTest::qWaitForWindowExposed(&clock));
+    QPointingDevice *screen = mTouchScreen;
+    const QPoint place(100, 100);
+    QPointer<QWindow> window = clock.windowHandle();
+    QTest::touchEvent(window, screen).press(0, place);
+    QTest::touchEvent(window, screen).release(0, place);
+    QVERIFY(fixture->program.form2().isLoaded());
+    QTest::touchEvent(window, screen).press(0, place);
+    if (window)
+        QTest::touchEvent(window, screen).release(0, place);
+    QTRY_VERIFY(!fixture->program.form2().isLoaded());
+    QVERIFY(fixture->program.form1().ui().isVisible());
+}
+
+void TestWallScreen::menuOpens_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("right-click") << "right-click";
+    QTest::newRow("Menu key") << "Menu key";
+    QTest::newRow("long press") << "long press";
+}
+
+void TestWallScreen::menuOpens()
+{
+    QFETCH(QString, how);
+    auto fixture = clockShown({ { "Show Zone", "On" } });
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(QTest::qWaitForWindowExposed(&clock));
+    QVERIFY(!clock.optionsMenu->isVisible());
+    if (how == "right-click") {
+        QTest::mouseClick(clock.windowHandle(), Qt::RightButton, {}, QPoint(60, 70));
+    } else if (how == "Menu key") {
+        QTest::keyClick(&clock, Qt::Key_Menu);
+    } else {
+        QPointingDevice *screen = mTouchScreen;
+        QTest::touchEvent(clock.windowHandle(), screen).press(0, QPoint(100, 100));
+        QTest::qWait(1000);
+        QTest::touchEvent(clock.windowHandle(), screen).release(0, QPoint(100, 100));
+    }
+    QTRY_VERIFY(clock.optionsMenu->isVisible());
+    // The check marks show the options in force.
+    QVERIFY(clock.optionsMenu->showZone->isChecked());
+    QVERIFY(!clock.optionsMenu->fitToScreen->isChecked());
+    QVERIFY(fixture->program.form2().isLoaded());
+    // Esc closes the menu, not the clock.
+    QTest::keyClick(clock.optionsMenu, Qt::Key_Escape);
+    QTRY_VERIFY(!clock.optionsMenu->isVisible());
+    QVERIFY(fixture->program.form2().isLoaded());
+}
+
+void TestWallScreen::menuEntriesStoreTheirKeys_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("fit") << "Fit to screen" << "Fit To Screen";
+    QTest::newRow("burn-in") << "Burn-in guard" << "Burn-in Guard";
+    QTest::newRow("date") << "Show date" << "Show Date";
+    QTest::newRow("zone") << "Show zone" << "Show Zone";
+}
+
+void TestWallScreen::menuEntriesStoreTheirKeys()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, key);
+    auto fixture = clockShown();
+    ClockWindow &clock = clockOf(*fixture);
+    QAction *action = entryOf(*clock.optionsMenu, entry);
+    QVERIFY(action);
+    action->trigger();
+    QCOMPARE(fixture->store.value(key), QStringLiteral("On"));
+    QVERIFY(action->isChecked());
+    // Stored at once: a clock opened anew has it.
+    fixture->program.form2().Form_Load();
+    QVERIFY(clock.optionsMenu->actions().contains(action) && action->isChecked());
+    action->trigger();
+    QCOMPARE(fixture->store.value(key), QStringLiteral("Off"));
+    QCOMPARE(fixture->program.form2().wallScreenOptions(), WallScreenOptions());
+    // All off again: the plain clock's size and place.
+    QCOMPARE(clock.Picture1->font().pointSize(), 150);
+    QCOMPARE(offsetFromCentre(clock), QPoint());
+    QVERIFY(fixture->platform.messages.isEmpty());
+}
+
+void TestWallScreen::nightDimmingFromTheMenu()
+{
+    const QDateTime night(QDate(2026, 1, 15), QTime(23, 30), Qt::UTC);
+    auto fixture = clockShown({ { "FontSize", "40" } }, night);
+    ClockWindow &clock = clockOf(*fixture);
+    const auto entry = [&](const QString &text) { return entryOf(*clock.optionsMenu->nightDimming, text); };
+    QVERIFY(entry("Off") && entry("Off")->isChecked());
+    entry("22:00 to 07:00")->trigger();
+    QCOMPARE(fixture->store.value("Night Dim From"), QStringLiteral("22:00"));
+    QCOMPARE(fixture->store.value("Night Dim To"), QStringLiteral("07:00"));
+    // At once, without waiting for a tick, at the default 30%.
+    QCOMPARE(clock.Picture1->foreColor(), QColor(77, 77, 77));
+    entry("Digits at 10% brightness")->trigger();
+    QCOMPARE(fixture->store.value("Night Dim Level"), QStringLiteral("10"));
+    QCOMPARE(clock.Picture1->foreColor(), QColor(26, 26, 26));
+    QVERIFY(entry("22:00 to 07:00")->isChecked());
+    entry("Off")->trigger();
+    QCOMPARE(fixture->store.value("Night Dim From"), QString(""));
+    QCOMPARE(clock.Picture1->foreColor(), QColor(Qt::white));
+}
+
+void TestWallScreen::badValuesKeepTheDefaults_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("fit: lower case") << "Fit To Screen" << "on";
+    QTest::newRow("burn-in: a number") << "Burn-in Guard" << "1";
+    QTest::newRow("date: True") << "Show Date" << "True";
+    QTest::newRow("zone: empty") << "Show Zone" << "";
+    QTest::newRow("from: hour 25") << "Night Dim From" << "25:00";
+    QTest::newRow("from: a word") << "Night Dim From" << "night";
+    QTest::newRow("to: one digit") << "Night Dim To" << "7";
+    QTest::newRow("level: below 5") << "Night Dim Level" << "4";
+    QTest::newRow("level: above 100") << "Night Dim Level" << "101";
+    QTest::newRow("level: a word") << "Night Dim Level" << "dim";
+    QTest::newRow("level: overflow") << "Night Dim Level" << "99999999999999999999";
+}
+
+void TestWallScreen::badValuesKeepTheDefaults()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    // 23:30 with a range from 22:00 that ends at 07:00 by default, at 30% by default.
+    const QDateTime night(QDate(2026, 1, 15), QTime(23, 30), Qt::UTC);
+    StoredValues stored { { key, text }, { "FontSize", "40" } };
+    const bool dimmingKey = key.startsWith("Night Dim") && key != "Night Dim From";
+    if (dimmingKey)
+        stored.insert("Night Dim From", "22:00");
+    auto fixture = clockShown(stored, night);
+    Form2 &form = fixture->program.form2();
+    form.Timer1_Timer();
+    QVERIFY2(fixture->platform.messages.isEmpty(), qPrintable(fixture->platform.messageTexts().join('\n')));
+    WallScreenOptions expected;
+    if (dimmingKey)
+        expected.nightDimming.from = QTime(22, 0);
+    QCOMPARE(form.wallScreenOptions(), expected);
+    QCOMPARE(clockOf(*fixture).Picture1->foreColor(), dimmingKey ? QColor(77, 77, 77) : QColor(Qt::white));
+    QCOMPARE(clockOf(*fixture).Picture1->font().pointSize(), 40);
+    // Left as it was until the user changes that option.
+    QCOMPARE(fixture->store.value(key), text);
+    clockOf(*fixture).optionsMenu->fitToScreen->trigger();
+    if (key != "Fit To Screen")
+        QCOMPARE(fixture->store.value(key), text);
+    else
+        QCOMPARE(fixture->store.value(key), QStringLiteral("On"));
+}
+
+QTEST_MAIN(TestWallScreen)
+#include "tst_wallscreen.moc"
