@@ -35,7 +35,6 @@ int main(int argc, char *argv[])
         std::printf("no second was drawn\n");
         return 1;
     }
-    std::printf("seconds drawn: %lld, lag median %d ms, max %d ms\n", lags.size(),
-                lags[lags.size() / 2], lags.last());
+    std::printf("seconds drawn: %lld, lag median %d ms, max %d ms\n", lags.size(), lags[lags.size() / 2], lags.last());
     return 0;
 }

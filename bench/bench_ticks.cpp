@@ -5,11 +5,11 @@
 //   valgrind --tool=callgrind --toggle-collect='*steadyTicks*' build/bench/bench_ticks
 // and divide the total by the tick count printed here.
 #include "RecordingPlatform.h"
-#include "program/Program.h"
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
+#include "program/Program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

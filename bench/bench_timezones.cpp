@@ -2,10 +2,10 @@
 // over the full tz database, and the computing of the zone offset.
 //
 //   build/bench/bench_timezones [runs]
-#include "platform/DesktopPlatform.h"
-#include "program/Program.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
+#include "platform/DesktopPlatform.h"
+#include "program/Program.h"
 #include "timezones/ZoneTime.h"
 #include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
@@ -105,19 +105,22 @@ int main(int argc, char *argv[])
         made << modTimeZones::TimeZoneAt(k);
     for (int i = 0; i < runs; ++i) {
         fromIdentifier << milliseconds([&] {
-            for (int k = 0; k < zones; ++k)
-                checksum += ZoneTime::minuteOffset(modTimeZones::TimeZoneAt(k), now);
-        }) * 1000.0 / zones;
+                              for (int k = 0; k < zones; ++k)
+                                  checksum += ZoneTime::minuteOffset(modTimeZones::TimeZoneAt(k), now);
+                          })
+                * 1000.0 / zones;
         fromZone << milliseconds([&] {
-            for (const QTimeZone &zone : std::as_const(made))
-                checksum += ZoneTime::minuteOffset(zone, now);
-        }) * 1000.0 / zones;
+                        for (const QTimeZone &zone : std::as_const(made))
+                            checksum += ZoneTime::minuteOffset(zone, now);
+                    })
+                * 1000.0 / zones;
         ZoneTime::OffsetKeeper kept(made.first());
         keeper << milliseconds([&] {
-            // A minute of ticks, 100 ms apart.
-            for (int tick = 0; tick < 600; ++tick)
-                checksum += kept.offsetAt(now.addMSecs(tick * 100));
-        }) * 1000.0 / 600;
+                      // A minute of ticks, 100 ms apart.
+                      for (int tick = 0; tick < 600; ++tick)
+                          checksum += kept.offsetAt(now.addMSecs(tick * 100));
+                  })
+                * 1000.0 / 600;
     }
     print("zone offset, zone made from its identifier (per zone)", summarise(fromIdentifier), "us");
     print("zone offset, zone already made (per zone)", summarise(fromZone), "us");

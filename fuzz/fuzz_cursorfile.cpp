@@ -1,8 +1,8 @@
 // Pointer files of any bytes: the hot spot reader and the picture loading either give a
 // pointer or fail with a run-time error.
-#include "platform/CursorFile.h"
-#include "dressing/MousePointer.h"
 #include "base/RuntimeError.h"
+#include "dressing/MousePointer.h"
+#include "platform/CursorFile.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     {
         QFile file(path);
         require(file.open(QIODevice::WriteOnly));
-        require(file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size)) == static_cast<qint64>(size));
+        require(file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size))
+                == static_cast<qint64>(size));
     }
     int reports = 0;
     {

@@ -1,9 +1,9 @@
 #include "clock/ClockWindow.h"
 
-#include "dressing/Twips.h"
-#include "dressing/WindowDressing.h"
 #include "clock/TimeStrip.h"
 #include "clock/WallScreenMenu.h"
+#include "dressing/Twips.h"
+#include "dressing/WindowDressing.h"
 
 #include <QLabel>
 #include <QScreen>

@@ -6,20 +6,20 @@
 #include "base/RuntimeError.h"
 #include "clock/ClockScreenSetting.h"
 #include "clock/ClockScreens.h"
-#include "dressing/MouseMoveNotifier.h"
-#include "dressing/WindowDressing.h"
-#include "platform/OleColor.h"
-#include "windows/ProgramContext.h"
 #include "clock/ClockWindow.h"
 #include "clock/HideWord.h"
 #include "clock/TimeFormat.h"
 #include "clock/TimeStrip.h"
+#include "dressing/MouseMoveNotifier.h"
+#include "dressing/WindowDressing.h"
 #include "panel/ControlValues.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
+#include "platform/OleColor.h"
 #include "settings/Conversions.h"
 #include "settings/FontDefaults.h"
 #include "settings/SettingsStore.h"
+#include "windows/ProgramContext.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -263,9 +263,7 @@ void Form2::Timer1_Timer()
         format = mProgram.form1().selectedClockFormat();
         text = TimeFormat::format(shown, format);
     });
-    trap.line(108, [&] {
-        x = TimeFormat::centredX(window.Picture1->width(), window.Picture1->TextWidth(text));
-    });
+    trap.line(108, [&] { x = TimeFormat::centredX(window.Picture1->width(), window.Picture1->TextWidth(text)); });
     trap.line(110, [&] { window.Picture1->Print(x, text); });
     // A clear and a draw in the same tick make one repaint, of what really changed.
     trap.line(112, [&] { window.Picture1->Refresh(); });

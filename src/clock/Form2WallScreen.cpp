@@ -18,8 +18,8 @@
 #include "windows/ProgramContext.h"
 
 #include <QLabel>
-#include <QTimer>
 #include <QTimeZone>
+#include <QTimer>
 
 namespace {
 
@@ -153,7 +153,8 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
     if (!instant.isValid())
         return;
     ClockWindow &window = ui();
-    const QPoint offset = mOptions.burnInGuard ? BurnInPath::offsetAt(instant.toSecsSinceEpoch() / 60, window.size()) : QPoint();
+    const QPoint offset
+        = mOptions.burnInGuard ? BurnInPath::offsetAt(instant.toSecsSinceEpoch() / 60, window.size()) : QPoint();
     const QTime shown = TimeFormat::shiftedTimeOfDay(instant.time(), mTimeZone);
     setBrightness(mOptions.nightDimming.brightnessAt(shown));
     bool moved = offset != mBurnInOffset;

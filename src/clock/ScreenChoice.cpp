@@ -12,10 +12,10 @@ qsizetype find(const QList<ScreenIdentity> &connected, const ScreenIdentity &wan
         return -1;
     };
     const auto sameMonitor = [&](const ScreenIdentity &screen) { return screen.isSameMonitor(wanted); };
-    const auto sameConnector = [&](const ScreenIdentity &screen) {
-        return !wanted.name.isEmpty() && screen.name == wanted.name;
-    };
-    if (const qsizetype i = indexWhere([&](const ScreenIdentity &s) { return sameMonitor(s) && sameConnector(s); }); i >= 0)
+    const auto sameConnector
+        = [&](const ScreenIdentity &screen) { return !wanted.name.isEmpty() && screen.name == wanted.name; };
+    if (const qsizetype i = indexWhere([&](const ScreenIdentity &s) { return sameMonitor(s) && sameConnector(s); });
+        i >= 0)
         return i;
     if (const qsizetype i = indexWhere(sameMonitor); i >= 0)
         return i;

@@ -73,8 +73,8 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options)
 
     nightDimming->addSeparator();
     auto *levels = new QActionGroup(nightDimming);
-    const bool levelOffered = std::find(std::begin(offeredLevels), std::end(offeredLevels), dimming.level)
-        != std::end(offeredLevels);
+    const bool levelOffered
+        = std::find(std::begin(offeredLevels), std::end(offeredLevels), dimming.level) != std::end(offeredLevels);
     for (int percent : offeredLevels)
         levels->addAction(addLevel(percent, percent == dimming.level));
     if (!levelOffered)
@@ -83,8 +83,9 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options)
 
 QAction *WallScreenMenu::addRange(std::optional<QTime> from, QTime to, bool checked)
 {
-    const QString text = from ? tr("%1 to %2").arg(WallScreenValues::clockTimeText(*from), WallScreenValues::clockTimeText(to))
-                              : tr("Off");
+    const QString text = from
+        ? tr("%1 to %2").arg(WallScreenValues::clockTimeText(*from), WallScreenValues::clockTimeText(to))
+        : tr("Off");
     QAction *action = checkable(*nightDimming, text);
     action->setChecked(checked);
     connect(action, &QAction::triggered, this, [this, from, to] { emit nightRangeChosen(from, to); });

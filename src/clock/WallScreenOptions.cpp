@@ -16,6 +16,7 @@ WallScreenOptions WallScreenOptions::read(const SettingsStore &settings)
     NightDimming &dimming = options.nightDimming;
     dimming.from = WallScreenValues::toClockTime(settings.GetSetting(nightDimFromKey, QString()));
     dimming.to = WallScreenValues::toClockTime(settings.GetSetting(nightDimToKey, QString())).value_or(dimming.to);
-    dimming.level = WallScreenValues::toDimLevel(settings.GetSetting(nightDimLevelKey, QString())).value_or(dimming.level);
+    dimming.level
+        = WallScreenValues::toDimLevel(settings.GetSetting(nightDimLevelKey, QString())).value_or(dimming.level);
     return options;
 }

@@ -1,8 +1,8 @@
 #include "dressing/MousePointer.h"
 
+#include "base/RuntimeError.h"
 #include "platform/CursorFile.h"
 #include "platform/PictureChunks.h"
-#include "base/RuntimeError.h"
 
 #include <QFile>
 #include <QImage>

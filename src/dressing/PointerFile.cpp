@@ -1,8 +1,8 @@
 #include "dressing/PointerFile.h"
 
 #include "base/FileHelpers.h"
-#include "dressing/MousePointer.h"
 #include "base/ProductInfo.h"
+#include "dressing/MousePointer.h"
 
 void loadPointerFile(MousePointer &pointer, const QString &programFolder)
 {

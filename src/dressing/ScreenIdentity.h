@@ -14,8 +14,8 @@ struct ScreenIdentity {
     // The same monitor by what it reports of itself; never true without a serial number.
     bool isSameMonitor(const ScreenIdentity &other) const
     {
-        return !serialNumber.isEmpty() && serialNumber == other.serialNumber
-            && manufacturer == other.manufacturer && model == other.model;
+        return !serialNumber.isEmpty() && serialNumber == other.serialNumber && manufacturer == other.manufacturer
+            && model == other.model;
     }
 
     friend bool operator==(const ScreenIdentity &, const ScreenIdentity &) = default;

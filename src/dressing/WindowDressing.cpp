@@ -6,8 +6,8 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
 

@@ -8,11 +8,10 @@
 #include "base/ProductInfo.h"
 #include "base/RuntimeError.h"
 #include "clock/ClockScreens.h"
+#include "clock/Form2.h"
 #include "dressing/MouseMoveNotifier.h"
 #include "dressing/PointerFile.h"
 #include "dressing/WindowDressing.h"
-#include "windows/ProgramContext.h"
-#include "clock/Form2.h"
 #include "panel/ColourSettings.h"
 #include "panel/ControlValues.h"
 #include "panel/FontSettings.h"
@@ -21,8 +20,9 @@
 #include "panel/TimeZoneSelector.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
-#include "timezones/modTimeZones.h"
 #include "settings/mStartUp.h"
+#include "timezones/modTimeZones.h"
+#include "windows/ProgramContext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -107,7 +107,8 @@ void Form1::Form_Load()
     // The home page never opens over a clock: not on a reload of the panel while the clock
     // shows, nor on a start that opens the clock at once.
     trap.line(112, [&] {
-        if (mStarting && !mProgram.opensClockAtStart() && !Conversions::isOn(settings.GetSetting("Windows Startup", "Off")))
+        if (mStarting && !mProgram.opensClockAtStart()
+            && !Conversions::isOn(settings.GetSetting("Windows Startup", "Off")))
             OpenHomePageByChance();
     });
     trap.line(114, [&] { setCheckValue(*window.Check1, Conversions::toInt16(settings.GetSetting("Check1", 0))); });
@@ -118,10 +119,14 @@ void Form1::Form_Load()
     // An unreadable time zone database ended the program inside the listing.
     if (mProgram.hasEnded())
         return;
-    trap.line(120, [&] { assignFormatOption(*window.Option1, Conversions::toTruth(settings.GetSetting("Option1", 1))); });
-    trap.line(122, [&] { assignFormatOption(*window.Option2, Conversions::toTruth(settings.GetSetting("Option2", 0))); });
-    trap.line(124, [&] { assignFormatOption(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
-    trap.line(126, [&] { setCheckValue(*window.Check3, Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))); });
+    trap.line(120,
+              [&] { assignFormatOption(*window.Option1, Conversions::toTruth(settings.GetSetting("Option1", 1))); });
+    trap.line(122,
+              [&] { assignFormatOption(*window.Option2, Conversions::toTruth(settings.GetSetting("Option2", 0))); });
+    trap.line(124,
+              [&] { assignFormatOption(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
+    trap.line(126,
+              [&] { setCheckValue(*window.Check3, Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))); });
     trap.line(128, [&] { setCheckValue(*window.Check8, Conversions::isOn(settings.GetSetting("Minimized", "Off"))); });
     // Only the program's start opens the clock: a reload of the panel leaves an open
     // clock where it is.

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "base/FontChoice.h"
-#include "windows/FormObject.h"
-#include "dressing/SkinFramework.h"
 #include "clock/TimeFormat.h"
+#include "dressing/SkinFramework.h"
+#include "windows/FormObject.h"
 
 class PanelWindow;
 class QRadioButton;

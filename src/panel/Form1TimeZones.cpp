@@ -6,12 +6,12 @@
 #include "base/ErrorTrap.h"
 #include "base/PlatformServices.h"
 #include "base/ProductInfo.h"
-#include "windows/ProgramContext.h"
 #include "panel/PanelWindow.h"
 #include "panel/TimeZoneSelector.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
 #include "timezones/modTimeZones.h"
+#include "windows/ProgramContext.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -89,8 +89,9 @@ void Form1::ListTimeZones()
     // A zone of the computer's base offset may lack its daylight saving: the computer's
     // own zone, or one that keeps its time all year, comes first.
     trap.line(131, [&] {
-        const int own = positionOfZone(list, modTimeZones::ComputerZoneIndex(
-                                                 listOrder(list), mProgram.platform().currentDateTime().date().year()));
+        const int own = positionOfZone(
+            list,
+            modTimeZones::ComputerZoneIndex(listOrder(list), mProgram.platform().currentDateTime().date().year()));
         if (own != -1)
             first = own;
     });
@@ -117,8 +118,8 @@ void Form1::storeCombo1Position()
         settings.SaveSetting("Combo1", position);
     if (list.currentIndex() == -1)
         return;
-    const QString name = QString::fromLatin1(
-        modTimeZones::TimeZoneAt(TimeZoneSelector::itemData(list, list.currentIndex())).id());
+    const QString name
+        = QString::fromLatin1(modTimeZones::TimeZoneAt(TimeZoneSelector::itemData(list, list.currentIndex())).id());
     if (settings.GetSetting(timeZoneNameKey, QString()) != name)
         settings.SaveSetting(timeZoneNameKey, name);
 }

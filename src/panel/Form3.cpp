@@ -2,18 +2,18 @@
 
 #include "base/ErrorReport.h"
 #include "base/ErrorTrap.h"
-#include "dressing/MouseMoveNotifier.h"
-#include "platform/OleColor.h"
 #include "base/PlatformServices.h"
-#include "dressing/PointerFile.h"
 #include "base/ProductInfo.h"
-#include "windows/ProgramContext.h"
+#include "dressing/MouseMoveNotifier.h"
+#include "dressing/PointerFile.h"
 #include "dressing/WindowDressing.h"
 #include "dressing/WindowPlacement.h"
 #include "panel/ColourSettings.h"
 #include "panel/ColourWindow.h"
 #include "panel/Form1.h"
 #include "panel/SwatchLabel.h"
+#include "platform/OleColor.h"
+#include "windows/ProgramContext.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -74,8 +74,8 @@ void Form3::Form_Load()
     trap.line(104, [&] { window.setWindowTitle(ProductInfo::productName); });
     trap.line(106, [&] { loadPointerFile(window.pointer, mProgram.programFolder()); });
     trap.line(108, [&] {
-        const qint32 colour = ColourSettings::stored(settings, ColourSettings::fontColourKey,
-                                                     ColourSettings::defaultFontColour);
+        const qint32 colour
+            = ColourSettings::stored(settings, ColourSettings::fontColourKey, ColourSettings::defaultFontColour);
         setBackgroundColour(*window.Label1, OleColor::toColor(colour));
     });
     trap.line(110, [&] {

@@ -55,8 +55,8 @@ PanelWindow::PanelWindow()
     ZoneListFilter::attach(*Combo1);
 
     Frame4 = place<QGroupBox>(this, QStringLiteral("Format Options"), twipsRect(120, 1430, 7800, 1395));
-    Option1 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, seconds, AM PM"),
-                                  twipsRect(240, 300, 5175, 255));
+    Option1
+        = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, seconds, AM PM"), twipsRect(240, 300, 5175, 255));
     Option2 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, AM PM"), twipsRect(240, 650, 5175, 255));
     Option3 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes"), twipsRect(240, 1000, 6075, 255));
     Option1->setChecked(true);
@@ -96,8 +96,8 @@ QList<QGroupBox *> PanelWindow::frames() const
 void PanelWindow::setTabOrder()
 {
     // The designed tab order; frames take no focus.
-    const QList<QWidget *> order = { Combo1, Check4, Check1, PushButton2, PushButton3, PushButton1,
-                                     Check3, Check8, PushButton4, PushButton5, Option1, Option3, Option2 };
+    const QList<QWidget *> order = { Combo1, Check4,      Check1,      PushButton2, PushButton3, PushButton1, Check3,
+                                     Check8, PushButton4, PushButton5, Option1,     Option3,     Option2 };
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     Combo1->setFocus();

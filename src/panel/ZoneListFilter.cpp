@@ -85,7 +85,8 @@ void attach(QComboBox &list)
         matches->setTyped(typed);
         // Shown once the key that changed the text is handled: the completer hides its list
         // on the way back from the key when the rows change under it.
-        QMetaObject::invokeMethod(completer, [completer] { completer->complete(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            completer, [completer] { completer->complete(); }, Qt::QueuedConnection);
     });
     QObject::connect(edit, &QLineEdit::editingFinished, &list, [&list, edit] {
         const QString selectedText = list.itemText(list.currentIndex());

@@ -22,8 +22,8 @@ QString waylandSocketPath(const Environment &environment)
 {
     // libwayland-client's rule: an absolute name is the socket, else it lies in the
     // runtime folder; no name means "wayland-0".
-    const QString name = environment.waylandDisplay.isEmpty() ? QStringLiteral("wayland-0")
-                                                                : environment.waylandDisplay;
+    const QString name
+        = environment.waylandDisplay.isEmpty() ? QStringLiteral("wayland-0") : environment.waylandDisplay;
     if (QDir::isAbsolutePath(name))
         return name;
     if (environment.runtimeDir.isEmpty())
@@ -58,7 +58,8 @@ int socketError(const QByteArray &path)
     const int socketFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socketFd < 0)
         return errno;
-    const int error = ::connect(socketFd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 ? 0 : errno;
+    const int error
+        = ::connect(socketFd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 ? 0 : errno;
     ::close(socketFd);
     return error;
 }

@@ -11,11 +11,11 @@ namespace DisplayCheck {
 
 // The parts of the process environment that decide which window system Qt opens.
 struct Environment {
-    QString qpaPlatform;    // QT_QPA_PLATFORM
-    QString sessionType;    // XDG_SESSION_TYPE
+    QString qpaPlatform; // QT_QPA_PLATFORM
+    QString sessionType; // XDG_SESSION_TYPE
     QString waylandDisplay; // WAYLAND_DISPLAY
-    QString x11Display;     // DISPLAY
-    QString runtimeDir;     // XDG_RUNTIME_DIR
+    QString x11Display; // DISPLAY
+    QString runtimeDir; // XDG_RUNTIME_DIR
 
     // The process's environment; a "-platform NAME" among the arguments wins over
     // QT_QPA_PLATFORM, as it does for Qt.

@@ -48,7 +48,8 @@ bool SingleInstance::registerName()
 
 bool SingleInstance::handOver(const QStringList &arguments)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(serviceName, objectPath, serviceName, QStringLiteral("Activate"));
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(serviceName, objectPath, serviceName, QStringLiteral("Activate"));
     call << arguments;
     const QDBusMessage answer = mConnection.call(call, QDBus::BlockWithGui, handOverTimeoutMs);
     return answer.type() == QDBusMessage::ReplyMessage;

@@ -13,9 +13,9 @@ class SingleInstance : public QObject {
 
 public:
     enum class Start {
-        First,      // this copy owns the name and answers later starts
+        First, // this copy owns the name and answers later starts
         HandedOver, // another copy took the arguments; this one ends
-        Alone,      // no session bus (or no answer on it): this copy runs as well
+        Alone, // no session bus (or no answer on it): this copy runs as well
     };
 
     static const QString serviceName;

@@ -30,20 +30,22 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(ProductInfo::productName
-        + QStringLiteral(": the time of day over a whole screen."));
+                                     + QStringLiteral(": the time of day over a whole screen."));
     const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") },
-        QStringLiteral("Show this help and end."));
+                                  QStringLiteral("Show this help and end."));
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the program's version and end."));
-    const QCommandLineOption clock(QStringLiteral("clock"),
+    const QCommandLineOption clock(
+        QStringLiteral("clock"),
         QStringLiteral("Open the clock at once, as \"Load this software on Windows startup\" does, "
                        "without changing any setting."));
-    const QCommandLineOption screen(QStringLiteral("screen"),
+    const QCommandLineOption screen(
+        QStringLiteral("screen"),
         QStringLiteral("The screen the clock opens on (and the panel, without --clock); the clock "
                        "remembers it. Without it the clock opens on the screen it last covered, "
                        "else on the primary."),
         QStringLiteral("NAME"));
     const QCommandLineOption listScreens(QStringLiteral("list-screens"),
-        QStringLiteral("Print the names of the connected screens and end."));
+                                         QStringLiteral("Print the names of the connected screens and end."));
     parser.addOptions({ help, version, clock, screen, listScreens });
 
     if (!parser.parse(arguments))
@@ -55,7 +57,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     if (parser.isSet(help)) {
         command.outcome = Outcome::ShowHelp;
         // Without an application object the parser cannot name the program itself.
-        const QString programName = arguments.isEmpty() ? QStringLiteral("lumetra") : QFileInfo(arguments.constFirst()).fileName();
+        const QString programName
+            = arguments.isEmpty() ? QStringLiteral("lumetra") : QFileInfo(arguments.constFirst()).fileName();
         command.text = parser.helpText().replace(QStringLiteral("<executable_name>"), programName);
     } else if (parser.isSet(version)) {
         command.outcome = Outcome::ShowVersion;
@@ -77,7 +80,8 @@ void CommandLine::applyScreens(const QStringList &connectedScreens)
     }
     if (outcome != Outcome::Run || screenName.isEmpty() || connectedScreens.contains(screenName))
         return;
-    *this = refusal(QStringLiteral("No screen named '%1' is connected; --list-screens prints the names.").arg(screenName));
+    *this = refusal(
+        QStringLiteral("No screen named '%1' is connected; --list-screens prints the names.").arg(screenName));
 }
 
 int CommandLine::finish() const

@@ -7,11 +7,11 @@
 // --version and refusals work without one.
 struct CommandLine {
     enum class Outcome {
-        Run,         // start the program
-        ShowHelp,    // print text and end with 0
+        Run, // start the program
+        ShowHelp, // print text and end with 0
         ShowVersion, // print text and end with 0
         ListScreens, // print the connected screens' names and end with 0
-        Refused,     // print text (one line) and end with 2
+        Refused, // print text (one line) and end with 2
     };
 
     static constexpr int refusedExitCode = 2;

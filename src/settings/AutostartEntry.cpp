@@ -60,8 +60,7 @@ QString text(const QString &executablePath)
                           "Version=1.0\n"
                           "Name=%1\n"
                           "Exec=%2\n")
-        .arg(DesktopExec::escapeStringValue(ProductInfo::productName),
-            DesktopExec::execValue({ executablePath }));
+        .arg(DesktopExec::escapeStringValue(ProductInfo::productName), DesktopExec::execValue({ executablePath }));
 }
 
 }

@@ -47,13 +47,24 @@ QString escapeStringValue(const QString &value)
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar c = value[i];
         switch (c.unicode()) {
-        case '\\': result += QStringLiteral("\\\\"); break;
-        case '\n': result += QStringLiteral("\\n"); break;
-        case '\t': result += QStringLiteral("\\t"); break;
-        case '\r': result += QStringLiteral("\\r"); break;
+        case '\\':
+            result += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            result += QStringLiteral("\\n");
+            break;
+        case '\t':
+            result += QStringLiteral("\\t");
+            break;
+        case '\r':
+            result += QStringLiteral("\\r");
+            break;
         // Leading blanks of a value are dropped by readers unless escaped.
-        case ' ': result += i == 0 ? QStringLiteral("\\s") : QStringLiteral(" "); break;
-        default: result += c;
+        case ' ':
+            result += i == 0 ? QStringLiteral("\\s") : QStringLiteral(" ");
+            break;
+        default:
+            result += c;
         }
     }
     return result;
@@ -67,6 +78,5 @@ QString execValue(const QStringList &arguments)
         quoted.append(quoteArgument(argument));
     return escapeStringValue(quoted.join(QLatin1Char(' ')));
 }
-
 
 }

@@ -64,8 +64,8 @@ QString keyAsStored(const QSettings &settings, const QString &key)
 
 QString storeFileIn(const QString &configFolder)
 {
-    return QDir(configFolder).filePath(ProductInfo::organisation + QLatin1Char('/') + ProductInfo::productName
-                                       + QStringLiteral(".ini"));
+    return QDir(configFolder)
+        .filePath(ProductInfo::organisation + QLatin1Char('/') + ProductInfo::productName + QStringLiteral(".ini"));
 }
 
 }

@@ -25,8 +25,7 @@ QString trimSpaces(const QString &text)
 // a text that is no time of day is kept as it is.
 QString formatHoursMinutes(const QString &text)
 {
-    static const QRegularExpression timeOfDay(
-        QStringLiteral("^ *(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))? *$"));
+    static const QRegularExpression timeOfDay(QStringLiteral("^ *(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))? *$"));
     const QRegularExpressionMatch match = timeOfDay.match(text);
     if (!match.hasMatch())
         return text;
@@ -108,8 +107,8 @@ QString NormaliseDisplay(const QString &display)
     const qsizetype closeIndex = display.indexOf(QLatin1Char(')'));
     const qsizetype closing = closeIndex < 0 ? 0 : closeIndex + 1;
 
-    const QString tag = (closing > opening ? display.mid(opening - 1, closing - opening) : display.mid(opening - 1))
-                            .toUpper();
+    const QString tag
+        = (closing > opening ? display.mid(opening - 1, closing - opening) : display.mid(opening - 1)).toUpper();
     QString prefix;
     if (tag == QLatin1String("GMT"))
         prefix = QStringLiteral("(GMT) ");

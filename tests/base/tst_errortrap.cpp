@@ -119,7 +119,7 @@ void TestErrorTrap::laterFailureIsReportedAgain()
     FakePlatform platform;
     ErrorTrap trap(platform, location);
     trap.line(100, [] { fail(RuntimeErrors::overflow); });
-    trap.line(102, [] { });
+    trap.line(102, [] {});
     trap.line(104, [] { fail(RuntimeErrors::overflow); });
     QCOMPARE(platform.messageTexts(), (QStringList { reportFor("Overflow", 100), reportFor("Overflow", 104) }));
 }

@@ -23,13 +23,14 @@ void TestShellHelpers::appTitle_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
-    QTest::newRow("product name drops its last word") << "Lumetra Wall Time Display" << "Lumetra Wall Time";
-    QTest::newRow("two words") << "Wall Clock" << "Wall";
-    QTest::newRow("cut again while over 40 characters")
-        << "Alpha Bravo Charlie Delta Echo Foxtrot Golf Hotel"
-        << "Alpha Bravo Charlie Delta Echo Foxtrot";
-    QTest::newRow("exactly 40 after one cut")
-        << "0123456789 0123456789 0123456789 0123456 tail" << "0123456789 0123456789 0123456789 0123456";
+    QTest::newRow("product name drops its last word") << "Lumetra Wall Time Display"
+                                                      << "Lumetra Wall Time";
+    QTest::newRow("two words") << "Wall Clock"
+                               << "Wall";
+    QTest::newRow("cut again while over 40 characters") << "Alpha Bravo Charlie Delta Echo Foxtrot Golf Hotel"
+                                                        << "Alpha Bravo Charlie Delta Echo Foxtrot";
+    QTest::newRow("exactly 40 after one cut") << "0123456789 0123456789 0123456789 0123456 tail"
+                                              << "0123456789 0123456789 0123456789 0123456";
 }
 
 void TestShellHelpers::appTitle()

@@ -23,8 +23,8 @@ void TestClockBlock::place_data()
     // 1079 / 2 - 201 / 2 = 439 exactly; halves round as the plain clock rounds them.
     QTest::newRow("odd sizes") << QSize(800, 1079) << 201 << 0 << QPoint() << QRect(0, 439, 800, 201)
                                << QRect(0, 640, 800, 0);
-    QTest::newRow("with lines: the block is centred") << QSize(1920, 1080) << 200 << 100 << QPoint()
-                                                      << QRect(0, 390, 1920, 200) << QRect(0, 590, 1920, 100);
+    QTest::newRow("with lines: the block is centred")
+        << QSize(1920, 1080) << 200 << 100 << QPoint() << QRect(0, 390, 1920, 200) << QRect(0, 590, 1920, 100);
     QTest::newRow("moved by an offset") << QSize(1920, 1080) << 200 << 100 << QPoint(-57, 32)
                                         << QRect(-57, 422, 1920, 200) << QRect(-57, 622, 1920, 100);
 }

@@ -1,6 +1,6 @@
-#include "dressing/WindowPlacement.h"
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
+#include "dressing/WindowPlacement.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
@@ -35,7 +35,8 @@ QString coveredScreen(ProgramFixture &fixture)
     return window.screen()->name();
 }
 
-std::unique_ptr<ProgramFixture> started(const StoredValues &stored, bool openClock = false, const QString &screenName = {})
+std::unique_ptr<ProgramFixture> started(const StoredValues &stored, bool openClock = false,
+                                        const QString &screenName = {})
 {
     auto fixture = std::make_unique<ProgramFixture>();
     fixture->store.seed(stored);
@@ -85,12 +86,20 @@ void TestClockScreen::buttonOpensTheClockOverThePanelsScreen_data()
     QTest::addColumn<QString>("remembered");
     QTest::addColumn<QString>("startupOption");
 
-    QTest::newRow("panel on the primary") << "Office" << "Wall" << "Off";
-    QTest::newRow("panel on the second screen") << "Wall" << "Office" << "Off";
+    QTest::newRow("panel on the primary") << "Office"
+                                          << "Wall"
+                                          << "Off";
+    QTest::newRow("panel on the second screen") << "Wall"
+                                                << "Office"
+                                                << "Off";
     QTest::newRow("nothing remembered yet") << "Wall" << QString() << "Off";
     // The ticks make the panel again, hidden, on the primary: the clock stays where it is.
-    QTest::newRow("start-up option on, panel on the second screen") << "Wall" << "Office" << "On";
-    QTest::newRow("start-up option on, panel on the primary") << "Office" << "Wall" << "On";
+    QTest::newRow("start-up option on, panel on the second screen") << "Wall"
+                                                                    << "Office"
+                                                                    << "On";
+    QTest::newRow("start-up option on, panel on the primary") << "Office"
+                                                              << "Wall"
+                                                              << "On";
 }
 
 void TestClockScreen::buttonOpensTheClockOverThePanelsScreen()
@@ -129,19 +138,25 @@ void TestClockScreen::startOpensTheClockOnTheStartScreen_data()
     };
 
     QTest::newRow("start-up option, remembered screen connected")
-        << withScreen(atLogIn, "Wall") << false << QString() << "Wall" << "Wall";
+        << withScreen(atLogIn, "Wall") << false << QString() << "Wall"
+        << "Wall";
     QTest::newRow("start-up option, remembered screen absent: primary, memory kept")
-        << withScreen(atLogIn, "HDMI-9") << false << QString() << "Office" << "HDMI-9";
+        << withScreen(atLogIn, "HDMI-9") << false << QString() << "Office"
+        << "HDMI-9";
     QTest::newRow("start-up option, nothing remembered: primary, nothing stored")
         << atLogIn << false << QString() << "Office" << QString();
-    QTest::newRow("--clock, remembered screen connected")
-        << withScreen({}, "Wall") << true << QString() << "Wall" << "Wall";
+    QTest::newRow("--clock, remembered screen connected") << withScreen({}, "Wall") << true << QString() << "Wall"
+                                                          << "Wall";
     QTest::newRow("--clock --screen beats the remembered screen and is remembered")
-        << withScreen({}, "Wall") << true << "Office" << "Office" << "Office";
-    QTest::newRow("start-up option with --screen")
-        << withScreen(atLogIn, "Office") << false << "Wall" << "Wall" << "Wall";
+        << withScreen({}, "Wall") << true << "Office"
+        << "Office"
+        << "Office";
+    QTest::newRow("start-up option with --screen") << withScreen(atLogIn, "Office") << false << "Wall"
+                                                   << "Wall"
+                                                   << "Wall";
     QTest::newRow("--clock with the start-up option on opens one clock")
-        << withScreen(atLogIn, "Wall") << true << QString() << "Wall" << "Wall";
+        << withScreen(atLogIn, "Wall") << true << QString() << "Wall"
+        << "Wall";
 }
 
 void TestClockScreen::startOpensTheClockOnTheStartScreen()

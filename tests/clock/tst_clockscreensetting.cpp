@@ -23,8 +23,8 @@ void TestClockScreenSetting::storedScreenReplacesTheOneBefore_data()
 
     const ScreenIdentity wall { "HDMI-1", "SAM", "QE55", "H4ZN900123" };
     QTest::newRow("first screen remembered") << ScreenIdentity {} << wall;
-    QTest::newRow("the same monitor on another connector") << wall
-                                                           << ScreenIdentity { "DP-2", "SAM", "QE55", "H4ZN900123" };
+    QTest::newRow("the same monitor on another connector")
+        << wall << ScreenIdentity { "DP-2", "SAM", "QE55", "H4ZN900123" };
     // What a monitor does not report must not be left over from the one before.
     QTest::newRow("a screen that reports nothing but its name") << wall << ScreenIdentity { "Right", "", "", "" };
 }

@@ -81,8 +81,7 @@ qint64 soakTicks()
 QString twelveHourText(const QTime &time)
 {
     const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    return QString::asprintf("%02d:%02d:%02d %s", hour, time.minute(), time.second(),
-                             time.hour() < 12 ? "AM" : "PM");
+    return QString::asprintf("%02d:%02d:%02d %s", hour, time.minute(), time.second(), time.hour() < 12 ? "AM" : "PM");
 }
 
 QString sortedText(const QSet<int> &numbers)
@@ -175,9 +174,8 @@ void TestClockSoak::ticksAcrossMidnightAndDaylightSavingStayRightAndFlat()
     qInfo("%lld ticks of %lld ms from %s to %s UTC in %lld ms: texts wrong 0, clock offsets seen %s min, "
           "resident size %.2f MiB before, %.2f MiB after (%+.2f MiB)%s",
           ticks, step, qPrintable(start.toString(Qt::ISODate)), qPrintable(end.toString(Qt::ISODate)),
-          elapsed.elapsed(),
-          qPrintable(sortedText(offsetsSeen)),
-          mebibytes(residentBefore), mebibytes(residentAfter), mebibytes(residentAfter - residentBefore),
+          elapsed.elapsed(), qPrintable(sortedText(offsetsSeen)), mebibytes(residentBefore), mebibytes(residentAfter),
+          mebibytes(residentAfter - residentBefore),
           memoryBoundsApply() ? "" : " (not bounded under a memory checker)");
     // Summer time starts three hours apart, so the clock ran 180 and 240 minutes behind.
     QCOMPARE(offsetsSeen, (QSet<int> { -180, -240 }));
@@ -216,8 +214,7 @@ void TestClockSoak::openingAndClosingTheClockLeavesNothingBehind()
     qInfo("%d openings and closings in %lld ms: top-level windows %lld after the first, %lld after the last; "
           "timers %d and %d; inhibitions %d, releases %d; heap in use %.3f MiB after the first, %.3f MiB "
           "after the last%s",
-          cycles, elapsed.elapsed(), windows,
-          QApplication::topLevelWidgets().size(), timers, countTimers(),
+          cycles, elapsed.elapsed(), windows, QApplication::topLevelWidgets().size(), timers, countTimers(),
           fixture.platform.inhibitions, fixture.platform.releases, mebibytes(heapBefore), mebibytes(heapAfter),
           memoryBoundsApply() ? "" : " (not bounded under a memory checker)");
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);

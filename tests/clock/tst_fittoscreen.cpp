@@ -46,7 +46,8 @@ void TestFitToScreen::largestFittingSize_data()
     QTest::newRow("width limits") << QSizeF(720, 360) << 6.0 << 1.5 << 0.0 << false << 5000 << 120;
     QTest::newRow("height limits") << QSizeF(3456, 300) << 6.0 << 1.5 << 0.0 << false << 5000 << 200;
     QTest::newRow("exact fit is kept") << QSizeF(600, 1000) << 6.0 << 1.0 << 0.0 << false << 5000 << 100;
-    QTest::newRow("fixed margin makes the guess too big") << QSizeF(720, 1000) << 6.0 << 1.0 << 60.0 << false << 5000 << 110;
+    QTest::newRow("fixed margin makes the guess too big")
+        << QSizeF(720, 1000) << 6.0 << 1.0 << 60.0 << false << 5000 << 110;
     QTest::newRow("rounded widths") << QSizeF(721, 1000) << 6.01 << 1.0 << 0.0 << true << 5000 << 119;
     QTest::newRow("capped by most") << QSizeF(100000, 100000) << 6.0 << 1.5 << 0.0 << false << 400 << 400;
     QTest::newRow("nothing fits gives 1") << QSizeF(3, 3) << 6.0 << 1.5 << 0.0 << false << 5000 << 1;
@@ -76,9 +77,15 @@ void TestFitToScreen::digitVariants_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("zeros");
     QTest::addColumn<QString>("eights");
-    QTest::newRow("with seconds") << "01:05:42 PM" << "00:00:00 PM" << "88:88:88 PM";
-    QTest::newRow("24-hour") << "13:05" << "00:00" << "88:88";
-    QTest::newRow("empty") << "" << "" << "";
+    QTest::newRow("with seconds") << "01:05:42 PM"
+                                  << "00:00:00 PM"
+                                  << "88:88:88 PM";
+    QTest::newRow("24-hour") << "13:05"
+                             << "00:00"
+                             << "88:88";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
 }
 
 void TestFitToScreen::digitVariants()

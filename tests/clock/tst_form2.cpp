@@ -9,12 +9,12 @@
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
 
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEventLoop>
-#include <QPointer>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -189,7 +189,8 @@ void TestForm2::timeIsCentredOnTheStrip()
     QVERIFY(lit.isValid());
     const int leftMargin = lit.left();
     const int rightMargin = clock.width() - 1 - lit.right();
-    QVERIFY2(qAbs(leftMargin - rightMargin) <= 4, qPrintable(QStringLiteral("%1 vs %2").arg(leftMargin).arg(rightMargin)));
+    QVERIFY2(qAbs(leftMargin - rightMargin) <= 4,
+             qPrintable(QStringLiteral("%1 vs %2").arg(leftMargin).arg(rightMargin)));
 }
 
 void TestForm2::fontChangeOnAnOpenClockRecentres()
@@ -300,7 +301,8 @@ void TestForm2::clockGoesOnWhileAReportIsOpen()
     fixture->platform.whileMessageOpen = [&] {
         // Time runs as the wall clock does, so three seconds show three.
         QTimer tenth;
-        QObject::connect(&tenth, &QTimer::timeout, [&] { fixture->platform.now = fixture->platform.now.addMSecs(100); });
+        QObject::connect(&tenth, &QTimer::timeout,
+                         [&] { fixture->platform.now = fixture->platform.now.addMSecs(100); });
         tenth.start(100);
         QEventLoop box;
         QTimer::singleShot(3000, &box, &QEventLoop::quit);
@@ -526,8 +528,8 @@ void TestForm2::settingTheClockShowsWithinASecond()
     QFETCH(int, jumpSeconds);
     QFETCH(bool, reportsClockChanges);
     // The 24-hour format, whose text waits longest for a change.
-    auto fixture = clockShown({ { "Option1", "False" }, { "Option3", "True" } }, QTime(13, 5, 42, 370),
-                              reportsClockChanges);
+    auto fixture
+        = clockShown({ { "Option1", "False" }, { "Option3", "True" } }, QTime(13, 5, 42, 370), reportsClockChanges);
     Form2 &clock = fixture->program.form2();
     const TimeStrip &strip = *clock.ui().Picture1;
     QTimer &timer = *clock.ui().Timer1;
@@ -576,8 +578,8 @@ void TestForm2::chosenZoneSetsTheOffset_data()
     QTest::newRow("Tokyo") << "Asia/Tokyo" << january << 540 << "10:05:42 PM";
     QTest::newRow("Berlin in winter") << "Europe/Berlin" << january << 60 << "02:05:42 PM";
     QTest::newRow("Berlin in summer") << "Europe/Berlin" << july << 120 << "03:05:42 PM";
-    QTest::newRow("Honolulu across midnight") << "Pacific/Honolulu" << january.addSecs(-12 * 3600) << -600
-                                              << "03:05:42 PM";
+    QTest::newRow("Honolulu across midnight")
+        << "Pacific/Honolulu" << january.addSecs(-12 * 3600) << -600 << "03:05:42 PM";
 }
 
 void TestForm2::chosenZoneSetsTheOffset()
@@ -604,8 +606,8 @@ void TestForm2::chosenZoneSetsTheOffset()
 void TestForm2::noZoneSelectedIsReportedAndTheClockStillOpens()
 {
     auto fixture = clockShown({ { "Combo1", "abc" } });
-    const QString step2 = ErrorReport::messageText("Invalid property value",
-                                                   "in Lumetra2021/08/31.Form1.PushButton1_Click ", 102);
+    const QString step2
+        = ErrorReport::messageText("Invalid property value", "in Lumetra2021/08/31.Form1.PushButton1_Click ", 102);
     QCOMPARE(fixture->platform.messageTexts().last(), step2);
     QCOMPARE(fixture->program.form2().mTimeZone, 0);
     QVERIFY(clockOf(*fixture).isVisible());

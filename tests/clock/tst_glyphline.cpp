@@ -77,16 +77,26 @@ void TestGlyphLine::repaintsMatchAWholeRedraw_data()
     const QFont mono = fontOf("Courier New", 100, true, true);
     QFont underlined = arial;
     underlined.setUnderline(true);
-    QTest::newRow("arial, one digit") << arial << 1.0 << "10:15:42 AM" << "10:15:43 AM" << 200 << true;
-    QTest::newRow("arial, minute turns") << arial << 1.0 << "10:59:59 AM" << "11:00:00 AM" << 800 << true;
-    QTest::newRow("arial, noon") << arial << 1.0 << "11:59:59 AM" << "12:00:00 PM" << stripWidth << true;
-    QTest::newRow("arial, ones next to each other") << arial << 1.0 << "11:11:10 AM" << "11:11:11 AM" << 200 << true;
-    QTest::newRow("arial, twice the pixels") << arial << 2.0 << "10:15:42 AM" << "10:15:43 AM" << 200 << true;
-    QTest::newRow("arial, one and a half pixels") << arial << 1.5 << "10:15:49 AM" << "10:15:50 AM" << 400 << false;
-    QTest::newRow("serif italic, leaning digit") << serifItalic << 1.0 << "07:47:17 PM" << "07:47:18 PM" << 200 << false;
-    QTest::newRow("serif italic, 24-hour") << serifItalic << 1.0 << "19:17" << "19:18" << 200 << true;
-    QTest::newRow("mono bold italic") << mono << 1.0 << "23:59" << "00:00" << stripWidth << true;
-    QTest::newRow("underlined, drawn whole") << underlined << 1.0 << "10:15:42 AM" << "10:15:43 AM" << stripWidth << false;
+    QTest::newRow("arial, one digit") << arial << 1.0 << "10:15:42 AM"
+                                      << "10:15:43 AM" << 200 << true;
+    QTest::newRow("arial, minute turns") << arial << 1.0 << "10:59:59 AM"
+                                         << "11:00:00 AM" << 800 << true;
+    QTest::newRow("arial, noon") << arial << 1.0 << "11:59:59 AM"
+                                 << "12:00:00 PM" << stripWidth << true;
+    QTest::newRow("arial, ones next to each other") << arial << 1.0 << "11:11:10 AM"
+                                                    << "11:11:11 AM" << 200 << true;
+    QTest::newRow("arial, twice the pixels") << arial << 2.0 << "10:15:42 AM"
+                                             << "10:15:43 AM" << 200 << true;
+    QTest::newRow("arial, one and a half pixels") << arial << 1.5 << "10:15:49 AM"
+                                                  << "10:15:50 AM" << 400 << false;
+    QTest::newRow("serif italic, leaning digit") << serifItalic << 1.0 << "07:47:17 PM"
+                                                 << "07:47:18 PM" << 200 << false;
+    QTest::newRow("serif italic, 24-hour") << serifItalic << 1.0 << "19:17"
+                                           << "19:18" << 200 << true;
+    QTest::newRow("mono bold italic") << mono << 1.0 << "23:59"
+                                      << "00:00" << stripWidth << true;
+    QTest::newRow("underlined, drawn whole") << underlined << 1.0 << "10:15:42 AM"
+                                             << "10:15:43 AM" << stripWidth << false;
 }
 
 void TestGlyphLine::repaintsMatchAWholeRedraw()

@@ -20,9 +20,10 @@ void TestInfoLines::shownDate_data()
     QTest::addColumn<QDate>("expected");
     const QTimeZone berlin("Europe/Berlin");
     QTest::newRow("same day") << QDateTime(QDate(2026, 1, 15), QTime(13, 5), berlin) << 60 << QDate(2026, 1, 15);
-    QTest::newRow("east past midnight") << QDateTime(QDate(2026, 1, 15), QTime(23, 0), berlin) << 90 << QDate(2026, 1, 16);
-    QTest::newRow("west before midnight") << QDateTime(QDate(2026, 1, 1), QTime(1, 30), berlin) << -120
-                                          << QDate(2025, 12, 31);
+    QTest::newRow("east past midnight") << QDateTime(QDate(2026, 1, 15), QTime(23, 0), berlin) << 90
+                                        << QDate(2026, 1, 16);
+    QTest::newRow("west before midnight")
+        << QDateTime(QDate(2026, 1, 1), QTime(1, 30), berlin) << -120 << QDate(2025, 12, 31);
     QTest::newRow("leap day") << QDateTime(QDate(2028, 2, 28), QTime(22, 0), berlin) << 180 << QDate(2028, 2, 29);
     // 02:30 does not exist in Berlin on 29 March 2026; the sum is taken on the wall clock.
     QTest::newRow("across the computer's spring gap")
@@ -43,12 +44,18 @@ void TestInfoLines::text_data()
     QTest::addColumn<bool>("showZone");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("neither") << false << false << "en_GB" << "";
-    QTest::newRow("date, British") << true << false << "en_GB" << "Thursday, 15 January 2026";
-    QTest::newRow("date, American") << true << false << "en_US" << "Thursday, January 15, 2026";
-    QTest::newRow("date, German") << true << false << "de_DE" << "Donnerstag, 15. Januar 2026";
-    QTest::newRow("zone") << false << true << "en_GB" << "New York";
-    QTest::newRow("both") << true << true << "en_GB" << "Thursday, 15 January 2026\nNew York";
+    QTest::newRow("neither") << false << false << "en_GB"
+                             << "";
+    QTest::newRow("date, British") << true << false << "en_GB"
+                                   << "Thursday, 15 January 2026";
+    QTest::newRow("date, American") << true << false << "en_US"
+                                    << "Thursday, January 15, 2026";
+    QTest::newRow("date, German") << true << false << "de_DE"
+                                  << "Donnerstag, 15. Januar 2026";
+    QTest::newRow("zone") << false << true << "en_GB"
+                          << "New York";
+    QTest::newRow("both") << true << true << "en_GB"
+                          << "Thursday, 15 January 2026\nNew York";
 }
 
 void TestInfoLines::text()

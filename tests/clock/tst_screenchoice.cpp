@@ -52,8 +52,7 @@ void TestScreenChoice::choose_data()
         << qsizetype(0);
     QTest::newRow("no primary known: the first screen")
         << Screens { office, bareRight } << qsizetype(-1) << wall << qsizetype(0);
-    QTest::newRow("no screen connected")
-        << Screens {} << qsizetype(-1) << wall << qsizetype(-1);
+    QTest::newRow("no screen connected") << Screens {} << qsizetype(-1) << wall << qsizetype(-1);
 }
 
 void TestScreenChoice::choose()

@@ -7,9 +7,9 @@
 #include "support/ProgramFixture.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QPointer>
 #include <QPointingDevice>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 #include <QTimeZone>
@@ -251,8 +251,10 @@ void TestWallScreen::nightDimmingDrawsTheDigitsDarker()
     QFETCH(QString, zone);
     QFETCH(QDateTime, now);
     QFETCH(int, red);
-    auto fixture = clockShown({ { "Night Dim From", "22:00" }, { "Night Dim To", "07:00" },
-                                { "Night Dim Level", "30" }, { "FontSize", "40" } },
+    auto fixture = clockShown({ { "Night Dim From", "22:00" },
+                                { "Night Dim To", "07:00" },
+                                { "Night Dim Level", "30" },
+                                { "FontSize", "40" } },
                               now);
     fixture->program.form2().setChosenZone(QTimeZone(zone.toLatin1()), now);
     ClockWindow &clock = clockOf(*fixture);
@@ -401,10 +403,14 @@ void TestWallScreen::menuEntriesStoreTheirKeys_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("key");
-    QTest::newRow("fit") << "Fit to screen" << "Fit To Screen";
-    QTest::newRow("burn-in") << "Burn-in guard" << "Burn-in Guard";
-    QTest::newRow("date") << "Show date" << "Show Date";
-    QTest::newRow("zone") << "Show zone" << "Show Zone";
+    QTest::newRow("fit") << "Fit to screen"
+                         << "Fit To Screen";
+    QTest::newRow("burn-in") << "Burn-in guard"
+                             << "Burn-in Guard";
+    QTest::newRow("date") << "Show date"
+                          << "Show Date";
+    QTest::newRow("zone") << "Show zone"
+                          << "Show Zone";
 }
 
 void TestWallScreen::menuEntriesStoreTheirKeys()
@@ -455,17 +461,28 @@ void TestWallScreen::badValuesKeepTheDefaults_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
-    QTest::newRow("fit: lower case") << "Fit To Screen" << "on";
-    QTest::newRow("burn-in: a number") << "Burn-in Guard" << "1";
-    QTest::newRow("date: True") << "Show Date" << "True";
-    QTest::newRow("zone: empty") << "Show Zone" << "";
-    QTest::newRow("from: hour 25") << "Night Dim From" << "25:00";
-    QTest::newRow("from: a word") << "Night Dim From" << "night";
-    QTest::newRow("to: one digit") << "Night Dim To" << "7";
-    QTest::newRow("level: below 5") << "Night Dim Level" << "4";
-    QTest::newRow("level: above 100") << "Night Dim Level" << "101";
-    QTest::newRow("level: a word") << "Night Dim Level" << "dim";
-    QTest::newRow("level: overflow") << "Night Dim Level" << "99999999999999999999";
+    QTest::newRow("fit: lower case") << "Fit To Screen"
+                                     << "on";
+    QTest::newRow("burn-in: a number") << "Burn-in Guard"
+                                       << "1";
+    QTest::newRow("date: True") << "Show Date"
+                                << "True";
+    QTest::newRow("zone: empty") << "Show Zone"
+                                 << "";
+    QTest::newRow("from: hour 25") << "Night Dim From"
+                                   << "25:00";
+    QTest::newRow("from: a word") << "Night Dim From"
+                                  << "night";
+    QTest::newRow("to: one digit") << "Night Dim To"
+                                   << "7";
+    QTest::newRow("level: below 5") << "Night Dim Level"
+                                    << "4";
+    QTest::newRow("level: above 100") << "Night Dim Level"
+                                      << "101";
+    QTest::newRow("level: a word") << "Night Dim Level"
+                                   << "dim";
+    QTest::newRow("level: overflow") << "Night Dim Level"
+                                     << "99999999999999999999";
 }
 
 void TestWallScreen::badValuesKeepTheDefaults()

@@ -53,11 +53,16 @@ const QList<BadText> &badTexts()
 // 3.5 rounds to 4, which no check box holds; -7 is no check box value, list position,
 // font size or colour; 5000 sevens are too large for any number.
 using Outcomes = QStringList;
-const Outcomes checkBox { typeMismatch, typeMismatch, typeMismatch, overflow, overflow, invalidValue, invalidValue, overflow, typeMismatch };
-const Outcomes listPosition { typeMismatch, typeMismatch, typeMismatch, overflow, overflow, {}, invalidValue, overflow, typeMismatch };
-const Outcomes fontSize { typeMismatch, typeMismatch, typeMismatch, overflow, overflow, {}, invalidValue, overflow, typeMismatch };
+const Outcomes checkBox { typeMismatch, typeMismatch, typeMismatch, overflow,    overflow,
+                          invalidValue, invalidValue, overflow,     typeMismatch };
+const Outcomes listPosition { typeMismatch, typeMismatch, typeMismatch, overflow,    overflow,
+                              {},           invalidValue, overflow,     typeMismatch };
+const Outcomes fontSize { typeMismatch, typeMismatch, typeMismatch, overflow,    overflow,
+                          {},           invalidValue, overflow,     typeMismatch };
 const Outcomes truth { typeMismatch, typeMismatch, typeMismatch, {}, {}, {}, {}, overflow, typeMismatch };
-const Outcomes colour { typeMismatch, typeMismatch, typeMismatch, {}, overflow, {}, invalidValue, overflow, typeMismatch };
+const Outcomes colour {
+    typeMismatch, typeMismatch, typeMismatch, {}, overflow, {}, invalidValue, overflow, typeMismatch
+};
 const Outcomes asText { {}, {}, {}, {}, {}, {}, {}, {}, {} };
 
 struct Site {
@@ -101,13 +106,23 @@ const QList<KeyRow> &keyRows()
 
 // A whole store of good values, none of them a default.
 const StoredValues goodValues {
-    { "Check1", "1" }, { "Check4", "0" },
+    { "Check1", "1" },
+    { "Check4", "0" },
     // The last format option selected, so that no click stores the three before each is read.
-    { "Option1", "False" }, { "Option2", "False" }, { "Option3", "True" },
-    { "Windows Startup", "Off" }, { "Minimized", "On" }, { "Combo1", "3" },
-    { "FontName", "Liberation Serif" }, { "FontBold", "False" }, { "FontItalic", "True" },
-    { "FontSize", "40" }, { "FontStrikeThru", "True" }, { "FontUnderLine", "True" },
-    { "Font Color", "65280" }, { "Background Color", "255" },
+    { "Option1", "False" },
+    { "Option2", "False" },
+    { "Option3", "True" },
+    { "Windows Startup", "Off" },
+    { "Minimized", "On" },
+    { "Combo1", "3" },
+    { "FontName", "Liberation Serif" },
+    { "FontBold", "False" },
+    { "FontItalic", "True" },
+    { "FontSize", "40" },
+    { "FontStrikeThru", "True" },
+    { "FontUnderLine", "True" },
+    { "Font Color", "65280" },
+    { "Background Color", "255" },
 };
 
 const QStringList formatKeys { "Option1", "Option2", "Option3" };

@@ -101,18 +101,20 @@ void TestFontChoice::cancelStoresThePresetNormalised_data()
         << StoredValues { { "FontSize", "-5" } } << FontChoice { "Arial", true, false, -5.0F, false, false }
         << changedFont("Arial", "True", "False", "-5");
     QTest::newRow("italic, struck and underlined")
-        << StoredValues { { "FontName", "Arial" }, { "FontBold", "False" }, { "FontItalic", "True" },
-                          { "FontStrikeThru", "True" }, { "FontUnderLine", "True" } }
+        << StoredValues { { "FontName", "Arial" },
+                          { "FontBold", "False" },
+                          { "FontItalic", "True" },
+                          { "FontStrikeThru", "True" },
+                          { "FontUnderLine", "True" } }
         << FontChoice { "Arial", false, true, 150.0F, true, true }
-        << StoredValues { { "FontName", "Arial" },       { "FontBold", "False" },   { "FontItalic", "True" },
-                          { "FontSize", "150" },          { "FontStrikeThru", "True" }, { "FontUnderLine", "True" } };
-    QTest::newRow("flag -1 is not set")
-        << StoredValues { { "FontItalic", "-1" } } << FontChoice { "Arial", true, false, 150.0F, false, false }
-        << changedFont("Arial", "True", "False", "150");
-    QTest::newRow("unknown face passes unchanged")
-        << StoredValues { { "FontName", "No Such Face" } }
-        << FontChoice { "No Such Face", true, false, 150.0F, false, false }
-        << changedFont("No Such Face", "True", "False", "150");
+        << StoredValues { { "FontName", "Arial" }, { "FontBold", "False" },      { "FontItalic", "True" },
+                          { "FontSize", "150" },   { "FontStrikeThru", "True" }, { "FontUnderLine", "True" } };
+    QTest::newRow("flag -1 is not set") << StoredValues { { "FontItalic", "-1" } }
+                                        << FontChoice { "Arial", true, false, 150.0F, false, false }
+                                        << changedFont("Arial", "True", "False", "150");
+    QTest::newRow("unknown face passes unchanged") << StoredValues { { "FontName", "No Such Face" } }
+                                                   << FontChoice { "No Such Face", true, false, 150.0F, false, false }
+                                                   << changedFont("No Such Face", "True", "False", "150");
 }
 
 void TestFontChoice::cancelStoresThePresetNormalised()
@@ -131,20 +133,19 @@ void TestFontChoice::pickIsStoredWithItsSizeCapped_data()
 {
     QTest::addColumn<FontChoice>("pick");
     QTest::addColumn<StoredValues>("expected");
-    QTest::newRow("300 is stored as 250") << FontChoice { "Arial", true, false, 300.0F, false, false }
-                                          << changedFont("Arial", "True", "False", "250");
+    QTest::newRow("300 is stored as 250")
+        << FontChoice { "Arial", true, false, 300.0F, false, false } << changedFont("Arial", "True", "False", "250");
     QTest::newRow("250 stays") << FontChoice { "Arial", true, false, 250.0F, false, false }
                                << changedFont("Arial", "True", "False", "250");
     QTest::newRow("250.5 is capped") << FontChoice { "Arial", true, false, 250.5F, false, false }
                                      << changedFont("Arial", "True", "False", "250");
-    QTest::newRow("10.5 keeps its fraction") << FontChoice { "Arial", true, false, 10.5F, false, false }
-                                             << changedFont("Arial", "True", "False", "10.5");
+    QTest::newRow("10.5 keeps its fraction")
+        << FontChoice { "Arial", true, false, 10.5F, false, false } << changedFont("Arial", "True", "False", "10.5");
     QTest::newRow("another face, italic, not bold")
         << FontChoice { "Liberation Serif", false, true, 36.0F, false, false }
         << changedFont("Liberation Serif", "False", "True", "36");
-    QTest::newRow("effects reported by the dialog")
-        << FontChoice { "Arial", true, false, 150.0F, true, true }
-        << changedFont("Arial", "True", "False", "150", "True", "True");
+    QTest::newRow("effects reported by the dialog") << FontChoice { "Arial", true, false, 150.0F, true, true }
+                                                    << changedFont("Arial", "True", "False", "150", "True", "True");
 }
 
 void TestFontChoice::pickIsStoredWithItsSizeCapped()
@@ -162,13 +163,20 @@ void TestFontChoice::sizeText_data()
     QTest::addColumn<float>("size");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
-    QTest::newRow("whole size without fraction") << 72.0F << "C" << "72";
-    QTest::newRow("half with a point") << 10.5F << "en_US" << "10.5";
-    QTest::newRow("half with a comma") << 10.5F << "de_DE" << "10,5";
-    QTest::newRow("single precision shows as typed") << 10.3F << "C" << "10.3";
-    QTest::newRow("seven significant digits") << 1.0F / 3.0F << "C" << "0.3333333";
-    QTest::newRow("no group separator") << -32768.0F << "en_US" << "-32768";
-    QTest::newRow("no group separator with a comma") << -1234.5F << "de_DE" << "-1234,5";
+    QTest::newRow("whole size without fraction") << 72.0F << "C"
+                                                 << "72";
+    QTest::newRow("half with a point") << 10.5F << "en_US"
+                                       << "10.5";
+    QTest::newRow("half with a comma") << 10.5F << "de_DE"
+                                       << "10,5";
+    QTest::newRow("single precision shows as typed") << 10.3F << "C"
+                                                     << "10.3";
+    QTest::newRow("seven significant digits") << 1.0F / 3.0F << "C"
+                                              << "0.3333333";
+    QTest::newRow("no group separator") << -32768.0F << "en_US"
+                                        << "-32768";
+    QTest::newRow("no group separator with a comma") << -1234.5F << "de_DE"
+                                                     << "-1234,5";
 }
 
 void TestFontChoice::sizeText()
@@ -183,8 +191,10 @@ void TestFontChoice::resetWritesTheDefaultFont()
 {
     auto fixture = startedProgram({ { "FontName", "Arial" }, { "FontSize", "12" } });
     fixture->program.form1().ui().PushButton3->click();
-    const StoredValues defaults { { "FontName", "Arial" },  { "FontBold", "True" },        { "FontItalic", "False" },
-                                  { "FontSize", "150" },    { "FontStrikeThru", "False" }, { "FontUnderLine", "False" } };
+    const StoredValues defaults {
+        { "FontName", "Arial" }, { "FontBold", "True" },        { "FontItalic", "False" },
+        { "FontSize", "150" },   { "FontStrikeThru", "False" }, { "FontUnderLine", "False" }
+    };
     QCOMPARE(storedFont(*fixture), defaults);
     QVERIFY(fixture->platform.fontPresets.isEmpty());
     QVERIFY(fixture->platform.messages.isEmpty());
@@ -197,8 +207,8 @@ void TestFontChoice::changeAfterResetFindsTheEffectsWhateverTheirLetters()
     fixture->platform.fontAnswers = { FontChoice { "Arial", true, false, 150.0F, true, true } };
     clickChangeFont(*fixture);
     // One value per key: written as "FontStrikethru", kept under the letters of the reset.
-    const StoredValues changed { { "FontName", "Arial" },      { "FontBold", "True" },       { "FontItalic", "False" },
-                                 { "FontSize", "150" },        { "FontStrikeThru", "True" }, { "FontUnderLine", "True" } };
+    const StoredValues changed { { "FontName", "Arial" }, { "FontBold", "True" },       { "FontItalic", "False" },
+                                 { "FontSize", "150" },   { "FontStrikeThru", "True" }, { "FontUnderLine", "True" } };
     QCOMPARE(storedFont(*fixture), changed);
     clickChangeFont(*fixture);
     QCOMPARE(fixture->platform.fontPresets.last(), (FontChoice { "Arial", true, false, 150.0F, true, true }));
@@ -219,10 +229,14 @@ void TestFontChoice::badStoredSizeIsReportedAndTheDialogKeepsItsSize_data()
 {
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("description");
-    QTest::newRow("letters") << "abc" << "Type mismatch";
-    QTest::newRow("empty text") << "" << "Type mismatch";
-    QTest::newRow("above 32767") << "32768" << "Overflow";
-    QTest::newRow("below -32768") << "-32769" << "Overflow";
+    QTest::newRow("letters") << "abc"
+                             << "Type mismatch";
+    QTest::newRow("empty text") << ""
+                                << "Type mismatch";
+    QTest::newRow("above 32767") << "32768"
+                                 << "Overflow";
+    QTest::newRow("below -32768") << "-32769"
+                                  << "Overflow";
 }
 
 void TestFontChoice::badStoredSizeIsReportedAndTheDialogKeepsItsSize()
@@ -234,7 +248,8 @@ void TestFontChoice::badStoredSizeIsReportedAndTheDialogKeepsItsSize()
 
     fixture->store.seed({ { "FontSize", size } });
     clickChangeFont(*fixture);
-    QCOMPARE(fixture->platform.messageTexts(), QStringList { ErrorReport::messageText(description, changeLocation, 108) });
+    QCOMPARE(fixture->platform.messageTexts(),
+             QStringList { ErrorReport::messageText(description, changeLocation, 108) });
     // The dialog opens with the size it held from the run before; the other lines ran.
     QCOMPARE(fixture->platform.fontPresets.last(), (FontChoice { "Arial", true, false, 20.0F, false, false }));
     QCOMPARE(storedFont(*fixture), changedFont("Arial", "True", "False", "20"));

@@ -64,7 +64,8 @@ void TestForm1::firstRunShowsDefaultsAndStoresWhatTheLoadClicked()
     QVERIFY(!fixture->program.form1().isLoading());
     QVERIFY(!fixture->program.form1().mDontUnload);
 
-    QCOMPARE(fixture->store.keys(), (QStringList { "Check4", "Combo1", "Option1", "Option2", "Option3", "Time Zone Name" }));
+    QCOMPARE(fixture->store.keys(),
+             (QStringList { "Check4", "Combo1", "Option1", "Option2", "Option3", "Time Zone Name" }));
     QCOMPARE(fixture->store.value("Check4"), QStringLiteral("1"));
     QCOMPARE(fixture->store.value("Option1"), QStringLiteral("True"));
     QCOMPARE(fixture->store.value("Option2"), QStringLiteral("False"));
@@ -86,14 +87,14 @@ void TestForm1::storedChoicesAreRestored_data()
                                  << 1 << 1 << 0;
     QTest::newRow("start-up in small letters stays off")
         << Values { { "Windows Startup", "on" } } << QList<bool> { true, false, false } << 0 << 0 << 1 << 0;
-    QTest::newRow("no format selected")
-        << Values { { "Option1", "False" }, { "Option2", "False" }, { "Option3", "False" } }
-        << QList<bool> { false, false, false } << 0 << 0 << 1 << 0;
-    QTest::newRow("24-hour format")
-        << Values { { "Option1", "False" }, { "Option2", "False" }, { "Option3", "True" } }
-        << QList<bool> { false, false, true } << 0 << 0 << 1 << 0;
-    QTest::newRow("numeric option texts") << Values { { "Option1", "0" }, { "Option2", "-1" } }
-                                          << QList<bool> { false, true, false } << 0 << 0 << 1 << 0;
+    QTest::newRow("no format selected") << Values { { "Option1", "False" },
+                                                    { "Option2", "False" },
+                                                    { "Option3", "False" } }
+                                        << QList<bool> { false, false, false } << 0 << 0 << 1 << 0;
+    QTest::newRow("24-hour format") << Values { { "Option1", "False" }, { "Option2", "False" }, { "Option3", "True" } }
+                                    << QList<bool> { false, false, true } << 0 << 0 << 1 << 0;
+    QTest::newRow("numeric option texts")
+        << Values { { "Option1", "0" }, { "Option2", "-1" } } << QList<bool> { false, true, false } << 0 << 0 << 1 << 0;
     QTest::newRow("hint hidden, keep-awake off")
         << Values { { "Check1", "1" }, { "Check4", "0" } } << QList<bool> { true, false, false } << 1 << 0 << 0 << 0;
     QTest::newRow("minimized On") << Values { { "Minimized", "On" } } << QList<bool> { true, false, false } << 0 << 0
@@ -160,9 +161,9 @@ void TestForm1::tabOrder()
 {
     auto fixture = startedProgram();
     PanelWindow &ui = fixture->program.form1().ui();
-    const QList<QWidget *> order = { ui.Combo1,      ui.Check4,      ui.Check1, ui.PushButton2, ui.PushButton3,
-                                     ui.PushButton1, ui.Check3,      ui.Check8, ui.PushButton4, ui.PushButton5,
-                                     ui.Option1,     ui.Option3,     ui.Option2 };
+    const QList<QWidget *> order
+        = { ui.Combo1, ui.Check4,      ui.Check1,      ui.PushButton2, ui.PushButton3, ui.PushButton1, ui.Check3,
+            ui.Check8, ui.PushButton4, ui.PushButton5, ui.Option1,     ui.Option3,     ui.Option2 };
     // Frames sit in the chain too, but take no focus.
     QList<QWidget *> chain;
     for (QWidget *widget = ui.Combo1; chain.size() < order.size(); widget = widget->nextInFocusChain()) {

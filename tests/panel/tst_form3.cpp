@@ -137,10 +137,18 @@ void TestForm3::badStoredColourIsReportedAndTheSwatchKeepsTheButtonFace_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("description");
     QTest::addColumn<int>("line");
-    QTest::newRow("letters under Font Color") << "Font Color" << "abc" << "Type mismatch" << 108;
-    QTest::newRow("beyond 32 bits under Font Color") << "Font Color" << "4294967296" << "Overflow" << 108;
-    QTest::newRow("top byte set under Font Color") << "Font Color" << "16777216" << "Invalid property value" << 108;
-    QTest::newRow("letters under Background Color") << "Background Color" << "black" << "Type mismatch" << 110;
+    QTest::newRow("letters under Font Color") << "Font Color"
+                                              << "abc"
+                                              << "Type mismatch" << 108;
+    QTest::newRow("beyond 32 bits under Font Color") << "Font Color"
+                                                     << "4294967296"
+                                                     << "Overflow" << 108;
+    QTest::newRow("top byte set under Font Color") << "Font Color"
+                                                   << "16777216"
+                                                   << "Invalid property value" << 108;
+    QTest::newRow("letters under Background Color") << "Background Color"
+                                                    << "black"
+                                                    << "Type mismatch" << 110;
 }
 
 void TestForm3::badStoredColourIsReportedAndTheSwatchKeepsTheButtonFace()
@@ -152,7 +160,8 @@ void TestForm3::badStoredColourIsReportedAndTheSwatchKeepsTheButtonFace()
     auto fixture = openedColourWindow({ { key, text } });
     const QStringList keysBefore = fixture->store.keys();
     ColourWindow &ui = fixture->program.form3().ui();
-    QCOMPARE(fixture->platform.messageTexts(), QStringList { ErrorReport::messageText(description, loadLocation, line) });
+    QCOMPARE(fixture->platform.messageTexts(),
+             QStringList { ErrorReport::messageText(description, loadLocation, line) });
     const bool digits = key == QLatin1String("Font Color");
     QCOMPARE(backgroundOf(*ui.Label1), digits ? buttonFace() : QColor(Qt::white));
     QCOMPARE(backgroundOf(*ui.Label2), digits ? QColor(Qt::black) : buttonFace());

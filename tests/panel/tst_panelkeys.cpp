@@ -81,15 +81,15 @@ void TestPanelKeys::arrowKeysSelectAFormatAndStoreIt()
 
     QTest::keyClick(options[focused], Qt::Key(key));
 
-    const QStringList storedAfter = { fixture->store.value("Option1"), fixture->store.value("Option2"),
-                                      fixture->store.value("Option3") };
+    const QStringList storedAfter
+        = { fixture->store.value("Option1"), fixture->store.value("Option2"), fixture->store.value("Option3") };
     QCOMPARE(storedAfter, expected);
     const int selected = static_cast<int>(expected.indexOf(QStringLiteral("True")));
     QVERIFY(options[selected]->isChecked());
     QCOMPARE(QApplication::focusWidget(), options[selected]);
-    const QList<TimeFormat::ClockFormat> formats = { TimeFormat::ClockFormat::HoursMinutesSecondsAmPm,
-                                                     TimeFormat::ClockFormat::HoursMinutesAmPm,
-                                                     TimeFormat::ClockFormat::HoursMinutes };
+    const QList<TimeFormat::ClockFormat> formats
+        = { TimeFormat::ClockFormat::HoursMinutesSecondsAmPm, TimeFormat::ClockFormat::HoursMinutesAmPm,
+            TimeFormat::ClockFormat::HoursMinutes };
     QCOMPARE(fixture->program.form1().selectedClockFormat(), formats[selected]);
 }
 

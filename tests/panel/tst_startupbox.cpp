@@ -35,9 +35,9 @@ QString autostartFolder(const ProgramFixture &fixture)
 
 QString execValueOf(const QByteArray &entry)
 {
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("^Exec=(.*)$"), QRegularExpression::MultilineOption)
-            .match(QString::fromUtf8(entry));
+    const QRegularExpressionMatch match
+        = QRegularExpression(QStringLiteral("^Exec=(.*)$"), QRegularExpression::MultilineOption)
+              .match(QString::fromUtf8(entry));
     return match.captured(1);
 }
 
@@ -80,11 +80,11 @@ void TestStartupBox::tickingWritesTheEntryText()
     fixture->program.form1().ui().Check3->click();
     QCOMPARE(fixture->platform.messageTexts(), QStringList());
     QCOMPARE(TestFiles::read(QDir(autostartFolder(*fixture)).filePath(QStringLiteral("lumetra.desktop"))),
-        QByteArray("[Desktop Entry]\n"
-                   "Type=Application\n"
-                   "Version=1.0\n"
-                   "Name=Lumetra Wall Time Display\n"
-                   "Exec=\"/opt/Wall \\\\\"Clock\\\\\" 100%%/\\\\$HOME\\\\\\\\\\\\`x\\\\`/lumetra\"\n"));
+             QByteArray("[Desktop Entry]\n"
+                        "Type=Application\n"
+                        "Version=1.0\n"
+                        "Name=Lumetra Wall Time Display\n"
+                        "Exec=\"/opt/Wall \\\\\"Clock\\\\\" 100%%/\\\\$HOME\\\\\\\\\\\\`x\\\\`/lumetra\"\n"));
 }
 
 void TestStartupBox::untickingRemovesTheEntryAndHidesCheck8()
@@ -116,7 +116,7 @@ void TestStartupBox::unwritableAutostartFolderGivesOneMessageAndStoresOn()
     ui.Check3->click();
     QCOMPARE(fixture->platform.messages.size(), 1);
     QVERIFY2(fixture->platform.messages[0].text.contains(AutostartEntry::filePathFor(path)),
-        qPrintable(fixture->platform.messages[0].text));
+             qPrintable(fixture->platform.messages[0].text));
     QCOMPARE(ui.Check3->checkState(), Qt::Checked);
     QCOMPARE(fixture->store.value("Windows Startup"), QStringLiteral("On"));
 }
@@ -127,7 +127,7 @@ void TestStartupBox::pathWithALineBreakIsRefusedAndOnIsStored()
     fixture->program.form1().ui().Check3->click();
     QCOMPARE(fixture->platform.messages.size(), 1);
     QVERIFY2(fixture->platform.messages[0].text.contains(QStringLiteral("line break")),
-        qPrintable(fixture->platform.messages[0].text));
+             qPrintable(fixture->platform.messages[0].text));
     QCOMPARE(fixture->store.value("Windows Startup"), QStringLiteral("On"));
     QVERIFY(!QFileInfo::exists(autostartFolder(*fixture)));
 }

@@ -195,10 +195,14 @@ void TestTimeZoneSelector::storedPositionTheListRefuses_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("description");
-    QTest::newRow("99999") << "99999" << "Overflow";
-    QTest::newRow("abc") << "abc" << "Type mismatch";
-    QTest::newRow("beyond the last item") << "30000" << "Invalid property value";
-    QTest::newRow("below -1") << "-2" << "Invalid property value";
+    QTest::newRow("99999") << "99999"
+                           << "Overflow";
+    QTest::newRow("abc") << "abc"
+                         << "Type mismatch";
+    QTest::newRow("beyond the last item") << "30000"
+                                          << "Invalid property value";
+    QTest::newRow("below -1") << "-2"
+                              << "Invalid property value";
 }
 
 void TestTimeZoneSelector::storedPositionTheListRefuses()
@@ -207,7 +211,8 @@ void TestTimeZoneSelector::storedPositionTheListRefuses()
     QFETCH(QString, description);
     auto fixture = startedProgram({ { "Combo1", stored } });
     PanelWindow &ui = fixture->program.form1().ui();
-    QCOMPARE(fixture->platform.messageTexts(), QStringList { ErrorReport::messageText(description, listLocation, 132) });
+    QCOMPARE(fixture->platform.messageTexts(),
+             QStringList { ErrorReport::messageText(description, listLocation, 132) });
     QCOMPARE(ui.Combo1->currentIndex(), -1);
     QVERIFY(ui.Combo1->currentText().isEmpty());
     QCOMPARE(fixture->store.value("Combo1"), stored);
@@ -249,8 +254,7 @@ void TestTimeZoneSelector::smallDatabaseSortedCaseInsensitively()
     const QComboBox &list = *fixture->program.form1().ui().Combo1;
     QCOMPARE(itemTexts(list),
              (QStringList { "(UTC+00:00) Europe/London", "(UTC+00:00) UTC", "(UTC+01:00) Europe/Berlin",
-                            "(UTC+01:00) Europe/Paris", "(UTC+05:30) Asia/Kolkata",
-                            "(UTC-03:30) America/St_Johns" }));
+                            "(UTC+01:00) Europe/Paris", "(UTC+05:30) Asia/Kolkata", "(UTC-03:30) America/St_Johns" }));
     QCOMPARE(list.itemData(3).toInt(), 0);
     QCOMPARE(list.itemData(1).toInt(), 5);
     QCOMPARE(list.currentIndex(), 3);

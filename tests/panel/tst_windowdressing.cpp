@@ -82,8 +82,9 @@ void TestWindowDressing::captionsLieOnTheirFramesBackground()
         const int row = control->height() / 2;
         const QColor inside = shot.pixelColor(control->mapTo(&ui, QPoint(control->width() - 3, row)));
         const QColor beyond = shot.pixelColor(control->mapTo(&ui, QPoint(control->width() + 3, row)));
-        QVERIFY2(inside == beyond, qPrintable(QStringLiteral("%1: %2 inside, %3 beside it")
-                                                  .arg(control->text(), inside.name(), beyond.name())));
+        QVERIFY2(inside == beyond,
+                 qPrintable(
+                     QStringLiteral("%1: %2 inside, %3 beside it").arg(control->text(), inside.name(), beyond.name())));
     }
 }
 

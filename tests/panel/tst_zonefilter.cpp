@@ -54,19 +54,32 @@ void TestZoneFilter::typedTextMatches_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("matches");
 
-    QTest::newRow("start of a city") << "(UTC+05:30) Asia/Kolkata" << "kolk" << true;
-    QTest::newRow("whole city, other case") << "(UTC+05:30) Asia/Kolkata" << "KOLKATA" << true;
-    QTest::newRow("area") << "(UTC+05:30) Asia/Kolkata" << "Asia" << true;
-    QTest::newRow("blank for underscore") << "(UTC-05:00) America/New_York" << "new y" << true;
-    QTest::newRow("underscore typed") << "(UTC-05:00) America/New_York" << "New_York" << true;
-    QTest::newRow("underscore typed for a blank") << "(UTC-05:00) America/New_York" << "w_y" << true;
-    QTest::newRow("half-hour offset") << "(UTC+05:30) Asia/Colombo" << "+05:30" << true;
-    QTest::newRow("other offset") << "(UTC+05:45) Asia/Kathmandu" << "+05:30" << false;
-    QTest::newRow("words out of order") << "(UTC-05:00) America/New_York" << "york new" << false;
-    QTest::newRow("across the slash") << "(UTC+01:00) Europe/Berlin" << "pe/be" << true;
-    QTest::newRow("nothing typed") << "(UTC+00:00) UTC" << "" << true;
-    QTest::newRow("longer than the text") << "(UTC+00:00) UTC" << "(UTC+00:00) UTC " << false;
-    QTest::newRow("letters beyond ASCII") << "(UTC-03:00) America/Cuiabá" << "CUIABÁ" << true;
+    QTest::newRow("start of a city") << "(UTC+05:30) Asia/Kolkata"
+                                     << "kolk" << true;
+    QTest::newRow("whole city, other case") << "(UTC+05:30) Asia/Kolkata"
+                                            << "KOLKATA" << true;
+    QTest::newRow("area") << "(UTC+05:30) Asia/Kolkata"
+                          << "Asia" << true;
+    QTest::newRow("blank for underscore") << "(UTC-05:00) America/New_York"
+                                          << "new y" << true;
+    QTest::newRow("underscore typed") << "(UTC-05:00) America/New_York"
+                                      << "New_York" << true;
+    QTest::newRow("underscore typed for a blank") << "(UTC-05:00) America/New_York"
+                                                  << "w_y" << true;
+    QTest::newRow("half-hour offset") << "(UTC+05:30) Asia/Colombo"
+                                      << "+05:30" << true;
+    QTest::newRow("other offset") << "(UTC+05:45) Asia/Kathmandu"
+                                  << "+05:30" << false;
+    QTest::newRow("words out of order") << "(UTC-05:00) America/New_York"
+                                        << "york new" << false;
+    QTest::newRow("across the slash") << "(UTC+01:00) Europe/Berlin"
+                                      << "pe/be" << true;
+    QTest::newRow("nothing typed") << "(UTC+00:00) UTC"
+                                   << "" << true;
+    QTest::newRow("longer than the text") << "(UTC+00:00) UTC"
+                                          << "(UTC+00:00) UTC " << false;
+    QTest::newRow("letters beyond ASCII") << "(UTC-03:00) America/Cuiabá"
+                                          << "CUIABÁ" << true;
 }
 
 void TestZoneFilter::typedTextMatches()
@@ -82,10 +95,14 @@ void TestZoneFilter::typingOffersTheMatchingZonesInListOrder_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("mustOffer");
 
-    QTest::newRow("kolk") << "kolk" << "(UTC+05:30) Asia/Kolkata";
-    QTest::newRow("new y") << "new y" << "(UTC-05:00) America/New_York";
-    QTest::newRow("+05:30") << "+05:30" << "(UTC+05:30) Asia/Kolkata";
-    QTest::newRow("asia, small letters") << "asia" << "(UTC+09:00) Asia/Tokyo";
+    QTest::newRow("kolk") << "kolk"
+                          << "(UTC+05:30) Asia/Kolkata";
+    QTest::newRow("new y") << "new y"
+                           << "(UTC-05:00) America/New_York";
+    QTest::newRow("+05:30") << "+05:30"
+                            << "(UTC+05:30) Asia/Kolkata";
+    QTest::newRow("asia, small letters") << "asia"
+                                         << "(UTC+09:00) Asia/Tokyo";
 }
 
 void TestZoneFilter::typingOffersTheMatchingZonesInListOrder()

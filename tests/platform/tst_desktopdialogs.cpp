@@ -1,5 +1,5 @@
-#include "platform/DesktopPlatform.h"
 #include "base/FontChoice.h"
+#include "platform/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "platform/OleColor.h"
 #include "base/RuntimeError.h"
+#include "platform/OleColor.h"
 
 #include <QGuiApplication>
 #include <QPalette>

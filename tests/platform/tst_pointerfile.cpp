@@ -85,7 +85,8 @@ void TestPointerFile::pngChunksFit_data()
         + pngChunk("tEXt", 0x45587464, "date") + pngChunk("IEND", 0, {});
     QTest::newRow("PNG") << soundPng() << true;
     QTest::newRow("PNG chunk declared past the end") << overlong << false;
-    QTest::newRow("PNG chunk one byte past the end") << pngSignature + pngChunk("IHDR", 14, QByteArray(13, '\1')) << false;
+    QTest::newRow("PNG chunk one byte past the end")
+        << pngSignature + pngChunk("IHDR", 14, QByteArray(13, '\1')) << false;
     QTest::newRow("PNG cut short in a chunk header") << soundPng().left(12) << true;
     QTest::newRow("pointer file with a PNG image") << pointerFileHolding(soundPng()) << true;
     QTest::newRow("pointer file with an overlong PNG image") << pointerFileHolding(overlong) << false;

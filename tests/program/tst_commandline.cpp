@@ -25,8 +25,8 @@ void TestCommandLine::parse_data()
 
     QTest::newRow("nothing: the panel") << QStringList {} << Outcome::Run << false << QString() << QString();
     QTest::newRow("--clock") << QStringList { "--clock" } << Outcome::Run << true << QString() << QString();
-    QTest::newRow("--clock --screen NAME") << QStringList { "--clock", "--screen", "HDMI-1" } << Outcome::Run << true
-                                           << "HDMI-1" << QString();
+    QTest::newRow("--clock --screen NAME")
+        << QStringList { "--clock", "--screen", "HDMI-1" } << Outcome::Run << true << "HDMI-1" << QString();
     QTest::newRow("--screen=NAME alone") << QStringList { "--screen=DP-2" } << Outcome::Run << false << "DP-2"
                                          << QString();
     QTest::newRow("--version") << QStringList { "--version" } << Outcome::ShowVersion << false << QString()
@@ -37,8 +37,8 @@ void TestCommandLine::parse_data()
                                     << "lumetra: Unknown option 'clok'.\n";
     QTest::newRow("--screen without its name") << QStringList { "--clock", "--screen" } << Outcome::Refused << false
                                                << QString() << "lumetra: Missing value after '--screen'.\n";
-    QTest::newRow("an argument that is no option") << QStringList { "HDMI-1" } << Outcome::Refused << false
-                                                   << QString() << "lumetra: Unexpected argument 'HDMI-1'.\n";
+    QTest::newRow("an argument that is no option") << QStringList { "HDMI-1" } << Outcome::Refused << false << QString()
+                                                   << "lumetra: Unexpected argument 'HDMI-1'.\n";
 }
 
 void TestCommandLine::parse()
@@ -64,16 +64,19 @@ void TestCommandLine::screens_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("exitCode");
 
-    QTest::newRow("connected screen named") << QStringList { "--clock", "--screen", "Right" } << Outcome::Run
-                                            << QString() << 0;
+    QTest::newRow("connected screen named")
+        << QStringList { "--clock", "--screen", "Right" } << Outcome::Run << QString() << 0;
     QTest::newRow("screen names match letter for letter")
         << QStringList { "--screen", "right" } << Outcome::Refused
-        << "lumetra: No screen named 'right' is connected; --list-screens prints the names.\n" << 2;
+        << "lumetra: No screen named 'right' is connected; --list-screens prints the names.\n"
+        << 2;
     QTest::newRow("screen that is not connected")
         << QStringList { "--clock", "--screen", "HDMI-9" } << Outcome::Refused
-        << "lumetra: No screen named 'HDMI-9' is connected; --list-screens prints the names.\n" << 2;
-    QTest::newRow("listing prints one name a line") << QStringList { "--list-screens" } << Outcome::ListScreens
-                                                    << "Left\nRight\n" << 0;
+        << "lumetra: No screen named 'HDMI-9' is connected; --list-screens prints the names.\n"
+        << 2;
+    QTest::newRow("listing prints one name a line")
+        << QStringList { "--list-screens" } << Outcome::ListScreens << "Left\nRight\n"
+        << 0;
 }
 
 void TestCommandLine::screens()

@@ -52,12 +52,18 @@ void TestDisplayCheck::platformsFollowQtsChoice_data()
     QTest::addColumn<QString>("sessionType");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("nothing set: X11") << "" << "" << QStringList { "xcb" };
-    QTest::newRow("X11 session") << "" << "x11" << QStringList { "xcb" };
-    QTest::newRow("Wayland session: Wayland, then XWayland") << "" << "wayland" << QStringList { "wayland", "xcb" };
-    QTest::newRow("variable wins over the session") << "xcb" << "wayland" << QStringList { "xcb" };
-    QTest::newRow("list with options") << "wayland-egl;xcb:no_shm" << "" << QStringList { "wayland-egl", "xcb" };
-    QTest::newRow("offscreen") << "offscreen" << "" << QStringList { "offscreen" };
+    QTest::newRow("nothing set: X11") << ""
+                                      << "" << QStringList { "xcb" };
+    QTest::newRow("X11 session") << ""
+                                 << "x11" << QStringList { "xcb" };
+    QTest::newRow("Wayland session: Wayland, then XWayland") << ""
+                                                             << "wayland" << QStringList { "wayland", "xcb" };
+    QTest::newRow("variable wins over the session") << "xcb"
+                                                    << "wayland" << QStringList { "xcb" };
+    QTest::newRow("list with options") << "wayland-egl;xcb:no_shm"
+                                       << "" << QStringList { "wayland-egl", "xcb" };
+    QTest::newRow("offscreen") << "offscreen"
+                               << "" << QStringList { "offscreen" };
 }
 
 void TestDisplayCheck::platformsFollowQtsChoice()
@@ -82,32 +88,60 @@ void TestDisplayCheck::problemNamesWhatCouldNotBeReached_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QStringList>("probed");
 
-    QTest::newRow("X server answers") << "" << "" << ":0" << "/run/user/1" << false << true << "" << QStringList { "x11 :0" };
+    QTest::newRow("X server answers") << ""
+                                      << ""
+                                      << ":0"
+                                      << "/run/user/1" << false << true << "" << QStringList { "x11 :0" };
     QTest::newRow("no DISPLAY: nothing probed")
-        << "" << "" << "" << "/run/user/1" << true << true << "DISPLAY is not set" << QStringList {};
-    QTest::newRow("X server silent") << "" << "" << ":7" << "/run/user/1" << false << false << "x11 :7 silent"
-                                     << QStringList { "x11 :7" };
+        << ""
+        << ""
+        << ""
+        << "/run/user/1" << true << true << "DISPLAY is not set" << QStringList {};
+    QTest::newRow("X server silent") << ""
+                                     << ""
+                                     << ":7"
+                                     << "/run/user/1" << false << false << "x11 :7 silent" << QStringList { "x11 :7" };
     QTest::newRow("Wayland socket in the runtime folder")
-        << "wayland" << "wayland-1" << "" << "/run/user/1" << true << false << ""
-        << QStringList { "wayland /run/user/1/wayland-1" };
+        << "wayland"
+        << "wayland-1"
+        << ""
+        << "/run/user/1" << true << false << "" << QStringList { "wayland /run/user/1/wayland-1" };
     QTest::newRow("Wayland without a name: wayland-0")
-        << "wayland" << "" << "" << "/run/user/1" << false << false << "wayland /run/user/1/wayland-0 silent"
+        << "wayland"
+        << ""
+        << ""
+        << "/run/user/1" << false << false << "wayland /run/user/1/wayland-0 silent"
         << QStringList { "wayland /run/user/1/wayland-0" };
     QTest::newRow("Wayland socket by absolute path")
-        << "wayland" << "/tmp/w/sock" << "" << "" << true << false << "" << QStringList { "wayland /tmp/w/sock" };
+        << "wayland"
+        << "/tmp/w/sock"
+        << ""
+        << "" << true << false << "" << QStringList { "wayland /tmp/w/sock" };
     QTest::newRow("Wayland without a runtime folder")
-        << "wayland" << "wayland-0" << "" << "" << true << true
-        << "XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found" << QStringList {};
+        << "wayland"
+        << "wayland-0"
+        << ""
+        << "" << true << true << "XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found"
+        << QStringList {};
     QTest::newRow("Wayland silent, X server answers")
-        << "wayland;xcb" << "wayland-0" << ":0" << "/r" << false << true << ""
-        << QStringList { "wayland /r/wayland-0", "x11 :0" };
+        << "wayland;xcb"
+        << "wayland-0"
+        << ":0"
+        << "/r" << false << true << "" << QStringList { "wayland /r/wayland-0", "x11 :0" };
     QTest::newRow("Wayland answers: X server not asked")
-        << "wayland;xcb" << "wayland-0" << ":0" << "/r" << true << true << "" << QStringList { "wayland /r/wayland-0" };
-    QTest::newRow("both silent: both reasons")
-        << "wayland;xcb" << "wayland-0" << ":0" << "/r" << false << false << "wayland /r/wayland-0 silent; x11 :0 silent"
-        << QStringList { "wayland /r/wayland-0", "x11 :0" };
-    QTest::newRow("offscreen needs no display")
-        << "offscreen" << "" << "" << "" << false << false << "" << QStringList {};
+        << "wayland;xcb"
+        << "wayland-0"
+        << ":0"
+        << "/r" << true << true << "" << QStringList { "wayland /r/wayland-0" };
+    QTest::newRow("both silent: both reasons") << "wayland;xcb"
+                                               << "wayland-0"
+                                               << ":0"
+                                               << "/r" << false << false << "wayland /r/wayland-0 silent; x11 :0 silent"
+                                               << QStringList { "wayland /r/wayland-0", "x11 :0" };
+    QTest::newRow("offscreen needs no display") << "offscreen"
+                                                << ""
+                                                << ""
+                                                << "" << false << false << "" << QStringList {};
 }
 
 void TestDisplayCheck::problemNamesWhatCouldNotBeReached()
@@ -173,11 +207,15 @@ void TestDisplayCheck::x11ProbeRefusesAMissingServer_data()
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("expected");
     // Display 9302 has no X socket on this machine: nothing answers there.
-    QTest::newRow("local") << ":9302" << "no X server answers at DISPLAY=:9302";
-    QTest::newRow("local with screen") << ":9302.0" << "no X server answers at DISPLAY=:9302.0";
-    QTest::newRow("unix") << "unix:9302" << "no X server answers at DISPLAY=unix:9302";
+    QTest::newRow("local") << ":9302"
+                           << "no X server answers at DISPLAY=:9302";
+    QTest::newRow("local with screen") << ":9302.0"
+                                       << "no X server answers at DISPLAY=:9302.0";
+    QTest::newRow("unix") << "unix:9302"
+                          << "no X server answers at DISPLAY=unix:9302";
     // Over the network only Qt's own connection can tell.
-    QTest::newRow("network host") << "example.invalid:9302" << "";
+    QTest::newRow("network host") << "example.invalid:9302"
+                                  << "";
 }
 
 void TestDisplayCheck::x11ProbeRefusesAMissingServer()

@@ -24,20 +24,34 @@ void TestDesktopExec::execValueIsEscapedAsWritten_data()
     // The expected texts are the file's bytes after "Exec=", written out by hand.
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain path stays bare") << "/usr/bin/lumetra" << "/usr/bin/lumetra";
-    QTest::newRow("space forces quotes") << "/opt/my app/lumetra" << "\"/opt/my app/lumetra\"";
-    QTest::newRow("percent doubled without quotes") << "/opt/100%/lumetra" << "/opt/100%%/lumetra";
-    QTest::newRow("percent doubled inside quotes") << "/opt/a b/100%" << "\"/opt/a b/100%%\"";
-    QTest::newRow("dollar quoted, escaped twice") << "/opt/$HOME/x" << "\"/opt/\\\\$HOME/x\"";
-    QTest::newRow("backquote quoted, escaped twice") << "/opt/`id`/x" << "\"/opt/\\\\`id\\\\`/x\"";
-    QTest::newRow("double quote quoted, escaped twice") << "/opt/a\"b" << "\"/opt/a\\\\\"b\"";
-    QTest::newRow("backslash becomes four") << "/opt/a\\b" << "\"/opt/a\\\\\\\\b\"";
-    QTest::newRow("single quote only quoted") << "/opt/it's/x" << "\"/opt/it's/x\"";
-    QTest::newRow("tilde quoted") << "/opt/~x" << "\"/opt/~x\"";
-    QTest::newRow("semicolon quoted") << "/opt/a;b" << "\"/opt/a;b\"";
-    QTest::newRow("hash quoted") << "/opt/#x" << "\"/opt/#x\"";
-    QTest::newRow("tab quoted and escaped") << "/opt/a\tb" << "\"/opt/a\\tb\"";
-    QTest::newRow("equals and plus stay bare") << "/opt/a=b+c/x" << "/opt/a=b+c/x";
+    QTest::newRow("plain path stays bare") << "/usr/bin/lumetra"
+                                           << "/usr/bin/lumetra";
+    QTest::newRow("space forces quotes") << "/opt/my app/lumetra"
+                                         << "\"/opt/my app/lumetra\"";
+    QTest::newRow("percent doubled without quotes") << "/opt/100%/lumetra"
+                                                    << "/opt/100%%/lumetra";
+    QTest::newRow("percent doubled inside quotes") << "/opt/a b/100%"
+                                                   << "\"/opt/a b/100%%\"";
+    QTest::newRow("dollar quoted, escaped twice") << "/opt/$HOME/x"
+                                                  << "\"/opt/\\\\$HOME/x\"";
+    QTest::newRow("backquote quoted, escaped twice") << "/opt/`id`/x"
+                                                     << "\"/opt/\\\\`id\\\\`/x\"";
+    QTest::newRow("double quote quoted, escaped twice") << "/opt/a\"b"
+                                                        << "\"/opt/a\\\\\"b\"";
+    QTest::newRow("backslash becomes four") << "/opt/a\\b"
+                                            << "\"/opt/a\\\\\\\\b\"";
+    QTest::newRow("single quote only quoted") << "/opt/it's/x"
+                                              << "\"/opt/it's/x\"";
+    QTest::newRow("tilde quoted") << "/opt/~x"
+                                  << "\"/opt/~x\"";
+    QTest::newRow("semicolon quoted") << "/opt/a;b"
+                                      << "\"/opt/a;b\"";
+    QTest::newRow("hash quoted") << "/opt/#x"
+                                 << "\"/opt/#x\"";
+    QTest::newRow("tab quoted and escaped") << "/opt/a\tb"
+                                            << "\"/opt/a\\tb\"";
+    QTest::newRow("equals and plus stay bare") << "/opt/a=b+c/x"
+                                               << "/opt/a=b+c/x";
     QTest::newRow("non-ASCII stays bare") << QString::fromUtf8("/opt/Uhr-\u00fc\u00e4/\u6642\u8a08")
                                           << QString::fromUtf8("/opt/Uhr-\u00fc\u00e4/\u6642\u8a08");
 }
@@ -113,8 +127,7 @@ void TestDesktopExec::parseSplitsAndUnescapes_data()
     QTest::newRow("double percent outside quotes") << "100%%" << QStringList { "100%" };
     QTest::newRow("double percent inside quotes") << "\"a %%\"" << QStringList { "a %" };
     QTest::newRow("escaped space before the first word") << "\\s\"x\"" << QStringList { "x" };
-    QTest::newRow("string escapes inside quotes") << "\"a\\tb\\nc\\rd\\se\""
-                                                  << QStringList { "a\tb\nc\rd e" };
+    QTest::newRow("string escapes inside quotes") << "\"a\\tb\\nc\\rd\\se\"" << QStringList { "a\tb\nc\rd e" };
     QTest::newRow("escaped dollar, quote, backquote, backslash")
         << "\"\\\\$ \\\\\" \\\\` \\\\\\\\\"" << QStringList { "$ \" ` \\" };
 }
@@ -133,22 +146,39 @@ void TestDesktopExec::parseRefusesMalformedValues_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("unterminated quote") << "\"/opt/a b" << "unterminated quote";
-    QTest::newRow("dollar outside quotes") << "/opt/$x" << "reserved character";
-    QTest::newRow("single quote outside quotes") << "/opt/it's" << "reserved character";
-    QTest::newRow("backslash outside quotes") << "/opt/a\\\\b" << "reserved character";
-    QTest::newRow("quote in mid-word") << "/opt/\"a b\"" << "reserved character";
-    QTest::newRow("text after closing quote") << "\"a\"b" << "after a closing quote";
-    QTest::newRow("field code") << "lumetra %f" << "field code";
-    QTest::newRow("field code inside quotes") << "\"lumetra %u\"" << "field code";
-    QTest::newRow("lone percent at the end") << "lumetra%" << "field code";
-    QTest::newRow("dollar escaped only once") << "\"\\$x\"" << "invalid escape sequence";
-    QTest::newRow("unknown string escape") << "a\\qb" << "invalid escape sequence";
-    QTest::newRow("backslash at the end") << "a\\" << "invalid escape sequence";
-    QTest::newRow("other letter escaped in quotes") << "\"\\\\a\"" << "invalid escape inside quotes";
-    QTest::newRow("escape ends the quoted text") << "\"a\\\\\"" << "unterminated quote";
-    QTest::newRow("raw control character") << "a\x01" "b" << "control character";
-    QTest::newRow("raw tab") << "a\tb" << "control character";
+    QTest::newRow("unterminated quote") << "\"/opt/a b"
+                                        << "unterminated quote";
+    QTest::newRow("dollar outside quotes") << "/opt/$x"
+                                           << "reserved character";
+    QTest::newRow("single quote outside quotes") << "/opt/it's"
+                                                 << "reserved character";
+    QTest::newRow("backslash outside quotes") << "/opt/a\\\\b"
+                                              << "reserved character";
+    QTest::newRow("quote in mid-word") << "/opt/\"a b\""
+                                       << "reserved character";
+    QTest::newRow("text after closing quote") << "\"a\"b"
+                                              << "after a closing quote";
+    QTest::newRow("field code") << "lumetra %f"
+                                << "field code";
+    QTest::newRow("field code inside quotes") << "\"lumetra %u\""
+                                              << "field code";
+    QTest::newRow("lone percent at the end") << "lumetra%"
+                                             << "field code";
+    QTest::newRow("dollar escaped only once") << "\"\\$x\""
+                                              << "invalid escape sequence";
+    QTest::newRow("unknown string escape") << "a\\qb"
+                                           << "invalid escape sequence";
+    QTest::newRow("backslash at the end") << "a\\"
+                                          << "invalid escape sequence";
+    QTest::newRow("other letter escaped in quotes") << "\"\\\\a\""
+                                                    << "invalid escape inside quotes";
+    QTest::newRow("escape ends the quoted text") << "\"a\\\\\""
+                                                 << "unterminated quote";
+    QTest::newRow("raw control character") << "a\x01"
+                                              "b"
+                                           << "control character";
+    QTest::newRow("raw tab") << "a\tb"
+                             << "control character";
 }
 
 void TestDesktopExec::parseRefusesMalformedValues()

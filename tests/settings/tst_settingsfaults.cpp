@@ -9,8 +9,8 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,14 +95,14 @@ public:
             mProblem = QStringLiteral("not running as root");
             return;
         }
-        if (::unshare(CLONE_NEWNS) != 0
-            || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
             mProblem = QStringLiteral("no mount namespace: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
             return;
         }
         const QByteArray options = sizeOption.toLatin1();
         if (::mount("tmpfs", QFile::encodeName(mFolder.path()).constData(), "tmpfs", 0, options.constData()) != 0) {
-            mProblem = QStringLiteral("mounting a tmpfs was refused: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+            mProblem
+                = QStringLiteral("mounting a tmpfs was refused: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
             return;
         }
         mMounted = true;
@@ -219,9 +219,9 @@ void TestSettingsFaults::killedWritersLeaveEveryKeyOldOrNew()
     qInfo("kill -9 of a writer during %d writes: %d kills mid-run (%d runs finished first), run length %lld ms, "
           "%lld writes reached the file, keys lost or torn: 0, files left beside the store after the last kill: "
           "%lld %s, after the next write: %lld %s",
-          writesPerRun, kills, finishedFirst, runMicroseconds / 1000, writesDone,
-          leftovers.size(), qPrintable(leftovers.join(QLatin1Char(' '))),
-          afterNextWrite.size(), qPrintable(afterNextWrite.join(QLatin1Char(' '))));
+          writesPerRun, kills, finishedFirst, runMicroseconds / 1000, writesDone, leftovers.size(),
+          qPrintable(leftovers.join(QLatin1Char(' '))), afterNextWrite.size(),
+          qPrintable(afterNextWrite.join(QLatin1Char(' '))));
     // A writer killed between writing its temporary file and renaming it leaves that
     // file behind: nothing reads it, and only its writer could tell it from a user's own
     // file of that shape, so it stays. Nothing else may be left, the stale lock included.
@@ -254,8 +254,8 @@ void TestSettingsFaults::copiesWritingAtOnceLoseNoKey()
             lost += stored.value(key) == QString::number(i) ? 0 : 1;
         }
     }
-    qInfo("%d copies writing %d keys each at once: %lld keys stored, %d lost, %lld ms",
-          copies, keysEach, stored.size(), lost, clock.elapsed());
+    qInfo("%d copies writing %d keys each at once: %lld keys stored, %d lost, %lld ms", copies, keysEach, stored.size(),
+          lost, clock.elapsed());
     QCOMPARE(lost, 0);
     QCOMPARE(stored.size(), copies * keysEach);
 }

@@ -1,6 +1,6 @@
 #include "settings/SettingsStore.h"
-#include "support/TestStore.h"
 #include "support/TestFiles.h"
+#include "support/TestStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,9 +56,12 @@ void TestSettingsStore::keysIgnoreLetterCaseAndKeepFirstLetters_data()
 {
     QTest::addColumn<QString>("firstKey");
     QTest::addColumn<QString>("secondKey");
-    QTest::newRow("strikethrough") << "FontStrikeThru" << "FontStrikethru";
-    QTest::newRow("underline") << "FontUnderline" << "FontUnderLine";
-    QTest::newRow("with a blank") << "Font Color" << "FONT COLOR";
+    QTest::newRow("strikethrough") << "FontStrikeThru"
+                                   << "FontStrikethru";
+    QTest::newRow("underline") << "FontUnderline"
+                               << "FontUnderLine";
+    QTest::newRow("with a blank") << "Font Color"
+                                  << "FONT COLOR";
 }
 
 void TestSettingsStore::keysIgnoreLetterCaseAndKeepFirstLetters()
@@ -114,8 +117,7 @@ void TestSettingsStore::readsWhatAnotherCopyWroteMeanwhile()
 void TestSettingsStore::unreadableFileIsSetAsideAndReported_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("unclosed section and a line without a value")
-        << QByteArray("[General\nCheck1=1\ngarbage line\n");
+    QTest::newRow("unclosed section and a line without a value") << QByteArray("[General\nCheck1=1\ngarbage line\n");
     // Qt's reader drops the line with a quote in its key and says so only when asked.
     QTest::newRow("a key Qt reads only in part") << QByteArray("[General]\nCheck1=1\nx\"y=2\n");
 }

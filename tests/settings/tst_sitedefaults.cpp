@@ -53,8 +53,8 @@ void TestSiteDefaults::siteFoldersFollowXdgConfigDirs_data()
     QTest::addColumn<QByteArray>("variable");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("two folders, in order") << QByteArray("/opt/site:/etc/xdg")
-                                           << QStringList { "/opt/site/" + storeName, "/etc/xdg/" + storeName };
+    QTest::newRow("two folders, in order")
+        << QByteArray("/opt/site:/etc/xdg") << QStringList { "/opt/site/" + storeName, "/etc/xdg/" + storeName };
     QTest::newRow("empty entries skipped") << QByteArray(":/opt/site::") << QStringList { "/opt/site/" + storeName };
     QTest::newRow("empty: /etc/xdg") << QByteArray("") << QStringList { "/etc/xdg/" + storeName };
 }
@@ -76,20 +76,28 @@ void TestSiteDefaults::keyComesFromTheFirstThatHoldsIt_data()
     QTest::addColumn<QString>("expected");
 
     const QByteArray none;
-    QTest::newRow("user's value wins") << QByteArray("[General]\nFontSize=40\n") << QByteArray("[General]\nFontSize=90\n")
-                                       << none << "FontSize" << "40";
+    QTest::newRow("user's value wins") << QByteArray("[General]\nFontSize=40\n")
+                                       << QByteArray("[General]\nFontSize=90\n") << none << "FontSize"
+                                       << "40";
     QTest::newRow("site's value for a missing key")
-        << QByteArray("[General]\nCheck1=1\n") << QByteArray("[General]\nFontSize=90\n") << none << "FontSize" << "90";
-    QTest::newRow("no user's file") << none << QByteArray("[General]\nFontSize=90\n") << none << "FontSize" << "90";
-    QTest::newRow("first site folder wins") << none << QByteArray("[General]\nFontSize=90\n")
-                                            << QByteArray("[General]\nFontSize=120\n") << "FontSize" << "90";
+        << QByteArray("[General]\nCheck1=1\n") << QByteArray("[General]\nFontSize=90\n") << none << "FontSize"
+        << "90";
+    QTest::newRow("no user's file") << none << QByteArray("[General]\nFontSize=90\n") << none << "FontSize"
+                                    << "90";
+    QTest::newRow("first site folder wins")
+        << none << QByteArray("[General]\nFontSize=90\n") << QByteArray("[General]\nFontSize=120\n") << "FontSize"
+        << "90";
     QTest::newRow("second folder when the first lacks the key")
-        << none << QByteArray("[General]\nCheck1=1\n") << QByteArray("[General]\nFontSize=120\n") << "FontSize" << "120";
-    QTest::newRow("site key in other letters") << none << QByteArray("[General]\nfontsize=90\n") << none << "FontSize" << "90";
+        << none << QByteArray("[General]\nCheck1=1\n") << QByteArray("[General]\nFontSize=120\n") << "FontSize"
+        << "120";
+    QTest::newRow("site key in other letters") << none << QByteArray("[General]\nfontsize=90\n") << none << "FontSize"
+                                               << "90";
     QTest::newRow("user's key in other letters wins")
-        << QByteArray("[General]\nFONTSIZE=40\n") << QByteArray("[General]\nFontSize=90\n") << none << "FontSize" << "40";
+        << QByteArray("[General]\nFONTSIZE=40\n") << QByteArray("[General]\nFontSize=90\n") << none << "FontSize"
+        << "40";
     QTest::newRow("key with a blank") << none << QByteArray("[General]\nBackground%20Color=255\n") << none
-                                      << "Background Color" << "255";
+                                      << "Background Color"
+                                      << "255";
     QTest::newRow("nowhere: reader's default") << none << QByteArray("[General]\nCheck1=1\n") << none << "FontSize"
                                                << "150";
 }
@@ -104,8 +112,8 @@ void TestSiteDefaults::keyComesFromTheFirstThatHoldsIt()
     QTemporaryDir folders;
     const QString userPath = user.isNull() ? QDir(folders.filePath("user")).filePath(storeName)
                                            : writeStoreFile(folders.filePath("user"), user);
-    QStringList sitePaths = { QDir(folders.filePath("site1")).filePath(storeName),
-                              QDir(folders.filePath("site2")).filePath(storeName) };
+    QStringList sitePaths
+        = { QDir(folders.filePath("site1")).filePath(storeName), QDir(folders.filePath("site2")).filePath(storeName) };
     if (!firstSite.isNull())
         sitePaths[0] = writeStoreFile(folders.filePath("site1"), firstSite);
     if (!secondSite.isNull())
@@ -129,7 +137,8 @@ void TestSiteDefaults::savingWritesOnlyTheUsersFile()
     QCOMPARE(store.GetSetting("FontSize", 150), QStringLiteral("40"));
     QCOMPARE(store.GetSetting("check4", 1), QStringLiteral("0"));
     QCOMPARE(contentOf(sitePath), siteText);
-    QCOMPARE(QDir(QFileInfo(sitePath).path()).entryList(QDir::Files | QDir::Hidden), QStringList { QFileInfo(sitePath).fileName() });
+    QCOMPARE(QDir(QFileInfo(sitePath).path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList { QFileInfo(sitePath).fileName() });
     // The user's file holds what was saved, not the site's values read alongside.
     SettingsStore again([](const QString &) {}, userPath, {});
     QCOMPARE(again.GetSetting("FontSize", 150), QStringLiteral("40"));

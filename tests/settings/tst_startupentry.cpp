@@ -1,12 +1,12 @@
 #include "base/ProductInfo.h"
 #include "settings/AutostartEntry.h"
 #include "settings/DesktopExec.h"
-#include "support/DesktopExecReader.h"
 #include "settings/RegStuff.h"
 #include "settings/mStartUp.h"
+#include "support/DesktopExecReader.h"
 #include "support/FakePlatform.h"
-#include "support/TestStore.h"
 #include "support/TestFiles.h"
+#include "support/TestStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,17 +63,17 @@ void TestStartupEntry::entryLivesInTheAutostartFolderUnderTheExecutableName()
 {
     TestStore store;
     QCOMPARE(AutostartEntry::filePathFor(QStringLiteral("/opt/my app/lumetra-bin")),
-        autostartFolder(store) + QStringLiteral("/lumetra-bin.desktop"));
+             autostartFolder(store) + QStringLiteral("/lumetra-bin.desktop"));
 }
 
 void TestStartupEntry::entryTextIsExact()
 {
     QCOMPARE(AutostartEntry::text(QStringLiteral("/opt/Lumetra Apps/lumetra$1")),
-        QStringLiteral("[Desktop Entry]\n"
-                       "Type=Application\n"
-                       "Version=1.0\n"
-                       "Name=Lumetra Wall Time Display\n"
-                       "Exec=\"/opt/Lumetra Apps/lumetra\\\\$1\"\n"));
+             QStringLiteral("[Desktop Entry]\n"
+                            "Type=Application\n"
+                            "Version=1.0\n"
+                            "Name=Lumetra Wall Time Display\n"
+                            "Exec=\"/opt/Lumetra Apps/lumetra\\\\$1\"\n"));
 }
 
 void TestStartupEntry::enablingWritesAnEntryThatRunsExactlyThatFile_data()
@@ -107,7 +107,7 @@ void TestStartupEntry::enablingWritesAnEntryThatRunsExactlyThatFile()
     QCOMPARE(*command, QStringList { path });
     // Written in one step: no temporary file is left beside the entry.
     QCOMPARE(QDir(autostartFolder(store)).entryList(QDir::Files | QDir::Hidden),
-        QStringList { QFileInfo(entryFile).fileName() });
+             QStringList { QFileInfo(entryFile).fileName() });
 }
 
 void TestStartupEntry::enablingReplacesAnOlderEntry()
@@ -126,13 +126,20 @@ void TestStartupEntry::unusablePathsAreRefusedWithOneMessage_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("line break") << "/opt/a\nb/lumetra" << "\"/opt/a\\nb/lumetra\" contains a line break";
-    QTest::newRow("line break ending the name") << "/opt/lumetra\n" << "\"/opt/lumetra\\n\" contains a line break";
-    QTest::newRow("carriage return") << "/opt/a\rb/lumetra" << "\"/opt/a\\x0db/lumetra\" contains a line break or another control character";
-    QTest::newRow("escape character") << "/opt/a\x1b[0m/lumetra" << "\"/opt/a\\x1b[0m/lumetra\" contains";
-    QTest::newRow("delete character") << "/opt/a\x7f/lumetra" << "\"/opt/a\\x7f/lumetra\" contains";
-    QTest::newRow("unknown") << "" << "own file is not known";
-    QTest::newRow("relative") << "bin/lumetra" << "\"bin/lumetra\" is not a full path";
+    QTest::newRow("line break") << "/opt/a\nb/lumetra"
+                                << "\"/opt/a\\nb/lumetra\" contains a line break";
+    QTest::newRow("line break ending the name") << "/opt/lumetra\n"
+                                                << "\"/opt/lumetra\\n\" contains a line break";
+    QTest::newRow("carriage return") << "/opt/a\rb/lumetra"
+                                     << "\"/opt/a\\x0db/lumetra\" contains a line break or another control character";
+    QTest::newRow("escape character") << "/opt/a\x1b[0m/lumetra"
+                                      << "\"/opt/a\\x1b[0m/lumetra\" contains";
+    QTest::newRow("delete character") << "/opt/a\x7f/lumetra"
+                                      << "\"/opt/a\\x7f/lumetra\" contains";
+    QTest::newRow("unknown") << ""
+                             << "own file is not known";
+    QTest::newRow("relative") << "bin/lumetra"
+                              << "\"bin/lumetra\" is not a full path";
 }
 
 void TestStartupEntry::unusablePathsAreRefusedWithOneMessage()
@@ -177,7 +184,7 @@ void TestStartupEntry::entryPathTakenByAFolderGivesOneMessage()
     QCOMPARE(platform.messages.size(), 1);
     const QString text = platform.messages[0].text;
     QVERIFY2(text.contains(QStringLiteral("\"%1\" could not be written (").arg(AutostartEntry::filePathFor(path))),
-        qPrintable(text));
+             qPrintable(text));
     QVERIFY2(!text.contains(QStringLiteral("()")), qPrintable(text));
 }
 

@@ -21,11 +21,21 @@ std::optional<QString> unescapeStringValue(const QString &value, QString &error)
         }
         const QChar next = i + 1 < value.size() ? value[i + 1] : QChar();
         switch (next.unicode()) {
-        case 's': text += QLatin1Char(' '); break;
-        case 'n': text += QLatin1Char('\n'); break;
-        case 't': text += QLatin1Char('\t'); break;
-        case 'r': text += QLatin1Char('\r'); break;
-        case '\\': text += QLatin1Char('\\'); break;
+        case 's':
+            text += QLatin1Char(' ');
+            break;
+        case 'n':
+            text += QLatin1Char('\n');
+            break;
+        case 't':
+            text += QLatin1Char('\t');
+            break;
+        case 'r':
+            text += QLatin1Char('\r');
+            break;
+        case '\\':
+            text += QLatin1Char('\\');
+            break;
         default:
             error = QStringLiteral("invalid escape sequence at position %1").arg(i);
             return std::nullopt;

@@ -25,7 +25,7 @@ void write(const QString &path, const QByteArray &content)
 
 quint64 inodeOf(const QString &path)
 {
-    struct stat status {};
+    struct stat status { };
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
 }
 

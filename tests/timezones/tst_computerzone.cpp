@@ -19,8 +19,7 @@ QList<int> displayOrder()
     for (int k = 0; k < modTimeZones::TimeZoneList.size(); ++k)
         order.append(k);
     std::stable_sort(order.begin(), order.end(), [](int a, int b) {
-        return QString::compare(modTimeZones::EntryAt(a).Display, modTimeZones::EntryAt(b).Display,
-                                Qt::CaseInsensitive)
+        return QString::compare(modTimeZones::EntryAt(a).Display, modTimeZones::EntryAt(b).Display, Qt::CaseInsensitive)
             < 0;
     });
     return order;
@@ -84,8 +83,9 @@ void TestComputerZone::everyZoneAsTheComputersDefaultsToItself()
     for (int k = 0; k < modTimeZones::TimeZoneKeys.size(); ++k) {
         ScopedEnvironment tz("TZ", modTimeZones::TimeZoneKeys.at(k));
         const int chosen = modTimeZones::ComputerZoneIndex(order, year);
-        const QStringList differences = chosen == -1 ? QStringList { "none for " + QString::fromLatin1(modTimeZones::TimeZoneKeys.at(k)) }
-                                                     : differencesFromLocalTime(chosen);
+        const QStringList differences = chosen == -1
+            ? QStringList { "none for " + QString::fromLatin1(modTimeZones::TimeZoneKeys.at(k)) }
+            : differencesFromLocalTime(chosen);
         wrong << differences;
         right += differences.isEmpty() ? 1 : 0;
     }
@@ -106,7 +106,8 @@ void TestComputerZone::computersZoneFound_data()
     QTest::newRow("Asia/Calcutta links to Kolkata") << QByteArray("Asia/Calcutta") << QByteArray("Asia/Kolkata");
     QTest::newRow("UTC") << QByteArray("UTC") << QByteArray("UTC");
     QTest::newRow("Etc/UTC is the catalogue's UTC") << QByteArray("Etc/UTC") << QByteArray("UTC");
-    QTest::newRow("half-hour daylight saving") << QByteArray("Australia/Lord_Howe") << QByteArray("Australia/Lord_Howe");
+    QTest::newRow("half-hour daylight saving")
+        << QByteArray("Australia/Lord_Howe") << QByteArray("Australia/Lord_Howe");
     QTest::newRow("fixed +05:45 rule") << QByteArray("<+0545>-5:45") << QByteArray("Asia/Kathmandu");
 }
 
@@ -156,8 +157,8 @@ void TestComputerZone::localYearComparesDaylightSaving_data()
         << QByteArray("America/New_York") << QByteArray("America/Atikokan") << false;
     QTest::newRow("Lord Howe is not Sydney in summer")
         << QByteArray("Australia/Lord_Howe") << QByteArray("Australia/Sydney") << false;
-    QTest::newRow("Lord Howe keeps its own time") << QByteArray("Australia/Lord_Howe")
-                                                  << QByteArray("Australia/Lord_Howe") << true;
+    QTest::newRow("Lord Howe keeps its own time")
+        << QByteArray("Australia/Lord_Howe") << QByteArray("Australia/Lord_Howe") << true;
     QTest::newRow("Tokyo keeps Seoul's time") << QByteArray("Asia/Tokyo") << QByteArray("Asia/Seoul") << true;
 }
 

@@ -1,8 +1,8 @@
 #include "base/RuntimeError.h"
 #include "support/ScopedEnvironment.h"
+#include "support/TestFiles.h"
 #include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
-#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,29 +53,45 @@ void TestTimeZoneCatalogue::normaliseDisplay_data()
     // Display texts in the forms the database and older systems give them.
     QTest::newRow("UTC with a second parenthesis") << "(UTC-05:00) Eastern Time (US & Canada)"
                                                    << "(UTC-05:00) Eastern Time (US & Canada)";
-    QTest::newRow("one-digit hour") << "(GMT+5:30) Chennai" << "(GMT+05:30) Chennai";
-    QTest::newRow("UTC alone") << "(UTC) Coordinated Universal Time" << "(UTC) Coordinated Universal Time";
-    QTest::newRow("GMT alone") << "(GMT) Casablanca" << "(GMT) Casablanca";
-    QTest::newRow("small letters, two blanks") << "(utc+01:00)  Paris" << "(UTC+01:00) Paris";
-    QTest::newRow("Samoa") << "(UTC+13:00) Samoa" << "(UTC+13:00) Samoa";
+    QTest::newRow("one-digit hour") << "(GMT+5:30) Chennai"
+                                    << "(GMT+05:30) Chennai";
+    QTest::newRow("UTC alone") << "(UTC) Coordinated Universal Time"
+                               << "(UTC) Coordinated Universal Time";
+    QTest::newRow("GMT alone") << "(GMT) Casablanca"
+                               << "(GMT) Casablanca";
+    QTest::newRow("small letters, two blanks") << "(utc+01:00)  Paris"
+                                               << "(UTC+01:00) Paris";
+    QTest::newRow("Samoa") << "(UTC+13:00) Samoa"
+                           << "(UTC+13:00) Samoa";
     // The catalogue's own texts.
-    QTest::newRow("half hour east") << "(UTC+05:30) Asia/Kolkata" << "(UTC+05:30) Asia/Kolkata";
-    QTest::newRow("half hour west") << "(UTC-03:30) America/St_Johns" << "(UTC-03:30) America/St_Johns";
-    QTest::newRow("zero") << "(UTC+00:00) Europe/London" << "(UTC+00:00) Europe/London";
+    QTest::newRow("half hour east") << "(UTC+05:30) Asia/Kolkata"
+                                    << "(UTC+05:30) Asia/Kolkata";
+    QTest::newRow("half hour west") << "(UTC-03:30) America/St_Johns"
+                                    << "(UTC-03:30) America/St_Johns";
+    QTest::newRow("zero") << "(UTC+00:00) Europe/London"
+                          << "(UTC+00:00) Europe/London";
     // No parentheses: the tag is the whole text, and the rest is all of it.
-    QTest::newRow("no parentheses") << "Paris" << "(PARIS) Paris";
+    QTest::newRow("no parentheses") << "Paris"
+                                    << "(PARIS) Paris";
     QTest::newRow("no parentheses, blanks") << "  Coordinated Universal Time "
                                             << "(  COORDINATED UNIVERSAL TIME ) Coordinated Universal Time";
-    QTest::newRow("empty") << "" << "() ";
+    QTest::newRow("empty") << ""
+                           << "() ";
     // A text that ends at its ")" ends in the prefix's blank.
-    QTest::newRow("ends at its parenthesis") << "(UTC+05:30)" << "(UTC+05:30) ";
-    QTest::newRow("ends at its parenthesis, one-digit hour") << "(GMT+5:30)" << "(GMT+05:30) ";
-    QTest::newRow("GMT only") << "(gmt)" << "(GMT) ";
+    QTest::newRow("ends at its parenthesis") << "(UTC+05:30)"
+                                             << "(UTC+05:30) ";
+    QTest::newRow("ends at its parenthesis, one-digit hour") << "(GMT+5:30)"
+                                                             << "(GMT+05:30) ";
+    QTest::newRow("GMT only") << "(gmt)"
+                              << "(GMT) ";
     // An opening parenthesis without a closing one: the tag runs to the end.
-    QTest::newRow("no closing parenthesis") << "(UTC+1:00 Paris" << "(UTC+1:00 PARIS) (UTC+1:00 Paris";
+    QTest::newRow("no closing parenthesis") << "(UTC+1:00 Paris"
+                                            << "(UTC+1:00 PARIS) (UTC+1:00 Paris";
     // A closing parenthesis before the opening one.
-    QTest::newRow("closing before opening") << "x) (UTC+2:00" << "(UTC+02:00) (UTC+2:00";
-    QTest::newRow("no time after the tag's fourth character") << "(UTC+xy) Somewhere" << "(UTC+XY) Somewhere";
+    QTest::newRow("closing before opening") << "x) (UTC+2:00"
+                                            << "(UTC+02:00) (UTC+2:00";
+    QTest::newRow("no time after the tag's fourth character") << "(UTC+xy) Somewhere"
+                                                              << "(UTC+XY) Somewhere";
 }
 
 void TestTimeZoneCatalogue::normaliseDisplay()
@@ -156,13 +172,14 @@ void TestTimeZoneCatalogue::catalogueFromATestDatabase()
 void TestTimeZoneCatalogue::unknownZonesAreSkippedKeepingIndicesDense()
 {
     QTemporaryDir folder;
-    TestFiles::write(folder.filePath("zone.tab"), "XX\t+0000+00000\tNowhere/Atlantis\n"
-                                          "JP\t+353916+1394441\tAsia/Tokyo\n"
-                                          "YY\t+0000+00000\tAlso/Not_A_Zone\n"
-                                          "\n"
-                                          "malformed line without tabs\n"
-                                          "ZZ\t+0000+00000\tUTC\n"
-                                          "US\t+394421-1045903\tAmerica/Denver\tMountain (most areas)");
+    TestFiles::write(folder.filePath("zone.tab"),
+                     "XX\t+0000+00000\tNowhere/Atlantis\n"
+                     "JP\t+353916+1394441\tAsia/Tokyo\n"
+                     "YY\t+0000+00000\tAlso/Not_A_Zone\n"
+                     "\n"
+                     "malformed line without tabs\n"
+                     "ZZ\t+0000+00000\tUTC\n"
+                     "US\t+394421-1045903\tAmerica/Denver\tMountain (most areas)");
     QVERIFY(ReadTimeZones(folder.filePath("zone.tab")));
     // A zone.tab that names UTC itself gets no second one.
     QCOMPARE(TimeZoneKeys, (QByteArrayList { "Asia/Tokyo", "UTC", "America/Denver" }));
@@ -227,8 +244,9 @@ void TestTimeZoneCatalogue::prefetchGivesTheCatalogueOfItsPath_data()
 {
     QTest::addColumn<bool>("readTheSamePath");
     QTest::addColumn<QByteArrayList>("keys");
-    QTest::newRow("the prefetched path")
-        << true << QByteArrayList { "Europe/Paris", "Asia/Kolkata", "America/St_Johns", "Europe/London", "UTC" };
+    QTest::newRow("the prefetched path") << true
+                                         << QByteArrayList { "Europe/Paris", "Asia/Kolkata", "America/St_Johns",
+                                                             "Europe/London", "UTC" };
     QTest::newRow("another path") << false << QByteArrayList { "Asia/Tokyo", "UTC" };
 }
 

@@ -1,5 +1,5 @@
-#include "support/ScopedEnvironment.h"
 #include "clock/TimeFormat.h"
+#include "support/ScopedEnvironment.h"
 #include "timezones/ZoneTime.h"
 #include "timezones/modTimeZones.h"
 
@@ -50,18 +50,18 @@ void TestZoneTime::offsetBetweenZones_data()
 
     QTest::newRow("own zone") << QByteArray("Europe/Berlin") << QByteArray("Europe/Berlin") << july << 0
                               << QTime(14, 0);
-    QTest::newRow("Berlin, Tokyo, January") << QByteArray("Europe/Berlin") << QByteArray("Asia/Tokyo") << january
-                                            << 480 << QTime(21, 0);
+    QTest::newRow("Berlin, Tokyo, January")
+        << QByteArray("Europe/Berlin") << QByteArray("Asia/Tokyo") << january << 480 << QTime(21, 0);
     QTest::newRow("Berlin, Tokyo, July") << QByteArray("Europe/Berlin") << QByteArray("Asia/Tokyo") << july << 420
                                          << QTime(21, 0);
-    QTest::newRow("Denver, Phoenix, January") << QByteArray("America/Denver") << QByteArray("America/Phoenix")
-                                              << january << 0 << QTime(5, 0);
-    QTest::newRow("Denver, Phoenix, July") << QByteArray("America/Denver") << QByteArray("America/Phoenix") << july
-                                           << -60 << QTime(5, 0);
-    QTest::newRow("UTC-10:00, UTC+14:00") << QByteArray("Pacific/Honolulu") << QByteArray("Pacific/Kiritimati")
-                                          << january << 1440 << QTime(2, 0);
-    QTest::newRow("UTC-10:00, UTC+14:00 as offsets") << QByteArray("UTC-10:00") << QByteArray("UTC+14:00") << july
-                                                     << 1440 << QTime(2, 0);
+    QTest::newRow("Denver, Phoenix, January")
+        << QByteArray("America/Denver") << QByteArray("America/Phoenix") << january << 0 << QTime(5, 0);
+    QTest::newRow("Denver, Phoenix, July")
+        << QByteArray("America/Denver") << QByteArray("America/Phoenix") << july << -60 << QTime(5, 0);
+    QTest::newRow("UTC-10:00, UTC+14:00")
+        << QByteArray("Pacific/Honolulu") << QByteArray("Pacific/Kiritimati") << january << 1440 << QTime(2, 0);
+    QTest::newRow("UTC-10:00, UTC+14:00 as offsets")
+        << QByteArray("UTC-10:00") << QByteArray("UTC+14:00") << july << 1440 << QTime(2, 0);
     // 23:30 in London in winter, Berlin an hour on: past midnight.
     QTest::newRow("midnight forwards") << QByteArray("Europe/London") << QByteArray("Europe/Berlin")
                                        << utc(2026, 1, 15, 23, 30) << 60 << QTime(0, 30);
@@ -71,10 +71,10 @@ void TestZoneTime::offsetBetweenZones_data()
     QTest::newRow("half hours") << QByteArray("America/St_Johns") << QByteArray("Asia/Kolkata") << july << 60 * 8
                                 << QTime(17, 30);
     // Southern summer in January: Sydney is on daylight time while Berlin is not.
-    QTest::newRow("Berlin, Sydney, January") << QByteArray("Europe/Berlin") << QByteArray("Australia/Sydney")
-                                             << january << 600 << QTime(23, 0);
-    QTest::newRow("Berlin, Sydney, July") << QByteArray("Europe/Berlin") << QByteArray("Australia/Sydney") << july
-                                          << 480 << QTime(22, 0);
+    QTest::newRow("Berlin, Sydney, January")
+        << QByteArray("Europe/Berlin") << QByteArray("Australia/Sydney") << january << 600 << QTime(23, 0);
+    QTest::newRow("Berlin, Sydney, July")
+        << QByteArray("Europe/Berlin") << QByteArray("Australia/Sydney") << july << 480 << QTime(22, 0);
 }
 
 void TestZoneTime::offsetBetweenZones()
@@ -118,7 +118,8 @@ void TestZoneTime::againstTheComputersZone()
     QCOMPARE(minuteOffset(QTimeZone("Asia/Tokyo"), january), 480);
     QCOMPARE(minuteOffset(QTimeZone("Asia/Tokyo"), july), 420);
     QCOMPARE(minuteOffset(QTimeZone("America/New_York"), july), -360);
-    QCOMPARE(TimeFormat::shiftedTimeOfDay(july.toLocalTime().time(), minuteOffset(QTimeZone("Asia/Tokyo"), july)), QTime(21, 0));
+    QCOMPARE(TimeFormat::shiftedTimeOfDay(july.toLocalTime().time(), minuteOffset(QTimeZone("Asia/Tokyo"), july)),
+             QTime(21, 0));
 }
 
 void TestZoneTime::nextOffsetChangeIsTheEarlierTransition()
