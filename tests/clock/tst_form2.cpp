@@ -7,6 +7,7 @@
 #include "panel/Form1.h"
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"
+#include "support/ClockFixture.h"
 #include "support/ProgramFixture.h"
 
 #include <QApplication>
@@ -30,38 +31,7 @@ namespace {
 std::unique_ptr<ProgramFixture> clockShown(const StoredValues &stored = {}, const QTime &at = QTime(13, 5, 42),
                                            bool reportsClockChanges = true)
 {
-    auto fixture = std::make_unique<ProgramFixture>();
-    fixture->store.seed(stored);
-    fixture->platform.now = QDateTime(QDate(2026, 1, 15), at);
-    fixture->platform.reportsClockChanges = reportsClockChanges;
-    fixture->program.start();
-    fixture->program.form1().ui().PushButton1->click();
-    return fixture;
-}
-
-ClockWindow &clockOf(ProgramFixture &fixture)
-{
-    return fixture.program.form2().ui();
-}
-
-// What the user sees of the clock after a tick.
-QImage tickAndGrab(ProgramFixture &fixture)
-{
-    fixture.program.form2().Timer1_Timer();
-    QCoreApplication::processEvents();
-    return clockOf(fixture).grab().toImage();
-}
-
-QRect litArea(const QImage &image, const QColor &background)
-{
-    QRect lit;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) != background)
-                lit |= QRect(x, y, 1, 1);
-        }
-    }
-    return lit;
+    return clockOpenedAt(QDateTime(QDate(2026, 1, 15), at), stored, reportsClockChanges);
 }
 
 class PaintCounter : public QObject {

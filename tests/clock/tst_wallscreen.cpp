@@ -4,6 +4,7 @@
 #include "clock/WallScreenMenu.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
+#include "support/ClockFixture.h"
 #include "support/ProgramFixture.h"
 
 #include <QLabel>
@@ -23,17 +24,7 @@ const QDateTime afternoon(QDate(2026, 1, 15), QTime(13, 5, 42), Qt::UTC);
 
 std::unique_ptr<ProgramFixture> clockShown(const StoredValues &stored = {}, const QDateTime &now = afternoon)
 {
-    auto fixture = std::make_unique<ProgramFixture>();
-    fixture->store.seed(stored);
-    fixture->platform.now = now;
-    fixture->program.start();
-    fixture->program.form1().ui().PushButton1->click();
-    return fixture;
-}
-
-ClockWindow &clockOf(ProgramFixture &fixture)
-{
-    return fixture.program.form2().ui();
+    return clockOpenedAt(now, stored);
 }
 
 // The clock as a window of the given size, as on a screen of that size.
@@ -43,28 +34,6 @@ void setClockSize(ProgramFixture &fixture, const QSize &size)
     clock.showNormal();
     clock.setGeometry(QRect(QPoint(0, 0), size));
     QCOMPARE(clock.size(), size);
-}
-
-QImage tickAndGrab(ProgramFixture &fixture)
-{
-    fixture.program.form2().Timer1_Timer();
-    QCoreApplication::processEvents();
-    return clockOf(fixture).grab().toImage();
-}
-
-// The pixels of an area that differ from the background.
-QRect litArea(const QImage &image, const QRect &area, const QColor &background = Qt::black)
-{
-    QRect lit;
-    const QRect inside = area & image.rect();
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            if (line[x] != background.rgb())
-                lit |= QRect(x, y, 1, 1);
-        }
-    }
-    return lit;
 }
 
 int brightestRed(const QImage &image, const QRect &area)
@@ -160,7 +129,7 @@ void TestWallScreen::fitToScreenKeepsTheWholeTimeInside()
     const QImage shot = tickAndGrab(*fixture);
     QCOMPARE(clock.Picture1->text(), withSeconds ? QStringLiteral("01:05:42 PM") : QStringLiteral("13:05"));
 
-    const QRect lit = litArea(shot, clock.Picture1->geometry());
+    const QRect lit = litArea(shot, Qt::black, clock.Picture1->geometry());
     QVERIFY(lit.isValid());
     QVERIFY2(lit.left() > 0 && lit.right() < screen.width() - 1,
              qPrintable(QStringLiteral("lit from %1 to %2").arg(lit.left()).arg(lit.right())));
@@ -186,7 +155,7 @@ void TestWallScreen::withoutFitTheStoredSizeIsKeptAndClipped()
     ClockWindow &clock = clockOf(*fixture);
     const QImage shot = tickAndGrab(*fixture);
     QCOMPARE(clock.Picture1->font().pointSize(), 150);
-    const QRect lit = litArea(shot, clock.Picture1->geometry());
+    const QRect lit = litArea(shot, Qt::black, clock.Picture1->geometry());
     QCOMPARE(lit.left(), 0);
     QCOMPARE(lit.right(), 799);
     QVERIFY(!clock.infoLines->isVisible());
@@ -217,7 +186,7 @@ void TestWallScreen::burnInGuardMovesTheTimeWithinThreePercent()
     // The moved time is still drawn whole and centred on its strip.
     const QImage shot = tickAndGrab(*fixture);
     const QRect strip = clock.Picture1->geometry();
-    const QRect lit = litArea(shot, strip);
+    const QRect lit = litArea(shot, Qt::black, strip);
     QVERIFY(qAbs(lit.center().x() - strip.center().x()) <= 8);
 
     form.setBurnInGuard(false);
@@ -285,8 +254,8 @@ void TestWallScreen::dateAndZoneLinesAreCentredWithTheTime()
     const QRect block = time | lines;
     QVERIFY2(qAbs(block.top() - (clock.height() - 1 - block.bottom())) <= 1,
              qPrintable(QStringLiteral("block from %1 to %2").arg(block.top()).arg(block.bottom())));
-    const QRect timeInk = litArea(shot, time);
-    const QRect linesInk = litArea(shot, lines);
+    const QRect timeInk = litArea(shot, Qt::black, time);
+    const QRect linesInk = litArea(shot, Qt::black, lines);
     QVERIFY(linesInk.isValid() && linesInk.height() > 0);
     QVERIFY(qAbs(timeInk.center().x() - 960) <= 8);
     QVERIFY(qAbs(linesInk.center().x() - 960) <= 8);
