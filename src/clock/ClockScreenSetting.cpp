@@ -32,10 +32,8 @@ ScreenIdentity read(const SettingsStore &settings)
 
 void store(SettingsStore &settings, const ScreenIdentity &screen)
 {
-    for (const Field &field : fields) {
-        if (settings.GetSetting(field.key, QString()) != screen.*field.value)
-            settings.SaveSetting(field.key, screen.*field.value);
-    }
+    for (const Field &field : fields)
+        settings.SaveSettingIfChanged(field.key, screen.*field.value);
 }
 
 }

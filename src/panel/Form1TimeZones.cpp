@@ -114,14 +114,12 @@ void Form1::storeCombo1Position()
     SettingsStore &settings = mProgram.settings();
     const QComboBox &list = *ui().Combo1;
     const QString position = QString::number(list.currentIndex());
-    if (settings.GetSetting("Combo1", QString()) != position)
-        settings.SaveSetting("Combo1", position);
+    settings.SaveSettingIfChanged("Combo1", position);
     if (list.currentIndex() == -1)
         return;
     const QString name
         = QString::fromLatin1(modTimeZones::TimeZoneAt(TimeZoneSelector::itemData(list, list.currentIndex())).id());
-    if (settings.GetSetting(timeZoneNameKey, QString()) != name)
-        settings.SaveSetting(timeZoneNameKey, name);
+    settings.SaveSettingIfChanged(timeZoneNameKey, name);
 }
 
 void Form1::Combo1_Click()

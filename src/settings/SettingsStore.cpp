@@ -175,22 +175,36 @@ QVariant SettingsStore::siteDefault(const QString &key) const
     return QVariant();
 }
 
-QString SettingsStore::GetSetting(const QString &key, const QString &defaultValue) const
+std::optional<QString> SettingsStore::userValue(const QString &key) const
 {
     // Picks up what another running copy wrote meanwhile.
     mSettings->sync();
     const QString stored = storedKey(key);
     if (const auto unsaved = mUnsaved.constFind(stored); unsaved != mUnsaved.cend())
         return unsaved.value();
-    QVariant value = mSettings->value(stored);
+    const QVariant value = mSettings->value(stored);
     if (!value.isValid())
-        value = siteDefault(key);
-    return value.isValid() ? textOf(value) : defaultValue;
+        return std::nullopt;
+    return textOf(value);
+}
+
+QString SettingsStore::GetSetting(const QString &key, const QString &defaultValue) const
+{
+    if (const std::optional<QString> own = userValue(key))
+        return *own;
+    const QVariant site = siteDefault(key);
+    return site.isValid() ? textOf(site) : defaultValue;
 }
 
 QString SettingsStore::GetSetting(const QString &key, int defaultValue) const
 {
     return GetSetting(key, QString::number(defaultValue));
+}
+
+void SettingsStore::SaveSettingIfChanged(const QString &key, const QString &text)
+{
+    if (userValue(key) != text)
+        SaveSetting(key, text);
 }
 
 void SettingsStore::SaveSetting(const QString &key, const QString &text)

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QSettings;
@@ -43,6 +44,9 @@ public:
     QString GetSetting(const QString &key, const QString &defaultValue) const;
     QString GetSetting(const QString &key, int defaultValue) const;
     void SaveSetting(const QString &key, const QString &text);
+    // Writes only when the user's own file does not hold that text already: a write reaches
+    // the disk. A site default of the same text does not count, so the choice is the user's.
+    void SaveSettingIfChanged(const QString &key, const QString &text);
 
     QString filePath() const { return mFilePath; }
 
@@ -52,6 +56,8 @@ private:
     void openFile();
     QString storedKey(const QString &key) const;
     QVariant siteDefault(const QString &key) const;
+    // The text the user's own file (or a write still to be saved) holds under key.
+    std::optional<QString> userValue(const QString &key) const;
     void writeUnsaved();
 
     ProblemReporter mReportProblem;

@@ -45,6 +45,7 @@ private slots:
     void keyComesFromTheFirstThatHoldsIt_data();
     void keyComesFromTheFirstThatHoldsIt();
     void savingWritesOnlyTheUsersFile();
+    void choosingWhatTheSiteHoldsIsStoredAsTheUsers();
     void programStartsWithTheSitesChoices();
 };
 
@@ -143,6 +144,21 @@ void TestSiteDefaults::savingWritesOnlyTheUsersFile()
     SettingsStore again([](const QString &) {}, userPath, {});
     QCOMPARE(again.GetSetting("FontSize", 150), QStringLiteral("40"));
     QCOMPARE(again.GetSetting("Check4", 1), QStringLiteral("1"));
+}
+
+void TestSiteDefaults::choosingWhatTheSiteHoldsIsStoredAsTheUsers()
+{
+    QTemporaryDir folders;
+    const QString sitePath = writeStoreFile(folders.filePath("site"), "[General]\nCombo1=5\n");
+    const QString userPath = QDir(folders.filePath("user")).filePath(storeName);
+    SettingsStore store([](const QString &) {}, userPath, { sitePath });
+    store.SaveSettingIfChanged("Combo1", "5");
+    store.SaveSettingIfChanged("Check4", "0");
+    store.SaveSettingIfChanged("Check4", "0");
+    // The user's file holds the choice: a later change of the site's default leaves it.
+    SettingsStore userOnly([](const QString &) {}, userPath, {});
+    QCOMPARE(userOnly.GetSetting("Combo1", 0), QStringLiteral("5"));
+    QCOMPARE(contentOf(userPath), QByteArray("[General]\nCheck4=0\nCombo1=5\n"));
 }
 
 void TestSiteDefaults::programStartsWithTheSitesChoices()
