@@ -88,7 +88,12 @@ void Form1::ListTimeZones()
         trap.line(130, [&] { first = 0; });
     // A zone of the computer's base offset may lack its daylight saving: the computer's
     // own zone, or one that keeps its time all year, comes first.
+    // Looked for only when no zone is stored: every reload of the panel lists the zones.
     trap.line(131, [&] {
+        SettingsStore &settings = mProgram.settings();
+        if (!settings.GetSetting("Combo1", QString()).isNull()
+            || !settings.GetSetting(timeZoneNameKey, QString()).isNull())
+            return;
         const int own = positionOfZone(
             list,
             modTimeZones::ComputerZoneIndex(listOrder(list), mProgram.platform().currentDateTime().date().year()));
