@@ -107,7 +107,7 @@ void Form1::Form_Load()
     // The home page never opens over a clock: not on a reload of the panel while the clock
     // shows, nor on a start that opens the clock at once.
     trap.line(112, [&] {
-        if (mStarting && !mProgram.opensClockAtStart()
+        if (mProgram.isStarting() && !mProgram.opensClockAtStart()
             && !Conversions::isOn(settings.GetSetting("Windows Startup", "Off")))
             OpenHomePageByChance();
     });
@@ -130,16 +130,9 @@ void Form1::Form_Load()
     trap.line(128, [&] { setCheckValue(*window.Check8, Conversions::isOn(settings.GetSetting("Minimized", "Off"))); });
     // Only the program's start opens the clock: a reload of the panel leaves an open
     // clock where it is.
-    if (mStarting && trap.condition(130, [&] { return checkValue(*window.Check3) == 1; }))
+    if (mProgram.isStarting() && trap.condition(130, [&] { return checkValue(*window.Check3) == 1; }))
         PushButton1_Click();
     trap.line(132, [&] { mLoading = false; });
-}
-
-void Form1::LoadAtStart()
-{
-    mStarting = true;
-    Load();
-    mStarting = false;
 }
 
 void Form1::Form_QueryUnload()

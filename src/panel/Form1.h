@@ -22,9 +22,6 @@ public:
     PanelWindow &ui();
 
     void Form_Load() override;
-    // Loads the panel as the program's start does: the home-page chance and the start-up
-    // option's clock belong to this load only, not to the panel's later reloads.
-    void LoadAtStart();
     void SetAppTitle();
     void OpenHomePageByChance();
 
@@ -75,7 +72,6 @@ private:
 
     ProgramContext &mProgram;
     bool mLoading = false;
-    bool mStarting = false;
     // The computer's own standard offset in minutes, UTC minus local.
     qint32 mLocalBias = 0;
 };

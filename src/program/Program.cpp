@@ -43,7 +43,7 @@ void Program::setStartRequest(bool openClock, QString screenName)
 void Program::start()
 {
     mStarting = true;
-    mForm1->LoadAtStart();
+    mForm1->Load();
     // The start-up option may have opened the clock already.
     if (mOpenClockAtStart && !mEnded && !mForm1->mDontUnload)
         mForm1->PushButton1_Click();

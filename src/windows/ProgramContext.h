@@ -31,7 +31,8 @@ public:
 
     // What the command line asked of this start: the clock opened at once.
     virtual bool opensClockAtStart() const = 0;
-    // True while the program's start runs: a clock opened then covers the start screen.
+    // True while the program's start runs: a clock opened then covers the start screen, and
+    // only this load of the panel draws the home-page chance and runs the start-up option.
     virtual bool isStarting() const = 0;
     // The screen named on the command line, else the one the clock last covered.
     virtual ScreenIdentity startScreen() const = 0;
