@@ -15,6 +15,13 @@ bool decorated(const QGlyphRun &run)
     return run.underline() || run.strikeOut() || run.overline();
 }
 
+// A blank, such as the space before AM, leaves no pixels: it needs no tile, and its tile
+// would only paint background over the glyphs beside it.
+bool inked(const QGlyphRun &run, qsizetype i)
+{
+    return !run.rawFont().boundingRect(run.glyphIndexes()[i]).isEmpty();
+}
+
 QRectF glyphBox(const QGlyphRun &run, qsizetype i, qreal pixelRatio)
 {
     return GlyphTiles::area(run.rawFont(), run.glyphIndexes()[i], pixelRatio).translated(run.positions()[i]);
@@ -88,8 +95,10 @@ bool tilesFit(const QList<QGlyphRun> &runs, qreal pixelRatio)
     for (const QGlyphRun &run : runs) {
         if (decorated(run))
             return false;
-        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i)
-            boxes.append(glyphBox(run, i, pixelRatio));
+        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
+            if (inked(run, i))
+                boxes.append(glyphBox(run, i, pixelRatio));
+        }
     }
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         for (qsizetype j = i + 1; j < boxes.size(); ++j) {
@@ -127,14 +136,23 @@ void GlyphLine::draw(QPainter &painter, const QPointF &origin, const QRectF &are
         return;
     }
     const QRectF reach = withinAPixel(area);
-    for (const QGlyphRun &run : mRuns) {
-        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
-            if (!glyphBox(run, i, mPixelRatio).intersects(reach))
-                continue;
-            const GlyphTiles::Tile &tile = tiles.tile(run.rawFont(), run.glyphIndexes()[i]);
-            painter.drawImage(origin + run.positions()[i] + tile.offset, tile.image);
+    const auto forEachGlyphInReach = [&](const auto &use) {
+        for (const QGlyphRun &run : mRuns) {
+            for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
+                if (inked(run, i) && glyphBox(run, i, mPixelRatio).intersects(reach))
+                    use(run, i, tiles.tile(run.rawFont(), run.glyphIndexes()[i]));
+            }
         }
+    };
+    bool whole = true;
+    forEachGlyphInReach([&](const QGlyphRun &, qsizetype, const GlyphTiles::Tile &tile) { whole &= tile.whole; });
+    if (!whole) {
+        drawOutlines(painter, origin, area);
+        return;
     }
+    forEachGlyphInReach([&](const QGlyphRun &run, qsizetype i, const GlyphTiles::Tile &tile) {
+        painter.drawImage(origin + run.positions()[i] + tile.offset, tile.image);
+    });
 }
 
 void GlyphLine::drawOutlines(QPainter &painter, const QPointF &origin, const QRectF &area) const

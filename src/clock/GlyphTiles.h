@@ -17,6 +17,9 @@ public:
         QImage image;
         // Where the tile's top left lies from the glyph's origin on the baseline.
         QPointF offset;
+        // Whether the tile holds all of the glyph's ink. One that does not cannot stand in
+        // for the glyph: its line is drawn from outlines.
+        bool whole = true;
     };
 
     // Keeps the tiles made so far when nothing differs from the last call, else drops them.

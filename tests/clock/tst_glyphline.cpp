@@ -62,6 +62,8 @@ private slots:
     void repaintsMatchAWholeRedraw();
     void tilesFollowFontAndColours_data();
     void tilesFollowFontAndColours();
+    void everySecondDrawsFromTiles_data();
+    void everySecondDrawsFromTiles();
 };
 
 void TestGlyphLine::repaintsMatchAWholeRedraw_data()
@@ -164,6 +166,38 @@ void TestGlyphLine::tilesFollowFontAndColours()
     GlyphLine line;
     line.setText(text, font, 1.0);
     QCOMPARE(tilesOf(line, tiles, blankStrip(1.0, back), everything, fore, back), outlinesOf(line, 1.0, fore, back));
+}
+
+void TestGlyphLine::everySecondDrawsFromTiles_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QString>("minute");
+    QTest::newRow("arial bold, morning") << fontOf("Arial", 150, true, false) << "10:15:%1 AM";
+    QTest::newRow("arial bold, afternoon") << fontOf("Arial", 150, true, false) << "12:47:%1 PM";
+    QTest::newRow("arial, small") << fontOf("Arial", 48, false, false) << "09:41:%1 PM";
+    QTest::newRow("liberation serif, 24-hour") << fontOf("Liberation Serif", 150, false, false) << "14:44:%1";
+}
+
+// No second of the minute falls back to filling outlines: wide digits side by side ("44")
+// and the blank before AM leave the tiles apart.
+void TestGlyphLine::everySecondDrawsFromTiles()
+{
+    QFETCH(QFont, font);
+    QFETCH(QString, minute);
+    const QColor fore = Qt::yellow;
+    const QColor back = Qt::darkBlue;
+    const QRect everything(0, 0, stripWidth, stripHeight);
+    GlyphTiles tiles;
+    tiles.use(font, fore, back, 1.0);
+    for (int second = 0; second < 60; ++second) {
+        const QString text = minute.arg(second, 2, 10, QLatin1Char('0'));
+        GlyphLine line;
+        line.setText(text, font, 1.0);
+        QVERIFY2(line.drawsFromTiles(), qPrintable(text));
+        QVERIFY2(tilesOf(line, tiles, blankStrip(1.0, back), everything, fore, back)
+                     == outlinesOf(line, 1.0, fore, back),
+                 qPrintable(text));
+    }
 }
 
 QTEST_MAIN(TestGlyphLine)
