@@ -15,59 +15,6 @@ bool decorated(const QGlyphRun &run)
     return run.underline() || run.strikeOut() || run.overline();
 }
 
-// A blank, such as the space before AM, leaves no pixels: it needs no tile, and its tile
-// would only paint background over the glyphs beside it.
-bool inked(const QGlyphRun &run, qsizetype i)
-{
-    return !run.rawFont().boundingRect(run.glyphIndexes()[i]).isEmpty();
-}
-
-QRectF glyphBox(const QGlyphRun &run, qsizetype i, qreal pixelRatio)
-{
-    return GlyphTiles::area(run.rawFont(), run.glyphIndexes()[i], pixelRatio).translated(run.positions()[i]);
-}
-
-QRectF wholeRunBox(const QGlyphRun &run, qreal pixelRatio)
-{
-    QRectF box;
-    for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i)
-        box |= glyphBox(run, i, pixelRatio);
-    return decorated(run) ? box | run.boundingRect() : box;
-}
-
-QGlyphRun glyphsWithin(const QGlyphRun &run, const QRectF &area, qreal pixelRatio)
-{
-    const QList<quint32> indexes = run.glyphIndexes();
-    const QList<QPointF> positions = run.positions();
-    QList<quint32> keptIndexes;
-    QList<QPointF> keptPositions;
-    for (qsizetype i = 0; i < indexes.size(); ++i) {
-        if (glyphBox(run, i, pixelRatio).intersects(area)) {
-            keptIndexes.append(indexes[i]);
-            keptPositions.append(positions[i]);
-        }
-    }
-    QGlyphRun part = run;
-    part.setGlyphIndexes(keptIndexes);
-    part.setPositions(keptPositions);
-    return part;
-}
-
-QRectF runDifference(const QGlyphRun &a, const QGlyphRun &b, qreal pixelRatio)
-{
-    if (a == b)
-        return {};
-    const qsizetype count = a.glyphIndexes().size();
-    if (count != b.glyphIndexes().size() || a.rawFont() != b.rawFont() || decorated(a) || decorated(b))
-        return wholeRunBox(a, pixelRatio) | wholeRunBox(b, pixelRatio);
-    QRectF area;
-    for (qsizetype i = 0; i < count; ++i) {
-        if (a.glyphIndexes()[i] != b.glyphIndexes()[i] || a.positions()[i] != b.positions()[i])
-            area |= glyphBox(a, i, pixelRatio) | glyphBox(b, i, pixelRatio);
-    }
-    return area;
-}
-
 // A repaint's area reaches whole device pixels on screen: a glyph that comes within a
 // pixel of it may have to be drawn there.
 QRectF withinAPixel(const QRectF &area)
@@ -85,28 +32,20 @@ void placeOnDevicePixels(QGlyphRun &run, qreal pixelRatio)
     run.setPositions(positions);
 }
 
-bool tilesFit(const QList<QGlyphRun> &runs, qreal pixelRatio)
+// A blank, such as the space before AM, gets no area: it needs no tile, and a tile of it
+// would only paint background over the glyphs beside it.
+QList<QRectF> glyphBoxes(const QGlyphRun &run, qreal pixelRatio)
 {
-    // At a fractional ratio a logical place is no exact device pixel: a tile would land
-    // a rounding away from where the outline is filled.
-    if (pixelRatio != std::round(pixelRatio))
-        return false;
+    const QRawFont font = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
     QList<QRectF> boxes;
-    for (const QGlyphRun &run : runs) {
-        if (decorated(run))
-            return false;
-        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
-            if (inked(run, i))
-                boxes.append(glyphBox(run, i, pixelRatio));
-        }
+    boxes.reserve(glyphs.size());
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        const bool blank = font.boundingRect(glyphs[i]).isEmpty();
+        boxes.append(blank ? QRectF() : GlyphTiles::area(font, glyphs[i], pixelRatio).translated(positions[i]));
     }
-    for (qsizetype i = 0; i < boxes.size(); ++i) {
-        for (qsizetype j = i + 1; j < boxes.size(); ++j) {
-            if (boxes[i].intersects(boxes[j]))
-                return false;
-        }
-    }
-    return true;
+    return boxes;
 }
 
 }
@@ -120,13 +59,62 @@ void GlyphLine::setText(const QString &text, const QFont &font, qreal pixelRatio
     mPixelRatio = pixelRatio;
     QTextLayout layout(text, font);
     layout.beginLayout();
-    layout.createLine();
+    QTextLine line = layout.createLine();
     layout.endLayout();
-    mRuns = layout.glyphRuns();
-    for (QGlyphRun &run : mRuns)
+    mWidth = line.horizontalAdvance();
+    mRuns.clear();
+    for (QGlyphRun &run : layout.glyphRuns()) {
         placeOnDevicePixels(run, pixelRatio);
-    mTiled = tilesFit(mRuns, pixelRatio);
+        mRuns.append({ run, glyphBoxes(run, pixelRatio) });
+    }
+    mTiled = tilesFit();
     mLaidOut = true;
+}
+
+bool GlyphLine::tilesFit() const
+{
+    // At a fractional ratio a logical place is no exact device pixel: a tile would land
+    // a rounding away from where the outline is filled.
+    if (mPixelRatio != std::round(mPixelRatio))
+        return false;
+    QList<QRectF> boxes;
+    for (const PlacedRun &run : mRuns) {
+        if (decorated(run.glyphs))
+            return false;
+        boxes.append(run.boxes);
+    }
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        for (qsizetype j = i + 1; j < boxes.size(); ++j) {
+            if (boxes[i].intersects(boxes[j]))
+                return false;
+        }
+    }
+    return true;
+}
+
+QRectF GlyphLine::wholeRunBox(const PlacedRun &run)
+{
+    QRectF box;
+    for (const QRectF &glyph : run.boxes)
+        box |= glyph;
+    return decorated(run.glyphs) ? box | run.glyphs.boundingRect() : box;
+}
+
+QRectF GlyphLine::runDifference(const PlacedRun &a, const PlacedRun &b)
+{
+    if (a.glyphs == b.glyphs)
+        return {};
+    const qsizetype count = a.boxes.size();
+    if (count != b.boxes.size() || a.glyphs.rawFont() != b.glyphs.rawFont() || decorated(a.glyphs)
+        || decorated(b.glyphs))
+        return wholeRunBox(a) | wholeRunBox(b);
+    QRectF area;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (a.glyphs.glyphIndexes()[i] != b.glyphs.glyphIndexes()[i]
+            || a.glyphs.positions()[i] != b.glyphs.positions()[i])
+            area |= a.boxes[i] | b.boxes[i];
+    }
+    return area;
 }
 
 void GlyphLine::draw(QPainter &painter, const QPointF &origin, const QRectF &area, GlyphTiles &tiles) const
@@ -137,30 +125,46 @@ void GlyphLine::draw(QPainter &painter, const QPointF &origin, const QRectF &are
     }
     const QRectF reach = withinAPixel(area);
     const auto forEachGlyphInReach = [&](const auto &use) {
-        for (const QGlyphRun &run : mRuns) {
-            for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
-                if (inked(run, i) && glyphBox(run, i, mPixelRatio).intersects(reach))
-                    use(run, i, tiles.tile(run.rawFont(), run.glyphIndexes()[i]));
+        for (const PlacedRun &run : mRuns) {
+            for (qsizetype i = 0; i < run.boxes.size(); ++i) {
+                if (run.boxes[i].intersects(reach))
+                    use(run.glyphs.positions()[i], tiles.tile(run.glyphs.rawFont(), run.glyphs.glyphIndexes()[i]));
             }
         }
     };
     bool whole = true;
-    forEachGlyphInReach([&](const QGlyphRun &, qsizetype, const GlyphTiles::Tile &tile) { whole &= tile.whole; });
+    forEachGlyphInReach([&](const QPointF &, const GlyphTiles::Tile &tile) { whole &= tile.whole; });
     if (!whole) {
         drawOutlines(painter, origin, area);
         return;
     }
-    forEachGlyphInReach([&](const QGlyphRun &run, qsizetype i, const GlyphTiles::Tile &tile) {
-        painter.drawImage(origin + run.positions()[i] + tile.offset, tile.image);
+    forEachGlyphInReach([&](const QPointF &position, const GlyphTiles::Tile &tile) {
+        painter.drawImage(origin + position + tile.offset, tile.image);
     });
 }
 
 void GlyphLine::drawOutlines(QPainter &painter, const QPointF &origin, const QRectF &area) const
 {
-    for (const QGlyphRun &run : mRuns) {
-        const QGlyphRun part = decorated(run) ? run : glyphsWithin(run, withinAPixel(area), mPixelRatio);
-        if (!part.isEmpty())
-            painter.drawGlyphRun(origin, part);
+    const QRectF reach = withinAPixel(area);
+    for (const PlacedRun &run : mRuns) {
+        if (decorated(run.glyphs)) {
+            painter.drawGlyphRun(origin, run.glyphs);
+            continue;
+        }
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        for (qsizetype i = 0; i < run.boxes.size(); ++i) {
+            if (run.boxes[i].intersects(reach)) {
+                glyphs.append(run.glyphs.glyphIndexes()[i]);
+                positions.append(run.glyphs.positions()[i]);
+            }
+        }
+        if (glyphs.isEmpty())
+            continue;
+        QGlyphRun part = run.glyphs;
+        part.setGlyphIndexes(glyphs);
+        part.setPositions(positions);
+        painter.drawGlyphRun(origin, part);
     }
 }
 
@@ -169,10 +173,10 @@ QRectF GlyphLine::differenceFrom(const GlyphLine &other) const
     QRectF area;
     const qsizetype common = std::min(mRuns.size(), other.mRuns.size());
     for (qsizetype i = 0; i < common; ++i)
-        area |= runDifference(mRuns[i], other.mRuns[i], mPixelRatio);
+        area |= runDifference(mRuns[i], other.mRuns[i]);
     for (qsizetype i = common; i < mRuns.size(); ++i)
-        area |= wholeRunBox(mRuns[i], mPixelRatio);
+        area |= wholeRunBox(mRuns[i]);
     for (qsizetype i = common; i < other.mRuns.size(); ++i)
-        area |= wholeRunBox(other.mRuns[i], mPixelRatio);
+        area |= wholeRunBox(other.mRuns[i]);
     return area;
 }

@@ -25,6 +25,9 @@ public:
     // The same from the outlines alone.
     void drawOutlines(QPainter &painter, const QPointF &origin, const QRectF &area) const;
 
+    // The line's advance: how far the next text would start.
+    qreal width() const { return mWidth; }
+
     // Whether draw() copies tiles rather than filling outlines.
     bool drawsFromTiles() const { return mTiled; }
 
@@ -34,10 +37,21 @@ public:
     QRectF differenceFrom(const GlyphLine &other) const;
 
 private:
+    struct PlacedRun {
+        QGlyphRun glyphs;
+        // Each glyph's area on the line; empty for a blank, which leaves no pixels.
+        QList<QRectF> boxes;
+    };
+
+    bool tilesFit() const;
+    static QRectF wholeRunBox(const PlacedRun &run);
+    static QRectF runDifference(const PlacedRun &a, const PlacedRun &b);
+
     QString mText;
     QFont mFont;
     qreal mPixelRatio = 1;
-    QList<QGlyphRun> mRuns;
+    QList<PlacedRun> mRuns;
+    qreal mWidth = 0;
     bool mLaidOut = false;
     bool mTiled = false;
 };

@@ -43,26 +43,24 @@ void TimeStrip::Refresh()
 {
     if (mText == mShownText && (mX == mShownX || mText.isEmpty()))
         return;
-    GlyphLine next = mShownGlyphs;
-    next.setText(mText, font(), devicePixelRatioF());
+    mNextGlyphs.setText(mText, font(), devicePixelRatioF());
     const bool moved = mX != mShownX;
-    const QRectF changed = next.differenceFrom(mShownGlyphs);
-    mShownGlyphs = next;
+    const QRectF changed = mNextGlyphs.differenceFrom(mShownGlyphs);
+    mShownGlyphs = mNextGlyphs;
     mShownText = mText;
     mShownX = mX;
+    // Painted and sent at once, within the tick: a posted repaint would wake the event
+    // loop a second time.
     if (moved)
-        update();
+        repaint();
     else
-        update(changed.translated(mX, 0).toAlignedRect());
+        repaint(changed.translated(mX, 0).toAlignedRect());
 }
 
 double TimeStrip::TextWidth(const QString &text)
 {
-    if (mMeasuredText != text) {
-        mMeasuredText = text;
-        mMeasuredWidth = QFontMetricsF(font()).horizontalAdvance(text);
-    }
-    return mMeasuredWidth;
+    mNextGlyphs.setText(text, font(), devicePixelRatioF());
+    return mNextGlyphs.width();
 }
 
 void TimeStrip::paintEvent(QPaintEvent *event)
@@ -81,9 +79,7 @@ void TimeStrip::paintEvent(QPaintEvent *event)
 
 void TimeStrip::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange) {
-        mMeasuredText.reset();
+    if (event->type() == QEvent::FontChange)
         update();
-    }
     QWidget::changeEvent(event);
 }

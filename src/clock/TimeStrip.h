@@ -4,7 +4,6 @@
 #include "clock/GlyphTiles.h"
 
 #include <QWidget>
-#include <optional>
 
 // The clock's drawing strip: a band of its back colour with one line of text drawn
 // from its top at a horizontal position. Clearing and drawing only change what it is
@@ -29,8 +28,8 @@ public:
     // Brings the screen up to what was cleared and drawn since the last refresh.
     void Refresh();
 
-    // The text's width in the strip's font. Ticks measure the same text ten times a
-    // second, so the last measurement is kept.
+    // The text's width in the strip's font. The text is laid out once: a refresh that
+    // shows the same text draws that layout.
     double TextWidth(const QString &text);
 
     QString text() const { return mText; }
@@ -49,9 +48,8 @@ private:
     QString mShownText;
     int mShownX = 0;
     GlyphLine mShownGlyphs;
+    // The last text measured or shown next.
+    GlyphLine mNextGlyphs;
     // The glyphs of the strip's font in its colours, rasterised once.
     GlyphTiles mTiles;
-    // The last text measured, forgotten when the font changes.
-    std::optional<QString> mMeasuredText;
-    double mMeasuredWidth = 0;
 };

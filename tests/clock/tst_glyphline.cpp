@@ -64,6 +64,8 @@ private slots:
     void tilesFollowFontAndColours();
     void everySecondDrawsFromTiles_data();
     void everySecondDrawsFromTiles();
+    void widthIsTheTextsAdvance_data();
+    void widthIsTheTextsAdvance();
 };
 
 void TestGlyphLine::repaintsMatchAWholeRedraw_data()
@@ -198,6 +200,31 @@ void TestGlyphLine::everySecondDrawsFromTiles()
                      == outlinesOf(line, 1.0, fore, back),
                  qPrintable(text));
     }
+}
+
+void TestGlyphLine::widthIsTheTextsAdvance_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QString>("text");
+    const QFont arial = fontOf("Arial", 150, true, false);
+    QTest::newRow("12-hour") << arial << "10:15:42 AM";
+    QTest::newRow("24-hour") << arial << "19:17";
+    QTest::newRow("blank at both ends") << arial << " 9:05 PM ";
+    QTest::newRow("empty") << arial << "";
+    QTest::newRow("serif italic") << fontOf("Liberation Serif", 120, false, true) << "07:47:17 PM";
+    QTest::newRow("mono, small") << fontOf("Courier New", 9, false, false) << "23:59:59";
+    QTest::newRow("letters beyond the font")
+        << arial << QStringLiteral("10:15 \u0627\u0644\u0633\u0627\u0639\u0629 \u6642");
+}
+
+// The clock centres its text by this width: it must be what the font's metrics give.
+void TestGlyphLine::widthIsTheTextsAdvance()
+{
+    QFETCH(QFont, font);
+    QFETCH(QString, text);
+    GlyphLine line;
+    line.setText(text, font, 1.0);
+    QCOMPARE(line.width(), QFontMetricsF(font).horizontalAdvance(text));
 }
 
 QTEST_MAIN(TestGlyphLine)
