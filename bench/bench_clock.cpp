@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
 {
     sendWindowContentsThroughTheConnection();
     QApplication app(argc, argv);
+    widenTheDisplaysSendBuffer();
     QApplication::setQuitOnLastWindowClosed(false);
     const int seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 60;
 

@@ -19,6 +19,7 @@ int main(int argc, char *argv[])
         return 1;
     sendWindowContentsThroughTheConnection();
     QApplication app(argc, argv);
+    widenTheDisplaysSendBuffer();
     command.applyScreens(ClockScreens::names());
     if (command.outcome != CommandLine::Outcome::Run)
         return command.finish();
