@@ -1,10 +1,10 @@
 #include "clock/GlyphLine.h"
 
 #include "clock/GlyphTiles.h"
+#include "clock/TextPieces.h"
 
 #include <QPainter>
 #include <QRawFont>
-#include <QTextLayout>
 
 #include <cmath>
 
@@ -50,20 +50,17 @@ QList<QRectF> glyphBoxes(const QGlyphRun &run, qreal pixelRatio)
 
 }
 
-void GlyphLine::setText(const QString &text, const QFont &font, qreal pixelRatio)
+void GlyphLine::setText(const QString &text, const QFont &font, qreal pixelRatio, TextPieces &pieces)
 {
     if (mLaidOut && text == mText && font == mFont && pixelRatio == mPixelRatio)
         return;
     mText = text;
     mFont = font;
     mPixelRatio = pixelRatio;
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    mWidth = line.horizontalAdvance();
+    TextPieces::Line line = pieces.layOut(text, font);
+    mWidth = line.width;
     mRuns.clear();
-    for (QGlyphRun &run : layout.glyphRuns()) {
+    for (QGlyphRun &run : line.runs) {
         placeOnDevicePixels(run, pixelRatio);
         mRuns.append({ run, glyphBoxes(run, pixelRatio) });
     }

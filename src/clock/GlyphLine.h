@@ -6,6 +6,7 @@
 #include <QString>
 
 class GlyphTiles;
+class TextPieces;
 class QPainter;
 
 // One line of text laid out once, drawn in parts: a repaint of a few changed digits draws
@@ -14,8 +15,9 @@ class QPainter;
 // as drawing its outline there.
 class GlyphLine {
 public:
-    // Lays the text out again when it, the font or the pixel ratio differs from the last call.
-    void setText(const QString &text, const QFont &font, qreal pixelRatio);
+    // Lays the text out again, from the pieces, when it, the font or the pixel ratio differs
+    // from the last call.
+    void setText(const QString &text, const QFont &font, qreal pixelRatio, TextPieces &pieces);
 
     // Draws the glyphs that reach into area (line coordinates) with the line's top left at
     // origin, a whole device pixel: copies of their tiles, or their outlines in the

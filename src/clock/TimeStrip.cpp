@@ -43,7 +43,7 @@ void TimeStrip::Refresh()
 {
     if (mText == mShownText && (mX == mShownX || mText.isEmpty()))
         return;
-    mNextGlyphs.setText(mText, font(), devicePixelRatioF());
+    mNextGlyphs.setText(mText, font(), devicePixelRatioF(), mPieces);
     const bool moved = mX != mShownX;
     const QRectF changed = mNextGlyphs.differenceFrom(mShownGlyphs);
     mShownGlyphs = mNextGlyphs;
@@ -59,7 +59,7 @@ void TimeStrip::Refresh()
 
 double TimeStrip::TextWidth(const QString &text)
 {
-    mNextGlyphs.setText(text, font(), devicePixelRatioF());
+    mNextGlyphs.setText(text, font(), devicePixelRatioF(), mPieces);
     return mNextGlyphs.width();
 }
 
@@ -73,7 +73,7 @@ void TimeStrip::paintEvent(QPaintEvent *event)
     painter.setPen(mForeColor);
     mTiles.use(font(), mForeColor, mBackColor, pixelRatio);
     const QPointF origin(mShownX, 0);
-    mShownGlyphs.setText(mShownText, font(), pixelRatio);
+    mShownGlyphs.setText(mShownText, font(), pixelRatio, mPieces);
     mShownGlyphs.draw(painter, origin, QRectF(event->rect()).translated(-origin), mTiles);
 }
 

@@ -2,6 +2,7 @@
 
 #include "clock/GlyphLine.h"
 #include "clock/GlyphTiles.h"
+#include "clock/TextPieces.h"
 
 #include <QWidget>
 
@@ -50,6 +51,8 @@ private:
     GlyphLine mShownGlyphs;
     // The last text measured or shown next.
     GlyphLine mNextGlyphs;
+    // The strip's characters laid out once each.
+    TextPieces mPieces;
     // The glyphs of the strip's font in its colours, rasterised once.
     GlyphTiles mTiles;
 };

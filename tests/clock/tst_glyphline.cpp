@@ -1,5 +1,6 @@
 #include "clock/GlyphLine.h"
 #include "clock/GlyphTiles.h"
+#include "clock/TextPieces.h"
 
 #include <QPainter>
 #include <QTest>
@@ -105,6 +106,7 @@ void TestGlyphLine::repaintsMatchAWholeRedraw_data()
 
 void TestGlyphLine::repaintsMatchAWholeRedraw()
 {
+    TextPieces pieces;
     QFETCH(QFont, font);
     QFETCH(qreal, pixelRatio);
     QFETCH(QString, before);
@@ -116,9 +118,9 @@ void TestGlyphLine::repaintsMatchAWholeRedraw()
     GlyphTiles tiles;
     tiles.use(font, fore, back, pixelRatio);
     GlyphLine old;
-    old.setText(before, font, pixelRatio);
+    old.setText(before, font, pixelRatio, pieces);
     GlyphLine next;
-    next.setText(after, font, pixelRatio);
+    next.setText(after, font, pixelRatio, pieces);
 
     QCOMPARE(next.drawsFromTiles(), fromTiles);
     // Drawn whole as the strip draws it: the same picture as filling the outlines.
@@ -151,6 +153,7 @@ void TestGlyphLine::tilesFollowFontAndColours_data()
 
 void TestGlyphLine::tilesFollowFontAndColours()
 {
+    TextPieces pieces;
     QFETCH(QFont, font);
     QFETCH(QColor, fore);
     QFETCH(QColor, back);
@@ -161,12 +164,12 @@ void TestGlyphLine::tilesFollowFontAndColours()
     const QFont arial = fontOf("Arial", 150, true, false);
     tiles.use(arial, Qt::white, Qt::black, 1.0);
     GlyphLine first;
-    first.setText(text, arial, 1.0);
+    first.setText(text, arial, 1.0, pieces);
     tilesOf(first, tiles, blankStrip(1.0, Qt::black), everything, Qt::white, Qt::black);
 
     tiles.use(font, fore, back, 1.0);
     GlyphLine line;
-    line.setText(text, font, 1.0);
+    line.setText(text, font, 1.0, pieces);
     QCOMPARE(tilesOf(line, tiles, blankStrip(1.0, back), everything, fore, back), outlinesOf(line, 1.0, fore, back));
 }
 
@@ -184,6 +187,7 @@ void TestGlyphLine::everySecondDrawsFromTiles_data()
 // and the blank before AM leave the tiles apart.
 void TestGlyphLine::everySecondDrawsFromTiles()
 {
+    TextPieces pieces;
     QFETCH(QFont, font);
     QFETCH(QString, minute);
     const QColor fore = Qt::yellow;
@@ -194,7 +198,7 @@ void TestGlyphLine::everySecondDrawsFromTiles()
     for (int second = 0; second < 60; ++second) {
         const QString text = minute.arg(second, 2, 10, QLatin1Char('0'));
         GlyphLine line;
-        line.setText(text, font, 1.0);
+        line.setText(text, font, 1.0, pieces);
         QVERIFY2(line.drawsFromTiles(), qPrintable(text));
         QVERIFY2(tilesOf(line, tiles, blankStrip(1.0, back), everything, fore, back)
                      == outlinesOf(line, 1.0, fore, back),
@@ -220,10 +224,11 @@ void TestGlyphLine::widthIsTheTextsAdvance_data()
 // The clock centres its text by this width: it must be what the font's metrics give.
 void TestGlyphLine::widthIsTheTextsAdvance()
 {
+    TextPieces pieces;
     QFETCH(QFont, font);
     QFETCH(QString, text);
     GlyphLine line;
-    line.setText(text, font, 1.0);
+    line.setText(text, font, 1.0, pieces);
     QCOMPARE(line.width(), QFontMetricsF(font).horizontalAdvance(text));
 }
 
