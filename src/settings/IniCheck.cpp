@@ -1,7 +1,6 @@
 #include "settings/IniCheck.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 bool isReadableIni(const QByteArray &content)
@@ -12,7 +11,7 @@ bool isReadableIni(const QByteArray &content)
     const QString text = utf8.decode(content);
     if (utf8.hasError())
         return false;
-    const QStringList lines = text.split(QRegularExpression(QStringLiteral("[\r\n]")));
+    const QStringList lines = QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).split(QLatin1Char('\n'));
     for (const QString &rawLine : lines) {
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))

@@ -1,7 +1,5 @@
 #include "settings/WallScreenValues.h"
 
-#include <QRegularExpression>
-
 namespace WallScreenValues {
 
 std::optional<bool> toOnOff(const QString &text)
@@ -15,11 +13,12 @@ std::optional<bool> toOnOff(const QString &text)
 
 std::optional<QTime> toClockTime(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{2}):([0-9]{2})$"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
+    // Exactly "hh:mm".
+    const QString trimmed = text.trimmed();
+    const auto digitAt = [&trimmed](qsizetype i) { return trimmed[i] >= u'0' && trimmed[i] <= u'9'; };
+    if (trimmed.size() != 5 || trimmed[2] != u':' || !digitAt(0) || !digitAt(1) || !digitAt(3) || !digitAt(4))
         return std::nullopt;
-    const QTime time(match.captured(1).toInt(), match.captured(2).toInt());
+    const QTime time(trimmed.left(2).toInt(), trimmed.mid(3).toInt());
     if (!time.isValid())
         return std::nullopt;
     return time;

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 namespace modTimeFunctions {
 namespace {
@@ -25,14 +24,28 @@ QString trimSpaces(const QString &text)
 // a text that is no time of day is kept as it is.
 QString formatHoursMinutes(const QString &text)
 {
-    static const QRegularExpression timeOfDay(QStringLiteral("^ *(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))? *$"));
-    const QRegularExpressionMatch match = timeOfDay.match(text);
-    if (!match.hasMatch())
+    // Spaces around "h:m" or "h:m:s" (one or two digits each); a last line end is let
+    // through as well.
+    const QString time = trimSpaces(text.endsWith(u'\n') ? text.chopped(1) : text);
+    qsizetype at = 0;
+    const auto number = [&time, &at]() {
+        const qsizetype start = at;
+        while (at < time.size() && at - start < 2 && time[at] >= u'0' && time[at] <= u'9')
+            ++at;
+        return at == start ? -1 : time.mid(start, at - start).toInt();
+    };
+    const auto colon = [&time, &at]() {
+        if (at >= time.size() || time[at] != u':')
+            return false;
+        ++at;
+        return true;
+    };
+    const int hours = number();
+    if (hours < 0 || !colon())
         return text;
-    const int hours = match.captured(1).toInt();
-    const int minutes = match.captured(2).toInt();
-    const int seconds = match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
-    if (hours > 23 || minutes > 59 || seconds > 59)
+    const int minutes = number();
+    const int seconds = colon() ? number() : 0;
+    if (minutes < 0 || seconds < 0 || at != time.size() || hours > 23 || minutes > 59 || seconds > 59)
         return text;
     return QStringLiteral("%1:%2").arg(hours, 2, 10, QLatin1Char('0')).arg(minutes, 2, 10, QLatin1Char('0'));
 }

@@ -63,6 +63,18 @@ void TestTimeZoneCatalogue::normaliseDisplay_data()
                                                << "(UTC+01:00) Paris";
     QTest::newRow("Samoa") << "(UTC+13:00) Samoa"
                            << "(UTC+13:00) Samoa";
+    QTest::newRow("seconds dropped") << "(GMT+5:30:15) Chennai"
+                                     << "(GMT+05:30) Chennai";
+    QTest::newRow("one-digit minute, blanks") << "(GMT+ 5:3 ) Somewhere"
+                                              << "(GMT+05:03) Somewhere";
+    QTest::newRow("three-digit hour kept") << "(GMT+123:45) Nowhere"
+                                           << "(GMT+123:45) Nowhere";
+    QTest::newRow("hour 24 kept") << "(GMT+24:00) Nowhere"
+                                  << "(GMT+24:00) Nowhere";
+    QTest::newRow("colon without seconds kept") << "(GMT+5:30:) Nowhere"
+                                                << "(GMT+5:30:) Nowhere";
+    QTest::newRow("other digits kept") << QStringLiteral("(GMT+\u0665:\u0663\u0660) Nowhere")
+                                       << QStringLiteral("(GMT+\u0665:\u0663\u0660) Nowhere");
     // The catalogue's own texts.
     QTest::newRow("half hour east") << "(UTC+05:30) Asia/Kolkata"
                                     << "(UTC+05:30) Asia/Kolkata";
