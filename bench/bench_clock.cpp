@@ -12,7 +12,6 @@
 
 int main(int argc, char *argv[])
 {
-    sendWindowContentsThroughTheConnection();
     QApplication app(argc, argv);
     widenTheDisplaysSendBuffer();
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,17 +1,9 @@
 #include "platform/DisplayConnection.h"
 
-#include <QByteArray>
 #include <QGuiApplication>
 
 #include <sys/socket.h>
 #include <xcb/xcb.h>
-
-void sendWindowContentsThroughTheConnection()
-{
-    // A choice made in the environment stays.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-}
 
 void widenTheDisplaysSendBuffer()
 {

@@ -17,7 +17,6 @@ int main(int argc, char *argv[])
     // Qt aborts with a core dump when it cannot open the display; say why and end instead.
     if (!DisplayCheck::displayOpensOrReport(argc, argv))
         return 1;
-    sendWindowContentsThroughTheConnection();
     QApplication app(argc, argv);
     widenTheDisplaysSendBuffer();
     command.applyScreens(ClockScreens::names());
