@@ -5,7 +5,6 @@
 #include "timezones/modTimeFunctions.h"
 
 #include <QDateTime>
-#include <QMutex>
 
 #include <future>
 #include <optional>
@@ -18,22 +17,6 @@ QByteArrayList TimeZoneKeys;
 namespace {
 
 const QByteArray utcIdentifier = QByteArrayLiteral("UTC");
-
-// The library's zone for an identifier, made once per process: making one reads and
-// parses its file again each time (the library keeps only some of them), which would
-// cost more than the rest of the listing together. The library caches the zones it
-// parsed too, so an update of the database while the program runs goes unnoticed either way.
-// A prefetch fills it on its own thread.
-QTimeZone knownZone(const QByteArray &identifier)
-{
-    static QMutex guard;
-    static QHash<QByteArray, QTimeZone> zones;
-    const QMutexLocker locked(&guard);
-    auto found = zones.constFind(identifier);
-    if (found == zones.cend())
-        found = zones.insert(identifier, QTimeZone(identifier));
-    return found.value();
-}
 
 qint32 biasOf(const QTimeZone &zone, const QDateTime &now)
 {
@@ -59,7 +42,7 @@ Catalogue readCatalogue(const QString &zoneTabPath)
     catalogue.list.reserve(identifiers.size());
     catalogue.keys.reserve(identifiers.size());
     for (const QByteArray &identifier : std::as_const(identifiers)) {
-        const QTimeZone zone = knownZone(identifier);
+        const QTimeZone zone = QTimeZone(identifier);
         if (!zone.isValid())
             continue;
         catalogue.keys.append(identifier);
@@ -76,7 +59,7 @@ struct Prefetch {
 std::optional<Prefetch> prefetch;
 
 // The prefetched catalogue of path, if one was started; a prefetch of another path is
-// waited for all the same, since both fill the one cache of zones.
+// waited for and dropped.
 std::optional<Catalogue> takePrefetched(const QString &zoneTabPath)
 {
     if (!prefetch)
@@ -167,7 +150,7 @@ int ComputerZoneIndex(const QList<int> &listOrder, int year)
         return own;
     const ComputerZone::LocalYear local(year);
     for (int k : listOrder) {
-        if (k >= 0 && k < TimeZoneKeys.size() && local.matches(knownZone(TimeZoneKeys.at(k))))
+        if (k >= 0 && k < TimeZoneKeys.size() && local.matches(QTimeZone(TimeZoneKeys.at(k))))
             return k;
     }
     return -1;
@@ -193,7 +176,7 @@ const TimeZoneEntry &EntryAt(int k)
 QTimeZone TimeZoneAt(int k)
 {
     EntryAt(k);
-    return knownZone(TimeZoneKeys.at(k));
+    return QTimeZone(TimeZoneKeys.at(k));
 }
 
 }
