@@ -67,8 +67,10 @@ void attach(QComboBox &list)
 {
     list.setEditable(true);
     list.setInsertPolicy(QComboBox::NoInsert);
+    // The matches take the list's rows only once the user types: until then, every row
+    // the list gains would also go through the matches and the completer, which costs
+    // more than the filling of the list itself.
     auto *matches = new MatchingZones(&list);
-    matches->setSourceModel(list.model());
     // The completer shows the rows of its model as they are; the model does the matching.
     // The list maps a chosen row back through the model to its own item.
     auto *completer = new QCompleter(matches, &list);
@@ -81,7 +83,9 @@ void attach(QComboBox &list)
     auto *newSearch = new NewSearchOnTyping(list, *edit);
     list.installEventFilter(newSearch);
     edit->installEventFilter(newSearch);
-    QObject::connect(edit, &QLineEdit::textEdited, &list, [matches, completer](const QString &typed) {
+    QObject::connect(edit, &QLineEdit::textEdited, &list, [&list, matches, completer](const QString &typed) {
+        if (!matches->sourceModel())
+            matches->setSourceModel(list.model());
         matches->setTyped(typed);
         // Shown once the key that changed the text is handled: the completer hides its list
         // on the way back from the key when the rows change under it.
