@@ -43,10 +43,15 @@ void Program::setStartRequest(bool openClock, QString screenName)
 void Program::start()
 {
     mStarting = true;
-    mForm1->Load();
-    // The start-up option may have opened the clock already.
-    if (mOpenClockAtStart && !mEnded && !mForm1->mDontUnload)
-        mForm1->PushButton1_Click();
+    {
+        // The loads store back the values they read and the defaults they chose: in one
+        // write of the file, before any window shows.
+        const SettingsStore::WriteBatch storeOnce(*mSettings);
+        mForm1->Load();
+        // The start-up option may have opened the clock already.
+        if (mOpenClockAtStart && !mEnded && !mForm1->mDontUnload)
+            mForm1->PushButton1_Click();
+    }
     mStarting = false;
     if (mEnded || mForm1->mDontUnload)
         return;

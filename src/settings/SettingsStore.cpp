@@ -210,11 +210,27 @@ void SettingsStore::SaveSettingIfChanged(const QString &key, const QString &text
 void SettingsStore::SaveSetting(const QString &key, const QString &text)
 {
     // A QSettings object that failed to write keeps failing: retry with a fresh one.
-    if (!mUnsaved.isEmpty())
+    if (mWriteFailed)
         openFile();
     mSettings->sync();
     mUnsaved.insert(storedKey(key), text);
-    writeUnsaved();
+    if (mOpenBatches == 0)
+        writeUnsaved();
+}
+
+SettingsStore::WriteBatch::WriteBatch(SettingsStore &store)
+    : mStore(store)
+{
+    ++mStore.mOpenBatches;
+}
+
+SettingsStore::WriteBatch::~WriteBatch()
+{
+    if (--mStore.mOpenBatches > 0 || mStore.mUnsaved.isEmpty())
+        return;
+    if (mStore.mWriteFailed)
+        mStore.openFile();
+    mStore.writeUnsaved();
 }
 
 void SettingsStore::writeUnsaved()
@@ -222,7 +238,8 @@ void SettingsStore::writeUnsaved()
     for (auto it = mUnsaved.cbegin(); it != mUnsaved.cend(); ++it)
         mSettings->setValue(it.key(), it.value());
     mSettings->sync();
-    if (mSettings->status() == QSettings::NoError) {
+    mWriteFailed = mSettings->status() != QSettings::NoError;
+    if (!mWriteFailed) {
         mUnsaved.clear();
         mWriteFailureReported = false;
         return;

@@ -14,7 +14,8 @@ class QSettings;
 // folder, keys in its [General] group, matched without regard to letter case.
 //
 // Every write reaches the file at once, through a temporary file and a rename under a
-// lock file, merged with what other running copies wrote meanwhile. A file that cannot
+// lock file, merged with what other running copies wrote meanwhile; only the writes made
+// while a WriteBatch lives wait, read back from memory, and reach the file together when it ends. A file that cannot
 // be parsed is set aside before anything is written; one whose only fault is text that
 // is not valid UTF-8 keeps its values, the bad characters replaced, and a copy of it as
 // it was is kept; a store that cannot be written is
@@ -50,6 +51,21 @@ public:
 
     QString filePath() const { return mFilePath; }
 
+    // Writes made while one lives reach the file in one write when the outermost ends:
+    // each write syncs the file to disk twice, which a load that stores several values
+    // would otherwise pay for every value.
+    class WriteBatch {
+    public:
+        explicit WriteBatch(SettingsStore &store);
+        ~WriteBatch();
+
+        WriteBatch(const WriteBatch &) = delete;
+        WriteBatch &operator=(const WriteBatch &) = delete;
+
+    private:
+        SettingsStore &mStore;
+    };
+
 private:
     bool replaceInvalidText();
     void setAsideUnreadableFile();
@@ -64,7 +80,10 @@ private:
     QString mFilePath;
     std::unique_ptr<QSettings> mSettings;
     std::vector<std::unique_ptr<QSettings>> mSiteDefaults;
-    // Values whose write failed, by key as written; they win over the file until saved.
+    // Values not in the file yet (their write failed, or a batch holds them), by key as
+    // written; they win over the file until saved.
     QMap<QString, QString> mUnsaved;
+    int mOpenBatches = 0;
+    bool mWriteFailed = false;
     bool mWriteFailureReported = false;
 };
