@@ -2,15 +2,24 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
+
+#include <optional>
+#include <sys/stat.h>
+#include <utility>
 
 namespace ComputerZone {
 namespace {
 
-// The zone file a name leads to once links are followed; empty when there is none.
-QString zoneFile(const QString &zoneFolder, const QByteArray &identifier)
+// The zone file a name leads to once links are followed, as its device and inode: one
+// call per name, where resolving the path to its canonical form asks for every folder on
+// the way too (the search may look at every zone). None when there is no such file.
+std::optional<std::pair<dev_t, ino_t>> zoneFile(const QString &zoneFolder, const QByteArray &identifier)
 {
-    return QFileInfo(QDir(zoneFolder).filePath(QString::fromLatin1(identifier))).canonicalFilePath();
+    struct stat file { };
+    if (::stat(QFile::encodeName(QDir(zoneFolder).filePath(QString::fromLatin1(identifier))).constData(), &file) != 0)
+        return std::nullopt;
+    return std::pair(file.st_dev, file.st_ino);
 }
 
 qint64 yearStartMSecs(int year)
@@ -53,8 +62,8 @@ int indexOfComputerZone(const QByteArrayList &keys, const QByteArray &computerZo
     const int direct = static_cast<int>(keys.indexOf(computerZoneId));
     if (direct != -1 || computerZoneId.isEmpty())
         return direct;
-    const QString target = zoneFile(zoneFolder, computerZoneId);
-    if (target.isEmpty())
+    const auto target = zoneFile(zoneFolder, computerZoneId);
+    if (!target)
         return -1;
     for (int k = 0; k < keys.size(); ++k) {
         if (zoneFile(zoneFolder, keys.at(k)) == target)

@@ -11,8 +11,9 @@
 namespace ComputerZone {
 
 // The index in keys of the zone the computer runs on: its identifier (QTimeZone's
-// system zone, which honours TZ), else the zone that identifier links to in the tz
-// database folder zoneFolder ("US/Eastern" names the file of "America/New_York").
+// system zone, which honours TZ), else the zone that identifier links to, by a symbolic or
+// a hard link, in the tz database folder zoneFolder ("US/Eastern" names the file of
+// "America/New_York").
 // -1 when keys hold neither.
 int indexOfComputerZone(const QByteArrayList &keys, const QByteArray &computerZoneId, const QString &zoneFolder);
 

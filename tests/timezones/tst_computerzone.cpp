@@ -1,12 +1,17 @@
 #include "support/ScopedEnvironment.h"
+#include "support/TestFiles.h"
 #include "timezones/ComputerZone.h"
 #include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 #include <algorithm>
+#include <unistd.h>
 
 namespace {
 
@@ -62,6 +67,8 @@ private slots:
     void everyZoneAsTheComputersDefaultsToItself();
     void computersZoneFound_data();
     void computersZoneFound();
+    void identifierFindsTheZoneOfTheSameFile_data();
+    void identifierFindsTheZoneOfTheSameFile();
     void ruleInTzFindsAZoneKeepingItsTimeAllYear_data();
     void ruleInTzFindsAZoneKeepingItsTimeAllYear();
     void noZoneKeepsAnOddOffset();
@@ -119,6 +126,37 @@ void TestComputerZone::computersZoneFound()
     const int chosen = modTimeZones::ComputerZoneIndex(displayOrder(), year);
     QVERIFY(chosen != -1);
     QCOMPARE(modTimeZones::TimeZoneKeys.at(chosen), expected);
+}
+
+void TestComputerZone::identifierFindsTheZoneOfTheSameFile_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("symbolic link") << "symbolic" << 1;
+    QTest::newRow("hard link") << "hard" << 1;
+    QTest::newRow("copy of a zone's file") << "copy" << -1;
+    QTest::newRow("no such file") << "none" << -1;
+}
+
+void TestComputerZone::identifierFindsTheZoneOfTheSameFile()
+{
+    QFETCH(QString, link);
+    QFETCH(int, expected);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QDir(folder.path()).mkpath("Area"));
+    for (const char *name : { "Area/First", "Area/Second" })
+        TestFiles::write(folder.filePath(name), "TZif");
+    const QString alias = folder.filePath("Old_Name");
+    if (link == "symbolic")
+        QVERIFY(QFile::link("Area/Second", alias));
+    else if (link == "hard")
+        QCOMPARE(
+            ::link(QFile::encodeName(folder.filePath("Area/Second")).constData(), QFile::encodeName(alias).constData()),
+            0);
+    else if (link == "copy")
+        QVERIFY(QFile::copy(folder.filePath("Area/Second"), alias));
+    QCOMPARE(ComputerZone::indexOfComputerZone({ "Area/First", "Area/Second" }, "Old_Name", folder.path()), expected);
 }
 
 void TestComputerZone::ruleInTzFindsAZoneKeepingItsTimeAllYear_data()
