@@ -8,6 +8,7 @@
 #include "timezones/modTimeZones.h"
 
 #include <QApplication>
+#include <QThread>
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +18,11 @@ int main(int argc, char *argv[])
     // Qt aborts with a core dump when it cannot open the display; say why and end instead.
     if (!DisplayCheck::displayOpensOrReport(argc, argv))
         return 1;
+    // The control panel's load lists the zones; reading them overlaps the making of the
+    // application object and of the panel. Qt takes the first thread that asks for its
+    // thread data for its main one: this one asks before the reading thread starts.
+    QThread::currentThread();
+    modTimeZones::PrefetchTimeZones();
     QApplication app(argc, argv);
     widenTheDisplaysSendBuffer();
     command.applyScreens(ClockScreens::names());
@@ -29,10 +35,6 @@ int main(int argc, char *argv[])
     SingleInstance instance;
     if (instance.claim(QCoreApplication::arguments()) == SingleInstance::Start::HandedOver)
         return 0;
-    // The control panel's load lists the zones; reading them overlaps the making of the
-    // panel. Not before the application object: Qt takes its first thread for the main one.
-    modTimeZones::PrefetchTimeZones();
-
     DesktopPlatform platform;
     Program program(platform, QCoreApplication::applicationDirPath());
     program.setStartRequest(command.openClock, command.screenName);

@@ -23,7 +23,8 @@ bool LoadTimeZones(QString *failedPath = nullptr);
 // Starts reading the catalogue of modTimeFunctions::TimeZonesPath() on a thread of its
 // own, so that the first LoadTimeZones finds it read, or waits only for the rest. Reading
 // the database is the costliest step of the program's start, and it needs no window.
-// Called from the program's main thread once the application object exists.
+// Called from the program's main thread once Qt knows it as its main one: the application
+// object exists, or the thread asked QThread::currentThread() first.
 void PrefetchTimeZones();
 
 // Fills the catalogue from the zone.tab at path (from a prefetch of that path when one
