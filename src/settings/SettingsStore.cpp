@@ -103,7 +103,10 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath, co
     }
 }
 
-SettingsStore::~SettingsStore() = default;
+SettingsStore::~SettingsStore()
+{
+    writeWaiting();
+}
 
 void SettingsStore::openFile()
 {
@@ -226,11 +229,17 @@ SettingsStore::WriteBatch::WriteBatch(SettingsStore &store)
 
 SettingsStore::WriteBatch::~WriteBatch()
 {
-    if (--mStore.mOpenBatches > 0 || mStore.mUnsaved.isEmpty())
+    if (--mStore.mOpenBatches == 0 && !mLeftWaiting)
+        mStore.writeWaiting();
+}
+
+void SettingsStore::writeWaiting()
+{
+    if (mOpenBatches > 0 || mUnsaved.isEmpty())
         return;
-    if (mStore.mWriteFailed)
-        mStore.openFile();
-    mStore.writeUnsaved();
+    if (mWriteFailed)
+        openFile();
+    writeUnsaved();
 }
 
 void SettingsStore::writeUnsaved()

@@ -14,12 +14,14 @@ class QSettings;
 // folder, keys in its [General] group, matched without regard to letter case.
 //
 // Every write reaches the file at once, through a temporary file and a rename under a
-// lock file, merged with what other running copies wrote meanwhile; only the writes made
-// while a WriteBatch lives wait, read back from memory, and reach the file together when it ends. A file that cannot
-// be parsed is set aside before anything is written; one whose only fault is text that
-// is not valid UTF-8 keeps its values, the bad characters replaced, and a copy of it as
-// it was is kept; a store that cannot be written is
-// reported once and the values are kept for this run and written when writing works again.
+// lock file, merged with what other running copies wrote meanwhile. Only the writes made
+// while a WriteBatch lives wait, read back from memory: they reach the file together when
+// it ends, or later for a batch left waiting.
+//
+// A file that cannot be parsed is set aside before anything is written; one whose only
+// fault is text that is not valid UTF-8 keeps its values, the bad characters replaced,
+// and a copy of it as it was is kept; a store that cannot be written is reported once and
+// the values are kept for this run and written when writing works again.
 //
 // A key the user's file does not hold is read from the site's defaults, the same file
 // under the folders of XDG_CONFIG_DIRS (the first that holds the key wins), before the
@@ -37,6 +39,7 @@ public:
 
     explicit SettingsStore(ProblemReporter reportProblem, QString filePath = defaultFilePath(),
                            const QStringList &siteFilePaths = defaultSiteFilePaths());
+    // Writes the values still waiting.
     ~SettingsStore();
 
     SettingsStore(const SettingsStore &) = delete;
@@ -51,6 +54,9 @@ public:
 
     QString filePath() const { return mFilePath; }
 
+    // Writes the values a batch left waiting, in one write; nothing when none wait.
+    void writeWaiting();
+
     // Writes made while one lives reach the file in one write when the outermost ends:
     // each write syncs the file to disk twice, which a load that stores several values
     // would otherwise pay for every value.
@@ -59,11 +65,17 @@ public:
         explicit WriteBatch(SettingsStore &store);
         ~WriteBatch();
 
+        // The batch's values wait past its end, read back from memory, until writeWaiting(),
+        // the store's next write (which takes them along) or the store's end. A program
+        // killed meanwhile loses them: only for values the next start derives again.
+        void leaveWaiting() { mLeftWaiting = true; }
+
         WriteBatch(const WriteBatch &) = delete;
         WriteBatch &operator=(const WriteBatch &) = delete;
 
     private:
         SettingsStore &mStore;
+        bool mLeftWaiting = false;
     };
 
 private:

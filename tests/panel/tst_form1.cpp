@@ -38,6 +38,8 @@ private slots:
     void homePageNeverOpensOverTheClock_data();
     void homePageNeverOpensOverTheClock();
     void failingHomePageIsReportedAndStartUpGoesOn();
+    void startsValuesReachTheFileBeforeThePanelPaintsWhenTheyMust_data();
+    void startsValuesReachTheFileBeforeThePanelPaintsWhenTheyMust();
     void formatOptionClickStoresAllThree();
     void checkBoxesStoreTheirValues();
     void untickingStartUpClearsAndHidesCheck8();
@@ -64,8 +66,9 @@ void TestForm1::firstRunShowsDefaultsAndStoresWhatTheLoadClicked()
     QVERIFY(!fixture->program.form1().isLoading());
     QVERIFY(!fixture->program.form1().mDontUnload);
 
-    QCOMPARE(fixture->store.keys(),
-             (QStringList { "Check4", "Combo1", "Option1", "Option2", "Option3", "Time Zone Name" }));
+    // Written once the panel has painted.
+    QTRY_COMPARE(fixture->store.keys(),
+                 (QStringList { "Check4", "Combo1", "Option1", "Option2", "Option3", "Time Zone Name" }));
     QCOMPARE(fixture->store.value("Check4"), QStringLiteral("1"));
     QCOMPARE(fixture->store.value("Option1"), QStringLiteral("True"));
     QCOMPARE(fixture->store.value("Option2"), QStringLiteral("False"));
@@ -241,7 +244,33 @@ void TestForm1::failingHomePageIsReportedAndStartUpGoesOn()
     fixture.program.start();
     QCOMPARE(fixture.platform.messageTexts(),
              QStringList { ErrorReport::messageText("File not found", loadLocation, 112) });
-    QCOMPARE(fixture.store.value("Option1"), QStringLiteral("True"));
+    QTRY_COMPARE(fixture.store.value("Option1"), QStringLiteral("True"));
+}
+
+void TestForm1::startsValuesReachTheFileBeforeThePanelPaintsWhenTheyMust_data()
+{
+    QTest::addColumn<StoredValues>("stored");
+    QTest::addColumn<bool>("userClicksAnOption");
+    QTest::addColumn<StoredValues>("written");
+    // The user's choice is written at once, and the start's values waiting for the paint with it.
+    QTest::newRow("a click before the paint")
+        << StoredValues {} << true << StoredValues { { "Check4", "1" }, { "Option3", "True" } };
+    // The clock covers a screen the next start opens it on again.
+    QTest::newRow("a clock opened at start") << StoredValues { { "Windows Startup", "On" } } << false
+                                             << StoredValues { { "Check4", "1" }, { "Option1", "True" } };
+}
+
+void TestForm1::startsValuesReachTheFileBeforeThePanelPaintsWhenTheyMust()
+{
+    QFETCH(StoredValues, stored);
+    QFETCH(bool, userClicksAnOption);
+    QFETCH(StoredValues, written);
+    auto fixture = startedProgram(stored);
+    if (userClicksAnOption)
+        fixture->program.form1().ui().Option3->click();
+    // No event has been handled: the panel has not painted yet.
+    for (auto value = written.cbegin(); value != written.cend(); ++value)
+        QCOMPARE(fixture->store.value(value.key()), value.value());
 }
 
 void TestForm1::formatOptionClickStoresAllThree()

@@ -39,6 +39,8 @@ private slots:
     void batchedWritesReachTheFileWhenTheOutermostBatchEnds_data();
     void batchedWritesReachTheFileWhenTheOutermostBatchEnds();
     void batchThatCannotBeWrittenIsReportedOnceAndKeepsValues();
+    void valuesLeftWaitingReachTheFile_data();
+    void valuesLeftWaitingReachTheFile();
 };
 
 void TestSettingsStore::storeFileLocation()
@@ -267,6 +269,42 @@ void TestSettingsStore::batchThatCannotBeWrittenIsReportedOnceAndKeepsValues()
     recording.store.SaveSetting("Check4", "0");
     QCOMPARE(TestFiles::read(test.filePath()), QByteArray("[General]\nCheck1=1\nCheck4=0\nOption2=True\n"));
     QCOMPARE(recording.problems.size(), 1);
+}
+
+void TestSettingsStore::valuesLeftWaitingReachTheFile_data()
+{
+    QTest::addColumn<QString>("by");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("the store asked to write them")
+        << "writeWaiting" << QByteArray("[General]\nCheck1=1\nOption2=True\n");
+    QTest::newRow("the next write") << "next write" << QByteArray("[General]\nCheck1=1\nCheck4=0\nOption2=True\n");
+    QTest::newRow("the store's end") << "end" << QByteArray("[General]\nCheck1=1\nOption2=True\n");
+}
+
+void TestSettingsStore::valuesLeftWaitingReachTheFile()
+{
+    QFETCH(QString, by);
+    QFETCH(QByteArray, stored);
+    TestStore test;
+    {
+        RecordingStore recording;
+        {
+            SettingsStore::WriteBatch batch(recording.store);
+            recording.store.SaveSetting("Check1", "1");
+            recording.store.SaveSetting("Option2", "True");
+            batch.leaveWaiting();
+        }
+        QVERIFY(!QFile::exists(test.filePath()));
+        QCOMPARE(recording.store.GetSetting("Check1", 0), QStringLiteral("1"));
+        if (by == "writeWaiting")
+            recording.store.writeWaiting();
+        else if (by == "next write")
+            recording.store.SaveSetting("Check4", "0");
+        if (by != "end")
+            QCOMPARE(TestFiles::read(test.filePath()), stored);
+        QVERIFY(recording.problems.isEmpty());
+    }
+    QCOMPARE(TestFiles::read(test.filePath()), stored);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

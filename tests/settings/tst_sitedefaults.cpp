@@ -172,7 +172,7 @@ void TestSiteDefaults::programStartsWithTheSitesChoices()
     QVERIFY(!ui.Option1->isChecked());
     // The user's own choice stays in force over the site's.
     QCOMPARE(ui.Check1->checkState(), Qt::Unchecked);
-    QCOMPARE(fixture->store.value("Option3"), QStringLiteral("True"));
+    QTRY_COMPARE(fixture->store.value("Option3"), QStringLiteral("True"));
 }
 
 QTEST_MAIN(TestSiteDefaults)
