@@ -9,6 +9,7 @@
 #include "panel/Form1.h"
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"
+#include "program/AppIconEngine.h"
 #include "settings/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -30,9 +31,9 @@ Program::~Program() = default;
 
 QIcon Program::appIcon() const
 {
-    // Made once: every window load sets it, and making it parses the SVG.
+    // Made once: every window load sets it.
     if (mAppIcon.isNull())
-        mAppIcon = QIcon(ProductInfo::iconResource);
+        mAppIcon = QIcon(new AppIconEngine);
     return mAppIcon;
 }
 

@@ -1,3 +1,4 @@
+#include "base/ProductInfo.h"
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "panel/Form1.h"
@@ -6,6 +7,9 @@
 
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -27,6 +31,8 @@ class tst_AppIcon : public QObject {
 private slots:
     void rendersTheDrawingAtEverySize_data();
     void rendersTheDrawingAtEverySize();
+    void windowIconSizesShowTheDrawingAsItIs_data();
+    void windowIconSizesShowTheDrawingAsItIs();
     void everyWindowCarriesIt();
 };
 
@@ -58,6 +64,36 @@ void tst_AppIcon::rendersTheDrawingAtEverySize()
     for (int x = 0; x < size; ++x)
         brightest = std::max(brightest, image.pixelColor(at(size, double(x) / size, 0.45)).lightness());
     QVERIFY2(brightest > 180, "the figures on the screen are missing");
+}
+
+void tst_AppIcon::windowIconSizesShowTheDrawingAsItIs_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : { 16, 32, 64, 128 })
+        QTest::newRow(qPrintable(QString::number(size))) << size;
+}
+
+// The window icon sizes come from renderings made at build time; they show the drawing
+// the program carries, up to rounding.
+void tst_AppIcon::windowIconSizesShowTheDrawingAsItIs()
+{
+    QFETCH(int, size);
+    ProgramFixture fixture;
+    const QIcon icon = fixture.program.appIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage shown = rendered(icon, size);
+    const QImage drawing = rendered(QIcon(ProductInfo::iconResource), size);
+    QCOMPARE(shown.size(), drawing.size());
+    int largestDifference = 0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb a = shown.pixel(x, y);
+            const QRgb b = drawing.pixel(x, y);
+            for (int channel : { qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b), qAlpha(a) - qAlpha(b) })
+                largestDifference = std::max(largestDifference, std::abs(channel));
+        }
+    }
+    QVERIFY2(largestDifference <= 8, qPrintable(QString::number(largestDifference)));
 }
 
 void tst_AppIcon::everyWindowCarriesIt()
