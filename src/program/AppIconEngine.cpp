@@ -2,10 +2,12 @@
 
 #include "base/ProductInfo.h"
 
-#include <QImageReader>
+#include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -46,11 +48,14 @@ QPixmap AppIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State 
         return drawing().pixmap(size, 1.0, mode, state);
     auto found = mRendered.constFind(size.width());
     if (found == mRendered.cend()) {
-        // Read as PNG at once: a reader left to find out the format asks every image plugin
-        // first, which loads them all, the SVG one with the SVG renderer among them.
-        QImageReader reader(QStringLiteral(":/icons/lumetra-%1.png").arg(size.width()), "png");
-        reader.setAutoDetectImageFormat(false);
-        found = mRendered.insert(size.width(), QPixmap::fromImage(reader.read()));
+        // The pixels as the image keeps them (see data/render_icon.cpp): nothing to decode.
+        const QByteArray pixels
+            = QResource(QStringLiteral(":/icons/lumetra-%1.argb32").arg(size.width())).uncompressedData();
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        if (pixels.size() != image.sizeInBytes())
+            return drawing().pixmap(size, 1.0, mode, state);
+        std::memcpy(image.bits(), pixels.constData(), static_cast<size_t>(pixels.size()));
+        found = mRendered.insert(size.width(), QPixmap::fromImage(std::move(image)));
     }
     return found.value();
 }

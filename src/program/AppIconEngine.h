@@ -5,8 +5,8 @@
 #include <QIconEngine>
 #include <QPixmap>
 
-// The program's icon: at the sizes a window icon carries, the PNG renderings of the
-// drawing made at build time; at every other size, and in the disabled or selected look,
+// The program's icon: at the sizes a window icon carries, the renderings of the drawing
+// made at build time; at every other size, and in the disabled or selected look,
 // the drawing itself. The drawing, and the SVG renderer with it, loads only when needed:
 // showing a window asks for the rendered sizes only.
 class AppIconEngine : public QIconEngine {
