@@ -23,6 +23,10 @@ int main(int argc, char *argv[])
     // thread data for its main one: this one asks before the reading thread starts.
     QThread::currentThread();
     modTimeZones::PrefetchTimeZones();
+    // However the program ends, the reading thread ends first.
+    const struct PrefetchEnd {
+        ~PrefetchEnd() { modTimeZones::AbandonPrefetch(); }
+    } prefetchEnd;
     QApplication app(argc, argv);
     widenTheDisplaysSendBuffer();
     command.applyScreens(ClockScreens::names());

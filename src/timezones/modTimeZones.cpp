@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 
+#include <atomic>
 #include <future>
 #include <optional>
 
@@ -29,6 +30,9 @@ struct Catalogue {
     QByteArrayList keys;
 };
 
+// Set to have a prefetch stop at the next zone, its catalogue unread.
+std::atomic<bool> prefetchAbandoned = false;
+
 Catalogue readCatalogue(const QString &zoneTabPath)
 {
     Catalogue catalogue;
@@ -42,6 +46,8 @@ Catalogue readCatalogue(const QString &zoneTabPath)
     catalogue.list.reserve(identifiers.size());
     catalogue.keys.reserve(identifiers.size());
     for (const QByteArray &identifier : std::as_const(identifiers)) {
+        if (prefetchAbandoned)
+            return {};
         const QTimeZone zone = QTimeZone(identifier);
         if (!zone.isValid())
             continue;
@@ -77,8 +83,16 @@ std::optional<Catalogue> takePrefetched(const QString &zoneTabPath)
 void PrefetchTimeZones()
 {
     takePrefetched(QString());
+    prefetchAbandoned = false;
     const QString path = modTimeFunctions::TimeZonesPath();
     prefetch = Prefetch { path, std::async(std::launch::async, readCatalogue, path) };
+}
+
+void AbandonPrefetch()
+{
+    prefetchAbandoned = true;
+    takePrefetched(QString());
+    prefetchAbandoned = false;
 }
 
 bool LoadTimeZones(QString *failedPath)

@@ -27,6 +27,10 @@ bool LoadTimeZones(QString *failedPath = nullptr);
 // object exists, or the thread asked QThread::currentThread() first.
 void PrefetchTimeZones();
 
+// Ends a prefetch still running, its catalogue dropped, after the zone it is reading: the
+// thread must be gone before the program's way out takes the library's data from under it.
+void AbandonPrefetch();
+
 // Fills the catalogue from the zone.tab at path (from a prefetch of that path when one
 // is pending); false (catalogue left as it was) when
 // the file cannot be read. Zones the time zone library does not know are skipped, so
