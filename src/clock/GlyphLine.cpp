@@ -120,29 +120,25 @@ void GlyphLine::draw(QPainter &painter, const QPointF &origin, const QRectF &are
         drawOutlines(painter, origin, area);
         return;
     }
-    const QRectF reach = withinAPixel(area);
-    const auto forEachGlyphInReach = [&](const auto &use) {
-        for (const PlacedRun &run : mRuns) {
-            for (qsizetype i = 0; i < run.boxes.size(); ++i) {
-                if (run.boxes[i].intersects(reach))
-                    use(run.glyphs.positions()[i], tiles.tile(run.glyphs.rawFont(), run.glyphs.glyphIndexes()[i]));
-            }
-        }
-    };
     bool whole = true;
-    forEachGlyphInReach([&](const QPointF &, const GlyphTiles::Tile &tile) { whole &= tile.whole; });
+    for (const PlacedRun &run : mRuns) {
+        for (const qsizetype i : glyphsReaching(run, area))
+            whole &= tiles.tile(run.glyphs.rawFont(), run.glyphs.glyphIndexes()[i]).whole;
+    }
     if (!whole) {
         drawOutlines(painter, origin, area);
         return;
     }
-    forEachGlyphInReach([&](const QPointF &position, const GlyphTiles::Tile &tile) {
-        painter.drawImage(origin + position + tile.offset, tile.image);
-    });
+    for (const PlacedRun &run : mRuns) {
+        for (const qsizetype i : glyphsReaching(run, area)) {
+            const GlyphTiles::Tile &tile = tiles.tile(run.glyphs.rawFont(), run.glyphs.glyphIndexes()[i]);
+            painter.drawImage(origin + run.glyphs.positions()[i] + tile.offset, tile.image);
+        }
+    }
 }
 
 void GlyphLine::drawOutlines(QPainter &painter, const QPointF &origin, const QRectF &area) const
 {
-    const QRectF reach = withinAPixel(area);
     for (const PlacedRun &run : mRuns) {
         if (decorated(run.glyphs)) {
             painter.drawGlyphRun(origin, run.glyphs);
@@ -150,11 +146,9 @@ void GlyphLine::drawOutlines(QPainter &painter, const QPointF &origin, const QRe
         }
         QList<quint32> glyphs;
         QList<QPointF> positions;
-        for (qsizetype i = 0; i < run.boxes.size(); ++i) {
-            if (run.boxes[i].intersects(reach)) {
-                glyphs.append(run.glyphs.glyphIndexes()[i]);
-                positions.append(run.glyphs.positions()[i]);
-            }
+        for (const qsizetype i : glyphsReaching(run, area)) {
+            glyphs.append(run.glyphs.glyphIndexes()[i]);
+            positions.append(run.glyphs.positions()[i]);
         }
         if (glyphs.isEmpty())
             continue;
@@ -163,6 +157,17 @@ void GlyphLine::drawOutlines(QPainter &painter, const QPointF &origin, const QRe
         part.setPositions(positions);
         painter.drawGlyphRun(origin, part);
     }
+}
+
+QList<qsizetype> GlyphLine::glyphsReaching(const PlacedRun &run, const QRectF &area)
+{
+    const QRectF reach = withinAPixel(area);
+    QList<qsizetype> reaching;
+    for (qsizetype i = 0; i < run.boxes.size(); ++i) {
+        if (run.boxes[i].intersects(reach))
+            reaching.append(i);
+    }
+    return reaching;
 }
 
 QRectF GlyphLine::differenceFrom(const GlyphLine &other) const

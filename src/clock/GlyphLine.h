@@ -48,6 +48,8 @@ private:
     bool tilesFit() const;
     static QRectF wholeRunBox(const PlacedRun &run);
     static QRectF runDifference(const PlacedRun &a, const PlacedRun &b);
+    // The run's glyphs that reach into a repaint's area (line coordinates).
+    static QList<qsizetype> glyphsReaching(const PlacedRun &run, const QRectF &area);
 
     QString mText;
     QFont mFont;
