@@ -3,14 +3,20 @@
 #include "clock/GlyphLine.h"
 #include "clock/GlyphTiles.h"
 #include "clock/TextPieces.h"
+#include "platform/X11WindowPixels.h"
 
+#include <QPointer>
+#include <QRegion>
 #include <QWidget>
+#include <QWindow>
 
 // The clock's drawing strip: a band of its back colour with one line of text drawn
 // from its top at a horizontal position. Clearing and drawing only change what it is
 // to show; Refresh then repaints just the pixels that differ from what is on screen, so
 // a tick that changes one digit costs one digit's repaint and an unchanged tick none.
-// A repaint copies rasterised glyphs instead of filling their outlines again.
+// A repaint copies rasterised glyphs instead of filling their outlines again. On an X
+// display a refresh sends those pixels straight to the window; the window's own copy of
+// them is brought up to date before the window shows it again.
 class TimeStrip : public QWidget {
     Q_OBJECT
 
@@ -39,8 +45,17 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void paintArea(QPainter &painter, const QRect &area);
+    // Sends the area's new pixels to the screen without a paint pass; false where it cannot.
+    bool sendPastBackingStore(const QRect &area);
+    bool nothingCovers(const QRect &area) const;
+    // Repaints the window's copy of what was sent past it.
+    void catchUpBackingStore();
+
     QColor mForeColor = Qt::white;
     QColor mBackColor = Qt::black;
     QString mText;
@@ -55,4 +70,8 @@ private:
     TextPieces mPieces;
     // The glyphs of the strip's font in its colours, rasterised once.
     GlyphTiles mTiles;
+    X11WindowPixels mWindowPixels;
+    // Where the screen shows newer pixels than the window's backing store holds.
+    QRegion mAheadOfBackingStore;
+    QPointer<QWindow> mWatchedWindow;
 };
