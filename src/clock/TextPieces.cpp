@@ -129,8 +129,11 @@ std::optional<TextPieces::Line> TextPieces::compose(const QString &text)
                 return std::nullopt;
             x += *kerning;
         }
-        if (runs.isEmpty() || runs.last().font != piece.font)
+        if (runs.isEmpty() || runs.last().font != piece.font) {
             runs.append({ piece.font, {}, {} });
+            runs.last().glyphs.reserve(pieces.size() - i);
+            runs.last().positions.reserve(pieces.size() - i);
+        }
         runs.last().glyphs.append(piece.glyph);
         runs.last().positions.append(QPointF(x + piece.offset.x(), ascent + piece.offset.y()));
         x += piece.advance;

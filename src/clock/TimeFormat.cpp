@@ -14,21 +14,35 @@ QTime shiftedTimeOfDay(const QTime &localTime, qint64 minutes)
 
 QString format(const QTime &time, ClockFormat format)
 {
-    const auto twoDigits = [](int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); };
+    // Built a character at a time: the clock formats its text every second.
+    QString text;
+    text.reserve(11);
+    const auto appendTwoDigits = [&text](int value) {
+        text.append(QChar(u'0' + value / 10));
+        text.append(QChar(u'0' + value % 10));
+    };
     const int twelveHour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    const QString amPm = time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM");
     switch (format) {
     case ClockFormat::HoursMinutesSecondsAmPm:
-        return QStringLiteral("%1:%2:%3 %4")
-            .arg(twoDigits(twelveHour), twoDigits(time.minute()), twoDigits(time.second()), amPm);
     case ClockFormat::HoursMinutesAmPm:
-        return QStringLiteral("%1:%2 %3").arg(twoDigits(twelveHour), twoDigits(time.minute()), amPm);
+        appendTwoDigits(twelveHour);
+        text.append(u':');
+        appendTwoDigits(time.minute());
+        if (format == ClockFormat::HoursMinutesSecondsAmPm) {
+            text.append(u':');
+            appendTwoDigits(time.second());
+        }
+        text.append(time.hour() < 12 ? u" AM" : u" PM");
+        break;
     case ClockFormat::HoursMinutes:
-        return QStringLiteral("%1:%2").arg(twoDigits(time.hour()), twoDigits(time.minute()));
+        appendTwoDigits(time.hour());
+        text.append(u':');
+        appendTwoDigits(time.minute());
+        break;
     case ClockFormat::None:
         break;
     }
-    return QString();
+    return text;
 }
 
 int centredX(double stripWidth, double textWidth)

@@ -1,5 +1,7 @@
 #include "timezones/ZoneTime.h"
 
+#include <limits>
+
 namespace ZoneTime {
 namespace {
 
@@ -43,12 +45,17 @@ OffsetKeeper::OffsetKeeper(QTimeZone chosen)
 
 qint32 OffsetKeeper::offsetAt(const QDateTime &instant)
 {
-    const bool stale = !mComputedAt.isValid() || instant < mComputedAt || instant >= mComputedAt.addSecs(60)
-        || (mValidUntil.isValid() && instant >= mValidUntil);
+    // Compared as milliseconds since the epoch: the clock asks every second, and each
+    // comparison or sum of local date-times converts them through the C library again.
+    constexpr qint64 recheckAfter = 60 * 1000;
+    const qint64 at = instant.toMSecsSinceEpoch();
+    const bool stale = !mComputed || at < mComputedAt || at >= mComputedAt + recheckAfter || at >= mValidUntilMsecs;
     if (stale) {
         mOffset = mChosen.isValid() ? minuteOffset(mChosen, instant) : 0;
-        mComputedAt = instant;
+        mComputed = true;
+        mComputedAt = at;
         mValidUntil = nextOffsetChange(mChosen, QTimeZone::systemTimeZone(), instant);
+        mValidUntilMsecs = mValidUntil.isValid() ? mValidUntil.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
     }
     return mOffset;
 }

@@ -42,8 +42,10 @@ public:
 private:
     QTimeZone mChosen;
     qint32 mOffset = 0;
-    QDateTime mComputedAt;
+    bool mComputed = false;
+    qint64 mComputedAt = 0;
     QDateTime mValidUntil;
+    qint64 mValidUntilMsecs = 0;
 };
 
 }
