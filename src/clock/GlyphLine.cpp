@@ -34,11 +34,9 @@ void placeOnDevicePixels(QGlyphRun &run, qreal pixelRatio)
 
 // A blank, such as the space before AM, gets no area: it needs no tile, and a tile of it
 // would only paint background over the glyphs beside it.
-QList<QRectF> glyphBoxes(const QGlyphRun &run, qreal pixelRatio)
+QList<QRectF> glyphBoxes(const QRawFont &font, const QList<quint32> &glyphs, const QList<QPointF> &positions,
+                         qreal pixelRatio)
 {
-    const QRawFont font = run.rawFont();
-    const QList<quint32> glyphs = run.glyphIndexes();
-    const QList<QPointF> positions = run.positions();
     QList<QRectF> boxes;
     boxes.reserve(glyphs.size());
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
@@ -62,7 +60,9 @@ void GlyphLine::setText(const QString &text, const QFont &font, qreal pixelRatio
     mRuns.clear();
     for (QGlyphRun &run : line.runs) {
         placeOnDevicePixels(run, pixelRatio);
-        mRuns.append({ run, glyphBoxes(run, pixelRatio) });
+        PlacedRun placed { run, run.glyphIndexes(), run.positions(), {} };
+        placed.boxes = glyphBoxes(run.rawFont(), placed.indexes, placed.positions, pixelRatio);
+        mRuns.append(std::move(placed));
     }
     mTiled = tilesFit();
     mLaidOut = true;
@@ -99,16 +99,13 @@ QRectF GlyphLine::wholeRunBox(const PlacedRun &run)
 
 QRectF GlyphLine::runDifference(const PlacedRun &a, const PlacedRun &b)
 {
-    if (a.glyphs == b.glyphs)
-        return {};
     const qsizetype count = a.boxes.size();
     if (count != b.boxes.size() || a.glyphs.rawFont() != b.glyphs.rawFont() || decorated(a.glyphs)
         || decorated(b.glyphs))
-        return wholeRunBox(a) | wholeRunBox(b);
+        return a.glyphs == b.glyphs ? QRectF() : wholeRunBox(a) | wholeRunBox(b);
     QRectF area;
     for (qsizetype i = 0; i < count; ++i) {
-        if (a.glyphs.glyphIndexes()[i] != b.glyphs.glyphIndexes()[i]
-            || a.glyphs.positions()[i] != b.glyphs.positions()[i])
+        if (a.indexes[i] != b.indexes[i] || a.positions[i] != b.positions[i])
             area |= a.boxes[i] | b.boxes[i];
     }
     return area;
@@ -123,7 +120,7 @@ void GlyphLine::draw(QPainter &painter, const QPointF &origin, const QRectF &are
     bool whole = true;
     for (const PlacedRun &run : mRuns) {
         for (const qsizetype i : glyphsReaching(run, area))
-            whole &= tiles.tile(run.glyphs.rawFont(), run.glyphs.glyphIndexes()[i]).whole;
+            whole &= tiles.tile(run.glyphs.rawFont(), run.indexes[i]).whole;
     }
     if (!whole) {
         drawOutlines(painter, origin, area);
@@ -131,8 +128,8 @@ void GlyphLine::draw(QPainter &painter, const QPointF &origin, const QRectF &are
     }
     for (const PlacedRun &run : mRuns) {
         for (const qsizetype i : glyphsReaching(run, area)) {
-            const GlyphTiles::Tile &tile = tiles.tile(run.glyphs.rawFont(), run.glyphs.glyphIndexes()[i]);
-            painter.drawImage(origin + run.glyphs.positions()[i] + tile.offset, tile.image);
+            const GlyphTiles::Tile &tile = tiles.tile(run.glyphs.rawFont(), run.indexes[i]);
+            painter.drawImage(origin + run.positions[i] + tile.offset, tile.image);
         }
     }
 }
@@ -147,8 +144,8 @@ void GlyphLine::drawOutlines(QPainter &painter, const QPointF &origin, const QRe
         QList<quint32> glyphs;
         QList<QPointF> positions;
         for (const qsizetype i : glyphsReaching(run, area)) {
-            glyphs.append(run.glyphs.glyphIndexes()[i]);
-            positions.append(run.glyphs.positions()[i]);
+            glyphs.append(run.indexes[i]);
+            positions.append(run.positions[i]);
         }
         if (glyphs.isEmpty())
             continue;
@@ -168,6 +165,33 @@ QList<qsizetype> GlyphLine::glyphsReaching(const PlacedRun &run, const QRectF &a
             reaching.append(i);
     }
     return reaching;
+}
+
+std::optional<QList<GlyphLine::TileChange>> GlyphLine::tileChangesFrom(const GlyphLine &earlier,
+                                                                       GlyphTiles &tiles) const
+{
+    if (!mTiled || !earlier.mTiled || mRuns.size() != earlier.mRuns.size())
+        return std::nullopt;
+    QList<TileChange> changes;
+    for (qsizetype r = 0; r < mRuns.size(); ++r) {
+        const PlacedRun &now = mRuns[r];
+        const PlacedRun &before = earlier.mRuns[r];
+        if (now.boxes.size() != before.boxes.size() || now.glyphs.rawFont() != before.glyphs.rawFont())
+            return std::nullopt;
+        for (qsizetype i = 0; i < now.boxes.size(); ++i) {
+            if (now.indexes[i] == before.indexes[i] && now.positions[i] == before.positions[i])
+                continue;
+            TileChange change { before.boxes[i], now.boxes[i], {} };
+            if (!change.area.isEmpty()) {
+                const GlyphTiles::Tile &tile = tiles.tile(now.glyphs.rawFont(), now.indexes[i]);
+                if (!tile.whole)
+                    return std::nullopt;
+                change.tile = tile.image;
+            }
+            changes.append(change);
+        }
+    }
+    return changes;
 }
 
 QRectF GlyphLine::differenceFrom(const GlyphLine &other) const

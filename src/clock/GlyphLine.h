@@ -2,8 +2,11 @@
 
 #include <QFont>
 #include <QGlyphRun>
+#include <QImage>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 class GlyphTiles;
 class TextPieces;
@@ -38,9 +41,26 @@ public:
     // nothing differs.
     QRectF differenceFrom(const GlyphLine &other) const;
 
+    // One glyph of this line that differs from the earlier line's glyph in its place.
+    struct TileChange {
+        // The earlier glyph's area (line coordinates): what it left must go.
+        QRectF earlier;
+        // This glyph's area, which its tile covers exactly; empty for a blank.
+        QRectF area;
+        QImage tile;
+    };
+    // The glyphs that turn the earlier line into this one, each with its tile: copying the
+    // tiles over the earlier glyphs' areas cleared to the background gives the same pixels
+    // as a repaint of the difference. Empty where it would not: the lines differ in their
+    // runs or fonts, or a glyph is drawn from its outline.
+    std::optional<QList<TileChange>> tileChangesFrom(const GlyphLine &earlier, GlyphTiles &tiles) const;
+
 private:
     struct PlacedRun {
         QGlyphRun glyphs;
+        // The run's glyphs and places, taken out once: QGlyphRun hands out copies.
+        QList<quint32> indexes;
+        QList<QPointF> positions;
         // Each glyph's area on the line; empty for a blank, which leaves no pixels.
         QList<QRectF> boxes;
     };

@@ -50,39 +50,86 @@ void TimeStrip::Refresh()
     mNextGlyphs.setText(mText, font(), devicePixelRatioF(), mPieces);
     const bool moved = mX != mShownX;
     const QRectF changed = mNextGlyphs.differenceFrom(mShownGlyphs);
-    mShownGlyphs = mNextGlyphs;
+    const GlyphLine before = std::exchange(mShownGlyphs, mNextGlyphs);
     mShownText = mText;
     mShownX = mX;
-    const QRect area = moved ? rect() : changed.translated(mX, 0).toAlignedRect();
+    const QRect changedArea = moved ? rect() : changed.translated(mX, 0).toAlignedRect();
+    // Nothing shows past the strip's edges: a glyph reaching past them is cut there.
+    const QRect area = changedArea & rect();
     // Painted and sent at once, within the tick: a posted repaint would wake the event
     // loop a second time.
-    if (!sendPastBackingStore(area))
+    const bool sent = canSendPastBackingStore(area)
+        && ((!moved && area == changedArea && sendChangedTiles(before)) || sendPainted(area));
+    if (sent)
+        mAheadOfBackingStore += area;
+    else
         repaint(area);
 }
 
-bool TimeStrip::sendPastBackingStore(const QRect &area)
+bool TimeStrip::canSendPastBackingStore(const QRect &area)
 {
     QWindow *native = window()->windowHandle();
     const qreal pixelRatio = devicePixelRatioF();
     if (area.isEmpty() || !isVisible() || !native || !native->isExposed() || pixelRatio != std::floor(pixelRatio)
         || !nothingCovers(area))
         return false;
-    const int scale = static_cast<int>(pixelRatio);
-    QImage pixels(area.size() * scale, QImage::Format_RGB32);
-    pixels.setDevicePixelRatio(pixelRatio);
-    {
-        QPainter painter(&pixels);
-        painter.translate(-area.topLeft());
-        paintArea(painter, area);
-    }
-    if (!mWindowPixels.put(native, pixels, mapTo(window(), area.topLeft()) * scale))
-        return false;
     if (mWatchedWindow != native) {
         native->installEventFilter(this);
         mWatchedWindow = native;
     }
-    mAheadOfBackingStore += area;
     return true;
+}
+
+QPoint TimeStrip::onWindow(const QPointF &point) const
+{
+    return ((point + mapTo(window(), QPoint())) * devicePixelRatioF()).toPoint();
+}
+
+QRect TimeStrip::onWindow(const QRectF &area) const
+{
+    const QPoint topLeft = onWindow(area.topLeft());
+    const QPoint bottomRight = onWindow(area.bottomRight());
+    return { topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()) };
+}
+
+// The usual tick: the changed glyphs' tiles are sent as they are, with no painting at all.
+bool TimeStrip::sendChangedTiles(const GlyphLine &before)
+{
+    mTiles.use(font(), mForeColor, mBackColor, devicePixelRatioF());
+    const std::optional<QList<GlyphLine::TileChange>> changes = mShownGlyphs.tileChangesFrom(before, mTiles);
+    if (!changes)
+        return false;
+    const QPointF origin(mShownX, 0);
+    QList<QRect> cleared;
+    for (const GlyphLine::TileChange &change : *changes) {
+        const QRegion uncovered
+            = QRegion(onWindow(change.earlier.translated(origin))) - QRegion(onWindow(change.area.translated(origin)));
+        cleared.append(QList<QRect>(uncovered.begin(), uncovered.end()));
+    }
+    QWindow *native = window()->windowHandle();
+    if (!mWindowPixels.fill(native, cleared, mBackColor.rgb()))
+        return false;
+    for (const GlyphLine::TileChange &change : *changes) {
+        if (!change.tile.isNull() && !mWindowPixels.put(native, change.tile, onWindow(change.area.topLeft() + origin)))
+            return false;
+    }
+    return true;
+}
+
+// Any other change: the area is painted as a repaint would paint it, then sent.
+bool TimeStrip::sendPainted(const QRect &area)
+{
+    const int scale = static_cast<int>(devicePixelRatioF());
+    // Kept from tick to tick, with its paint engine: a changed area is mostly the same size.
+    if (mSendBuffer.size() != area.size() * scale)
+        mSendBuffer = QImage(area.size() * scale, QImage::Format_RGB32);
+    mSendBuffer.setDevicePixelRatio(scale);
+    {
+        QPainter painter(&mSendBuffer);
+        painter.translate(-area.topLeft());
+        paintArea(painter, area);
+    }
+    return mWindowPixels.put(window()->windowHandle(), mSendBuffer, onWindow(area.topLeft()));
 }
 
 // Qt paints the strip's later siblings over it; sent pixels would cover theirs.

@@ -5,6 +5,7 @@
 #include "clock/TextPieces.h"
 #include "platform/X11WindowPixels.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
@@ -50,8 +51,13 @@ protected:
 
 private:
     void paintArea(QPainter &painter, const QRect &area);
-    // Sends the area's new pixels to the screen without a paint pass; false where it cannot.
-    bool sendPastBackingStore(const QRect &area);
+    // Whether the area's new pixels can go to the screen without a paint pass.
+    bool canSendPastBackingStore(const QRect &area);
+    bool sendChangedTiles(const GlyphLine &before);
+    bool sendPainted(const QRect &area);
+    // A point or an area of the strip in the window's device pixels.
+    QPoint onWindow(const QPointF &point) const;
+    QRect onWindow(const QRectF &area) const;
     bool nothingCovers(const QRect &area) const;
     // Repaints the window's copy of what was sent past it.
     void catchUpBackingStore();
@@ -71,6 +77,8 @@ private:
     // The glyphs of the strip's font in its colours, rasterised once.
     GlyphTiles mTiles;
     X11WindowPixels mWindowPixels;
+    // The pixels of the last area sent.
+    QImage mSendBuffer;
     // Where the screen shows newer pixels than the window's backing store holds.
     QRegion mAheadOfBackingStore;
     QPointer<QWindow> mWatchedWindow;

@@ -116,3 +116,23 @@ bool X11WindowPixels::put(QWindow *window, const QImage &image, QPoint position)
     xcb_flush(mConnection);
     return true;
 }
+
+bool X11WindowPixels::fill(QWindow *window, const QList<QRect> &rectangles, QRgb colour)
+{
+    if (!attach(window))
+        return false;
+    if (rectangles.isEmpty())
+        return true;
+    // A 24-bit true colour pixel is the colour's own 0xRRGGBB.
+    const std::uint32_t pixel = colour & 0xffffffu;
+    xcb_change_gc(mConnection, mContext, XCB_GC_FOREGROUND, &pixel);
+    QList<xcb_rectangle_t> boxes;
+    boxes.reserve(rectangles.size());
+    for (const QRect &rectangle : rectangles) {
+        boxes.append({ static_cast<std::int16_t>(rectangle.x()), static_cast<std::int16_t>(rectangle.y()),
+                       static_cast<std::uint16_t>(rectangle.width()), static_cast<std::uint16_t>(rectangle.height()) });
+    }
+    xcb_poly_fill_rectangle(mConnection, mWindow, mContext, static_cast<std::uint32_t>(boxes.size()),
+                            boxes.constData());
+    return true;
+}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
+#include <QList>
 #include <QPoint>
+#include <QRect>
 
 #include <cstdint>
 
@@ -24,6 +27,9 @@ public:
     // it is not 24-bit true colour in the image's own layout, or the image would not fit
     // one request.
     bool put(QWindow *window, const QImage &image, QPoint position);
+    // Fills rectangles (the window's device pixels) with one colour; false, with nothing
+    // sent, where put() would refuse the window. The fill leaves with the next put.
+    bool fill(QWindow *window, const QList<QRect> &rectangles, QRgb colour);
 
 private:
     // Takes the window's connection and checks its pixel layout, once per native window.

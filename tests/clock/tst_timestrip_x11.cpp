@@ -63,10 +63,10 @@ struct StripWindow {
         QCoreApplication::processEvents();
     }
 
-    void print(const QString &text)
+    void print(const QString &text, int x = 10)
     {
         strip->Cls();
-        strip->Print(10, text);
+        strip->Print(x, text);
         strip->Refresh();
     }
 
@@ -101,6 +101,7 @@ class TestTimeStripX11 : public QObject {
     Q_OBJECT
 
 private slots:
+    void changedDigitsReachTheScreenWithoutAPaint_data();
     void changedDigitsReachTheScreenWithoutAPaint();
     void anExposeShowsTheLatestSecond();
     void aMovedStripShowsTheLatestSecond();
@@ -109,17 +110,35 @@ private slots:
     void putRefusesWhatTheWindowCannotTake();
 };
 
+void TestTimeStripX11::changedDigitsReachTheScreenWithoutAPaint_data()
+{
+    QTest::addColumn<bool>("underlined");
+    QTest::addColumn<int>("step");
+    QTest::newRow("digits in place") << false << 0;
+    QTest::newRow("text moving each second") << false << 7;
+    QTest::newRow("underlined, drawn whole") << true << 0;
+}
+
+// A "0" that becomes a narrower "1" leaves ink that must be cleared; AM to PM changes a
+// letter; a moving or decorated line is painted and sent whole.
 void TestTimeStripX11::changedDigitsReachTheScreenWithoutAPaint()
 {
+    QFETCH(bool, underlined);
+    QFETCH(int, step);
     StripWindow shown;
+    QFont font = shown.strip->font();
+    font.setUnderline(underlined);
+    shown.strip->setFont(font);
     shown.show(QStringLiteral("11:59:58 AM"));
     QTRY_VERIFY(shown.screenMatchesPainting());
     const QStringList seconds { QStringLiteral("11:59:59 AM"), QStringLiteral("12:00:00 PM"),
                                 QStringLiteral("12:00:01 PM"), QStringLiteral("12:00:11 PM"),
                                 QStringLiteral("12:00:44 PM") };
+    int x = 10;
     for (const QString &second : seconds) {
         const PaintCounter paints(shown.strip);
-        shown.print(second);
+        x += step;
+        shown.print(second, x);
         QCoreApplication::processEvents();
         QCOMPARE(paints.count, 0);
         // Grabbing paints the widgets into a picture of their own, not into the window.
