@@ -2,6 +2,7 @@
 #include "platform/DesktopPlatform.h"
 #include "platform/DisplayCheck.h"
 #include "platform/DisplayConnection.h"
+#include "platform/FontConfigurationLoad.h"
 #include "platform/SingleInstance.h"
 #include "program/CommandLine.h"
 #include "program/Program.h"
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     CommandLine command = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
     if (command.endsBeforeDisplay())
         return command.finish();
+    const FontConfigurationLoad fontConfiguration;
     // Qt aborts with a core dump when it cannot open the display; say why and end instead.
     if (!DisplayCheck::displayOpensOrReport(argc, argv))
         return 1;
