@@ -9,7 +9,10 @@ FontConfigurationLoad::FontConfigurationLoad()
 {
 }
 
+// A start that ends before Qt has used the configuration would leave it behind; after
+// Qt has released it, nothing is left to free.
 FontConfigurationLoad::~FontConfigurationLoad()
 {
     mLoading.join();
+    FcFini();
 }
