@@ -102,8 +102,11 @@ bool TimeStrip::sendChangedTiles(const GlyphLine &before)
     const QPointF origin(mShownX, 0);
     QList<QRect> cleared;
     for (const GlyphLine::TileChange &change : *changes) {
-        const QRegion uncovered
-            = QRegion(onWindow(change.earlier.translated(origin))) - QRegion(onWindow(change.area.translated(origin)));
+        const QRect earlier = onWindow(change.earlier.translated(origin));
+        const QRect tile = onWindow(change.area.translated(origin));
+        if (tile.contains(earlier))
+            continue;
+        const QRegion uncovered = QRegion(earlier) - QRegion(tile);
         cleared.append(QList<QRect>(uncovered.begin(), uncovered.end()));
     }
     QWindow *native = window()->windowHandle();

@@ -74,11 +74,12 @@ void X11WindowPixels::release()
 
 bool X11WindowPixels::attach(QWindow *window)
 {
-    xcb_connection_t *connection = x11Connection();
+    // The application keeps one connection for its life: a window seen before is known.
     const auto id = static_cast<xcb_window_t>(window->winId());
-    if (connection && connection == mConnection && id == mWindow)
+    if (mConnection && id == mWindow)
         return mUsable;
     release();
+    xcb_connection_t *connection = x11Connection();
     if (!connection)
         return false;
     mConnection = connection;
