@@ -60,24 +60,24 @@ void TimeStrip::Refresh()
     // loop a second time.
     const bool sent = canSendPastBackingStore(area)
         && ((!moved && area == changedArea && sendChangedTiles(before)) || sendPainted(area));
-    if (sent)
-        mAheadOfBackingStore += area;
-    else
+    if (!sent) {
         repaint(area);
-}
-
-bool TimeStrip::canSendPastBackingStore(const QRect &area)
-{
+        return;
+    }
+    mAheadOfBackingStore += area;
     QWindow *native = window()->windowHandle();
-    const qreal pixelRatio = devicePixelRatioF();
-    if (area.isEmpty() || !isVisible() || !native || !native->isExposed() || pixelRatio != std::floor(pixelRatio)
-        || !nothingCovers(area))
-        return false;
     if (mWatchedWindow != native) {
         native->installEventFilter(this);
         mWatchedWindow = native;
     }
-    return true;
+}
+
+bool TimeStrip::canSendPastBackingStore(const QRect &area) const
+{
+    QWindow *native = window()->windowHandle();
+    const qreal pixelRatio = devicePixelRatioF();
+    return !area.isEmpty() && isVisible() && native && native->isExposed() && pixelRatio == std::floor(pixelRatio)
+        && nothingCovers(area);
 }
 
 QPoint TimeStrip::onWindow(const QPointF &point) const

@@ -52,7 +52,7 @@ protected:
 private:
     void paintArea(QPainter &painter, const QRect &area);
     // Whether the area's new pixels can go to the screen without a paint pass.
-    bool canSendPastBackingStore(const QRect &area);
+    bool canSendPastBackingStore(const QRect &area) const;
     bool sendChangedTiles(const GlyphLine &before);
     bool sendPainted(const QRect &area);
     // A point or an area of the strip in the window's device pixels.

@@ -5,12 +5,18 @@
 #include <sys/socket.h>
 #include <xcb/xcb.h>
 
+xcb_connection_t *applicationsXcbConnection()
+{
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
 void widenTheDisplaysSendBuffer()
 {
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection())
+    xcb_connection_t *connection = applicationsXcbConnection();
+    if (!connection)
         return;
-    const int socket = xcb_get_file_descriptor(x11->connection());
+    const int socket = xcb_get_file_descriptor(connection);
     // The kernel doubles what it is asked for and keeps it within the system's limit.
     constexpr int wanted = 1 << 20;
     int current = 0;

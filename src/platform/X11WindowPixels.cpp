@@ -1,6 +1,7 @@
 #include "platform/X11WindowPixels.h"
 
-#include <QGuiApplication>
+#include "platform/DisplayConnection.h"
+
 #include <QImage>
 #include <QSysInfo>
 #include <QWindow>
@@ -14,12 +15,6 @@ namespace {
 
 template <typename Reply>
 using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
-
-xcb_connection_t *x11Connection()
-{
-    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
 
 // Format_RGB32 keeps each pixel as a native 32-bit 0xffRRGGBB: the server must read
 // 32-bit pixels of depth 24 in the host's byte order with the same colour masks.
@@ -64,7 +59,7 @@ X11WindowPixels::~X11WindowPixels()
 void X11WindowPixels::release()
 {
     // The connection ends with the application; a context of an ended connection is gone.
-    if (mContext && mConnection == x11Connection())
+    if (mContext && mConnection == applicationsXcbConnection())
         xcb_free_gc(mConnection, mContext);
     mContext = 0;
     mConnection = nullptr;
@@ -79,7 +74,7 @@ bool X11WindowPixels::attach(QWindow *window)
     if (mConnection && id == mWindow)
         return mUsable;
     release();
-    xcb_connection_t *connection = x11Connection();
+    xcb_connection_t *connection = applicationsXcbConnection();
     if (!connection)
         return false;
     mConnection = connection;
