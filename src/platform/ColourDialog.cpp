@@ -1,5 +1,6 @@
 #include "platform/ColourDialog.h"
 
+#include "platform/AcceptedDialog.h"
 #include "platform/OleColor.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 
 qint32 runColourDialog(qint32 initial)
 {
-    const QColor chosen = QColorDialog::getColor(OleColor::toColor(initial), QApplication::activeWindow());
-    return chosen.isValid() ? OleColor::fromColor(chosen) : initial;
+    const std::unique_ptr<QColorDialog> accepted
+        = acceptedDialog(new QColorDialog(OleColor::toColor(initial), QApplication::activeWindow()));
+    return accepted ? OleColor::fromColor(accepted->selectedColor()) : initial;
 }

@@ -1,6 +1,7 @@
 #include "platform/FontDialog.h"
 
 #include "base/FontChoice.h"
+#include "platform/AcceptedDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,13 +53,14 @@ void hideEffects(QFontDialog &dialog)
 
 bool runFontDialog(FontChoice &font)
 {
-    QFontDialog dialog(presetFont(font), QApplication::activeWindow());
+    auto *dialog = new QFontDialog(presetFont(font), QApplication::activeWindow());
     // Only Qt's own dialog lets the effects group be hidden.
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    hideEffects(dialog);
-    if (dialog.exec() != QDialog::Accepted)
+    dialog->setOption(QFontDialog::DontUseNativeDialog);
+    hideEffects(*dialog);
+    const std::unique_ptr<QFontDialog> accepted = acceptedDialog(dialog);
+    if (!accepted)
         return false;
-    const QFont picked = dialog.selectedFont();
+    const QFont picked = accepted->selectedFont();
     // A face left as shown keeps the name it was given, not the substitute's.
     if (picked.family() != displayedFace(font.name))
         font.name = picked.family();
