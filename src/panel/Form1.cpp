@@ -73,6 +73,10 @@ void Form1::connectControls(PanelWindow &window)
     whenSelected(window.Option1, &Form1::Option1_Click);
     whenSelected(window.Option2, &Form1::Option2_Click);
     whenSelected(window.Option3, &Form1::Option3_Click);
+    // The clock reads the format every tick, also while the panel's window is unloaded.
+    for (const QRadioButton *option : { window.Option1, window.Option2, window.Option3 })
+        connect(option, &QRadioButton::toggled, this, [this, &window] { keepSelectedClockFormat(window); });
+    keepSelectedClockFormat(window);
     connect(window.Check1, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
     connect(window.Check4, &QCheckBox::stateChanged, this, &Form1::Check4_Click);
     connect(window.Check3, &QCheckBox::stateChanged, this, &Form1::Check3_Click);
@@ -233,11 +237,13 @@ void Form1::PushButton1_Click()
         const int k = TimeZoneSelector::itemData(*window.Combo1, window.Combo1->currentIndex());
         clock.setChosenZone(modTimeZones::TimeZoneAt(k), mProgram.platform().currentDateTime());
     });
-    // Loading the clock runs its load procedure; running it again applies the settings
-    // anew when the clock window already exists.
+    // Loading the clock runs its load procedure; a clock window that exists already runs
+    // it again to apply the settings anew. Once either way, so each report shows once.
     trap.line(104, [&] {
-        clock.Load();
-        clock.Form_Load();
+        if (clock.isLoaded())
+            clock.Form_Load();
+        else
+            clock.Load();
     });
     // From the button the clock covers the panel's screen; at start, the start screen.
     trap.line(106, [&] {
@@ -251,16 +257,16 @@ void Form1::PushButton1_Click()
     });
 }
 
-TimeFormat::ClockFormat Form1::selectedClockFormat()
+void Form1::keepSelectedClockFormat(const PanelWindow &window)
 {
-    PanelWindow &window = ui();
     if (window.Option1->isChecked())
-        return TimeFormat::ClockFormat::HoursMinutesSecondsAmPm;
-    if (window.Option2->isChecked())
-        return TimeFormat::ClockFormat::HoursMinutesAmPm;
-    if (window.Option3->isChecked())
-        return TimeFormat::ClockFormat::HoursMinutes;
-    return TimeFormat::ClockFormat::None;
+        mSelectedClockFormat = TimeFormat::ClockFormat::HoursMinutesSecondsAmPm;
+    else if (window.Option2->isChecked())
+        mSelectedClockFormat = TimeFormat::ClockFormat::HoursMinutesAmPm;
+    else if (window.Option3->isChecked())
+        mSelectedClockFormat = TimeFormat::ClockFormat::HoursMinutes;
+    else
+        mSelectedClockFormat = TimeFormat::ClockFormat::None;
 }
 
 void Form1::PushButton2_Click()

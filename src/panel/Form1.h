@@ -34,8 +34,9 @@ public:
     void Check8_Click();
     void PushButton1_Click();
 
-    // The format of the first selected format option (the clock reads it every tick).
-    TimeFormat::ClockFormat selectedClockFormat();
+    // The format of the first selected format option (the clock reads it every tick), as
+    // the options held when the panel's window was last loaded: reading it loads nothing.
+    TimeFormat::ClockFormat selectedClockFormat() const { return mSelectedClockFormat; }
 
     // The time zone selector (in Form1TimeZones.cpp).
     void ListTimeZones();
@@ -68,10 +69,12 @@ private:
     void storeFormatOptions();
     void assignFormatOption(QRadioButton &option, bool value);
     void connectControls(PanelWindow &window);
+    void keepSelectedClockFormat(const PanelWindow &window);
     void storeCombo1Position();
 
     ProgramContext &mProgram;
     bool mLoading = false;
     // The computer's own standard offset in minutes, UTC minus local.
     qint32 mLocalBias = 0;
+    TimeFormat::ClockFormat mSelectedClockFormat = TimeFormat::ClockFormat::None;
 };

@@ -74,15 +74,15 @@ struct KeyRow {
     QString key;
     Outcomes outcomes;
     // The guarded steps that read the key, in the order they run when the program starts
-    // and the clock opens (the clock's load runs twice when its window is first made).
+    // and the clock opens.
     QList<Site> readers;
 };
 
 const QList<KeyRow> &keyRows()
 {
     static const QList<KeyRow> rows {
-        { "Check1", checkBox, { { panelLoad, 114 }, { clockLoad, 104 }, { clockLoad, 104 } } },
-        { "Check4", checkBox, { { panelLoad, 115 }, { clockLoad, 108 }, { clockLoad, 108 } } },
+        { "Check1", checkBox, { { panelLoad, 114 }, { clockLoad, 104 } } },
+        { "Check4", checkBox, { { panelLoad, 115 }, { clockLoad, 108 } } },
         { "Option1", truth, { { panelLoad, 120 } } },
         { "Option2", truth, { { panelLoad, 122 } } },
         { "Option3", truth, { { panelLoad, 124 } } },
@@ -95,11 +95,11 @@ const QList<KeyRow> &keyRows()
         { "FontName", asText, {} },
         { "FontBold", asText, {} },
         { "FontItalic", asText, {} },
-        { "FontSize", fontSize, { { clockLoad, 120 }, { clockLoad, 132 }, { clockLoad, 120 }, { clockLoad, 132 } } },
+        { "FontSize", fontSize, { { clockLoad, 120 }, { clockLoad, 132 } } },
         { "FontStrikeThru", asText, {} },
         { "FontUnderLine", asText, {} },
-        { "Font Color", colour, { { clockLoad, 140 }, { clockLoad, 146 }, { clockLoad, 140 }, { clockLoad, 146 } } },
-        { "Background Color", colour, { { clockLoad, 138 }, { clockLoad, 138 } } },
+        { "Font Color", colour, { { clockLoad, 140 }, { clockLoad, 146 } } },
+        { "Background Color", colour, { { clockLoad, 138 } } },
     };
     return rows;
 }
