@@ -245,10 +245,10 @@ void Form1::PushButton1_Click()
         else
             clock.Load();
     });
-    // From the button the clock covers the panel's screen; at start, the start screen.
-    trap.line(106, [&] {
-        clock.ShowOverScreen(mProgram.isStarting() ? mProgram.startScreen() : ClockScreens::identityOf(*ui().screen()));
-    });
+    // From the button the clock covers the panel's screen; at start, or asked by a later
+    // start, the screen asked for.
+    trap.line(106,
+              [&] { clock.ShowOverScreen(mProgram.askedScreen().value_or(ClockScreens::identityOf(*ui().screen()))); });
     trap.line(108, [&] {
         if (mLoading)
             Hide();

@@ -1,17 +1,11 @@
 #include "platform/SingleInstance.h"
 
 #include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusMessage>
 
 const QString SingleInstance::serviceName = QStringLiteral("example.orvanta.Lumetra");
 const QString SingleInstance::objectPath = QStringLiteral("/example/orvanta/Lumetra");
-
-namespace {
-
-// A running copy answers at once; one that hangs must not hold up the new start for long.
-constexpr int handOverTimeoutMs = 5000;
-
-}
 
 SingleInstance::SingleInstance(QDBusConnection connection)
     : mConnection(std::move(connection))
@@ -26,10 +20,23 @@ SingleInstance::Start SingleInstance::claim(const QStringList &arguments)
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (registerName())
             return Start::First;
-        if (handOver(arguments))
+        switch (handOver(arguments)) {
+        case HandOver::Taken:
             return Start::HandedOver;
+        case HandOver::NoAnswer:
+            // A second copy would fight the hung one over its screen: name it instead.
+            mRunningProcess = mConnection.interface()->servicePid(serviceName).value();
+            return Start::NotAnswering;
+        case HandOver::OwnerGone:
+            break;
+        }
     }
     return Start::Alone;
+}
+
+QList<QStringList> SingleInstance::takeRequests()
+{
+    return std::exchange(mRequests, {});
 }
 
 bool SingleInstance::registerName()
@@ -46,16 +53,20 @@ bool SingleInstance::registerName()
     return false;
 }
 
-bool SingleInstance::handOver(const QStringList &arguments)
+SingleInstance::HandOver SingleInstance::handOver(const QStringList &arguments)
 {
     QDBusMessage call
         = QDBusMessage::createMethodCall(serviceName, objectPath, serviceName, QStringLiteral("Activate"));
     call << arguments;
     const QDBusMessage answer = mConnection.call(call, QDBus::BlockWithGui, handOverTimeoutMs);
-    return answer.type() == QDBusMessage::ReplyMessage;
+    if (answer.type() == QDBusMessage::ReplyMessage)
+        return HandOver::Taken;
+    const QDBusError::ErrorType error = QDBusError(answer).type();
+    return error == QDBusError::NoReply || error == QDBusError::Timeout ? HandOver::NoAnswer : HandOver::OwnerGone;
 }
 
 void SingleInstance::Activate(const QStringList &arguments)
 {
-    emit activated(arguments);
+    mRequests.append(arguments);
+    emit requestsWaiting();
 }

@@ -10,12 +10,14 @@
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"
 #include "program/AppIconEngine.h"
+#include "program/CommandLine.h"
 #include "settings/SettingsStore.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTimer>
 
 Program::Program(PlatformServices &platform, QString programFolder)
-    : mPlatform(platform)
+    : mPlatform(platform, [this] { lookAtRequestsSoon(); })
     , mProgramFolder(std::move(programFolder))
     , mExecutablePath(QCoreApplication::applicationFilePath())
     , mSettings(std::make_unique<SettingsStore>([this](const QString &message) {
@@ -25,6 +27,7 @@ Program::Program(PlatformServices &platform, QString programFolder)
     , mForm2(std::make_unique<Form2>(*this))
     , mForm3(std::make_unique<Form3>(*this))
 {
+    connect(mForm3.get(), &FormObject::unloaded, this, &Program::lookAtRequestsSoon);
 }
 
 Program::~Program() = default;
@@ -40,7 +43,7 @@ QIcon Program::appIcon() const
 void Program::setStartRequest(bool openClock, QString screenName)
 {
     mOpenClockAtStart = openClock;
-    mStartScreenName = std::move(screenName);
+    mAskedScreenName = std::move(screenName);
 }
 
 void Program::start()
@@ -61,37 +64,92 @@ void Program::start()
         if (!mEnded && !mForm1->mDontUnload)
             storeOnce.leaveWaiting();
     }
+    // A screen asked for puts the panel there, so that its button opens the clock there.
+    QScreen *panelScreen = mAskedScreenName.isEmpty() ? nullptr : ClockScreens::connected(*askedScreen());
     mStarting = false;
+    mAskedScreenName.clear();
+    mStarted = true;
+    // Later starts that came meanwhile wait no longer.
+    lookAtRequestsSoon();
     if (mEnded || mForm1->mDontUnload)
         return;
-    // A screen asked for puts the panel there, so that its button opens the clock there.
-    mForm1->ShowCentredOn(mStartScreenName.isEmpty() ? nullptr : ClockScreens::connected(startScreen()));
+    mForm1->ShowCentredOn(panelScreen);
     afterFirstPaint(mForm1->ui(), [this] { mSettings->writeWaiting(); });
 }
 
-ScreenIdentity Program::startScreen() const
+std::optional<ScreenIdentity> Program::askedScreen() const
 {
-    if (!mStartScreenName.isEmpty())
-        return { mStartScreenName, {}, {}, {} };
-    return ClockScreenSetting::read(*mSettings);
+    if (!mAskedScreenName.isEmpty())
+        return ScreenIdentity { mAskedScreenName, {}, {}, {} };
+    if (mStarting)
+        return ClockScreenSetting::read(*mSettings);
+    return std::nullopt;
+}
+
+void Program::request(const QStringList &arguments)
+{
+    if (mEnded)
+        return;
+    mRequests.append(arguments);
+    if (!requestsMayRun())
+        bringOpenWindowForward();
+    lookAtRequestsSoon();
+}
+
+bool Program::requestsMayRun() const
+{
+    // Each box and dialog runs an event loop inside a procedure that what a request does
+    // (closing the panel, opening the clock) would pull the ground from under; the colour
+    // window stands in for the panel.
+    return mStarted && !mEnded && !mPlatform.anyOpen() && !mForm3->isShown();
+}
+
+void Program::lookAtRequestsSoon()
+{
+    if (!mRequests.isEmpty())
+        QTimer::singleShot(0, this, &Program::carryOutNextRequest);
+}
+
+void Program::carryOutNextRequest()
+{
+    // The timer may fire inside a box opened since: whatever closes last looks again.
+    if (mRequests.isEmpty() || !requestsMayRun())
+        return;
+    activate(mRequests.takeFirst());
+    lookAtRequestsSoon();
+}
+
+void Program::bringOpenWindowForward()
+{
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    } else if (mForm3->isShown()) {
+        mForm3->bringToFront();
+    }
 }
 
 void Program::activate(const QStringList &arguments)
 {
     if (mEnded)
         return;
+    const CommandLine asked = CommandLine::parse(arguments);
+    if (asked.outcome != CommandLine::Outcome::Run)
+        return;
+    // The later start refused a name that no screen has; a screen gone since is passed over.
+    QScreen *screen = asked.screenName.isEmpty() ? nullptr : ClockScreens::connected({ asked.screenName, {}, {}, {} });
     if (mForm2->isShown()) {
+        if (screen)
+            mForm2->ShowOverScreen(ClockScreens::identityOf(*screen));
         mForm2->bringToFront();
-        return;
-    }
-    if (arguments.contains(QStringLiteral("--clock"))) {
+    } else if (asked.openClock) {
+        mAskedScreenName = screen ? asked.screenName : QString();
         mForm1->PushButton1_Click();
-        return;
-    }
-    if (mForm3->isShown())
-        mForm3->bringToFront();
-    else
+        mAskedScreenName.clear();
+    } else {
+        mForm1->ShowCentredOn(screen);
         mForm1->bringToFront();
+    }
 }
 
 void Program::end(int exitCode)

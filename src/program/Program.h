@@ -1,12 +1,15 @@
 #pragma once
 
+#include "program/DialogCountingPlatform.h"
 #include "windows/ProgramContext.h"
 
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 // Owns the program's windows and the services they share. No window reaches another
 // through a global: each gets the Program as its context.
@@ -37,11 +40,15 @@ public:
     // the program. With the clock asked for, opens the clock instead.
     void start();
     bool isStarting() const override { return mStarting; }
-    ScreenIdentity startScreen() const override;
+    std::optional<ScreenIdentity> askedScreen() const override;
 
-    // Another start of the program handed over its arguments: the clock comes or stays
-    // in front when it is shown or "--clock" asks for it; otherwise the window the user
-    // works in (the panel, or the colour window that stands in for it) does.
+    // Another start of the program handed over its command line. It is carried out from
+    // the main loop once the program has started and no message box, dialog or colour
+    // window is open (until then the open one comes forward), one request at a time.
+    void request(const QStringList &arguments);
+    // Carries out a later start's command line now: the clock comes or stays in front when
+    // it is shown or "--clock" asks for it, else the panel does; "--screen" puts either on
+    // that screen as at start.
     void activate(const QStringList &arguments);
 
     void end(int exitCode = 0) override;
@@ -52,7 +59,13 @@ signals:
     void ended(int exitCode);
 
 private:
-    PlatformServices &mPlatform;
+    bool requestsMayRun() const;
+    void lookAtRequestsSoon();
+    void carryOutNextRequest();
+    // Brings forward what a waiting request waits for.
+    void bringOpenWindowForward();
+
+    DialogCountingPlatform mPlatform;
     QString mProgramFolder;
     QString mExecutablePath;
     mutable QIcon mAppIcon;
@@ -61,8 +74,11 @@ private:
     std::unique_ptr<Form2> mForm2;
     std::unique_ptr<Form3> mForm3;
     bool mOpenClockAtStart = false;
-    QString mStartScreenName;
+    // The screen named at start or by the request being carried out.
+    QString mAskedScreenName;
+    QList<QStringList> mRequests;
     bool mStarting = false;
+    bool mStarted = false;
     bool mEnded = false;
     int mExitCode = 0;
 };

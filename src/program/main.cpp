@@ -1,3 +1,4 @@
+#include "base/ProductInfo.h"
 #include "clock/ClockScreens.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/DisplayCheck.h"
@@ -9,6 +10,7 @@
 #include "timezones/modTimeZones.h"
 
 #include <QApplication>
+#include <QTextStream>
 #include <QThread>
 
 int main(int argc, char *argv[])
@@ -39,15 +41,32 @@ int main(int argc, char *argv[])
 
     // A copy already running in this session takes over this start.
     SingleInstance instance;
-    if (instance.claim(QCoreApplication::arguments()) == SingleInstance::Start::HandedOver)
+    switch (instance.claim(QCoreApplication::arguments())) {
+    case SingleInstance::Start::HandedOver:
         return 0;
+    case SingleInstance::Start::NotAnswering:
+        // A second copy would fight the running one over the screen.
+        QTextStream(stderr) << ProductInfo::productName << " is running but not answering (process "
+                            << instance.runningProcess() << ")\n";
+        return 1;
+    case SingleInstance::Start::First:
+    case SingleInstance::Start::Alone:
+        break;
+    }
     DesktopPlatform platform;
+    // Later starts may hand over while the program is being made (under a notice about its
+    // settings file): they wait in the instance until the program takes them.
     Program program(platform, QCoreApplication::applicationDirPath());
     program.setStartRequest(command.openClock, command.screenName);
     // Dialogs and message boxes carry the program's icon too.
     QApplication::setWindowIcon(program.appIcon());
     QObject::connect(&program, &Program::ended, &app, &QCoreApplication::exit);
-    QObject::connect(&instance, &SingleInstance::activated, &program, &Program::activate);
+    const auto takeRequests = [&instance, &program] {
+        for (const QStringList &arguments : instance.takeRequests())
+            program.request(arguments);
+    };
+    QObject::connect(&instance, &SingleInstance::requestsWaiting, &program, takeRequests);
+    takeRequests();
     program.start();
     if (program.hasEnded())
         return program.exitCode();

@@ -37,6 +37,8 @@ void FormObject::ShowCentredOn(QScreen *screen)
 void FormObject::bringToFront()
 {
     QWidget &shown = window();
+    // Normal or full screen, as before it was minimised.
+    shown.setWindowState(shown.windowState() & ~Qt::WindowMinimized);
     shown.show();
     shown.raise();
     shown.activateWindow();
@@ -85,6 +87,7 @@ bool FormObject::eventFilter(QObject *watched, QEvent *event)
             mWindow->removeEventFilter(this);
             destroyWindow();
             Form_Unload();
+            emit unloaded();
         }
         return true;
     }

@@ -25,7 +25,8 @@ public:
     void Show();
     // As Show, centred on the given screen (where it is, without one).
     void ShowCentredOn(QScreen *screen);
-    // Shows the window above the program's others and asks the desktop for the focus.
+    // Shows the window above the program's others, no longer minimised, and asks the
+    // desktop for the focus.
     void bringToFront();
     void Hide();
     // Closes the window as any close does: runs Form_QueryUnload, then unloads it.
@@ -34,6 +35,10 @@ public:
     void discard();
 
     virtual void Form_Load() = 0;
+
+signals:
+    // The window was closed and unloaded (not when the program ends).
+    void unloaded();
 
 protected:
     // The window, loaded again (hidden, running Form_Load) if it was unloaded.

@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QString>
+#include <optional>
 
 class Form1;
 class Form2;
@@ -31,11 +32,13 @@ public:
 
     // What the command line asked of this start: the clock opened at once.
     virtual bool opensClockAtStart() const = 0;
-    // True while the program's start runs: a clock opened then covers the start screen, and
-    // only this load of the panel draws the home-page chance and runs the start-up option.
+    // True while the program's start runs: only this load of the panel draws the home-page
+    // chance and runs the start-up option.
     virtual bool isStarting() const = 0;
-    // The screen named on the command line, else the one the clock last covered.
-    virtual ScreenIdentity startScreen() const = 0;
+    // The screen that the clock opened now is to cover: the one named on the command line
+    // of this start or of a later start being carried out, else at start the one the clock
+    // last covered; none when the clock covers the panel's screen.
+    virtual std::optional<ScreenIdentity> askedScreen() const = 0;
 
     // Ends the program at once: every window closes without its closing procedure.
     virtual void end(int exitCode = 0) = 0;

@@ -72,6 +72,8 @@ private slots:
     void screenAloneOpensThePanelThere();
     void escBringsThePanelBackCentredOnTheClocksScreen_data();
     void escBringsThePanelBackCentredOnTheClocksScreen();
+    void laterStartActsOnTheScreenItNames_data();
+    void laterStartActsOnTheScreenItNames();
 };
 
 void TestClockScreen::initTestCase()
@@ -208,6 +210,51 @@ void TestClockScreen::escBringsThePanelBackCentredOnTheClocksScreen()
     QVERIFY(panel.isVisible());
     QCOMPARE(panel.screen()->name(), screenName);
     QCOMPARE(panel.frameGeometry().center(), screenNamed(screenName)->availableGeometry().center());
+}
+
+void TestClockScreen::laterStartActsOnTheScreenItNames_data()
+{
+    QTest::addColumn<bool>("clockBefore");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("covered");
+    QTest::addColumn<QString>("panelScreen");
+
+    QTest::newRow("--clock --screen") << false << QStringList { "lumetra", "--clock", "--screen", "Wall" } << "Wall"
+                                      << QString();
+    QTest::newRow("--clock alone covers the panel's screen")
+        << false << QStringList { "lumetra", "--clock" } << "Office" << QString();
+    QTest::newRow("--screen moves an open clock")
+        << true << QStringList { "lumetra", "--screen", "Wall" } << "Wall" << QString();
+    QTest::newRow("--screen moves the panel")
+        << false << QStringList { "lumetra", "--screen", "Wall" } << QString() << "Wall";
+    QTest::newRow("a screen gone since is passed over")
+        << false << QStringList { "lumetra", "--clock", "--screen", "Gone" } << "Office" << QString();
+}
+
+void TestClockScreen::laterStartActsOnTheScreenItNames()
+{
+    QFETCH(bool, clockBefore);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, covered);
+    QFETCH(QString, panelScreen);
+    auto fixture = started({ { "Clock Screen", "Elsewhere" } });
+    if (clockBefore)
+        clickShowOn(*fixture, "Office");
+    else
+        centreOnScreen(fixture->program.form1().ui(), *screenNamed("Office"));
+
+    fixture->program.request(arguments);
+    QCoreApplication::processEvents();
+
+    if (covered.isEmpty()) {
+        QVERIFY(!fixture->program.form2().isShown());
+        const PanelWindow &panel = fixture->program.form1().ui();
+        QCOMPARE(panel.frameGeometry().center(), screenNamed(panelScreen)->availableGeometry().center());
+        QCOMPARE(fixture->store.value("Clock Screen"), QStringLiteral("Elsewhere"));
+        return;
+    }
+    QCOMPARE(coveredScreen(*fixture), covered);
+    QCOMPARE(fixture->store.value("Clock Screen"), covered);
 }
 
 QTEST_MAIN(TestClockScreen)

@@ -3,8 +3,11 @@
 #include "platform/SingleInstance.h"
 
 #include <QDBusConnectionInterface>
+#include <QElapsedTimer>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 class TestSingleInstance : public QObject {
     Q_OBJECT
@@ -14,6 +17,7 @@ private slots:
     void laterStartsHandTheirArgumentsToTheFirst_data();
     void laterStartsHandTheirArgumentsToTheFirst();
     void nameIsFreeAgainWhenTheFirstEnds();
+    void aHungCopyIsNamedInsteadOfJoined();
     void withoutABusEveryStartRuns();
 };
 
@@ -35,16 +39,16 @@ void TestSingleInstance::laterStartsHandTheirArgumentsToTheFirst()
     QFETCH(QStringList, arguments);
     SingleInstance first(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("first")));
     QCOMPARE(first.claim({ "lumetra" }), SingleInstance::Start::First);
-    QSignalSpy activated(&first, &SingleInstance::activated);
+    QSignalSpy waiting(&first, &SingleInstance::requestsWaiting);
 
+    // Both wait, in order, until the program takes them.
     SingleInstance second(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("second")));
     QCOMPARE(second.claim(arguments), SingleInstance::Start::HandedOver);
-    QCOMPARE(activated.count(), 1);
-    QCOMPARE(activated.at(0).at(0).toStringList(), arguments);
-
     SingleInstance third(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("third")));
-    QCOMPARE(third.claim(arguments), SingleInstance::Start::HandedOver);
-    QCOMPARE(activated.count(), 2);
+    QCOMPARE(third.claim(arguments + QStringList { "--clock" }), SingleInstance::Start::HandedOver);
+    QCOMPARE(waiting.count(), 2);
+    QCOMPARE(first.takeRequests(), (QList<QStringList> { arguments, arguments + QStringList { "--clock" } }));
+    QCOMPARE(first.takeRequests(), QList<QStringList>());
 
     QDBusConnection::disconnectFromBus(QStringLiteral("first"));
     QDBusConnection::disconnectFromBus(QStringLiteral("second"));
@@ -63,6 +67,32 @@ void TestSingleInstance::nameIsFreeAgainWhenTheFirstEnds()
     SingleInstance next(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("next")));
     QCOMPARE(next.claim({ "lumetra" }), SingleInstance::Start::First);
     QDBusConnection::disconnectFromBus(QStringLiteral("next"));
+}
+
+void TestSingleInstance::aHungCopyIsNamedInsteadOfJoined()
+{
+    // The running copy's thread is stuck: the bus takes the call, nobody answers it.
+    QThread stuck;
+    stuck.start();
+    QSemaphore release;
+    auto *hung = new SingleInstance(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("hung")));
+    QCOMPARE(hung->claim({ "lumetra" }), SingleInstance::Start::First);
+    hung->moveToThread(&stuck);
+    QMetaObject::invokeMethod(hung, [&release] { release.acquire(); });
+
+    SingleInstance later(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("later")));
+    QElapsedTimer waited;
+    waited.start();
+    QCOMPARE(later.claim({ "lumetra", "--clock" }), SingleInstance::Start::NotAnswering);
+    QCOMPARE(later.runningProcess(), uint(QCoreApplication::applicationPid()));
+    qInfo("a later start waited %lld ms for the hung copy", waited.elapsed());
+
+    release.release();
+    hung->deleteLater();
+    stuck.quit();
+    stuck.wait();
+    QDBusConnection::disconnectFromBus(QStringLiteral("hung"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("later"));
 }
 
 void TestSingleInstance::withoutABusEveryStartRuns()

@@ -45,6 +45,8 @@ double FakePlatform::nextRandom()
 bool FakePlatform::chooseFont(FontChoice &font)
 {
     fontPresets.append(font);
+    if (whileDialogOpen)
+        whileDialogOpen();
     const std::optional<FontChoice> answer = fontAnswers.isEmpty() ? std::nullopt : fontAnswers.takeFirst();
     if (!answer)
         return false;
@@ -55,6 +57,8 @@ bool FakePlatform::chooseFont(FontChoice &font)
 qint32 FakePlatform::chooseColour(qint32 initial)
 {
     colourPresets.append(initial);
+    if (whileDialogOpen)
+        whileDialogOpen();
     const std::optional<qint32> answer = colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
     return answer.value_or(initial);
 }

@@ -53,6 +53,8 @@ public:
     QString clockFailure;
     // Runs while a message box is open, as timers and events do under a modal box.
     std::function<void()> whileMessageOpen;
+    // The same while the font or colour dialog is open.
+    std::function<void()> whileDialogOpen;
 
     // Dialog answers handed out in turn: a pick, or nothing for a cancel. Once used up,
     // every dialog is cancelled.
