@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <optional>
 
 // Everything that tests must control or watch: the clock, message boxes, the random
 // draw and the outside world. The desktop implementation talks to the real system;
@@ -44,6 +45,6 @@ public:
     virtual bool chooseFont(FontChoice &font) = 0;
 
     // Shows the modal colour dialog on a colour (red in the low byte) and returns the
-    // colour chosen, or the initial colour when the user cancels.
-    virtual qint32 chooseColour(qint32 initial) = 0;
+    // colour chosen, or nothing when the user cancels.
+    virtual std::optional<qint32> chooseColour(qint32 initial) = 0;
 };

@@ -35,8 +35,11 @@ void change(ErrorTrap &trap, SettingsStore &settings, PlatformServices &platform
     trap.line(108, [&] { dialog.size = dialogSize(settings.GetSetting("FontSize", FontDefaults::size)); });
     trap.line(110, [&] { dialog.strikethrough = isFontFlagSet(settings.GetSetting("FontStrikeThru", "False")); });
     trap.line(112, [&] { dialog.underline = isFontFlagSet(settings.GetSetting("FontUnderLine", "False")); });
-    // A cancel leaves the dialog as pre-set, and the lines below store that again.
-    trap.line(114, [&] { platform.chooseFont(dialog); });
+    bool chosen = false;
+    trap.line(114, [&] { chosen = platform.chooseFont(dialog); });
+    // A cancel stores nothing: the file keeps what it holds, also what another copy wrote.
+    if (!chosen)
+        return;
     trap.line(116, [&] { settings.SaveSetting("FontName", dialog.name); });
     trap.line(118, [&] { settings.SaveSetting("FontBold", truthText(dialog.bold)); });
     trap.line(120, [&] { settings.SaveSetting("FontItalic", truthText(dialog.italic)); });

@@ -87,9 +87,12 @@ void Form3::Form_Load()
 
 void Form3::chooseColour(QLabel &swatch, const QString &key)
 {
-    const qint32 chosen = mProgram.platform().chooseColour(OleColor::fromColor(background(swatch)));
-    setBackgroundColour(swatch, OleColor::toColor(chosen));
-    // What the swatch shows is what is stored: a cancel stores the unchanged colour again.
+    const std::optional<qint32> chosen = mProgram.platform().chooseColour(OleColor::fromColor(background(swatch)));
+    // A cancel stores nothing: the file keeps what it holds, also what another copy wrote.
+    if (!chosen)
+        return;
+    setBackgroundColour(swatch, OleColor::toColor(*chosen));
+    // What the swatch shows is what is stored.
     ColourSettings::save(mProgram.settings(), key, OleColor::fromColor(background(swatch)));
 }
 

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QColorDialog>
 
-qint32 runColourDialog(qint32 initial)
+std::optional<qint32> runColourDialog(qint32 initial)
 {
     const std::unique_ptr<QColorDialog> accepted
         = acceptedDialog(new QColorDialog(OleColor::toColor(initial), QApplication::activeWindow()));
-    return accepted ? OleColor::fromColor(accepted->selectedColor()) : initial;
+    if (!accepted)
+        return std::nullopt;
+    return OleColor::fromColor(accepted->selectedColor());
 }

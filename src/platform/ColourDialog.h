@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QtGlobal>
+#include <optional>
 
 // The desktop's colour dialog on a colour value (red in the low byte): the colour chosen,
-// or the initial value unchanged when the user cancels.
-qint32 runColourDialog(qint32 initial);
+// or nothing when the user cancels.
+std::optional<qint32> runColourDialog(qint32 initial);

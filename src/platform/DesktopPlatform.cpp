@@ -105,7 +105,7 @@ bool DesktopPlatform::chooseFont(FontChoice &font)
     return runFontDialog(font);
 }
 
-qint32 DesktopPlatform::chooseColour(qint32 initial)
+std::optional<qint32> DesktopPlatform::chooseColour(qint32 initial)
 {
     return runColourDialog(initial);
 }

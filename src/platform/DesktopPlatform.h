@@ -21,7 +21,7 @@ public:
     void inhibitIdle() override;
     void releaseIdleInhibition() override;
     bool chooseFont(FontChoice &font) override;
-    qint32 chooseColour(qint32 initial) override;
+    std::optional<qint32> chooseColour(qint32 initial) override;
 
 private:
     std::mt19937 mRandom;

@@ -23,7 +23,7 @@ bool DialogCountingPlatform::chooseFont(FontChoice &font)
     return mPlatform.chooseFont(font);
 }
 
-qint32 DialogCountingPlatform::chooseColour(qint32 initial)
+std::optional<qint32> DialogCountingPlatform::chooseColour(qint32 initial)
 {
     const Open open(*this);
     return mPlatform.chooseColour(initial);

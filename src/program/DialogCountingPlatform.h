@@ -25,7 +25,7 @@ public:
     void inhibitIdle() override { mPlatform.inhibitIdle(); }
     void releaseIdleInhibition() override { mPlatform.releaseIdleInhibition(); }
     bool chooseFont(FontChoice &font) override;
-    qint32 chooseColour(qint32 initial) override;
+    std::optional<qint32> chooseColour(qint32 initial) override;
 
 private:
     // Counts one box or dialog open while it lives, also when its caller throws.

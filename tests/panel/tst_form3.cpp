@@ -42,7 +42,7 @@ private slots:
     void changeColorHidesThePanelAndShowsTheWindow();
     void closingTheWindowShowsThePanelAgain_data();
     void closingTheWindowShowsThePanelAgain();
-    void nothingStoredShowsWhiteOnBlackAndCancelsStoreThem();
+    void nothingStoredShowsWhiteOnBlackAndCancelsStoreNothing();
     void storedColoursShowAndAreGivenToTheDialog();
     void pickedColourIsShownAndStoredAndReadOnTheNextOpening();
     void badStoredColourIsReportedAndTheSwatchKeepsTheButtonFace_data();
@@ -88,7 +88,7 @@ void TestForm3::closingTheWindowShowsThePanelAgain()
     QVERIFY(fixture->platform.messages.isEmpty());
 }
 
-void TestForm3::nothingStoredShowsWhiteOnBlackAndCancelsStoreThem()
+void TestForm3::nothingStoredShowsWhiteOnBlackAndCancelsStoreNothing()
 {
     auto fixture = openedColourWindow();
     ColourWindow &ui = fixture->program.form3().ui();
@@ -97,8 +97,8 @@ void TestForm3::nothingStoredShowsWhiteOnBlackAndCancelsStoreThem()
     clickOn(*ui.Label1);
     clickOn(*ui.Label2);
     QCOMPARE(fixture->platform.colourPresets, (QList<qint32> { 16777215, 0 }));
-    QCOMPARE(fixture->store.value("Font Color"), QStringLiteral("16777215"));
-    QCOMPARE(fixture->store.value("Background Color"), QStringLiteral("0"));
+    QCOMPARE(fixture->store.value("Font Color"), QString());
+    QCOMPARE(fixture->store.value("Background Color"), QString());
     QCOMPARE(backgroundOf(*ui.Label1), QColor(Qt::white));
     QCOMPARE(backgroundOf(*ui.Label2), QColor(Qt::black));
 }

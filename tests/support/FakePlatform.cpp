@@ -54,13 +54,12 @@ bool FakePlatform::chooseFont(FontChoice &font)
     return true;
 }
 
-qint32 FakePlatform::chooseColour(qint32 initial)
+std::optional<qint32> FakePlatform::chooseColour(qint32 initial)
 {
     colourPresets.append(initial);
     if (whileDialogOpen)
         whileDialogOpen();
-    const std::optional<qint32> answer = colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
-    return answer.value_or(initial);
+    return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
 }
 
 QStringList FakePlatform::messageTexts() const

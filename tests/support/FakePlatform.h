@@ -26,7 +26,7 @@ public:
     void seedRandom(quint32 seed) override { seeds.append(seed); }
     double nextRandom() override;
     bool chooseFont(FontChoice &font) override;
-    qint32 chooseColour(qint32 initial) override;
+    std::optional<qint32> chooseColour(qint32 initial) override;
 
     void sendRightShift(bool pressed) override { shiftEvents.append(pressed); }
     void simulateUserActivity() override { ++activityReports; }
