@@ -303,8 +303,12 @@ void Form2::Timer2_Timer()
 {
     PlatformServices &platform = mProgram.platform();
     ErrorTrap trap(platform, timer2TimerLocation);
-    trap.line(100, [&] { platform.sendRightShift(true); });
-    trap.line(102, [&] { platform.sendRightShift(false); });
+    // A key goes to the window with the keyboard focus: pressed only into the clock, never
+    // into another program that someone works in (on another monitor).
+    if (isLoaded() && ui().isActiveWindow()) {
+        trap.line(100, [&] { platform.sendRightShift(true); });
+        trap.line(102, [&] { platform.sendRightShift(false); });
+    }
     trap.line(104, [&] { platform.simulateUserActivity(); });
 }
 

@@ -106,7 +106,7 @@ private slots:
     void offsetFollowsADaylightSavingChangeWhileOpen();
     void clockShowsTheFontAndColoursJustChosen();
     void keepAwakeTickComesAfter59Seconds();
-    void keepAwakeTickPressesShiftAndReportsActivity();
+    void keepAwakeTickPressesShiftOnlyIntoTheClock();
     void keepAwakeOffMakesNoCalls();
     void inhibitionIsHeldWhileTheClockIsShown_data();
     void inhibitionIsHeldWhileTheClockIsShown();
@@ -664,10 +664,22 @@ void TestForm2::keepAwakeTickComesAfter59Seconds()
     QVERIFY(fixture->platform.shiftEvents.isEmpty());
 }
 
-void TestForm2::keepAwakeTickPressesShiftAndReportsActivity()
+void TestForm2::keepAwakeTickPressesShiftOnlyIntoTheClock()
 {
     auto fixture = clockShown();
     Form2 &clock = fixture->program.form2();
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    clock.Timer2_Timer();
+    QVERIFY(fixture->platform.shiftEvents.isEmpty());
+    QCOMPARE(fixture->platform.activityReports, 1);
+    elsewhere.hide();
+
+    clock.ui().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&clock.ui()));
+    fixture->platform.activityReports = 0;
     QTest::keyClick(&clock.ui(), Qt::Key_H);
     QVERIFY(clock.mHideArmed);
     clock.Timer2_Timer();
