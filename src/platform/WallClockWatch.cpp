@@ -6,6 +6,13 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+namespace {
+
+// 9999-12-31 23:59:59 UTC, far enough from any 64-bit limit for a clock shifted by years.
+constexpr time_t neverReachedSeconds = 253402300799;
+
+}
+
 WallClockWatch::WallClockWatch()
 {
     mTimer = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
@@ -29,9 +36,11 @@ WallClockWatch::~WallClockWatch()
 
 bool WallClockWatch::arm()
 {
-    // An absolute expiry no clock reaches: the timer only ever ends by being cancelled.
+    // An absolute expiry no clock reaches (the kernel holds it as the end of its own time,
+    // in 2262; a 32-bit end of time is reached in 2038, and a timer armed in the past
+    // fires at once, every time it is armed): the timer only ever ends by being cancelled.
     itimerspec never {};
-    never.it_value.tv_sec = INT32_MAX;
+    never.it_value.tv_sec = neverReachedSeconds;
     return timerfd_settime(mTimer, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &never, nullptr) == 0;
 }
 
