@@ -163,12 +163,16 @@ void Form2::Form_Load()
 
     trap.line(100, [&] { Form_Resize(); });
     trap.line(102, [&] { window.setWindowIcon(mProgram.appIcon()); });
-    trap.line(104, [&] { setCheckValue(*panel().Check1, Conversions::toInt16(settings.GetSetting("Check1", 0))); });
+    trap.line(104, [&] {
+        mProgram.form1().showStoredCheckValue(*panel().Check1, Conversions::toInt16(settings.GetSetting("Check1", 0)));
+    });
     if (trap.condition(106, [&] { return checkValue(*panel().Check1) == 1; }))
         window.Label1->hide();
     else
         window.Label1->show();
-    trap.line(108, [&] { setCheckValue(*panel().Check4, Conversions::toInt16(settings.GetSetting("Check4", 1))); });
+    trap.line(108, [&] {
+        mProgram.form1().showStoredCheckValue(*panel().Check4, Conversions::toInt16(settings.GetSetting("Check4", 1)));
+    });
     if (trap.condition(110, [&] { return checkValue(*panel().Check4) == 1; })) {
         if (!window.Timer2->isActive())
             window.Timer2->start();

@@ -30,6 +30,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 namespace {
 
@@ -165,6 +166,8 @@ void Form1::OpenHomePageByChance()
 
 void Form1::storeFormatOptions()
 {
+    if (!choosing())
+        return;
     PanelWindow &window = ui();
     SettingsStore &settings = mProgram.settings();
     settings.SaveSetting("Option1", Conversions::truthText(window.Option1->isChecked()));
@@ -198,11 +201,15 @@ void Form1::Option3_Click()
 
 void Form1::Check1_Click()
 {
+    if (!choosing())
+        return;
     mProgram.settings().SaveSetting("Check1", QString::number(checkValue(*ui().Check1)));
 }
 
 void Form1::Check4_Click()
 {
+    if (!choosing())
+        return;
     mProgram.settings().SaveSetting("Check4", QString::number(checkValue(*ui().Check4)));
 }
 
@@ -224,7 +231,16 @@ void Form1::Check3_Click()
 
 void Form1::Check8_Click()
 {
+    if (!choosing())
+        return;
     mProgram.settings().SaveSetting("Minimized", Conversions::onOffText(checkValue(*ui().Check8) == 1));
+}
+
+void Form1::showStoredCheckValue(QCheckBox &box, int value)
+{
+    const bool showing = std::exchange(mShowingStoredValues, true);
+    setCheckValue(box, value);
+    mShowingStoredValues = showing;
 }
 
 void Form1::PushButton1_Click()

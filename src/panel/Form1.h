@@ -6,6 +6,7 @@
 #include "windows/FormObject.h"
 
 class PanelWindow;
+class QCheckBox;
 class QRadioButton;
 class ProgramContext;
 
@@ -51,6 +52,10 @@ public:
     void PushButton_MouseMove();
     void Form_MouseMove();
 
+    // Shows a stored value in a box of the panel (as the clock's load does): its click
+    // procedure runs and stores nothing.
+    void showStoredCheckValue(QCheckBox &box, int value);
+
     // True while the panel closes only to make room for the clock.
     bool mDontUnload = false;
 
@@ -71,9 +76,13 @@ private:
     void connectControls(PanelWindow &window);
     void keepSelectedClockFormat(const PanelWindow &window);
     void storeCombo1Position();
+    // Whether a control changes by a person's choice, which is stored; the values the
+    // loads show are not, so that site defaults and the computer's zone stay live.
+    bool choosing() const { return !mLoading && !mShowingStoredValues; }
 
     ProgramContext &mProgram;
     bool mLoading = false;
+    bool mShowingStoredValues = false;
     // The computer's own standard offset in minutes, UTC minus local.
     qint32 mLocalBias = 0;
     TimeFormat::ClockFormat mSelectedClockFormat = TimeFormat::ClockFormat::None;

@@ -114,8 +114,11 @@ void Form1::ListTimeZones()
 
 void Form1::storeCombo1Position()
 {
-    // Every load selects the stored position again: a store that already holds it is
-    // not written again (a write reaches the disk, which would cost more than the listing).
+    // A selection of the load is no choice: the file keeps what it holds, so that a zone
+    // chosen by the site or found on the computer is found anew at the next start.
+    if (!choosing())
+        return;
+    // A store that already holds the choice is not written again.
     SettingsStore &settings = mProgram.settings();
     const QComboBox &list = *ui().Combo1;
     const QString position = QString::number(list.currentIndex());

@@ -5,7 +5,6 @@
 #include "clock/ClockScreenSetting.h"
 #include "clock/ClockScreens.h"
 #include "clock/Form2.h"
-#include "dressing/FirstPaint.h"
 #include "panel/Form1.h"
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"
@@ -49,21 +48,10 @@ void Program::setStartRequest(bool openClock, QString screenName)
 void Program::start()
 {
     mStarting = true;
-    {
-        // The loads store back the values they read and the defaults they chose: in one
-        // write of the file.
-        SettingsStore::WriteBatch storeOnce(*mSettings);
-        mForm1->Load();
-        // The start-up option may have opened the clock already.
-        if (mOpenClockAtStart && !mEnded && !mForm1->mDontUnload)
-            mForm1->PushButton1_Click();
-        // The panel's load stores only what the next start derives again from the file, the
-        // site's defaults and the computer: that write waits until the panel is on screen.
-        // A clock opened at start stores the screen it covers (maybe asked for on the
-        // command line) at once.
-        if (!mEnded && !mForm1->mDontUnload)
-            storeOnce.leaveWaiting();
-    }
+    mForm1->Load();
+    // The start-up option may have opened the clock already.
+    if (mOpenClockAtStart && !mEnded && !mForm1->mDontUnload)
+        mForm1->PushButton1_Click();
     // A screen asked for puts the panel there, so that its button opens the clock there.
     QScreen *panelScreen = mAskedScreenName.isEmpty() ? nullptr : ClockScreens::connected(*askedScreen());
     mStarting = false;
@@ -74,7 +62,6 @@ void Program::start()
     if (mEnded || mForm1->mDontUnload)
         return;
     mForm1->ShowCentredOn(panelScreen);
-    afterFirstPaint(mForm1->ui(), [this] { mSettings->writeWaiting(); });
 }
 
 std::optional<ScreenIdentity> Program::askedScreen() const

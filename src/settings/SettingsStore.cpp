@@ -105,7 +105,12 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath, co
 
 SettingsStore::~SettingsStore()
 {
-    writeWaiting();
+    // A last try for the values whose write failed.
+    if (mUnsaved.isEmpty())
+        return;
+    if (mWriteFailed)
+        openFile();
+    writeUnsaved();
 }
 
 void SettingsStore::openFile()
@@ -217,28 +222,6 @@ void SettingsStore::SaveSetting(const QString &key, const QString &text)
         openFile();
     mSettings->sync();
     mUnsaved.insert(storedKey(key), text);
-    if (mOpenBatches == 0)
-        writeUnsaved();
-}
-
-SettingsStore::WriteBatch::WriteBatch(SettingsStore &store)
-    : mStore(store)
-{
-    ++mStore.mOpenBatches;
-}
-
-SettingsStore::WriteBatch::~WriteBatch()
-{
-    if (--mStore.mOpenBatches == 0 && !mLeftWaiting)
-        mStore.writeWaiting();
-}
-
-void SettingsStore::writeWaiting()
-{
-    if (mOpenBatches > 0 || mUnsaved.isEmpty())
-        return;
-    if (mWriteFailed)
-        openFile();
     writeUnsaved();
 }
 

@@ -14,9 +14,7 @@ class QSettings;
 // folder, keys in its [General] group, matched without regard to letter case.
 //
 // Every write reaches the file at once, through a temporary file and a rename under a
-// lock file, merged with what other running copies wrote meanwhile. Only the writes made
-// while a WriteBatch lives wait, read back from memory: they reach the file together when
-// it ends, or later for a batch left waiting.
+// lock file, merged with what other running copies wrote meanwhile.
 //
 // A file that cannot be parsed is set aside before anything is written; one whose only
 // fault is text that is not valid UTF-8 keeps its values, the bad characters replaced,
@@ -39,7 +37,7 @@ public:
 
     explicit SettingsStore(ProblemReporter reportProblem, QString filePath = defaultFilePath(),
                            const QStringList &siteFilePaths = defaultSiteFilePaths());
-    // Writes the values still waiting.
+    // Tries once more to write the values whose write failed.
     ~SettingsStore();
 
     SettingsStore(const SettingsStore &) = delete;
@@ -53,30 +51,6 @@ public:
     void SaveSettingIfChanged(const QString &key, const QString &text);
 
     QString filePath() const { return mFilePath; }
-
-    // Writes the values a batch left waiting, in one write; nothing when none wait.
-    void writeWaiting();
-
-    // Writes made while one lives reach the file in one write when the outermost ends:
-    // each write syncs the file to disk twice, which a load that stores several values
-    // would otherwise pay for every value.
-    class WriteBatch {
-    public:
-        explicit WriteBatch(SettingsStore &store);
-        ~WriteBatch();
-
-        // The batch's values wait past its end, read back from memory, until writeWaiting(),
-        // the store's next write (which takes them along) or the store's end. A program
-        // killed meanwhile loses them: only for values the next start derives again.
-        void leaveWaiting() { mLeftWaiting = true; }
-
-        WriteBatch(const WriteBatch &) = delete;
-        WriteBatch &operator=(const WriteBatch &) = delete;
-
-    private:
-        SettingsStore &mStore;
-        bool mLeftWaiting = false;
-    };
 
 private:
     bool replaceInvalidText();
@@ -92,10 +66,9 @@ private:
     QString mFilePath;
     std::unique_ptr<QSettings> mSettings;
     std::vector<std::unique_ptr<QSettings>> mSiteDefaults;
-    // Values not in the file yet (their write failed, or a batch holds them), by key as
-    // written; they win over the file until saved.
+    // Values not in the file yet (their write failed), by key as written; they win over
+    // the file until saved.
     QMap<QString, QString> mUnsaved;
-    int mOpenBatches = 0;
     bool mWriteFailed = false;
     bool mWriteFailureReported = false;
 };

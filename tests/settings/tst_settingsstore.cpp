@@ -36,11 +36,6 @@ private slots:
     void secondUnparseableFileGetsItsOwnName();
     void invalidUtf8IsReplacedAndOtherValuesKept();
     void unwritableStoreIsReportedOnceAndKeepsValues();
-    void batchedWritesReachTheFileWhenTheOutermostBatchEnds_data();
-    void batchedWritesReachTheFileWhenTheOutermostBatchEnds();
-    void batchThatCannotBeWrittenIsReportedOnceAndKeepsValues();
-    void valuesLeftWaitingReachTheFile_data();
-    void valuesLeftWaitingReachTheFile();
 };
 
 void TestSettingsStore::storeFileLocation()
@@ -207,104 +202,6 @@ void TestSettingsStore::unwritableStoreIsReportedOnceAndKeepsValues()
     TestFiles::write(folder, "in the way");
     recording.store.SaveSetting("Check4", "1");
     QCOMPARE(recording.problems.size(), 2);
-}
-
-void TestSettingsStore::batchedWritesReachTheFileWhenTheOutermostBatchEnds_data()
-{
-    QTest::addColumn<int>("batches");
-    QTest::addColumn<bool>("otherCopyWrites");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::newRow("one batch") << 1 << false << QByteArray("[General]\nCheck1=1\nOption2=True\n");
-    QTest::newRow("a batch inside another") << 2 << false << QByteArray("[General]\nCheck1=1\nOption2=True\n");
-    QTest::newRow("another copy writes meanwhile")
-        << 1 << true << QByteArray("[General]\nCheck1=1\nOption2=True\nother0=0\nother1=1\n");
-}
-
-void TestSettingsStore::batchedWritesReachTheFileWhenTheOutermostBatchEnds()
-{
-    QFETCH(int, batches);
-    QFETCH(bool, otherCopyWrites);
-    QFETCH(QByteArray, stored);
-    TestStore test;
-    RecordingStore recording;
-    {
-        std::vector<std::unique_ptr<SettingsStore::WriteBatch>> open;
-        for (int n = 0; n < batches; ++n)
-            open.push_back(std::make_unique<SettingsStore::WriteBatch>(recording.store));
-        recording.store.SaveSetting("Check1", "0");
-        recording.store.SaveSetting("CHECK1", "1");
-        recording.store.SaveSetting("Option2", "True");
-        if (otherCopyWrites) {
-            QProcess other;
-            other.start(QStringLiteral(SETTINGS_WRITER), { "other", "2" });
-            QVERIFY(other.waitForFinished());
-            QCOMPARE(other.exitCode(), 0);
-        }
-        QCOMPARE(recording.store.GetSetting("check1", 0), QStringLiteral("1"));
-        QCOMPARE(recording.store.GetSetting("Option2", "False"), QStringLiteral("True"));
-        // Only the end of the outermost batch writes.
-        open.resize(1);
-        QCOMPARE(test.value("Check1"), QString());
-    }
-    QCOMPARE(TestFiles::read(test.filePath()), stored);
-    QVERIFY(recording.problems.isEmpty());
-}
-
-void TestSettingsStore::batchThatCannotBeWrittenIsReportedOnceAndKeepsValues()
-{
-    TestStore test;
-    const QString folder = QFileInfo(test.filePath()).path();
-    TestFiles::write(folder, "in the way");
-    RecordingStore recording;
-    {
-        const SettingsStore::WriteBatch batch(recording.store);
-        recording.store.SaveSetting("Check1", "1");
-        recording.store.SaveSetting("Option2", "True");
-    }
-    QCOMPARE(recording.problems.size(), 1);
-    QCOMPARE(recording.store.GetSetting("Check1", 0), QStringLiteral("1"));
-
-    // The next write saves the batch's values along with its own.
-    QVERIFY(QFile::remove(folder));
-    recording.store.SaveSetting("Check4", "0");
-    QCOMPARE(TestFiles::read(test.filePath()), QByteArray("[General]\nCheck1=1\nCheck4=0\nOption2=True\n"));
-    QCOMPARE(recording.problems.size(), 1);
-}
-
-void TestSettingsStore::valuesLeftWaitingReachTheFile_data()
-{
-    QTest::addColumn<QString>("by");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::newRow("the store asked to write them")
-        << "writeWaiting" << QByteArray("[General]\nCheck1=1\nOption2=True\n");
-    QTest::newRow("the next write") << "next write" << QByteArray("[General]\nCheck1=1\nCheck4=0\nOption2=True\n");
-    QTest::newRow("the store's end") << "end" << QByteArray("[General]\nCheck1=1\nOption2=True\n");
-}
-
-void TestSettingsStore::valuesLeftWaitingReachTheFile()
-{
-    QFETCH(QString, by);
-    QFETCH(QByteArray, stored);
-    TestStore test;
-    {
-        RecordingStore recording;
-        {
-            SettingsStore::WriteBatch batch(recording.store);
-            recording.store.SaveSetting("Check1", "1");
-            recording.store.SaveSetting("Option2", "True");
-            batch.leaveWaiting();
-        }
-        QVERIFY(!QFile::exists(test.filePath()));
-        QCOMPARE(recording.store.GetSetting("Check1", 0), QStringLiteral("1"));
-        if (by == "writeWaiting")
-            recording.store.writeWaiting();
-        else if (by == "next write")
-            recording.store.SaveSetting("Check4", "0");
-        if (by != "end")
-            QCOMPARE(TestFiles::read(test.filePath()), stored);
-        QVERIFY(recording.problems.isEmpty());
-    }
-    QCOMPARE(TestFiles::read(test.filePath()), stored);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

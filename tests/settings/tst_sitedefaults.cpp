@@ -172,7 +172,13 @@ void TestSiteDefaults::programStartsWithTheSitesChoices()
     QVERIFY(!ui.Option1->isChecked());
     // The user's own choice stays in force over the site's.
     QCOMPARE(ui.Check1->checkState(), Qt::Unchecked);
-    QTRY_COMPARE(fixture->store.value("Option3"), QStringLiteral("True"));
+    fixture.reset();
+
+    // What the site changes reaches a user who has not chosen otherwise at the next start.
+    writeStoreFile(site.path(), "[General]\nOption1=False\nOption2=True\nOption3=False\nCheck1=1\n");
+    auto next = startedProgram({ { "Check1", "0" } });
+    QVERIFY(next->program.form1().ui().Option2->isChecked());
+    QCOMPARE(next->store.keys(), QStringList { "Check1" });
 }
 
 QTEST_MAIN(TestSiteDefaults)
