@@ -46,6 +46,7 @@ private slots:
     void typingOffersTheMatchingZonesInListOrder();
     void choosingAnOfferedZoneSelectsAndStoresIt();
     void textLeftUnchosenGivesWayToTheSelection();
+    void backspaceRemovesOneLetterOfTheSelectedZone();
 };
 
 void TestZoneFilter::typedTextMatches_data()
@@ -174,6 +175,15 @@ void TestZoneFilter::textLeftUnchosenGivesWayToTheSelection()
     QCOMPARE(list.currentIndex(), 3);
     QCOMPARE(list.count(), itemsBefore);
     QCOMPARE(fixture->store.value("Combo1"), QStringLiteral("3"));
+}
+
+void TestZoneFilter::backspaceRemovesOneLetterOfTheSelectedZone()
+{
+    auto fixture = panelWithFocusedList({ { "Combo1", "3" } });
+    QComboBox &list = *fixture->program.form1().ui().Combo1;
+    list.lineEdit()->end(false);
+    QTest::keyClick(list.lineEdit(), Qt::Key_Backspace);
+    QCOMPARE(list.lineEdit()->text(), list.itemText(3).chopped(1));
 }
 
 QTEST_MAIN(TestZoneFilter)
