@@ -42,6 +42,14 @@ QScreen *chosen(const ScreenIdentity &wanted)
     return at(screens, ScreenChoice::choose(connectedIdentities(screens), primary, wanted));
 }
 
+ScreenIdentity fromPanelOn(const QScreen &panelScreen, const ScreenIdentity &remembered)
+{
+    const bool rememberedAway = !remembered.name.isEmpty() && !connected(remembered);
+    if (rememberedAway && chosen(remembered) == &panelScreen)
+        return remembered;
+    return identityOf(panelScreen);
+}
+
 QStringList names()
 {
     QStringList names;

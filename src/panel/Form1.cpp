@@ -7,6 +7,7 @@
 #include "base/PlatformServices.h"
 #include "base/ProductInfo.h"
 #include "base/RuntimeError.h"
+#include "clock/ClockScreenSetting.h"
 #include "clock/ClockScreens.h"
 #include "clock/Form2.h"
 #include "dressing/MouseMoveNotifier.h"
@@ -263,8 +264,10 @@ void Form1::PushButton1_Click()
     });
     // From the button the clock covers the panel's screen; at start, or asked by a later
     // start, the screen asked for.
-    trap.line(106,
-              [&] { clock.ShowOverScreen(mProgram.askedScreen().value_or(ClockScreens::identityOf(*ui().screen()))); });
+    trap.line(106, [&] {
+        clock.ShowOverScreen(mProgram.askedScreen().value_or(
+            ClockScreens::fromPanelOn(*ui().screen(), ClockScreenSetting::read(mProgram.settings()))));
+    });
     trap.line(108, [&] {
         if (mLoading)
             Hide();

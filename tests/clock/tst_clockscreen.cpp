@@ -87,21 +87,36 @@ void TestClockScreen::buttonOpensTheClockOverThePanelsScreen_data()
     QTest::addColumn<QString>("panelScreen");
     QTest::addColumn<QString>("remembered");
     QTest::addColumn<QString>("startupOption");
+    QTest::addColumn<QString>("rememberedAfter");
 
     QTest::newRow("panel on the primary") << "Office"
                                           << "Wall"
-                                          << "Off";
+                                          << "Off"
+                                          << "Office";
     QTest::newRow("panel on the second screen") << "Wall"
                                                 << "Office"
-                                                << "Off";
-    QTest::newRow("nothing remembered yet") << "Wall" << QString() << "Off";
+                                                << "Off"
+                                                << "Wall";
+    QTest::newRow("nothing remembered yet") << "Wall" << QString() << "Off"
+                                            << "Wall";
     // The ticks make the panel again, hidden, on the primary: the clock stays where it is.
     QTest::newRow("start-up option on, panel on the second screen") << "Wall"
                                                                     << "Office"
-                                                                    << "On";
+                                                                    << "On"
+                                                                    << "Wall";
     QTest::newRow("start-up option on, panel on the primary") << "Office"
                                                               << "Wall"
-                                                              << "On";
+                                                              << "On"
+                                                              << "Office";
+    // The panel stands where the program put it, on the screen the clock falls back to.
+    QTest::newRow("remembered screen away, panel on the primary") << "Office"
+                                                                  << "TV"
+                                                                  << "Off"
+                                                                  << "TV";
+    QTest::newRow("remembered screen away, panel moved to the second screen") << "Wall"
+                                                                              << "TV"
+                                                                              << "Off"
+                                                                              << "Wall";
 }
 
 void TestClockScreen::buttonOpensTheClockOverThePanelsScreen()
@@ -109,6 +124,7 @@ void TestClockScreen::buttonOpensTheClockOverThePanelsScreen()
     QFETCH(QString, panelScreen);
     QFETCH(QString, remembered);
     QFETCH(QString, startupOption);
+    QFETCH(QString, rememberedAfter);
 
     StoredValues stored { { "Windows Startup", startupOption } };
     if (!remembered.isNull())
@@ -118,11 +134,11 @@ void TestClockScreen::buttonOpensTheClockOverThePanelsScreen()
         QTest::keyClick(&fixture->program.form2().ui(), Qt::Key_Escape);
     clickShowOn(*fixture, panelScreen);
     QCOMPARE(coveredScreen(*fixture), panelScreen);
-    QCOMPARE(fixture->store.value("Clock Screen"), panelScreen);
+    QCOMPARE(fixture->store.value("Clock Screen"), rememberedAfter);
     tick(*fixture, 3);
     QCOMPARE(coveredScreen(*fixture), panelScreen);
     QVERIFY(!fixture->program.form1().ui().isVisible());
-    QCOMPARE(fixture->store.value("Clock Screen"), panelScreen);
+    QCOMPARE(fixture->store.value("Clock Screen"), rememberedAfter);
 }
 
 void TestClockScreen::startOpensTheClockOnTheStartScreen_data()
@@ -215,33 +231,38 @@ void TestClockScreen::escBringsThePanelBackCentredOnTheClocksScreen()
 void TestClockScreen::laterStartActsOnTheScreenItNames_data()
 {
     QTest::addColumn<bool>("clockBefore");
+    QTest::addColumn<QString>("panelBefore");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("covered");
     QTest::addColumn<QString>("panelScreen");
+    QTest::addColumn<QString>("rememberedAfter");
 
-    QTest::newRow("--clock --screen") << false << QStringList { "lumetra", "--clock", "--screen", "Wall" } << "Wall"
-                                      << QString();
+    const QStringList clock { "lumetra", "--clock" };
+    const QStringList screenWall { "lumetra", "--screen", "Wall" };
+    QTest::newRow("--clock --screen") << false << "Office" << clock + QStringList { "--screen", "Wall" } << "Wall"
+                                      << QString() << "Wall";
     QTest::newRow("--clock alone covers the panel's screen")
-        << false << QStringList { "lumetra", "--clock" } << "Office" << QString();
-    QTest::newRow("--screen moves an open clock")
-        << true << QStringList { "lumetra", "--screen", "Wall" } << "Wall" << QString();
-    QTest::newRow("--screen moves the panel")
-        << false << QStringList { "lumetra", "--screen", "Wall" } << QString() << "Wall";
+        << false << "Wall" << clock << "Wall" << QString() << "Wall";
+    QTest::newRow("--screen moves an open clock") << true << "Office" << screenWall << "Wall" << QString() << "Wall";
+    QTest::newRow("--screen moves the panel") << false << "Office" << screenWall << QString() << "Wall"
+                                              << "Office";
     QTest::newRow("a screen gone since is passed over")
-        << false << QStringList { "lumetra", "--clock", "--screen", "Gone" } << "Office" << QString();
+        << false << "Office" << clock + QStringList { "--screen", "Gone" } << "Office" << QString() << "Office";
 }
 
 void TestClockScreen::laterStartActsOnTheScreenItNames()
 {
     QFETCH(bool, clockBefore);
+    QFETCH(QString, panelBefore);
     QFETCH(QStringList, arguments);
     QFETCH(QString, covered);
     QFETCH(QString, panelScreen);
-    auto fixture = started({ { "Clock Screen", "Elsewhere" } });
+    QFETCH(QString, rememberedAfter);
+    auto fixture = started({ { "Clock Screen", "Office" } });
     if (clockBefore)
-        clickShowOn(*fixture, "Office");
+        clickShowOn(*fixture, panelBefore);
     else
-        centreOnScreen(fixture->program.form1().ui(), *screenNamed("Office"));
+        centreOnScreen(fixture->program.form1().ui(), *screenNamed(panelBefore));
 
     fixture->program.request(arguments);
     QCoreApplication::processEvents();
@@ -250,11 +271,10 @@ void TestClockScreen::laterStartActsOnTheScreenItNames()
         QVERIFY(!fixture->program.form2().isShown());
         const PanelWindow &panel = fixture->program.form1().ui();
         QCOMPARE(panel.frameGeometry().center(), screenNamed(panelScreen)->availableGeometry().center());
-        QCOMPARE(fixture->store.value("Clock Screen"), QStringLiteral("Elsewhere"));
-        return;
+    } else {
+        QCOMPARE(coveredScreen(*fixture), covered);
     }
-    QCOMPARE(coveredScreen(*fixture), covered);
-    QCOMPARE(fixture->store.value("Clock Screen"), covered);
+    QCOMPARE(fixture->store.value("Clock Screen"), rememberedAfter);
 }
 
 QTEST_MAIN(TestClockScreen)
