@@ -19,6 +19,7 @@
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"
 #include "panel/TimeZoneSelector.h"
+#include "settings/AutostartEntry.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
 #include "settings/mStartUp.h"
@@ -131,8 +132,12 @@ void Form1::Form_Load()
               [&] { assignFormatOption(*window.Option2, Conversions::toTruth(settings.GetSetting("Option2", 0))); });
     trap.line(124,
               [&] { assignFormatOption(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
-    trap.line(126,
-              [&] { setCheckValue(*window.Check3, Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))); });
+    // Ticked while the desktop starts the program at log-in, also by a site's entry.
+    trap.line(126, [&] {
+        setCheckValue(*window.Check3,
+                      Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))
+                          || AutostartEntry::startsAtLogIn(mProgram.executablePath()));
+    });
     trap.line(128, [&] { setCheckValue(*window.Check8, Conversions::isOn(settings.GetSetting("Minimized", "Off"))); });
     // Only the program's start opens the clock: a reload of the panel leaves an open
     // clock where it is.

@@ -2,6 +2,7 @@
 
 #include "base/ProductInfo.h"
 #include "settings/DesktopExec.h"
+#include "settings/SiteFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,6 +52,32 @@ std::optional<QString> pathProblem(const QString &executablePath)
     if (!QDir::isAbsolutePath(executablePath))
         return QStringLiteral("the program's path \"%1\" is not a full path").arg(executablePath);
     return std::nullopt;
+}
+
+QString hiddenText(const QString &executablePath)
+{
+    return text(executablePath) + QStringLiteral("Hidden=true\n");
+}
+
+QStringList siteEntriesFor(const QString &executablePath)
+{
+    const QString name = QFileInfo(filePathFor(executablePath)).fileName();
+    QStringList entries;
+    for (const QString &siteFolder : siteConfigFolders()) {
+        const QString entry = QDir(siteFolder).filePath(QStringLiteral("autostart/") + name);
+        if (QFileInfo(entry).isFile())
+            entries.append(entry);
+    }
+    return entries;
+}
+
+bool startsAtLogIn(const QString &executablePath)
+{
+    QFile own(filePathFor(executablePath));
+    if (!own.open(QIODevice::ReadOnly))
+        return !siteEntriesFor(executablePath).isEmpty();
+    const QList<QByteArray> lines = own.readAll().split('\n');
+    return !lines.contains(QByteArrayLiteral("Hidden=true"));
 }
 
 QString text(const QString &executablePath)

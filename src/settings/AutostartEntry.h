@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The per-user XDG autostart entry that starts the program at log-in:
@@ -20,5 +21,15 @@ std::optional<QString> pathProblem(const QString &executablePath);
 
 // The entry's text; the path must have no problem.
 QString text(const QString &executablePath);
+// The text of an entry that keeps a site's entry of the same name from starting the program
+// (the autostart rule: a user's entry with Hidden=true hides the site's).
+QString hiddenText(const QString &executablePath);
+
+// The site's entries of this executable's name, under the autostart folders of the site's
+// configuration folders, that exist.
+QStringList siteEntriesFor(const QString &executablePath);
+// Whether the desktop starts the program at log-in: the user's entry decides where there is
+// one, else any of the site's.
+bool startsAtLogIn(const QString &executablePath);
 
 }

@@ -9,5 +9,7 @@
 // Writes the entry for this executable, replacing any earlier one in a single step.
 [[nodiscard]] std::optional<QString> AddRunEntry(const QString &executablePath);
 
-// Deletes the entry for this executable; an entry that does not exist is no failure.
+// Deletes the entry for this executable (an entry that does not exist is no failure); where
+// a site's entry of the same name starts the program for everyone, writes the user's entry
+// hidden instead, which keeps the site's from starting it for this user.
 [[nodiscard]] std::optional<QString> RemoveRunEntry(const QString &executablePath);

@@ -2,6 +2,7 @@
 
 #include "base/ProductInfo.h"
 #include "settings/IniCheck.h"
+#include "settings/SiteFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,11 +78,8 @@ QString SettingsStore::defaultFilePath()
 
 QStringList SettingsStore::defaultSiteFilePaths()
 {
-    QStringList folders = qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    if (folders.isEmpty())
-        folders = { QStringLiteral("/etc/xdg") };
     QStringList paths;
-    for (const QString &folder : std::as_const(folders))
+    for (const QString &folder : siteConfigFolders())
         paths.append(storeFileIn(folder));
     return paths;
 }

@@ -4,6 +4,8 @@
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -43,6 +46,7 @@ private slots:
     void failingHomePageIsReportedAndStartUpGoesOn();
     void onlyChoicesReachTheFile_data();
     void onlyChoicesReachTheFile();
+    void startUpBoxShowsASitesStartAtLogIn();
     void formatOptionClickStoresAllThree();
     void checkBoxesStoreTheirValues();
     void untickingStartUpClearsAndHidesCheck8();
@@ -277,6 +281,17 @@ void TestForm1::onlyChoicesReachTheFile()
     }
     QCoreApplication::processEvents();
     QCOMPARE(fixture->store.keys(), keys);
+}
+
+void TestForm1::startUpBoxShowsASitesStartAtLogIn()
+{
+    QTemporaryDir site;
+    const ScopedEnvironment dirs("XDG_CONFIG_DIRS", QFile::encodeName(site.path()));
+    TestFiles::write(site.filePath("autostart/lumetra.desktop"), "[Desktop Entry]\n");
+    ProgramFixture fixture;
+    fixture.program.setExecutablePath(QStringLiteral("/usr/bin/lumetra"));
+    fixture.program.start();
+    QCOMPARE(fixture.program.form1().ui().Check3->checkState(), Qt::Checked);
 }
 
 void TestForm1::formatOptionClickStoresAllThree()

@@ -5,12 +5,14 @@
 #include "settings/mStartUp.h"
 #include "support/DesktopExecReader.h"
 #include "support/FakePlatform.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TestFiles.h"
 #include "support/TestStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -57,6 +59,8 @@ private slots:
     void disablingWithoutAnEntryIsHarmless();
     void failedRemovalGivesOneMessage();
     void disablingAnUnknownExecutableDeletesNothing();
+    void aSitesEntryIsHiddenByUnticking_data();
+    void aSitesEntryIsHiddenByUnticking();
 };
 
 void TestStartupEntry::entryLivesInTheAutostartFolderUnderTheExecutableName()
@@ -259,6 +263,40 @@ void TestStartupEntry::disablingAnUnknownExecutableDeletesNothing()
     DisableStartup(platform, QString());
     QCOMPARE(platform.messageTexts(), QStringList());
     QVERIFY(QFileInfo::exists(stranger));
+}
+
+void TestStartupEntry::aSitesEntryIsHiddenByUnticking_data()
+{
+    QTest::addColumn<bool>("siteEntry");
+    QTest::addColumn<QStringList>("ticks");
+    QTest::addColumn<bool>("startsAtLogIn");
+    QTest::addColumn<QString>("hidden");
+    QTest::newRow("the site's entry alone") << true << QStringList() << true << QString();
+    QTest::newRow("the site's entry, unticked") << true << QStringList { "off" } << false << "true";
+    QTest::newRow("the site's entry, unticked and ticked again")
+        << true << QStringList { "off", "on" } << true << QString();
+    QTest::newRow("no site's entry, unticked") << false << QStringList { "on", "off" } << false << QString();
+}
+
+void TestStartupEntry::aSitesEntryIsHiddenByUnticking()
+{
+    QFETCH(bool, siteEntry);
+    QFETCH(QStringList, ticks);
+    QFETCH(bool, startsAtLogIn);
+    QFETCH(QString, hidden);
+    TestStore store;
+    QTemporaryDir site;
+    const ScopedEnvironment dirs("XDG_CONFIG_DIRS", QFile::encodeName(site.path()));
+    const QString path = QStringLiteral("/usr/bin/lumetra");
+    if (siteEntry)
+        TestFiles::write(site.filePath("autostart/lumetra.desktop"), AutostartEntry::text(path).toUtf8());
+    FakePlatform platform;
+    for (const QString &tick : ticks)
+        (tick == "on" ? EnableStartup : DisableStartup)(platform, path);
+
+    QCOMPARE(platform.messageTexts(), QStringList());
+    QCOMPARE(AutostartEntry::startsAtLogIn(path), startsAtLogIn);
+    QCOMPARE(desktopEntryKeys(TestFiles::read(AutostartEntry::filePathFor(path))).value("Hidden"), hidden);
 }
 
 QTEST_GUILESS_MAIN(TestStartupEntry)
