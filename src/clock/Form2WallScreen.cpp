@@ -16,6 +16,7 @@
 #include "settings/WallScreenValues.h"
 #include "timezones/ZoneCity.h"
 #include "windows/ProgramContext.h"
+#include "windows/SiteLocks.h"
 
 #include <QLabel>
 #include <QTimeZone>
@@ -60,6 +61,14 @@ void Form2::connectWallScreenParts(ClockWindow &window)
     connect(&menu, &WallScreenMenu::nightRangeChosen, this, &Form2::setNightRange);
     connect(&menu, &WallScreenMenu::nightLevelChosen, this, &Form2::setNightLevel);
     connect(menu.closeClock, &QAction::triggered, this, [this] { Form_KeyDown(Qt::Key_Escape); });
+    const SettingsStore &settings = mProgram.settings();
+    SiteLocks::apply(*menu.fitToScreen, settings, { WallScreenOptions::fitToScreenKey });
+    SiteLocks::apply(*menu.burnInGuard, settings, { WallScreenOptions::burnInGuardKey });
+    SiteLocks::apply(
+        *menu.nightDimming->menuAction(), settings,
+        { WallScreenOptions::nightDimFromKey, WallScreenOptions::nightDimToKey, WallScreenOptions::nightDimLevelKey });
+    SiteLocks::apply(*menu.showDate, settings, { WallScreenOptions::showDateKey });
+    SiteLocks::apply(*menu.showZone, settings, { WallScreenOptions::showZoneKey });
     connect(window.pointerIdleTimer, &QTimer::timeout, this, &Form2::hidePointerWhenIdle);
     pointerMoved(window);
 }

@@ -34,6 +34,8 @@ QAction *checkable(QMenu &menu, const QString &text)
 WallScreenMenu::WallScreenMenu(QWidget *parent)
     : QMenu(parent)
 {
+    // An entry the site has locked says so.
+    setToolTipsVisible(true);
     fitToScreen = checkable(*this, tr("Fit to screen"));
     burnInGuard = checkable(*this, tr("Burn-in guard"));
     nightDimming = addMenu(tr("Night dimming"));

@@ -25,6 +25,7 @@
 #include "settings/mStartUp.h"
 #include "timezones/modTimeZones.h"
 #include "windows/ProgramContext.h"
+#include "windows/SiteLocks.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,8 +62,26 @@ QWidget *Form1::createWindow()
 {
     auto *window = new PanelWindow;
     connectControls(*window);
+    lockSiteSettings(*window);
     window->centreOnScreen();
     return window;
+}
+
+void Form1::lockSiteSettings(PanelWindow &window)
+{
+    const SettingsStore &settings = mProgram.settings();
+    const QStringList fontKeys { "FontName", "FontBold", "FontItalic", "FontSize", "FontStrikeThru", "FontUnderLine" };
+    const QStringList colourKeys { ColourSettings::fontColourKey, ColourSettings::backgroundColourKey };
+    SiteLocks::apply(*window.Check1, settings, { "Check1" });
+    SiteLocks::apply(*window.Check4, settings, { "Check4" });
+    SiteLocks::apply(*window.Check3, settings, { "Windows Startup" });
+    SiteLocks::apply(*window.Check8, settings, { "Minimized" });
+    SiteLocks::apply(*window.Frame4, settings, { "Option1", "Option2", "Option3" });
+    SiteLocks::apply(*window.Combo1, settings, { "Combo1", "Time Zone Name" });
+    SiteLocks::apply(*window.PushButton2, settings, fontKeys);
+    SiteLocks::apply(*window.PushButton3, settings, fontKeys);
+    SiteLocks::apply(*window.PushButton4, settings, colourKeys);
+    SiteLocks::apply(*window.PushButton5, settings, colourKeys);
 }
 
 void Form1::connectControls(PanelWindow &window)

@@ -74,6 +74,8 @@ private:
     void storeFormatOptions();
     void assignFormatOption(QRadioButton &option, bool value);
     void connectControls(PanelWindow &window);
+    // Controls whose settings the site has locked cannot be used.
+    void lockSiteSettings(PanelWindow &window);
     void keepSelectedClockFormat(const PanelWindow &window);
     void storeCombo1Position();
     // Whether a control changes by a person's choice, which is stored; the values the

@@ -14,6 +14,7 @@
 #include "panel/SwatchLabel.h"
 #include "platform/OleColor.h"
 #include "windows/ProgramContext.h"
+#include "windows/SiteLocks.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -45,6 +46,8 @@ QWidget *Form3::createWindow()
 {
     auto *window = new ColourWindow;
     connectControls(*window);
+    SiteLocks::apply(*window->Label1, mProgram.settings(), { ColourSettings::fontColourKey });
+    SiteLocks::apply(*window->Label2, mProgram.settings(), { ColourSettings::backgroundColourKey });
     centreOnScreen(*window);
     return window;
 }

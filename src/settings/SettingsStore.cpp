@@ -92,6 +92,8 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath, co
         if (QFileInfo(sitePath).isFile())
             mSiteDefaults.push_back(std::make_unique<QSettings>(sitePath, QSettings::IniFormat));
     }
+    for (const QString &key : textOf(siteDefault(QStringLiteral("Locked Keys"))).split(QLatin1Char(',')))
+        mLockedKeys.append(key.trimmed());
     openFile();
     if (!readsWhole(*mSettings) || !isReadableIniFile(mFilePath)) {
         mSettings.reset();
@@ -194,9 +196,14 @@ std::optional<QString> SettingsStore::userValue(const QString &key) const
     return textOf(value);
 }
 
+bool SettingsStore::isLocked(const QString &key) const
+{
+    return mLockedKeys.contains(key, Qt::CaseInsensitive);
+}
+
 QString SettingsStore::GetSetting(const QString &key, const QString &defaultValue) const
 {
-    if (const std::optional<QString> own = userValue(key))
+    if (const std::optional<QString> own = isLocked(key) ? std::nullopt : userValue(key))
         return *own;
     const QVariant site = siteDefault(key);
     return site.isValid() ? textOf(site) : defaultValue;
@@ -215,6 +222,8 @@ void SettingsStore::SaveSettingIfChanged(const QString &key, const QString &text
 
 void SettingsStore::SaveSetting(const QString &key, const QString &text)
 {
+    if (isLocked(key))
+        return;
     // A QSettings object that failed to write keeps failing: retry with a fresh one.
     if (mWriteFailed)
         openFile();

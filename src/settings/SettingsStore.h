@@ -23,7 +23,9 @@ class QSettings;
 //
 // A key the user's file does not hold is read from the site's defaults, the same file
 // under the folders of XDG_CONFIG_DIRS (the first that holds the key wins), before the
-// reader's own default. Those files are only ever read.
+// reader's own default. Those files are only ever read. The keys a site file lists under
+// "Locked Keys" (separated by commas) are the site's alone: read from the site's files and
+// the default, never from the user's, and never written.
 class SettingsStore {
 public:
     using ProblemReporter = std::function<void(const QString &message)>;
@@ -49,6 +51,8 @@ public:
     // Writes only when the user's own file does not hold that text already: a write reaches
     // the disk. A site default of the same text does not count, so the choice is the user's.
     void SaveSettingIfChanged(const QString &key, const QString &text);
+    // Whether the site has locked the key.
+    bool isLocked(const QString &key) const;
 
     QString filePath() const { return mFilePath; }
 
@@ -66,6 +70,7 @@ private:
     QString mFilePath;
     std::unique_ptr<QSettings> mSettings;
     std::vector<std::unique_ptr<QSettings>> mSiteDefaults;
+    QStringList mLockedKeys;
     // Values not in the file yet (their write failed), by key as written; they win over
     // the file until saved.
     QMap<QString, QString> mUnsaved;

@@ -1,3 +1,6 @@
+#include "clock/ClockWindow.h"
+#include "clock/Form2.h"
+#include "clock/WallScreenMenu.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "settings/SettingsStore.h"
@@ -8,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +51,9 @@ private slots:
     void savingWritesOnlyTheUsersFile();
     void choosingWhatTheSiteHoldsIsStoredAsTheUsers();
     void programStartsWithTheSitesChoices();
+    void lockedKeysAreTheSitesAlone_data();
+    void lockedKeysAreTheSitesAlone();
+    void lockedControlsCannotBeUsed();
 };
 
 void TestSiteDefaults::siteFoldersFollowXdgConfigDirs_data()
@@ -179,6 +186,56 @@ void TestSiteDefaults::programStartsWithTheSitesChoices()
     auto next = startedProgram({ { "Check1", "0" } });
     QVERIFY(next->program.form1().ui().Option2->isChecked());
     QCOMPARE(next->store.keys(), QStringList { "Check1" });
+}
+
+void TestSiteDefaults::lockedKeysAreTheSitesAlone_data()
+{
+    QTest::addColumn<QByteArray>("locks");
+    QTest::addColumn<QString>("check4");
+    QTest::addColumn<QString>("fontSize");
+    QTest::newRow("nothing locked") << QByteArray() << "1"
+                                    << "40";
+    QTest::newRow("one key, other letters") << QByteArray("Locked%20Keys=check4\n") << "0"
+                                            << "40";
+    QTest::newRow("a list with blanks and an unknown name")
+        << QByteArray("Locked%20Keys=Check4, FontSize ,No Such Key\n") << "0"
+        << "90";
+    // Locked without a site value: the program's own default.
+    QTest::newRow("a key the site does not set") << QByteArray("Locked%20Keys=Check1\n") << "1"
+                                                 << "40";
+}
+
+void TestSiteDefaults::lockedKeysAreTheSitesAlone()
+{
+    QFETCH(QByteArray, locks);
+    QFETCH(QString, check4);
+    QFETCH(QString, fontSize);
+    QTemporaryDir folders;
+    const QString sitePath = writeStoreFile(folders.filePath("site"), "[General]\nFontSize=90\nCheck4=0\n" + locks);
+    const QString userPath = writeStoreFile(folders.filePath("user"), "[General]\nCheck4=1\nCheck1=1\n");
+    SettingsStore store([](const QString &) {}, userPath, { sitePath });
+
+    store.SaveSetting("FontSize", "40");
+    QCOMPARE(store.GetSetting("Check4", 1), check4);
+    QCOMPARE(store.GetSetting("FontSize", 150), fontSize);
+    QCOMPARE(store.GetSetting("Check1", 0), locks.contains("Check1") ? QStringLiteral("0") : QStringLiteral("1"));
+}
+
+void TestSiteDefaults::lockedControlsCannotBeUsed()
+{
+    QTemporaryDir site;
+    writeStoreFile(site.path(), "[General]\nLocked%20Keys=Check4,Option1,Option2,Option3,Fit To Screen\n");
+    const ScopedEnvironment dirs("XDG_CONFIG_DIRS", site.path().toLocal8Bit());
+    auto fixture = startedProgram();
+    PanelWindow &ui = fixture->program.form1().ui();
+    QVERIFY(!ui.Check4->isEnabled());
+    QCOMPARE(ui.Check4->toolTip(), QStringLiteral("Set by your administrator"));
+    QVERIFY(!ui.Option3->isEnabled());
+    QVERIFY(ui.Check1->isEnabled());
+    ui.PushButton1->click();
+    const WallScreenMenu &menu = *fixture->program.form2().ui().optionsMenu;
+    QVERIFY(!menu.fitToScreen->isEnabled());
+    QVERIFY(menu.showDate->isEnabled());
 }
 
 QTEST_MAIN(TestSiteDefaults)
