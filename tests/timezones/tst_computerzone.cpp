@@ -71,6 +71,7 @@ private slots:
     void identifierFindsTheZoneOfTheSameFile();
     void ruleInTzFindsAZoneKeepingItsTimeAllYear_data();
     void ruleInTzFindsAZoneKeepingItsTimeAllYear();
+    void staleNameGivesWayToTheRulesFollowed();
     void noZoneKeepsAnOddOffset();
     void localYearComparesDaylightSaving_data();
     void localYearComparesDaylightSaving();
@@ -171,6 +172,18 @@ void TestComputerZone::ruleInTzFindsAZoneKeepingItsTimeAllYear()
 {
     QFETCH(QByteArray, tz);
     ScopedEnvironment zone("TZ", tz);
+    const int chosen = modTimeZones::ComputerZoneIndex(displayOrder(), year);
+    QVERIFY(chosen != -1);
+    QCOMPARE(differencesFromLocalTime(chosen), QStringList());
+}
+
+void TestComputerZone::staleNameGivesWayToTheRulesFollowed()
+{
+    // The computer is named UTC, but the C library follows New York's rules.
+    QTemporaryDir folder;
+    TestFiles::write(folder.filePath("UTC"), TestFiles::read("/usr/share/zoneinfo/America/New_York"));
+    ScopedEnvironment tzdir("TZDIR", folder.path().toLocal8Bit());
+    ScopedEnvironment zone("TZ", "UTC");
     const int chosen = modTimeZones::ComputerZoneIndex(displayOrder(), year);
     QVERIFY(chosen != -1);
     QCOMPARE(differencesFromLocalTime(chosen), QStringList());
