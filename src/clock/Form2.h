@@ -4,6 +4,7 @@
 #include "clock/TimeFormat.h"
 #include "clock/WallScreenOptions.h"
 #include "dressing/ScreenIdentity.h"
+#include "timezones/ZoneFileWatch.h"
 #include "timezones/ZoneTime.h"
 #include "windows/FormObject.h"
 
@@ -78,6 +79,8 @@ private:
     void watchScreen(QScreen &screen);
     // Puts a shown clock over the wanted screen, else the primary, after a screen change.
     void followScreens();
+    // Reads the zone files again after a change and shows the time by them.
+    void zoneFilesChanged();
 
     void connectWallScreenParts(ClockWindow &window);
     // Brings the window to the options in force after a load or a change.
@@ -109,6 +112,8 @@ private:
     // Ticks begun so far, so that a tick can tell whether another ran inside it.
     quint64 mTicksStarted = 0;
     ZoneTime::OffsetKeeper mZone;
+    // The chosen zone's and the computer's zone files: a change reaches the clock at once.
+    ZoneFileWatch mZoneFiles;
     ScreenIdentity mWantedScreen;
     // Whether the platform says when the computer's clock is set; asked at the first load.
     std::optional<bool> mClockChangesReported;

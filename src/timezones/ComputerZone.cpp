@@ -1,5 +1,8 @@
 #include "timezones/ComputerZone.h"
 
+#include "timezones/ZoneRules.h"
+#include "timezones/modTimeFunctions.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -10,6 +13,15 @@
 
 namespace ComputerZone {
 namespace {
+
+// TZ as the C library reads it: empty names UTC, a leading colon is dropped.
+QByteArray zoneVariable()
+{
+    const QByteArray tz = qgetenv("TZ");
+    if (tz.isEmpty())
+        return QByteArrayLiteral("Universal");
+    return tz.startsWith(':') ? tz.sliced(1) : tz;
+}
 
 // The zone file a name leads to once links are followed, as its device and inode: one
 // call per name, where resolving the path to its canonical form asks for every folder on
@@ -70,6 +82,26 @@ int indexOfComputerZone(const QByteArrayList &keys, const QByteArray &computerZo
             return k;
     }
     return -1;
+}
+
+QString zoneFilePath()
+{
+    const QByteArray tz = zoneVariable();
+    if (!qEnvironmentVariableIsSet("TZ") || tz.isEmpty())
+        return QStringLiteral("/etc/localtime");
+    // A name that is a path stays as it is.
+    const QString path = QDir(modTimeFunctions::TimeZoneFolder()).filePath(QFile::decodeName(tz));
+    return QFile::exists(path) || !PosixZoneRule::parse(tz) ? path : QString();
+}
+
+std::optional<ZoneRules> rules()
+{
+    const QString path = zoneFilePath();
+    if (std::optional<ZoneRules> file = path.isEmpty() ? std::nullopt : ZoneRules::read(path))
+        return file;
+    if (const std::optional<PosixZoneRule> rule = PosixZoneRule::parse(zoneVariable()))
+        return ZoneRules::fromRule(*rule);
+    return std::nullopt;
 }
 
 LocalYear::LocalYear(int year)
