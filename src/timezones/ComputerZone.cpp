@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <ctime>
 #include <optional>
 #include <sys/stat.h>
 #include <utility>
@@ -39,9 +40,14 @@ qint64 yearStartMSecs(int year)
     return QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
 }
 
+// The C library's local offset at an instant, without asking it to look at its zone file
+// again, as every QDateTime in local time does: the year is read 8,760 times at a first run.
 int localOffsetAt(qint64 msecs)
 {
-    return QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime).offsetFromUtc();
+    const time_t seconds = msecs / 1000;
+    tm local {};
+    localtime_r(&seconds, &local);
+    return static_cast<int>(local.tm_gmtoff);
 }
 
 int zoneOffsetAt(const QTimeZone &zone, qint64 msecs)
@@ -55,6 +61,7 @@ int zoneOffsetAt(const QTimeZone &zone, qint64 msecs)
 QList<qint64> localPeriodStarts(int year)
 {
     constexpr qint64 hour = 3600 * 1000;
+    tzset();
     const qint64 end = yearStartMSecs(year + 1);
     QList<qint64> starts { yearStartMSecs(year) };
     int previous = localOffsetAt(starts.first());
