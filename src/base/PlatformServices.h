@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <optional>
 
 // Everything that tests must control or watch: the clock, message boxes, the random
 // draw and the outside world. The desktop implementation talks to the real system;
@@ -21,6 +22,9 @@ public:
     // it is. False when the platform cannot tell; the caller must then read the clock at
     // least once a second to notice.
     virtual bool watchClockChanges(std::function<void()> changed) = 0;
+    // Whether the computer's clock is synchronised with a time source, as the kernel tells
+    // it; none where the platform cannot tell.
+    virtual std::optional<bool> clockSynchronised() = 0;
 
     // Shows a modal message box with an OK button and returns when it is closed.
     virtual void showMessage(const QString &text, const QString &title, MessageIcon icon) = 0;

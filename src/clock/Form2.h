@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/PointerIdle.h"
+#include "clock/SyncWarning.h"
 #include "clock/TimeFormat.h"
 #include "clock/WallScreenOptions.h"
 #include "dressing/ScreenIdentity.h"
@@ -14,6 +15,7 @@
 
 class ClockWindow;
 class ProgramContext;
+class QLabel;
 class QScreen;
 
 // The full-screen clock: draws the time of day, centred, in the stored font and colours
@@ -44,6 +46,7 @@ public:
     void setBurnInGuard(bool on);
     void setShowDate(bool on);
     void setShowZone(bool on);
+    void setSyncWarning(bool on);
     void setNightRange(std::optional<QTime> from, QTime to);
     void setNightLevel(int percent);
     void openOptionsMenu(const QPoint &globalPosition);
@@ -91,7 +94,10 @@ private:
     // What changes with time: the burn-in place, the brightness, the date.
     void followWallScreenOptions(const QDateTime &instant);
     void fitTimeToWindow(ClockWindow &window);
-    void fitInfoLines(ClockWindow &window);
+    // Sets a line's size: the time's divided by share, or smaller where it is too wide.
+    void fitLine(ClockWindow &window, QLabel &line, int share);
+    // The lines under the time in the time's colour (the warning at half its brightness).
+    void colourLines(ClockWindow &window);
     void placeClockBlock(ClockWindow &window);
     void setBrightness(int percent);
     // The pointer shows until it rests for 3 s.
@@ -106,6 +112,7 @@ private:
     QPoint mBurnInOffset;
     TimeFormat::ClockFormat mFittedFormat = TimeFormat::ClockFormat::None;
     PointerIdle mPointerIdle;
+    SyncWarning mSyncWarning;
 
     ProgramContext &mProgram;
     bool mIdleInhibited = false;

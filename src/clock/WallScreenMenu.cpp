@@ -39,6 +39,7 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
     nightDimming = addMenu(tr("Night dimming"));
     showDate = checkable(*this, tr("Show date"));
     showZone = checkable(*this, tr("Show zone"));
+    syncWarning = checkable(*this, tr("Warn when time is not synchronised"));
     addSeparator();
     closeClock = addAction(tr("Close clock\tEsc"));
 }
@@ -49,6 +50,7 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options)
     burnInGuard->setChecked(options.burnInGuard);
     showDate->setChecked(options.showDate);
     showZone->setChecked(options.showZone);
+    syncWarning->setChecked(options.syncWarning);
 
     // The night entries are made anew: a range or level stored by hand that the menu does
     // not offer shows as an entry of its own, checked. The old ones go once their signal

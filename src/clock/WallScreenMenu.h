@@ -22,6 +22,7 @@ public:
     QMenu *nightDimming;
     QAction *showDate;
     QAction *showZone;
+    QAction *syncWarning;
     QAction *closeClock;
 
 signals:

@@ -78,6 +78,7 @@ private slots:
     void nightDimmingDrawsTheDigitsDarker_data();
     void nightDimmingDrawsTheDigitsDarker();
     void dateAndZoneLinesAreCentredWithTheTime();
+    void syncWarningShowsUnderTheTime();
     void pointerHidesAfterThreeSecondsAndComesBackOnAMove();
     void doubleClickClosesTheClock();
     void doubleTapClosesTheClock();
@@ -268,6 +269,32 @@ void TestWallScreen::dateAndZoneLinesAreCentredWithTheTime()
     QCOMPARE(offsetFromCentre(clock), QPoint());
 }
 
+void TestWallScreen::syncWarningShowsUnderTheTime()
+{
+    // Red digits: the warning is drawn at half their brightness.
+    auto fixture = clockShown({ { "Font Color", "255" }, { "Show Date", "On" }, { "FontSize", "60" } });
+    setClockSize(*fixture, QSize(1920, 1080));
+    Form2 &form = fixture->program.form2();
+    ClockWindow &clock = clockOf(*fixture);
+    fixture->platform.synchronised = false;
+    form.Timer1_Timer();
+    QVERIFY(clock.syncWarning->isHidden());
+    fixture->platform.now = fixture->platform.now.addSecs(300);
+    const QImage shot = tickAndGrab(*fixture);
+    QVERIFY(clock.syncWarning->isVisible());
+    QCOMPARE(clock.syncWarning->geometry().top(), clock.infoLines->geometry().bottom() + 1);
+    QCOMPARE(brightestRed(shot, clock.syncWarning->geometry()), 128);
+    QCOMPARE(clock.optionsMenu->syncWarning->isChecked(), true);
+    clock.optionsMenu->syncWarning->trigger();
+    QCOMPARE(fixture->store.value("Time Sync Warning"), QStringLiteral("Off"));
+    QVERIFY(clock.syncWarning->isHidden());
+    clock.optionsMenu->syncWarning->trigger();
+    QVERIFY(clock.syncWarning->isVisible());
+    fixture->platform.synchronised = true;
+    form.Timer1_Timer();
+    QVERIFY(clock.syncWarning->isHidden());
+}
+
 void TestWallScreen::pointerHidesAfterThreeSecondsAndComesBackOnAMove()
 {
     auto fixture = clockShown();
@@ -438,6 +465,8 @@ void TestWallScreen::badValuesKeepTheDefaults_data()
                                 << "True";
     QTest::newRow("zone: empty") << "Show Zone"
                                  << "";
+    QTest::newRow("sync warning: lower case") << "Time Sync Warning"
+                                              << "off";
     QTest::newRow("from: hour 25") << "Night Dim From"
                                    << "25:00";
     QTest::newRow("from: a word") << "Night Dim From"
