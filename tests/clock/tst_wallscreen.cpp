@@ -271,12 +271,11 @@ void TestWallScreen::dateAndZoneLinesAreCentredWithTheTime()
 
 void TestWallScreen::syncWarningShowsUnderTheTime()
 {
-    // Red digits: the warning is drawn at half their brightness.
+    // Red digits, a warning at half their brightness. The kernel's answers ('y' synchronised, 'n'
+    // not, '?' none) at those seconds: five minutes of 'n' in a row show it.
     auto fixture = clockShown({ { "Font Color", "255" }, { "Show Date", "On" }, { "FontSize", "60" } });
     setClockSize(*fixture, QSize(1920, 1080));
     ClockWindow &clock = clockOf(*fixture);
-    // The kernel's answers ('y' synchronised, 'n' not, '?' none) at those seconds: five
-    // minutes of 'n' in a row show the warning, anything between counts anew.
     const QString answers = "nyn?nnnny";
     const QList<int> seconds { 0, 1, 2, 3, 4, 303, 304, 305, 306 };
     QImage shot;

@@ -40,8 +40,7 @@ public:
     // Whether the platform reports that the clock was set, and who listens.
     bool reportsClockChanges = true;
     QList<std::function<void()>> clockWatchers;
-    // What the kernel says of the clock's synchronisation; none: it cannot tell.
-    std::optional<bool> synchronised = true;
+    std::optional<bool> synchronised = true; // the kernel's answer; none: it cannot tell
     QList<Message> messages;
     QList<QUrl> openedUrls;
     bool openUrlSucceeds = true;

@@ -184,9 +184,7 @@ void TestComputerZone::staleNameGivesWayToTheRulesFollowed()
     TestFiles::write(folder.filePath("UTC"), TestFiles::read("/usr/share/zoneinfo/America/New_York"));
     ScopedEnvironment tzdir("TZDIR", folder.path().toLocal8Bit());
     ScopedEnvironment zone("TZ", "UTC");
-    const int chosen = modTimeZones::ComputerZoneIndex(displayOrder(), year);
-    QVERIFY(chosen != -1);
-    QCOMPARE(differencesFromLocalTime(chosen), QStringList());
+    QCOMPARE(differencesFromLocalTime(modTimeZones::ComputerZoneIndex(displayOrder(), year)), QStringList());
 }
 
 void TestComputerZone::noZoneKeepsAnOddOffset()

@@ -12,7 +12,6 @@ qint64 utc(int year, int month, int day, int hour, int minute = 0, int second = 
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toSecsSinceEpoch();
 }
 
-// Qt's next change of offset after instant (skipping changes of name alone); -1 for none.
 qint64 qtNextChange(const QTimeZone &zone, qint64 instant)
 {
     const int now = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(instant, Qt::UTC));
@@ -63,8 +62,7 @@ void TestZoneRules::everyZoneFileReadsAsQtReadsIt()
 
 void TestZoneRules::rules_data()
 {
-    // The forms the tz database's own rules use are read with every zone above; these are
-    // the others a TZ variable may hold.
+    // The forms the tz database's own files do not use, but a TZ variable may.
     QTest::addColumn<QByteArray>("rule");
     QTest::addColumn<qint64>("instant");
     QTest::addColumn<int>("offset");
