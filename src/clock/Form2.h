@@ -47,6 +47,7 @@ public:
     void setShowDate(bool on);
     void setShowZone(bool on);
     void setSyncWarning(bool on);
+    void setAnnounceClockChanges(bool on);
     void setNightRange(std::optional<QTime> from, QTime to);
     void setNightLevel(int percent);
     void openOptionsMenu(const QPoint &globalPosition);
@@ -93,6 +94,8 @@ private:
     void setOnOffOption(const QString &key, bool WallScreenOptions::*option, bool on);
     // What changes with time: the burn-in place, the brightness, the date.
     void followWallScreenOptions(const QDateTime &instant);
+    // The line announcing the clock zone's next change, when it comes within a day.
+    QString clockChangeNotice(const QDateTime &instant) const;
     void fitTimeToWindow(ClockWindow &window);
     // Sets a line's size: the time's divided by share, or smaller where it is too wide.
     void fitLine(ClockWindow &window, QLabel &line, int share);

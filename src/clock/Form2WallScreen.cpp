@@ -1,10 +1,12 @@
 // The clock's wall-screen options: fitting, burn-in guard, night dimming, the date and
-// place lines, the menu, and the pointer that hides when it rests.
+// place lines, the announcement of clock changes, the synchronisation warning, the menu, and
+// the pointer that hides when it rests.
 #include "clock/Form2.h"
 
 #include "base/PlatformServices.h"
 #include "clock/BurnInPath.h"
 #include "clock/ClockBlock.h"
+#include "clock/ClockChangeNotice.h"
 #include "clock/ClockWindow.h"
 #include "clock/FitToScreen.h"
 #include "clock/InfoLines.h"
@@ -60,6 +62,7 @@ void Form2::connectWallScreenParts(ClockWindow &window)
     connect(menu.showDate, &QAction::triggered, this, &Form2::setShowDate);
     connect(menu.showZone, &QAction::triggered, this, &Form2::setShowZone);
     connect(menu.syncWarning, &QAction::triggered, this, &Form2::setSyncWarning);
+    connect(menu.announceClockChanges, &QAction::triggered, this, &Form2::setAnnounceClockChanges);
     connect(&menu, &WallScreenMenu::nightRangeChosen, this, &Form2::setNightRange);
     connect(&menu, &WallScreenMenu::nightLevelChosen, this, &Form2::setNightLevel);
     connect(menu.closeClock, &QAction::triggered, this, [this] { Form_KeyDown(Qt::Key_Escape); });
@@ -129,6 +132,11 @@ void Form2::setSyncWarning(bool on)
     setOnOffOption(WallScreenOptions::syncWarningKey, &WallScreenOptions::syncWarning, on);
 }
 
+void Form2::setAnnounceClockChanges(bool on)
+{
+    setOnOffOption(WallScreenOptions::announceClockChangesKey, &WallScreenOptions::announceClockChanges, on);
+}
+
 void Form2::setNightRange(std::optional<QTime> from, QTime to)
 {
     SettingsStore &settings = mProgram.settings();
@@ -167,8 +175,10 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
     mBurnInOffset = offset;
     if (mOptions.showsInfoLines()) {
         const QByteArray zone = mZone.chosen().isValid() ? mZone.chosen().id() : QTimeZone::systemTimeZoneId();
-        const QString text = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), zoneCityName(zone),
-                                             mOptions.showDate, mOptions.showZone, QLocale::system());
+        const QString lines = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), zoneCityName(zone),
+                                              mOptions.showDate, mOptions.showZone, QLocale::system());
+        const QString notice = mOptions.announceClockChanges ? clockChangeNotice(instant) : QString();
+        const QString text = lines.isEmpty() || notice.isEmpty() ? lines + notice : lines + u'\n' + notice;
         if (text != window.infoLines->text()) {
             window.infoLines->setText(text);
             moved = true;
@@ -184,6 +194,14 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
     }
     if (moved)
         placeClockBlock(window);
+}
+
+QString Form2::clockChangeNotice(const QDateTime &instant) const
+{
+    const qint64 now = instant.toSecsSinceEpoch();
+    const std::optional<ZoneTime::OffsetKeeper::Change> change = mZone.nextChosenChange(now);
+    return change ? ClockChangeNotice::text(now, change->at, change->before, change->after, QLocale::system())
+                  : QString();
 }
 
 void Form2::fitTimeToWindow(ClockWindow &window)
@@ -228,7 +246,8 @@ void Form2::placeClockBlock(ClockWindow &window)
         fitLine(window, line, share);
         return textBlockSize(line.font(), line.text()).height();
     };
-    const int infoHeight = heightOf(*window.infoLines, mOptions.showsInfoLines(), infoLinesShare);
+    const int infoHeight
+        = heightOf(*window.infoLines, mOptions.showsInfoLines() && !window.infoLines->text().isEmpty(), infoLinesShare);
     const int warningHeight = heightOf(*window.syncWarning, !window.syncWarning->isHidden(), syncWarningShare);
     const int lineHeight = QFontMetrics(window.lblTime->font()).height();
     const ClockBlock block = ClockBlock::place(window.size(), lineHeight, infoHeight + warningHeight, mBurnInOffset);

@@ -39,6 +39,7 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
     nightDimming = addMenu(tr("Night dimming"));
     showDate = checkable(*this, tr("Show date"));
     showZone = checkable(*this, tr("Show zone"));
+    announceClockChanges = checkable(*this, tr("Announce clock changes"));
     syncWarning = checkable(*this, tr("Warn when time is not synchronised"));
     addSeparator();
     closeClock = addAction(tr("Close clock\tEsc"));
@@ -50,6 +51,7 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options)
     burnInGuard->setChecked(options.burnInGuard);
     showDate->setChecked(options.showDate);
     showZone->setChecked(options.showZone);
+    announceClockChanges->setChecked(options.announceClockChanges);
     syncWarning->setChecked(options.syncWarning);
 
     // The night entries are made anew: a range or level stored by hand that the menu does

@@ -15,6 +15,7 @@ WallScreenOptions WallScreenOptions::read(const SettingsStore &settings)
     options.burnInGuard = onOff(burnInGuardKey);
     options.showDate = onOff(showDateKey);
     options.showZone = onOff(showZoneKey);
+    options.announceClockChanges = onOff(announceClockChangesKey);
     options.syncWarning = onOff(syncWarningKey, true);
     NightDimming &dimming = options.nightDimming;
     dimming.from = WallScreenValues::toClockTime(settings.GetSetting(nightDimFromKey, QString()));

@@ -18,16 +18,18 @@ struct WallScreenOptions {
     static inline const QString showDateKey = QStringLiteral("Show Date");
     static inline const QString showZoneKey = QStringLiteral("Show Zone");
     static inline const QString syncWarningKey = QStringLiteral("Time Sync Warning");
+    static inline const QString announceClockChangesKey = QStringLiteral("Announce Clock Changes");
 
     bool fitToScreen = false;
     bool burnInGuard = false;
     bool showDate = false;
     bool showZone = false;
+    bool announceClockChanges = false;
     // The one option on unless stored otherwise: a warning that the time cannot be trusted.
     bool syncWarning = true;
     NightDimming nightDimming;
 
-    bool showsInfoLines() const { return showDate || showZone; }
+    bool showsInfoLines() const { return showDate || showZone || announceClockChanges; }
 
     static WallScreenOptions read(const SettingsStore &settings);
 

@@ -66,6 +66,14 @@ void OffsetKeeper::reload()
     mComputed = false;
 }
 
+std::optional<OffsetKeeper::Change> OffsetKeeper::nextChosenChange(qint64 instant) const
+{
+    const std::optional<qint64> at = mChosenRules ? mChosenRules->nextChange(instant) : std::nullopt;
+    if (!at)
+        return std::nullopt;
+    return Change { *at, mChosenRules->offsetAt(*at - 1), mChosenRules->offsetAt(*at) };
+}
+
 QStringList OffsetKeeper::files() const
 {
     return { chosenZoneFile(mChosen), ComputerZone::zoneFilePath() };

@@ -44,6 +44,16 @@ public:
     // The files whose change may change the offset: the chosen zone's and the computer's.
     QStringList files() const;
 
+    // A change of the chosen zone's offset: when, and the offsets (seconds east of UTC).
+    struct Change {
+        qint64 at = 0;
+        int before = 0;
+        int after = 0;
+    };
+    // The chosen zone's next change after instant (seconds since the epoch), as its zone file
+    // gives it; none for a zone that changes no more or has no file.
+    std::optional<Change> nextChosenChange(qint64 instant) const;
+
     const QTimeZone &chosen() const { return mChosen; }
     // The next instant at which either zone's offset changes, as of the last offsetAt();
     // invalid when neither changes again.

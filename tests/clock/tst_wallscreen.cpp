@@ -407,6 +407,8 @@ void TestWallScreen::menuEntriesStoreTheirKeys_data()
                           << "Show Date";
     QTest::newRow("zone") << "Show zone"
                           << "Show Zone";
+    QTest::newRow("announce") << "Announce clock changes"
+                              << "Announce Clock Changes";
 }
 
 void TestWallScreen::menuEntriesStoreTheirKeys()
