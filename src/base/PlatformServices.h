@@ -22,6 +22,9 @@ public:
     // it is. False when the platform cannot tell; the caller must then read the clock at
     // least once a second to notice.
     virtual bool watchClockChanges(std::function<void()> changed) = 0;
+    // Whether the computer's clock is synchronised with a time source, as the kernel tells
+    // it; none where the platform cannot tell.
+    virtual std::optional<bool> clockSynchronised() = 0;
 
     // Shows a modal message box with an OK button and returns when it is closed.
     virtual void showMessage(const QString &text, const QString &title, MessageIcon icon) = 0;

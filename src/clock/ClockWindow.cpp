@@ -10,6 +10,20 @@
 #include <QTimer>
 #include <QWindow>
 
+namespace {
+
+// A centred line under the time, hidden until an option shows it; mouse input goes past it.
+QLabel *lineUnderTheTime(QWidget &window, const QString &text)
+{
+    auto *line = new QLabel(text, &window);
+    line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    line->hide();
+    return line;
+}
+
+}
+
 ClockWindow::ClockWindow()
     : pointer(*this)
 {
@@ -45,13 +59,11 @@ ClockWindow::ClockWindow()
     Timer2 = new QTimer(this);
     Timer2->setInterval(59000);
 
-    infoLines = new QLabel(this);
-    infoLines->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    infoLines->hide();
+    infoLines = lineUnderTheTime(*this, QString());
+    syncWarning = lineUnderTheTime(*this, tr("Time not synchronised"));
     // The time and the lines under it take no mouse input: a move, a click or a double-click
     // over them is the clock window's own.
     Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    infoLines->setAttribute(Qt::WA_TransparentForMouseEvents);
     optionsMenu = new WallScreenMenu(this);
     pointerIdleTimer = new QTimer(this);
     pointerIdleTimer->setSingleShot(true);

@@ -33,6 +33,8 @@ public:
 
     // The date and place lines under the time, shown when either option is on.
     QLabel *infoLines;
+    // "Time not synchronised", under those lines, while the clock warns of it.
+    QLabel *syncWarning;
     WallScreenMenu *optionsMenu;
     // Fires once, 3 s after the pointer last moved, to hide it.
     QTimer *pointerIdleTimer;

@@ -79,6 +79,7 @@ Form2::Form2(ProgramContext &program)
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Form2::followScreens);
     for (QScreen *screen : QGuiApplication::screens())
         watchScreen(*screen);
+    connect(&mZoneFiles, &ZoneFileWatch::changed, this, &Form2::zoneFilesChanged);
 }
 
 void Form2::watchScreen(QScreen &screen)
@@ -300,7 +301,16 @@ void Form2::scheduleNextTick(const QDateTime &instant, TimeFormat::ClockFormat f
 void Form2::setChosenZone(const QTimeZone &zone, const QDateTime &now)
 {
     mZone = ZoneTime::OffsetKeeper(zone);
+    mZoneFiles.watch(mZone.files());
     mTimeZone = mZone.offsetAt(now);
+}
+
+void Form2::zoneFilesChanged()
+{
+    mZone.reload();
+    // The computer's zone may now be another file.
+    mZoneFiles.watch(mZone.files());
+    tickSoon();
 }
 
 void Form2::Timer2_Timer()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "clock/PointerIdle.h"
+#include "clock/SyncWarning.h"
 #include "clock/TimeFormat.h"
 #include "clock/WallScreenOptions.h"
 #include "dressing/ScreenIdentity.h"
+#include "timezones/ZoneFileWatch.h"
 #include "timezones/ZoneTime.h"
 #include "windows/FormObject.h"
 
@@ -13,6 +15,7 @@
 
 class ClockWindow;
 class ProgramContext;
+class QLabel;
 class QScreen;
 
 // The full-screen clock: draws the time of day, centred, in the stored font and colours
@@ -43,6 +46,8 @@ public:
     void setBurnInGuard(bool on);
     void setShowDate(bool on);
     void setShowZone(bool on);
+    void setSyncWarning(bool on);
+    void setAnnounceClockChanges(bool on);
     void setNightRange(std::optional<QTime> from, QTime to);
     void setNightLevel(int percent);
     void openOptionsMenu(const QPoint &globalPosition);
@@ -78,6 +83,8 @@ private:
     void watchScreen(QScreen &screen);
     // Puts a shown clock over the wanted screen, else the primary, after a screen change.
     void followScreens();
+    // Reads the zone files again after a change and shows the time by them.
+    void zoneFilesChanged();
 
     void connectWallScreenParts(ClockWindow &window);
     // Brings the window to the options in force after a load or a change.
@@ -87,8 +94,13 @@ private:
     void setOnOffOption(const QString &key, bool WallScreenOptions::*option, bool on);
     // What changes with time: the burn-in place, the brightness, the date.
     void followWallScreenOptions(const QDateTime &instant);
+    // The line announcing the clock zone's next change, when it comes within a day.
+    QString clockChangeNotice(const QDateTime &instant) const;
     void fitTimeToWindow(ClockWindow &window);
-    void fitInfoLines(ClockWindow &window);
+    // Sets a line's size: the time's divided by share, or smaller where it is too wide.
+    void fitLine(ClockWindow &window, QLabel &line, int share);
+    // The lines under the time in the time's colour (the warning at half its brightness).
+    void colourLines(ClockWindow &window);
     void placeClockBlock(ClockWindow &window);
     void setBrightness(int percent);
     // The pointer shows until it rests for 3 s.
@@ -103,12 +115,15 @@ private:
     QPoint mBurnInOffset;
     TimeFormat::ClockFormat mFittedFormat = TimeFormat::ClockFormat::None;
     PointerIdle mPointerIdle;
+    SyncWarning mSyncWarning;
 
     ProgramContext &mProgram;
     bool mIdleInhibited = false;
     // Ticks begun so far, so that a tick can tell whether another ran inside it.
     quint64 mTicksStarted = 0;
     ZoneTime::OffsetKeeper mZone;
+    // The chosen zone's and the computer's zone files: a change reaches the clock at once.
+    ZoneFileWatch mZoneFiles;
     ScreenIdentity mWantedScreen;
     // Whether the platform says when the computer's clock is set; asked at the first load.
     std::optional<bool> mClockChangesReported;

@@ -1,10 +1,12 @@
 // The clock's wall-screen options: fitting, burn-in guard, night dimming, the date and
-// place lines, the menu, and the pointer that hides when it rests.
+// place lines, the announcement of clock changes, the synchronisation warning, the menu, and
+// the pointer that hides when it rests.
 #include "clock/Form2.h"
 
 #include "base/PlatformServices.h"
 #include "clock/BurnInPath.h"
 #include "clock/ClockBlock.h"
+#include "clock/ClockChangeNotice.h"
 #include "clock/ClockWindow.h"
 #include "clock/FitToScreen.h"
 #include "clock/InfoLines.h"
@@ -26,10 +28,12 @@ namespace {
 
 // Far beyond any screen: the fitting stops here.
 constexpr int largestPoints = 2000;
-// The lines under the time are a quarter of its size, or smaller where they are too wide.
+// The lines under the time are a quarter of its size, the warning a sixth, or smaller where
+// they are too wide.
 constexpr int infoLinesShare = 4;
+constexpr int syncWarningShare = 6;
 
-QColor dimmed(const QColor &colour, int percent)
+QColor dimmed(const QColor &colour, double percent)
 {
     const auto part = [percent](int channel) { return qRound(channel * percent / 100.0); };
     return QColor(part(colour.red()), part(colour.green()), part(colour.blue()));
@@ -58,6 +62,8 @@ void Form2::connectWallScreenParts(ClockWindow &window)
     connect(menu.burnInGuard, &QAction::triggered, this, &Form2::setBurnInGuard);
     connect(menu.showDate, &QAction::triggered, this, &Form2::setShowDate);
     connect(menu.showZone, &QAction::triggered, this, &Form2::setShowZone);
+    connect(menu.syncWarning, &QAction::triggered, this, &Form2::setSyncWarning);
+    connect(menu.announceClockChanges, &QAction::triggered, this, &Form2::setAnnounceClockChanges);
     connect(&menu, &WallScreenMenu::nightRangeChosen, this, &Form2::setNightRange);
     connect(&menu, &WallScreenMenu::nightLevelChosen, this, &Form2::setNightLevel);
     connect(menu.closeClock, &QAction::triggered, this, [this] { Form_KeyDown(Qt::Key_Escape); });
@@ -87,9 +93,7 @@ void Form2::applyWallScreenOptions(bool layOut)
 {
     ClockWindow &window = ui();
     window.optionsMenu->showOptions(mOptions);
-    QPalette palette = window.infoLines->palette();
-    palette.setColor(QPalette::WindowText, dimmed(mDigitColour, mBrightness));
-    window.infoLines->setPalette(palette);
+    colourLines(window);
     window.infoLines->setVisible(mOptions.showsInfoLines());
     if (!layOut)
         return;
@@ -132,6 +136,16 @@ void Form2::setShowZone(bool on)
     setOnOffOption(WallScreenOptions::showZoneKey, &WallScreenOptions::showZone, on);
 }
 
+void Form2::setSyncWarning(bool on)
+{
+    setOnOffOption(WallScreenOptions::syncWarningKey, &WallScreenOptions::syncWarning, on);
+}
+
+void Form2::setAnnounceClockChanges(bool on)
+{
+    setOnOffOption(WallScreenOptions::announceClockChangesKey, &WallScreenOptions::announceClockChanges, on);
+}
+
 void Form2::setNightRange(std::optional<QTime> from, QTime to)
 {
     SettingsStore &settings = mProgram.settings();
@@ -170,15 +184,33 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
     mBurnInOffset = offset;
     if (mOptions.showsInfoLines()) {
         const QByteArray zone = mZone.chosen().isValid() ? mZone.chosen().id() : QTimeZone::systemTimeZoneId();
-        const QString text = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), zoneCityName(zone),
-                                             mOptions.showDate, mOptions.showZone, QLocale::system());
+        const QString lines = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), zoneCityName(zone),
+                                              mOptions.showDate, mOptions.showZone, QLocale::system());
+        const QString notice = mOptions.announceClockChanges ? clockChangeNotice(instant) : QString();
+        const QString text = lines.isEmpty() || notice.isEmpty() ? lines + notice : lines + u'\n' + notice;
         if (text != window.infoLines->text()) {
             window.infoLines->setText(text);
             moved = true;
         }
     }
+    // Asked at every tick, so that the count of unsynchronised minutes goes on while the
+    // option is off.
+    const bool warn = mSyncWarning.update(mProgram.platform().clockSynchronised(), instant.toMSecsSinceEpoch())
+        && mOptions.syncWarning;
+    if (warn == window.syncWarning->isHidden()) {
+        window.syncWarning->setVisible(warn);
+        moved = true;
+    }
     if (moved)
         placeClockBlock(window);
+}
+
+QString Form2::clockChangeNotice(const QDateTime &instant) const
+{
+    const qint64 now = instant.toSecsSinceEpoch();
+    const std::optional<ZoneTime::OffsetKeeper::Change> change = mZone.nextChosenChange(now);
+    return change ? ClockChangeNotice::text(now, change->at, change->before, change->after, QLocale::system())
+                  : QString();
 }
 
 void Form2::fitTimeToWindow(ClockWindow &window)
@@ -202,31 +234,36 @@ void Form2::fitTimeToWindow(ClockWindow &window)
     setPointSize(*window.Picture1, points);
 }
 
-void Form2::fitInfoLines(ClockWindow &window)
+void Form2::fitLine(ClockWindow &window, QLabel &line, int share)
 {
     QFont font = window.Picture1->font();
-    const QString text = window.infoLines->text();
+    const QString text = line.text();
     const auto measure = [&](int points) {
         font.setPointSize(points);
         return QSizeF(textBlockSize(font, text));
     };
     const QSizeF bounds(FitToScreen::timeBounds(window.size()).width(), window.height());
-    font.setPointSize(FitToScreen::largestFittingSize(bounds, std::max(1, font.pointSize() / infoLinesShare), measure));
-    window.infoLines->setFont(font);
+    font.setPointSize(FitToScreen::largestFittingSize(bounds, std::max(1, font.pointSize() / share), measure));
+    line.setFont(font);
 }
 
 void Form2::placeClockBlock(ClockWindow &window)
 {
-    int infoHeight = 0;
-    if (mOptions.showsInfoLines()) {
-        fitInfoLines(window);
-        infoHeight = textBlockSize(window.infoLines->font(), window.infoLines->text()).height();
-    }
+    const auto heightOf = [&](QLabel &line, bool shown, int share) {
+        if (!shown)
+            return 0;
+        fitLine(window, line, share);
+        return textBlockSize(line.font(), line.text()).height();
+    };
+    const int infoHeight
+        = heightOf(*window.infoLines, mOptions.showsInfoLines() && !window.infoLines->text().isEmpty(), infoLinesShare);
+    const int warningHeight = heightOf(*window.syncWarning, !window.syncWarning->isHidden(), syncWarningShare);
     const int lineHeight = QFontMetrics(window.lblTime->font()).height();
-    const ClockBlock block = ClockBlock::place(window.size(), lineHeight, infoHeight, mBurnInOffset);
+    const ClockBlock block = ClockBlock::place(window.size(), lineHeight, infoHeight + warningHeight, mBurnInOffset);
     window.lblTime->setGeometry(block.timeLine);
     window.Picture1->setGeometry(block.timeLine);
-    window.infoLines->setGeometry(block.infoLines);
+    window.infoLines->setGeometry(block.infoLines.adjusted(0, 0, 0, -warningHeight));
+    window.syncWarning->setGeometry(block.infoLines.adjusted(0, infoHeight, 0, 0));
 }
 
 void Form2::setBrightness(int percent)
@@ -235,11 +272,19 @@ void Form2::setBrightness(int percent)
         return;
     mBrightness = percent;
     ClockWindow &window = ui();
-    const QColor colour = dimmed(mDigitColour, percent);
-    window.Picture1->setForeColor(colour);
-    QPalette palette = window.infoLines->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    window.infoLines->setPalette(palette);
+    window.Picture1->setForeColor(dimmed(mDigitColour, percent));
+    colourLines(window);
+}
+
+void Form2::colourLines(ClockWindow &window)
+{
+    const auto colour = [](QLabel &line, const QColor &textColour) {
+        QPalette palette = line.palette();
+        palette.setColor(QPalette::WindowText, textColour);
+        line.setPalette(palette);
+    };
+    colour(*window.infoLines, dimmed(mDigitColour, mBrightness));
+    colour(*window.syncWarning, dimmed(mDigitColour, mBrightness / 2.0));
 }
 
 void Form2::pointerMoved(ClockWindow &window)

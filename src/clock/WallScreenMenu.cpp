@@ -41,6 +41,8 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
     nightDimming = addMenu(tr("Night dimming"));
     showDate = checkable(*this, tr("Show date"));
     showZone = checkable(*this, tr("Show zone"));
+    announceClockChanges = checkable(*this, tr("Announce clock changes"));
+    syncWarning = checkable(*this, tr("Warn when time is not synchronised"));
     addSeparator();
     closeClock = addAction(tr("Close clock\tEsc"));
 }
@@ -51,6 +53,8 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options)
     burnInGuard->setChecked(options.burnInGuard);
     showDate->setChecked(options.showDate);
     showZone->setChecked(options.showZone);
+    announceClockChanges->setChecked(options.announceClockChanges);
+    syncWarning->setChecked(options.syncWarning);
 
     // The night entries are made anew: a range or level stored by hand that the menu does
     // not offer shows as an entry of its own, checked. The old ones go once their signal

@@ -22,6 +22,8 @@ public:
     QMenu *nightDimming;
     QAction *showDate;
     QAction *showZone;
+    QAction *announceClockChanges;
+    QAction *syncWarning;
     QAction *closeClock;
 
 signals:

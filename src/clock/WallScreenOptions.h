@@ -6,7 +6,7 @@
 
 class SettingsStore;
 
-// The clock window's wall-screen options, each off unless stored otherwise. A stored text
+// The clock window's wall-screen options, each off unless stored otherwise but the warning. A stored text
 // that does not read leaves that option's default in force and stays as it is until the
 // user changes the option.
 struct WallScreenOptions {
@@ -17,14 +17,19 @@ struct WallScreenOptions {
     static inline const QString nightDimLevelKey = QStringLiteral("Night Dim Level");
     static inline const QString showDateKey = QStringLiteral("Show Date");
     static inline const QString showZoneKey = QStringLiteral("Show Zone");
+    static inline const QString syncWarningKey = QStringLiteral("Time Sync Warning");
+    static inline const QString announceClockChangesKey = QStringLiteral("Announce Clock Changes");
 
     bool fitToScreen = false;
     bool burnInGuard = false;
     bool showDate = false;
     bool showZone = false;
+    bool announceClockChanges = false;
+    // The one option on unless stored otherwise: a warning that the time cannot be trusted.
+    bool syncWarning = true;
     NightDimming nightDimming;
 
-    bool showsInfoLines() const { return showDate || showZone; }
+    bool showsInfoLines() const { return showDate || showZone || announceClockChanges; }
 
     static WallScreenOptions read(const SettingsStore &settings);
 

@@ -1,5 +1,7 @@
 #include "platform/DesktopPlatform.h"
 
+#include "platform/KernelClockSync.h"
+
 #include "platform/ColourDialog.h"
 #include "platform/FontDialog.h"
 
@@ -47,6 +49,11 @@ bool DesktopPlatform::watchClockChanges(std::function<void()> changed)
         mClockWatch = std::make_unique<WallClockWatch>();
     QObject::connect(mClockWatch.get(), &WallClockWatch::clockSet, mClockWatch.get(), std::move(changed));
     return mClockWatch->isWatching();
+}
+
+std::optional<bool> DesktopPlatform::clockSynchronised()
+{
+    return KernelClockSync::synchronised();
 }
 
 void DesktopPlatform::showMessage(const QString &text, const QString &title, MessageIcon icon)

@@ -12,6 +12,7 @@ class DesktopPlatform : public PlatformServices {
 public:
     QDateTime currentDateTime() const override;
     bool watchClockChanges(std::function<void()> changed) override;
+    std::optional<bool> clockSynchronised() override;
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override;

@@ -1,15 +1,28 @@
 #include "timezones/ComputerZone.h"
 
+#include "timezones/ZoneRules.h"
+#include "timezones/modTimeFunctions.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 
+#include <ctime>
 #include <optional>
 #include <sys/stat.h>
 #include <utility>
 
 namespace ComputerZone {
 namespace {
+
+// TZ as the C library reads it: empty names UTC, a leading colon is dropped.
+QByteArray zoneVariable()
+{
+    const QByteArray tz = qgetenv("TZ");
+    if (tz.isEmpty())
+        return QByteArrayLiteral("Universal");
+    return tz.startsWith(':') ? tz.sliced(1) : tz;
+}
 
 // The zone file a name leads to once links are followed, as its device and inode: one
 // call per name, where resolving the path to its canonical form asks for every folder on
@@ -27,9 +40,14 @@ qint64 yearStartMSecs(int year)
     return QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
 }
 
+// The C library's local offset at an instant, without asking it to look at its zone file
+// again, as every QDateTime in local time does: the year is read 8,760 times at a first run.
 int localOffsetAt(qint64 msecs)
 {
-    return QDateTime::fromMSecsSinceEpoch(msecs, Qt::LocalTime).offsetFromUtc();
+    const time_t seconds = msecs / 1000;
+    tm local {};
+    localtime_r(&seconds, &local);
+    return static_cast<int>(local.tm_gmtoff);
 }
 
 int zoneOffsetAt(const QTimeZone &zone, qint64 msecs)
@@ -43,6 +61,7 @@ int zoneOffsetAt(const QTimeZone &zone, qint64 msecs)
 QList<qint64> localPeriodStarts(int year)
 {
     constexpr qint64 hour = 3600 * 1000;
+    tzset();
     const qint64 end = yearStartMSecs(year + 1);
     QList<qint64> starts { yearStartMSecs(year) };
     int previous = localOffsetAt(starts.first());
@@ -70,6 +89,26 @@ int indexOfComputerZone(const QByteArrayList &keys, const QByteArray &computerZo
             return k;
     }
     return -1;
+}
+
+QString zoneFilePath()
+{
+    const QByteArray tz = zoneVariable();
+    if (!qEnvironmentVariableIsSet("TZ") || tz.isEmpty())
+        return QStringLiteral("/etc/localtime");
+    // A name that is a path stays as it is.
+    const QString path = QDir(modTimeFunctions::TimeZoneFolder()).filePath(QFile::decodeName(tz));
+    return QFile::exists(path) || !PosixZoneRule::parse(tz) ? path : QString();
+}
+
+std::optional<ZoneRules> rules()
+{
+    const QString path = zoneFilePath();
+    if (std::optional<ZoneRules> file = path.isEmpty() ? std::nullopt : ZoneRules::read(path))
+        return file;
+    if (const std::optional<PosixZoneRule> rule = PosixZoneRule::parse(zoneVariable()))
+        return ZoneRules::fromRule(*rule);
+    return std::nullopt;
 }
 
 LocalYear::LocalYear(int year)

@@ -5,6 +5,9 @@
 #include <QList>
 #include <QString>
 #include <QTimeZone>
+#include <optional>
+
+class ZoneRules;
 
 // Finds the computer's own zone among the catalogue's identifiers, so that a first run
 // shows the computer's local time all year, daylight saving included.
@@ -16,6 +19,13 @@ namespace ComputerZone {
 // "America/New_York").
 // -1 when keys hold neither.
 int indexOfComputerZone(const QByteArrayList &keys, const QByteArray &computerZoneId, const QString &zoneFolder);
+
+// The zone file the C library reads for the local time: the one TZ names (in the tz
+// database folder unless the name is a path), else /etc/localtime. Empty when TZ holds a rule.
+QString zoneFilePath();
+
+// The computer's zone as the C library takes it: its zone file, else the rule TZ holds.
+std::optional<ZoneRules> rules();
 
 // The computer's local offsets from UTC through one year, as the C library applies them
 // (so TZ is honoured, whether it names a zone file or holds a rule).

@@ -1,5 +1,10 @@
 #include "timezones/ZoneTime.h"
 
+#include "timezones/ComputerZone.h"
+#include "timezones/modTimeFunctions.h"
+
+#include <QDir>
+
 #include <limits>
 
 namespace ZoneTime {
@@ -12,6 +17,13 @@ QDateTime earlier(const QDateTime &a, const QDateTime &b)
     if (!b.isValid())
         return a;
     return std::min(a, b);
+}
+
+// The zone file of a zone of the catalogue.
+QString chosenZoneFile(const QTimeZone &chosen)
+{
+    return chosen.isValid() ? QDir(modTimeFunctions::TimeZoneFolder()).filePath(QString::fromLatin1(chosen.id()))
+                            : QString();
 }
 
 QDateTime nextChangeOf(const QTimeZone &zone, const QDateTime &instant)
@@ -41,22 +53,53 @@ QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, cons
 OffsetKeeper::OffsetKeeper(QTimeZone chosen)
     : mChosen(std::move(chosen))
 {
+    reload();
+}
+
+void OffsetKeeper::reload()
+{
+    const QString chosenFile = chosenZoneFile(mChosen);
+    // A file caught half-written keeps the rules read before; its next write is seen too.
+    if (std::optional<ZoneRules> rules = chosenFile.isEmpty() ? std::nullopt : ZoneRules::read(chosenFile))
+        mChosenRules = std::move(rules);
+    mComputerRules = ComputerZone::rules();
+    mComputed = false;
+}
+
+std::optional<OffsetKeeper::Change> OffsetKeeper::nextChosenChange(qint64 instant) const
+{
+    const std::optional<qint64> at = mChosenRules ? mChosenRules->nextChange(instant) : std::nullopt;
+    if (!at)
+        return std::nullopt;
+    return Change { *at, mChosenRules->offsetAt(*at - 1), mChosenRules->offsetAt(*at) };
+}
+
+QStringList OffsetKeeper::files() const
+{
+    return { chosenZoneFile(mChosen), ComputerZone::zoneFilePath() };
 }
 
 qint32 OffsetKeeper::offsetAt(const QDateTime &instant)
 {
     // Compared as milliseconds since the epoch: the clock asks every second, and each
     // comparison or sum of local date-times converts them through the C library again.
-    constexpr qint64 recheckAfter = 60 * 1000;
     const qint64 at = instant.toMSecsSinceEpoch();
-    const bool stale = !mComputed || at < mComputedAt || at >= mComputedAt + recheckAfter || at >= mValidUntilMsecs;
-    if (stale) {
+    if (mComputed && at >= mComputedAt && at < mValidUntilMsecs)
+        return mOffset;
+    const qint64 seconds = at / 1000;
+    const int localOffset = instant.toLocalTime().offsetFromUtc();
+    if (mChosenRules)
+        mOffset = (mChosenRules->offsetAt(seconds) - localOffset) / 60;
+    else
         mOffset = mChosen.isValid() ? minuteOffset(mChosen, instant) : 0;
-        mComputed = true;
-        mComputedAt = at;
-        mValidUntil = nextOffsetChange(mChosen, QTimeZone::systemTimeZone(), instant);
-        mValidUntilMsecs = mValidUntil.isValid() ? mValidUntil.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
-    }
+    mComputed = true;
+    mComputedAt = at;
+    const auto nextOf = [&](const std::optional<ZoneRules> &rules) {
+        const std::optional<qint64> next = rules ? rules->nextChange(seconds) : std::nullopt;
+        return next ? QDateTime::fromSecsSinceEpoch(*next, Qt::UTC) : QDateTime();
+    };
+    mValidUntil = earlier(mChosenRules ? nextOf(mChosenRules) : nextChangeOf(mChosen, instant), nextOf(mComputerRules));
+    mValidUntilMsecs = mValidUntil.isValid() ? mValidUntil.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
     return mOffset;
 }
 

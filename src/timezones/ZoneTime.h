@@ -1,8 +1,12 @@
 #pragma once
 
+#include "timezones/ZoneRules.h"
+
 #include <QDateTime>
+#include <QStringList>
 #include <QTime>
 #include <QTimeZone>
+#include <optional>
 
 // The minutes the clock adds to the local time of day so that it shows the chosen zone's
 // true current time, daylight saving included on both sides.
@@ -24,15 +28,31 @@ qint32 minuteOffset(const QTimeZone &chosen, const QDateTime &instant);
 QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant);
 
 // Keeps mTimeZone right while the clock is open: the offset is recomputed when either
-// zone's offset changes (and at least once a minute, should the computer's own zone be
-// changed meanwhile); otherwise the stored value is returned.
+// zone's offset changes, when the clock is set, and when the zone files are read again;
+// otherwise the stored value is returned. The chosen zone's offsets come from its zone
+// file, read afresh by reload(), so that an update of the tz database reaches a running
+// clock; the computer's side is the C library's, which reads its file afresh by itself.
 class OffsetKeeper {
 public:
     OffsetKeeper() = default;
     explicit OffsetKeeper(QTimeZone chosen);
 
-    // The offset to add to the local time of day at instant (minuteOffset(chosen, instant)).
+    // The offset to add to the local time of day at instant.
     qint32 offsetAt(const QDateTime &instant);
+    // Reads the zone files again; the next offsetAt() computes the offset anew.
+    void reload();
+    // The files whose change may change the offset: the chosen zone's and the computer's.
+    QStringList files() const;
+
+    // A change of the chosen zone's offset: when, and the offsets (seconds east of UTC).
+    struct Change {
+        qint64 at = 0;
+        int before = 0;
+        int after = 0;
+    };
+    // The chosen zone's next change after instant (seconds since the epoch), as its zone file
+    // gives it; none for a zone that changes no more or has no file.
+    std::optional<Change> nextChosenChange(qint64 instant) const;
 
     const QTimeZone &chosen() const { return mChosen; }
     // The next instant at which either zone's offset changes, as of the last offsetAt();
@@ -41,6 +61,10 @@ public:
 
 private:
     QTimeZone mChosen;
+    // The chosen zone's rules from its file; none for a zone without one (such as
+    // "UTC+05:30"), whose offsets QTimeZone gives.
+    std::optional<ZoneRules> mChosenRules;
+    std::optional<ZoneRules> mComputerRules;
     qint32 mOffset = 0;
     bool mComputed = false;
     qint64 mComputedAt = 0;

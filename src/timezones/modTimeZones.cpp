@@ -148,21 +148,24 @@ qint32 GetLocalBias()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QTimeZone system = QTimeZone::systemTimeZone();
-    if (system.isValid())
+    const QDateTime local = now.toLocalTime();
+    // A zone whose name is stale beside the C library's rules is not taken either.
+    if (system.isValid() && system.offsetFromUtc(now) == local.offsetFromUtc())
         return biasOf(system, now);
     // A TZ the library cannot name: the C library's offset now, daylight saving removed.
-    const QDateTime local = now.toLocalTime();
     const int daylight = local.isDaylightTime() ? 3600 : 0;
     return -(local.offsetFromUtc() - daylight) / 60;
 }
 
 int ComputerZoneIndex(const QList<int> &listOrder, int year)
 {
+    // The name the computer gives (TZ, /etc/timezone, the link /etc/localtime) may be stale
+    // beside the rules the C library follows: it is taken only when they agree all year.
+    const ComputerZone::LocalYear local(year);
     const int own = ComputerZone::indexOfComputerZone(TimeZoneKeys, QTimeZone::systemTimeZoneId(),
                                                       modTimeFunctions::TimeZoneFolder());
-    if (own != -1)
+    if (own != -1 && local.matches(QTimeZone(TimeZoneKeys.at(own))))
         return own;
-    const ComputerZone::LocalYear local(year);
     for (int k : listOrder) {
         if (k >= 0 && k < TimeZoneKeys.size() && local.matches(QTimeZone(TimeZoneKeys.at(k))))
             return k;

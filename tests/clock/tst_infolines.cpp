@@ -1,5 +1,7 @@
 #include "clock/InfoLines.h"
 
+#include "clock/ClockChangeNotice.h"
+
 #include <QTest>
 #include <QTimeZone>
 
@@ -11,6 +13,8 @@ private slots:
     void shownDate();
     void text_data();
     void text();
+    void clockChangeNotice_data();
+    void clockChangeNotice();
 };
 
 void TestInfoLines::shownDate_data()
@@ -65,6 +69,41 @@ void TestInfoLines::text()
     QFETCH(QString, locale);
     QFETCH(QString, expected);
     QCOMPARE(InfoLines::text(QDate(2026, 1, 15), QStringLiteral("New York"), showDate, showZone, QLocale(locale)),
+             expected);
+}
+
+void TestInfoLines::clockChangeNotice_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QDateTime>("change");
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<QString>("expected");
+    const auto utc
+        = [](int month, int day, int hour) { return QDateTime(QDate(2026, month, day), QTime(hour, 0), Qt::UTC); };
+    // Berlin: forward at 02:00 on Sunday 29 March, back at 03:00 on Sunday 25 October.
+    const QDateTime spring = utc(3, 29, 1);
+    QTest::newRow("Saturday morning") << utc(3, 28, 2) << spring << 3600 << 7200
+                                      << "Clocks go forward 1 hour on Sunday at 02:00";
+    QTest::newRow("Saturday evening") << utc(3, 28, 19) << spring << 3600 << 7200
+                                      << "Clocks go forward 1 hour tonight at 02:00";
+    QTest::newRow("more than a day ahead") << utc(3, 28, 0) << spring << 3600 << 7200 << "";
+    QTest::newRow("once it happened") << spring << spring << 3600 << 7200 << "";
+    QTest::newRow("autumn") << utc(10, 24, 8) << utc(10, 25, 1) << 7200 << 3600
+                            << "Clocks go back 1 hour on Sunday at 03:00";
+    // Lord Howe Island goes back half an hour at 02:00 on Sunday 5 April.
+    QTest::newRow("half an hour") << utc(4, 4, 2) << utc(4, 4, 15) << 39600 << 37800
+                                  << "Clocks go back 30 minutes tonight at 02:00";
+}
+
+void TestInfoLines::clockChangeNotice()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QDateTime, change);
+    QFETCH(int, before);
+    QFETCH(int, after);
+    QFETCH(QString, expected);
+    QCOMPARE(ClockChangeNotice::text(now.toSecsSinceEpoch(), change.toSecsSinceEpoch(), before, after, QLocale::c()),
              expected);
 }
 

@@ -78,6 +78,7 @@ private slots:
     void nightDimmingDrawsTheDigitsDarker_data();
     void nightDimmingDrawsTheDigitsDarker();
     void dateAndZoneLinesAreCentredWithTheTime();
+    void syncWarningShowsUnderTheTime();
     void pointerHidesAfterThreeSecondsAndComesBackOnAMove();
     void doubleClickClosesTheClock();
     void doubleTapClosesTheClock();
@@ -268,6 +269,32 @@ void TestWallScreen::dateAndZoneLinesAreCentredWithTheTime()
     QCOMPARE(offsetFromCentre(clock), QPoint());
 }
 
+void TestWallScreen::syncWarningShowsUnderTheTime()
+{
+    // Red digits, a warning at half their brightness. The kernel's answers ('y' synchronised, 'n'
+    // not, '?' none) at those seconds: five minutes of 'n' in a row show it.
+    auto fixture = clockShown({ { "Font Color", "255" }, { "Show Date", "On" }, { "FontSize", "60" } });
+    setClockSize(*fixture, QSize(1920, 1080));
+    ClockWindow &clock = clockOf(*fixture);
+    const QString answers = "nyn?nnnny";
+    const QList<int> seconds { 0, 1, 2, 3, 4, 303, 304, 305, 306 };
+    QImage shot;
+    for (qsizetype k = 0; k < answers.size(); ++k) {
+        fixture->platform.synchronised = answers[k] == u'?' ? std::nullopt : std::optional(answers[k] == u'y');
+        fixture->platform.now = afternoon.addSecs(seconds.at(k));
+        shot = tickAndGrab(*fixture);
+        QCOMPARE(clock.syncWarning->isVisible(), k == 6 || k == 7);
+        if (k == 6) {
+            QCOMPARE(clock.syncWarning->geometry().top(), clock.infoLines->geometry().bottom() + 1);
+            QCOMPARE(brightestRed(shot, clock.syncWarning->geometry()), 128);
+            clock.optionsMenu->syncWarning->trigger();
+            QCOMPARE(fixture->store.value("Time Sync Warning"), QStringLiteral("Off"));
+            QVERIFY(clock.syncWarning->isHidden());
+            clock.optionsMenu->syncWarning->trigger();
+        }
+    }
+}
+
 void TestWallScreen::pointerHidesAfterThreeSecondsAndComesBackOnAMove()
 {
     auto fixture = clockShown();
@@ -380,6 +407,8 @@ void TestWallScreen::menuEntriesStoreTheirKeys_data()
                           << "Show Date";
     QTest::newRow("zone") << "Show zone"
                           << "Show Zone";
+    QTest::newRow("announce") << "Announce clock changes"
+                              << "Announce Clock Changes";
 }
 
 void TestWallScreen::menuEntriesStoreTheirKeys()
@@ -438,6 +467,8 @@ void TestWallScreen::badValuesKeepTheDefaults_data()
                                 << "True";
     QTest::newRow("zone: empty") << "Show Zone"
                                  << "";
+    QTest::newRow("sync warning: lower case") << "Time Sync Warning"
+                                              << "off";
     QTest::newRow("from: hour 25") << "Night Dim From"
                                    << "25:00";
     QTest::newRow("from: a word") << "Night Dim From"

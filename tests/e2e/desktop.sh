@@ -103,6 +103,13 @@ await_shot() {
     done
 }
 
+# clock_text IMAGE: the time on the clock as OCR reads it, light digits on a dark ground.
+clock_text() {
+    convert "$1" -crop "$band" +repage -fuzz 25% -trim +repage -bordercolor black -border 20 \
+        -negate -resize 40% "$work/ocr.png"
+    tesseract "$work/ocr.png" - --psm 7 2>/dev/null | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'
+}
+
 has_time() { read -r w _ < <(ink "$1" "$band") && [ "$w" -gt 100 ]; }
 hint_gone() { holds 'v == 0' v="$(value "$1" 600x60+0+0 'maxima')"; }
 

@@ -4,6 +4,7 @@
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
 #include "support/ScopedEnvironment.h"
+#include "support/TestFiles.h"
 #include "timezones/modTimeZones.h"
 
 #include <QComboBox>
@@ -245,6 +246,8 @@ void TestTimeZoneSelector::smallDatabaseSortedCaseInsensitively()
                    "GB\t+513030-0000731\tEurope/London\n"
                    "DE\t+5230+01322\tEurope/Berlin\n");
     }
+    // The C library reads the computer's zone from the same folder.
+    TestFiles::write(folder.filePath("Europe/Paris"), TestFiles::read("/usr/share/zoneinfo/Europe/Paris"));
     ScopedEnvironment tzdir("TZDIR", QFile::encodeName(folder.path()));
     ScopedEnvironment zone("TZ", "Europe/Paris");
     auto fixture = startedProgram();

@@ -21,6 +21,7 @@ public:
     // Sets the clock as a user or a time service does, telling whoever watches when the
     // platform is to report it.
     void setClock(const QDateTime &time);
+    std::optional<bool> clockSynchronised() override { return synchronised; }
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override { seeds.append(seed); }
@@ -39,6 +40,7 @@ public:
     // Whether the platform reports that the clock was set, and who listens.
     bool reportsClockChanges = true;
     QList<std::function<void()>> clockWatchers;
+    std::optional<bool> synchronised = true; // the kernel's answer; none: it cannot tell
     QList<Message> messages;
     QList<QUrl> openedUrls;
     bool openUrlSucceeds = true;

@@ -71,6 +71,7 @@ private slots:
     void identifierFindsTheZoneOfTheSameFile();
     void ruleInTzFindsAZoneKeepingItsTimeAllYear_data();
     void ruleInTzFindsAZoneKeepingItsTimeAllYear();
+    void staleNameGivesWayToTheRulesFollowed();
     void noZoneKeepsAnOddOffset();
     void localYearComparesDaylightSaving_data();
     void localYearComparesDaylightSaving();
@@ -174,6 +175,16 @@ void TestComputerZone::ruleInTzFindsAZoneKeepingItsTimeAllYear()
     const int chosen = modTimeZones::ComputerZoneIndex(displayOrder(), year);
     QVERIFY(chosen != -1);
     QCOMPARE(differencesFromLocalTime(chosen), QStringList());
+}
+
+void TestComputerZone::staleNameGivesWayToTheRulesFollowed()
+{
+    // The computer is named UTC, but the C library follows New York's rules.
+    QTemporaryDir folder;
+    TestFiles::write(folder.filePath("UTC"), TestFiles::read("/usr/share/zoneinfo/America/New_York"));
+    ScopedEnvironment tzdir("TZDIR", folder.path().toLocal8Bit());
+    ScopedEnvironment zone("TZ", "UTC");
+    QCOMPARE(differencesFromLocalTime(modTimeZones::ComputerZoneIndex(displayOrder(), year)), QStringList());
 }
 
 void TestComputerZone::noZoneKeepsAnOddOffset()

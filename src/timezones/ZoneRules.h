@@ -1,0 +1,34 @@
+#pragma once
+
+#include "timezones/PosixZoneRule.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// A zone's offsets from UTC as its tz database file (the TZif format) gives them: the listed
+// changes, then the file's closing rule. Read afresh whenever asked, unlike QTimeZone, which
+// keeps a zone as first read for the life of the program.
+class ZoneRules {
+public:
+    // None when the data is no zone file.
+    static std::optional<ZoneRules> fromZoneFile(QByteArrayView data);
+    // The zone file at path, else none.
+    static std::optional<ZoneRules> read(const QString &path);
+    // A zone of a rule alone, such as the TZ variable may hold.
+    static ZoneRules fromRule(const PosixZoneRule &rule);
+
+    // Seconds east of UTC at an instant (seconds since the epoch).
+    int offsetAt(qint64 instant) const;
+    // The first instant after instant at which the offset differs; none when it never does.
+    std::optional<qint64> nextChange(qint64 instant) const;
+
+private:
+    // The offset before the first listed change.
+    int mFirstOffset = 0;
+    QList<qint64> mChanges;
+    // The offset from each listed change on.
+    QList<int> mOffsets;
+    std::optional<PosixZoneRule> mRule;
+};
