@@ -75,6 +75,8 @@ void Form2::connectWallScreenParts(ClockWindow &window)
         { WallScreenOptions::nightDimFromKey, WallScreenOptions::nightDimToKey, WallScreenOptions::nightDimLevelKey });
     SiteLocks::apply(*menu.showDate, settings, { WallScreenOptions::showDateKey });
     SiteLocks::apply(*menu.showZone, settings, { WallScreenOptions::showZoneKey });
+    SiteLocks::apply(*menu.syncWarning, settings, { WallScreenOptions::syncWarningKey });
+    SiteLocks::apply(*menu.announceClockChanges, settings, { WallScreenOptions::announceClockChangesKey });
     connect(window.pointerIdleTimer, &QTimer::timeout, this, &Form2::hidePointerWhenIdle);
     pointerMoved(window);
 }

@@ -16,6 +16,7 @@ public:
 
     QDateTime currentDateTime() const override { return mPlatform.currentDateTime(); }
     bool watchClockChanges(std::function<void()> changed) override;
+    std::optional<bool> clockSynchronised() override { return mPlatform.clockSynchronised(); }
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
     bool openUrl(const QUrl &url) override { return mPlatform.openUrl(url); }
     void seedRandom(quint32 seed) override { mPlatform.seedRandom(seed); }

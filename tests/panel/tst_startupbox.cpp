@@ -138,7 +138,8 @@ void TestStartupBox::restoringTheBoxAtLoadTouchesNoFile_data()
     QTest::addColumn<bool>("entryBefore");
     QTest::newRow("On without an entry writes none") << "On" << false;
     QTest::newRow("On with an entry leaves it as it is") << "On" << true;
-    QTest::newRow("Off with an entry keeps it") << "Off" << true;
+    // The entry starts the program at log-in: the box says so.
+    QTest::newRow("Off with an entry keeps it, ticked") << "Off" << true;
 }
 
 void TestStartupBox::restoringTheBoxAtLoadTouchesNoFile()
@@ -156,9 +157,10 @@ void TestStartupBox::restoringTheBoxAtLoadTouchesNoFile()
     }
 
     fixture->program.start();
-    QCOMPARE(fixture->program.form1().ui().Check3->isChecked(), stored == "On");
+    const bool startsAtLogIn = stored == "On" || entryBefore;
+    QCOMPARE(fixture->program.form1().ui().Check3->isChecked(), startsAtLogIn);
     // A program started at log-in goes straight to the clock.
-    QCOMPARE(fixture->program.form2().isLoaded(), stored == "On");
+    QCOMPARE(fixture->program.form2().isLoaded(), startsAtLogIn);
     QCOMPARE(fixture->store.value("Windows Startup"), stored);
     QCOMPARE(fixture->platform.messageTexts(), QStringList());
     if (entryBefore)
