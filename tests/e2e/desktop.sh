@@ -124,6 +124,29 @@ has_icon() {
 
 geometry_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
+# covering W H X Y: prints the program's visible window with exactly that geometry.
+covering() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+        geometry_of "$id" 2>/dev/null || continue
+        [ "$WIDTH $HEIGHT $X $Y" = "$*" ] || continue
+        echo "$id"
+        return 0
+    done
+    return 1
+}
+
+# await_covering MILLISECONDS W H X Y: prints the window once one covers the area.
+await_covering() {
+    local limit=$1 start
+    shift
+    start=$(date +%s%N)
+    until covering "$@"; do
+        program_running && [ $((($(date +%s%N) - start) / 1000000)) -le "$limit" ] || return 1
+        sleep 0.05
+    done
+}
+
 # environment_for CONFIG-FOLDER: sets "environment" to the env command that gives every start
 # of the program a clean environment with its own settings folder, no site defaults and a
 # fixed time zone.
