@@ -105,7 +105,7 @@ void Form1::ListTimeZones()
     trap.line(132, [&] {
         SettingsStore &settings = mProgram.settings();
         const QByteArray storedName = settings.GetSetting(timeZoneNameKey, QString()).toLatin1();
-        int position = positionOfZone(list, storedName.isEmpty() ? -1 : modTimeZones::IndexOfKey(storedName));
+        int position = positionOfZone(list, modTimeZones::IndexOfZoneNamed(storedName));
         if (position == -1)
             position = Conversions::toInt16(settings.GetSetting("Combo1", first));
         TimeZoneSelector::selectPosition(list, position);

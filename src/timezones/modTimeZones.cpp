@@ -5,6 +5,8 @@
 #include "timezones/modTimeFunctions.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 
 #include <atomic>
 #include <future>
@@ -176,6 +178,24 @@ int ComputerZoneIndex(const QList<int> &listOrder, int year)
 int IndexOfKey(const QByteArray &key)
 {
     return static_cast<int>(TimeZoneKeys.indexOf(key));
+}
+
+int IndexOfZoneNamed(const QByteArray &name)
+{
+    const QString folder = modTimeFunctions::TimeZoneFolder();
+    const int onDisk = ComputerZone::indexOfComputerZone(TimeZoneKeys, name, folder);
+    if (onDisk != -1 || name.isEmpty())
+        return onDisk;
+    // A database installed without its old names still lists them: "L TARGET NAME".
+    QFile links(QDir(folder).filePath(QStringLiteral("tzdata.zi")));
+    if (!links.open(QIODevice::ReadOnly))
+        return -1;
+    while (!links.atEnd()) {
+        const QList<QByteArray> fields = links.readLine().simplified().split(' ');
+        if (fields.size() == 3 && fields.at(0) == "L" && fields.at(2) == name)
+            return IndexOfKey(fields.at(1));
+    }
+    return -1;
 }
 
 QString FailureMessage(const QString &failedPath)

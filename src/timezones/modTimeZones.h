@@ -49,6 +49,10 @@ int ComputerZoneIndex(const QList<int> &listOrder, int year);
 
 // The catalogue index of a zone identifier; -1 when the catalogue lacks it.
 int IndexOfKey(const QByteArray &key);
+// The catalogue index of the zone a stored identifier names now: itself, else the zone it
+// links to in the tz database (the same file on disk, or a link line of tzdata.zi:
+// "America/Yellowknife" became America/Edmonton); -1 when it has no successor.
+int IndexOfZoneNamed(const QByteArray &name);
 
 // The entry for one zone at the instant now: standard offset, display text, names.
 TimeZoneEntry EntryFor(const QTimeZone &zone, const QDateTime &now);

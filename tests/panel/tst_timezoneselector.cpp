@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <optional>
 
 #include <memory>
 
@@ -51,6 +52,8 @@ private slots:
     void computersZoneMissingSelectsOneKeepingItsTimeAllYear();
     void storedNameWinsOverAShiftedPosition();
     void storedNameNotInTheDatabaseFallsBackToThePositionAndIsKept();
+    void storedNameFollowsTheDatabasesLink_data();
+    void storedNameFollowsTheDatabasesLink();
     void noZoneWithTheLocalOffsetSelectsTheFirstItem();
     void storedPositionSelectsThatItem();
     void storedPositionTheListRefuses_data();
@@ -177,6 +180,38 @@ void TestTimeZoneSelector::storedNameNotInTheDatabaseFallsBackToThePositionAndIs
     QCOMPARE(list.currentIndex(), 3);
     // The fallback is no choice: a database that has the name again finds it.
     QCOMPARE(fixture->store.value("Time Zone Name"), QStringLiteral("Nowhere/Atlantis"));
+}
+
+void TestTimeZoneSelector::storedNameFollowsTheDatabasesLink_data()
+{
+    QTest::addColumn<bool>("ownDatabase");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("a link on disk") << false << "America/Yellowknife"
+                                    << "(UTC-07:00) America/Edmonton";
+    QTest::newRow("a link line of tzdata.zi alone") << true << "America/Yellowknife"
+                                                    << "(UTC-07:00) America/Edmonton";
+    QTest::newRow("a name no line links") << true << "Nowhere/Atlantis"
+                                          << "(UTC+09:00) Asia/Tokyo";
+}
+
+void TestTimeZoneSelector::storedNameFollowsTheDatabasesLink()
+{
+    QFETCH(bool, ownDatabase);
+    QFETCH(QString, stored);
+    QFETCH(QString, selected);
+    const auto database = databaseOf({ "America/Edmonton", "Asia/Tokyo" });
+    QVERIFY(database);
+    QFile links(database->filePath("tzdata.zi"));
+    QVERIFY(links.open(QIODevice::WriteOnly));
+    links.write("# version 2024a\nZ Asia/Tokyo 9:18:59 - LMT 1887 D 31 15u\nL America/Edmonton America/Yellowknife\n");
+    links.close();
+    std::optional<ScopedEnvironment> tzdir;
+    if (ownDatabase)
+        tzdir.emplace("TZDIR", QFile::encodeName(database->path()));
+    auto fixture = startedProgram({ { "Time Zone Name", stored }, { "Combo1", "1" } });
+    QCOMPARE(fixture->program.form1().ui().Combo1->currentText(), selected);
+    QCOMPARE(fixture->store.value("Time Zone Name"), stored);
 }
 
 void TestTimeZoneSelector::storedPositionSelectsThatItem()
