@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr qsizetype headerSize = 44;
-
 // Big-endian numbers from the file's bytes; reading past the end fails the whole read.
 class Bytes {
 public:
