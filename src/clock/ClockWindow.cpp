@@ -1,9 +1,9 @@
 #include "clock/ClockWindow.h"
 
-#include "clock/TimeStrip.h"
-#include "clock/WallScreenMenu.h"
+#include "drawing/TimeStrip.h"
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
+#include "wallscreen/WallScreenMenu.h"
 
 #include <QLabel>
 #include <QScreen>

@@ -9,7 +9,7 @@
 #include "clock/ClockWindow.h"
 #include "clock/HideWord.h"
 #include "clock/TimeFormat.h"
-#include "clock/TimeStrip.h"
+#include "drawing/TimeStrip.h"
 #include "dressing/MouseMoveNotifier.h"
 #include "dressing/WindowDressing.h"
 #include "panel/ControlValues.h"

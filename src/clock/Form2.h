@@ -1,12 +1,12 @@
 #pragma once
 
-#include "clock/PointerIdle.h"
-#include "clock/SyncWarning.h"
 #include "clock/TimeFormat.h"
-#include "clock/WallScreenOptions.h"
 #include "dressing/ScreenIdentity.h"
 #include "timezones/ZoneFileWatch.h"
 #include "timezones/ZoneTime.h"
+#include "wallscreen/PointerIdle.h"
+#include "wallscreen/SyncWarning.h"
+#include "wallscreen/WallScreenOptions.h"
 #include "windows/FormObject.h"
 
 #include <QColor>

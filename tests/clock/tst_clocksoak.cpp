@@ -3,7 +3,7 @@
 // that leave no window, timer or inhibition behind.
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
-#include "clock/TimeStrip.h"
+#include "drawing/TimeStrip.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"

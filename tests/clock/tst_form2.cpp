@@ -3,7 +3,7 @@
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "clock/TimeFormat.h"
-#include "clock/TimeStrip.h"
+#include "drawing/TimeStrip.h"
 #include "panel/Form1.h"
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"

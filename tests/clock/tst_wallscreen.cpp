@@ -1,11 +1,11 @@
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
-#include "clock/TimeStrip.h"
-#include "clock/WallScreenMenu.h"
+#include "drawing/TimeStrip.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "support/ClockFixture.h"
 #include "support/ProgramFixture.h"
+#include "wallscreen/WallScreenMenu.h"
 
 #include <QLabel>
 #include <QPointer>

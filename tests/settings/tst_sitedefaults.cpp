@@ -1,11 +1,11 @@
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
-#include "clock/WallScreenMenu.h"
 #include "panel/Form1.h"
 #include "panel/PanelWindow.h"
 #include "settings/SettingsStore.h"
 #include "support/ProgramFixture.h"
 #include "support/ScopedEnvironment.h"
+#include "wallscreen/WallScreenMenu.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "clock/WallScreenMenu.h"
+#include "wallscreen/WallScreenMenu.h"
 
-#include "clock/WallScreenOptions.h"
 #include "settings/WallScreenValues.h"
+#include "wallscreen/WallScreenOptions.h"
 
 #include <QActionGroup>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "clock/GlyphLine.h"
+#include "drawing/GlyphLine.h"
 
-#include "clock/GlyphTiles.h"
-#include "clock/TextPieces.h"
+#include "drawing/GlyphTiles.h"
+#include "drawing/TextPieces.h"
 
 #include <QPainter>
 #include <QRawFont>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "clock/GlyphLine.h"
-#include "clock/GlyphTiles.h"
-#include "clock/TextPieces.h"
+#include "drawing/GlyphLine.h"
+#include "drawing/GlyphTiles.h"
+#include "drawing/TextPieces.h"
 #include "platform/X11WindowPixels.h"
 
 #include <QImage>

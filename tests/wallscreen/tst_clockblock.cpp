@@ -1,4 +1,4 @@
-#include "clock/ClockBlock.h"
+#include "wallscreen/ClockBlock.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "clock/ClockChangeNotice.h"
+#include "wallscreen/ClockChangeNotice.h"
 
 #include <QDateTime>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "clock/BurnInPath.h"
+#include "wallscreen/BurnInPath.h"
 
 #include <array>
 #include <cmath>

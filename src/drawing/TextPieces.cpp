@@ -1,4 +1,4 @@
-#include "clock/TextPieces.h"
+#include "drawing/TextPieces.h"
 
 #include <QTextLayout>
 

@@ -1,6 +1,6 @@
-#include "clock/GlyphLine.h"
-#include "clock/GlyphTiles.h"
-#include "clock/TextPieces.h"
+#include "drawing/GlyphLine.h"
+#include "drawing/GlyphTiles.h"
+#include "drawing/TextPieces.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "clock/GlyphTiles.h"
+#include "drawing/GlyphTiles.h"
 
 #include <QGlyphRun>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock/NightDimming.h"
+#include "wallscreen/NightDimming.h"
 
 #include <QString>
 

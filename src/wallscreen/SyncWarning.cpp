@@ -1,4 +1,4 @@
-#include "clock/SyncWarning.h"
+#include "wallscreen/SyncWarning.h"
 
 bool SyncWarning::update(std::optional<bool> synchronised, qint64 instant)
 {

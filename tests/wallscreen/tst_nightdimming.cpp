@@ -1,4 +1,4 @@
-#include "clock/NightDimming.h"
+#include "wallscreen/NightDimming.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "clock/PointerIdle.h"
+#include "wallscreen/PointerIdle.h"
 
 #include <QTest>
 

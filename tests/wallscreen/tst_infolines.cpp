@@ -1,6 +1,6 @@
-#include "clock/InfoLines.h"
+#include "wallscreen/InfoLines.h"
 
-#include "clock/ClockChangeNotice.h"
+#include "wallscreen/ClockChangeNotice.h"
 
 #include <QTest>
 #include <QTimeZone>

@@ -1,6 +1,6 @@
 // Runs in a real X server (CTest starts it under xvfb-run): what the server shows of the
 // clock's strip is compared with what the widgets paint.
-#include "clock/TimeStrip.h"
+#include "drawing/TimeStrip.h"
 #include "platform/X11WindowPixels.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "clock/TimeStrip.h"
+#include "drawing/TimeStrip.h"
 
 #include <QEvent>
 #include <QImage>

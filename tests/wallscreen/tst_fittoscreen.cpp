@@ -1,4 +1,4 @@
-#include "clock/FitToScreen.h"
+#include "wallscreen/FitToScreen.h"
 
 #include <QTest>
 

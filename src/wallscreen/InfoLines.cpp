@@ -1,4 +1,4 @@
-#include "clock/InfoLines.h"
+#include "wallscreen/InfoLines.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "clock/WallScreenOptions.h"
+#include "wallscreen/WallScreenOptions.h"
 
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"

@@ -1,4 +1,4 @@
-#include "clock/NightDimming.h"
+#include "wallscreen/NightDimming.h"
 
 bool NightDimming::dimsAt(const QTime &time) const
 {
