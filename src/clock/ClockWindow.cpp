@@ -48,8 +48,17 @@ ClockWindow::ClockWindow()
     Label1->setGeometry(twipsRect(120, 120, 4215, 495));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette hint = Label1->palette();
-    hint.setColor(QPalette::WindowText, Qt::white);
+    hint.setColor(QPalette::WindowText, hintColour);
     Label1->setPalette(hint);
+    optionsTip = new QLabel(tr("Right-click or press Menu for wall-screen options"), this);
+    optionsTip->setGeometry(twipsRect(120, 615, 7000, 495));
+    optionsTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    optionsTip->setPalette(hint);
+    optionsTip->hide();
+    optionsTipTimer = new QTimer(this);
+    optionsTipTimer->setSingleShot(true);
+    optionsTipTimer->setInterval(10000);
+    connect(optionsTipTimer, &QTimer::timeout, optionsTip, &QLabel::hide);
 
     setBackColor(Qt::black);
 
@@ -69,6 +78,12 @@ ClockWindow::ClockWindow()
     pointerIdleTimer->setSingleShot(true);
     // A long press opens the menu on a touch screen.
     grabGesture(Qt::TapAndHoldGesture);
+}
+
+void ClockWindow::hideOptionsTip()
+{
+    optionsTip->hide();
+    optionsTipTimer->stop();
 }
 
 void ClockWindow::setBackColor(const QColor &colour)

@@ -2,6 +2,7 @@
 
 #include "dressing/MousePointer.h"
 
+#include <QColor>
 #include <QWidget>
 
 class QLabel;
@@ -20,12 +21,20 @@ public:
     // Covers the whole screen the window is on, with or without a window manager.
     void showOverScreen(QScreen *screen);
 
+    void hideOptionsTip();
+
     void setBackColor(const QColor &colour);
     QColor backColor() const { return mBackColor; }
 
     TimeStrip *Picture1;
     QLabel *lblTime;
     QLabel *Label1;
+    // The hint's colour before night dimming.
+    static inline const QColor hintColour = Qt::white;
+    // "Right-click or press Menu for wall-screen options", under the hint for a while after
+    // the panel's button opened the clock.
+    QLabel *optionsTip;
+    QTimer *optionsTipTimer;
     QTimer *Timer1;
     QTimer *Timer2;
 

@@ -146,8 +146,7 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::ScreenChangeInternal:
         // Points become other pixels on another screen.
-        if (mOptions.fitToScreen)
-            Form_Resize();
+        Form_Resize();
         break;
     default:
         break;
@@ -167,10 +166,12 @@ void Form2::Form_Load()
     trap.line(104, [&] {
         mProgram.form1().showStoredCheckValue(*panel().Check1, Conversions::toInt16(settings.GetSetting("Check1", 0)));
     });
-    if (trap.condition(106, [&] { return checkValue(*panel().Check1) == 1; }))
+    if (trap.condition(106, [&] { return checkValue(*panel().Check1) == 1; })) {
         window.Label1->hide();
-    else
+        window.hideOptionsTip();
+    } else {
         window.Label1->show();
+    }
     trap.line(108, [&] {
         mProgram.form1().showStoredCheckValue(*panel().Check4, Conversions::toInt16(settings.GetSetting("Check4", 1)));
     });
@@ -231,8 +232,7 @@ void Form2::applyFontSettings(QWidget &target, int firstLine, ErrorTrap &trap)
 void Form2::Form_Resize()
 {
     ClockWindow &window = ui();
-    if (mOptions.fitToScreen)
-        fitTimeToWindow(window);
+    sizeTime(window);
     window.lblTime->hide();
     window.Picture1->hide();
     placeClockBlock(window);
@@ -247,8 +247,8 @@ void Form2::Timer1_Timer()
     // its box up while later ticks go on drawing the time.
     window.Timer1->start(tickPeriod);
     ErrorTrap trap(mProgram.platform(), timer1TimerLocation);
-    // A format of another width is fitted anew before the strip shows.
-    if (mOptions.fitToScreen && mProgram.form1().selectedClockFormat() != mFittedFormat)
+    // A format of another width is sized anew before the strip shows.
+    if (shownClockFormat() != mFittedFormat)
         Form_Resize();
     QDateTime instant;
     // Until the format is known, the text may change every second.
@@ -265,7 +265,7 @@ void Form2::Timer1_Timer()
         shown = TimeFormat::shiftedTimeOfDay(instant.time(), mTimeZone);
     });
     trap.line(106, [&] {
-        format = mProgram.form1().selectedClockFormat();
+        format = shownClockFormat();
         text = TimeFormat::format(shown, format);
     });
     trap.line(108, [&] { x = TimeFormat::centredX(window.Picture1->width(), window.Picture1->TextWidth(text)); });
@@ -353,6 +353,8 @@ void Form2::Form_KeyDown(int key)
             trap.line(112, [&] { window.Label1->resize(0, window.Label1->height()); });
             trap.line(114, [&] { window.Label1->resize(window.Label1->width(), 0); });
         }
+        // The tip goes with the hint.
+        window.hideOptionsTip();
     }
     trap.line(116, [&] {
         mHideArmed = result.next.armed;

@@ -50,7 +50,15 @@ public:
     void setAnnounceClockChanges(bool on);
     void setNightRange(std::optional<QTime> from, QTime to);
     void setNightLevel(int percent);
+    void setNightDimming(const NightDimming &dimming);
+    void setSecondsIn24Hour(bool on);
+    void setDateFormat(InfoLines::DateFormat format);
     void openOptionsMenu(const QPoint &globalPosition);
+    // Opens the dialog of night hours of the user's own; OK stores and shows them.
+    void chooseNightHours();
+    // The line that tells where the options are, under the hint for 10 s, unless the hint
+    // is hidden.
+    void showOptionsTip();
 
     // Shows the clock over the whole of the wanted screen, else of the primary, and keeps
     // it there through hot-plug and mode changes, holding off the screen saver while it is
@@ -96,10 +104,14 @@ private:
     void followWallScreenOptions(const QDateTime &instant);
     // The line announcing the clock zone's next change, when it comes within a day.
     QString clockChangeNotice(const QDateTime &instant) const;
-    void fitTimeToWindow(ClockWindow &window);
+    // The time's point size: the stored one, or the fitted one where that is asked for or
+    // the stored one would cut the time off.
+    void sizeTime(ClockWindow &window);
+    TimeFormat::ClockFormat shownClockFormat() const;
     // Sets a line's size: the time's divided by share, or smaller where it is too wide.
     void fitLine(ClockWindow &window, QLabel &line, int share);
-    // The lines under the time in the time's colour (the warning at half its brightness).
+    // The lines under the time in the time's colour (the warning at half its brightness),
+    // and the hint and tip dimmed as the time is.
     void colourLines(ClockWindow &window);
     void placeClockBlock(ClockWindow &window);
     void setBrightness(int percent);

@@ -11,11 +11,13 @@
 #include "settings/SettingsStore.h"
 #include "settings/WallScreenValues.h"
 #include "timezones/ZoneCity.h"
+#include "wallscreen/AboutBox.h"
 #include "wallscreen/BurnInPath.h"
 #include "wallscreen/ClockBlock.h"
 #include "wallscreen/ClockChangeNotice.h"
 #include "wallscreen/FitToScreen.h"
 #include "wallscreen/InfoLines.h"
+#include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/WallScreenMenu.h"
 #include "windows/ProgramContext.h"
 #include "windows/SiteLocks.h"
@@ -23,6 +25,7 @@
 #include <QLabel>
 #include <QTimeZone>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -66,6 +69,11 @@ void Form2::connectWallScreenParts(ClockWindow &window)
     connect(menu.announceClockChanges, &QAction::triggered, this, &Form2::setAnnounceClockChanges);
     connect(&menu, &WallScreenMenu::nightRangeChosen, this, &Form2::setNightRange);
     connect(&menu, &WallScreenMenu::nightLevelChosen, this, &Form2::setNightLevel);
+    connect(&menu, &WallScreenMenu::nightHoursAsked, this, &Form2::chooseNightHours);
+    connect(menu.secondsIn24Hour, &QAction::triggered, this, &Form2::setSecondsIn24Hour);
+    connect(&menu, &WallScreenMenu::dateFormatChosen, this, &Form2::setDateFormat);
+    connect(menu.about, &QAction::triggered, this,
+            [this] { showAboutBox(&ui(), [this](const QUrl &link) { mProgram.platform().openUrl(link); }); });
     connect(menu.closeClock, &QAction::triggered, this, [this] { Form_KeyDown(Qt::Key_Escape); });
     const SettingsStore &settings = mProgram.settings();
     SiteLocks::apply(*menu.fitToScreen, settings, { WallScreenOptions::fitToScreenKey });
@@ -74,6 +82,8 @@ void Form2::connectWallScreenParts(ClockWindow &window)
         *menu.nightDimming->menuAction(), settings,
         { WallScreenOptions::nightDimFromKey, WallScreenOptions::nightDimToKey, WallScreenOptions::nightDimLevelKey });
     SiteLocks::apply(*menu.showDate, settings, { WallScreenOptions::showDateKey });
+    SiteLocks::apply(*menu.secondsIn24Hour, settings, { WallScreenOptions::secondsIn24HourKey });
+    SiteLocks::apply(*menu.dateFormat->menuAction(), settings, { WallScreenOptions::dateFormatKey });
     SiteLocks::apply(*menu.showZone, settings, { WallScreenOptions::showZoneKey });
     SiteLocks::apply(*menu.syncWarning, settings, { WallScreenOptions::syncWarningKey });
     SiteLocks::apply(*menu.announceClockChanges, settings, { WallScreenOptions::announceClockChangesKey });
@@ -87,8 +97,8 @@ void Form2::showWallScreenOptions()
     mDigitColour = window.Picture1->foreColor();
     mStoredPoints = window.Picture1->font().pointSize();
     mBrightness = 100;
-    // The plain clock is laid out as it always was; only the options move anything.
-    applyWallScreenOptions(mOptions != WallScreenOptions());
+    // Laid out anew: the stored font may not fit this window.
+    applyWallScreenOptions(true);
 }
 
 void Form2::applyWallScreenOptions(bool layOut)
@@ -99,10 +109,6 @@ void Form2::applyWallScreenOptions(bool layOut)
     window.infoLines->setVisible(mOptions.showsInfoLines());
     if (!layOut)
         return;
-    if (!mOptions.fitToScreen) {
-        setPointSize(*window.lblTime, mStoredPoints);
-        setPointSize(*window.Picture1, mStoredPoints);
-    }
     if (!mOptions.showsInfoLines())
         window.infoLines->clear();
     if (!mOptions.burnInGuard)
@@ -166,6 +172,45 @@ void Form2::setNightLevel(int percent)
     applyWallScreenOptions(true);
 }
 
+void Form2::setNightDimming(const NightDimming &dimming)
+{
+    mProgram.settings().SaveSetting(WallScreenOptions::nightDimLevelKey, QString::number(dimming.level));
+    mOptions.nightDimming.level = dimming.level;
+    setNightRange(dimming.from, dimming.to);
+}
+
+void Form2::chooseNightHours()
+{
+    auto *dialog = new NightHoursDialog(mOptions.nightDimming, &ui());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { setNightDimming(dialog->chosen()); });
+    // Window-modal without an event loop of its own: the clock goes on ticking, and later
+    // starts' requests are not carried out inside it.
+    dialog->open();
+}
+
+void Form2::setSecondsIn24Hour(bool on)
+{
+    setOnOffOption(WallScreenOptions::secondsIn24HourKey, &WallScreenOptions::secondsIn24Hour, on);
+}
+
+void Form2::setDateFormat(InfoLines::DateFormat format)
+{
+    mProgram.settings().SaveSetting(WallScreenOptions::dateFormatKey, WallScreenOptions::dateFormatText(format));
+    mOptions.dateFormat = format;
+    applyWallScreenOptions(true);
+}
+
+void Form2::showOptionsTip()
+{
+    ClockWindow &window = ui();
+    const bool hintShowing = !window.Label1->isHidden() && !window.Label1->size().isEmpty();
+    if (!isShown() || !hintShowing)
+        return;
+    window.optionsTip->show();
+    window.optionsTipTimer->start();
+}
+
 void Form2::openOptionsMenu(const QPoint &globalPosition)
 {
     ClockWindow &window = ui();
@@ -186,8 +231,9 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
     mBurnInOffset = offset;
     if (mOptions.showsInfoLines()) {
         const QByteArray zone = mZone.chosen().isValid() ? mZone.chosen().id() : QTimeZone::systemTimeZoneId();
-        const QString lines = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), zoneCityName(zone),
-                                              mOptions.showDate, mOptions.showZone, QLocale::system());
+        const QString lines
+            = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), mOptions.dateFormat, zoneCityName(zone),
+                              mOptions.showDate, mOptions.showZone, QLocale::system());
         const QString notice = mOptions.announceClockChanges ? clockChangeNotice(instant) : QString();
         const QString text = lines.isEmpty() || notice.isEmpty() ? lines + notice : lines + u'\n' + notice;
         if (text != window.infoLines->text()) {
@@ -215,9 +261,12 @@ QString Form2::clockChangeNotice(const QDateTime &instant) const
                   : QString();
 }
 
-void Form2::fitTimeToWindow(ClockWindow &window)
+void Form2::sizeTime(ClockWindow &window)
 {
-    mFittedFormat = mProgram.form1().selectedClockFormat();
+    // Until the load has read the stored size, the load sets the fonts itself.
+    if (mStoredPoints <= 0)
+        return;
+    mFittedFormat = shownClockFormat();
     // Every digit may come up in every place: the widest of each gives the size.
     QStringList texts;
     for (const QTime &time : { QTime(1, 0), QTime(13, 0) })
@@ -231,9 +280,20 @@ void Form2::fitTimeToWindow(ClockWindow &window)
             width = std::max(width, metrics.horizontalAdvance(text));
         return QSizeF(width, metrics.height());
     };
-    const int points = FitToScreen::largestFittingSize(FitToScreen::timeBounds(window.size()), largestPoints, measure);
+    // The stored size where the time fits the window; else, or when asked, the fitted size,
+    // so that no screen cuts the time off. The stored size stays what the user chose.
+    const QSizeF stored = measure(mStoredPoints);
+    const bool fits = stored.width() <= window.width() && stored.height() <= window.height();
+    const int points = mOptions.fitToScreen || !fits
+        ? FitToScreen::largestFittingSize(FitToScreen::timeBounds(window.size()), largestPoints, measure)
+        : mStoredPoints;
     setPointSize(*window.lblTime, points);
     setPointSize(*window.Picture1, points);
+}
+
+TimeFormat::ClockFormat Form2::shownClockFormat() const
+{
+    return TimeFormat::shownFormat(mProgram.form1().selectedClockFormat(), mOptions.secondsIn24Hour);
 }
 
 void Form2::fitLine(ClockWindow &window, QLabel &line, int share)
@@ -287,6 +347,8 @@ void Form2::colourLines(ClockWindow &window)
     };
     colour(*window.infoLines, dimmed(mDigitColour, mBrightness));
     colour(*window.syncWarning, dimmed(mDigitColour, mBrightness / 2.0));
+    colour(*window.Label1, dimmed(ClockWindow::hintColour, mBrightness));
+    colour(*window.optionsTip, dimmed(ClockWindow::hintColour, mBrightness));
 }
 
 void Form2::pointerMoved(ClockWindow &window)

@@ -12,6 +12,11 @@ QTime shiftedTimeOfDay(const QTime &localTime, qint64 minutes)
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(wrapped));
 }
 
+ClockFormat shownFormat(ClockFormat selected, bool secondsIn24Hour)
+{
+    return selected == ClockFormat::HoursMinutes && secondsIn24Hour ? ClockFormat::HoursMinutesSeconds : selected;
+}
+
 QString format(const QTime &time, ClockFormat format)
 {
     // Built a character at a time: the clock formats its text every second.
@@ -35,9 +40,14 @@ QString format(const QTime &time, ClockFormat format)
         text.append(time.hour() < 12 ? u" AM" : u" PM");
         break;
     case ClockFormat::HoursMinutes:
+    case ClockFormat::HoursMinutesSeconds:
         appendTwoDigits(time.hour());
         text.append(u':');
         appendTwoDigits(time.minute());
+        if (format == ClockFormat::HoursMinutesSeconds) {
+            text.append(u':');
+            appendTwoDigits(time.second());
+        }
         break;
     case ClockFormat::None:
         break;
@@ -55,7 +65,7 @@ int msecsToNextChange(const QTime &now, ClockFormat format)
 {
     constexpr int second = 1000;
     const int untilNextSecond = second - now.msec();
-    if (format == ClockFormat::HoursMinutesSecondsAmPm)
+    if (format == ClockFormat::HoursMinutesSecondsAmPm || format == ClockFormat::HoursMinutesSeconds)
         return untilNextSecond;
     return (59 - now.second()) * second + untilNextSecond;
 }

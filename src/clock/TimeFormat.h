@@ -6,12 +6,16 @@
 // The clock's time text and where it goes.
 namespace TimeFormat {
 
-enum class ClockFormat { HoursMinutesSecondsAmPm, HoursMinutesAmPm, HoursMinutes, None };
+enum class ClockFormat { HoursMinutesSecondsAmPm, HoursMinutesAmPm, HoursMinutes, HoursMinutesSeconds, None };
+
+// The format the clock shows for the one selected on the panel: the 24-hour time with
+// seconds where that option is on.
+ClockFormat shownFormat(ClockFormat selected, bool secondsIn24Hour);
 
 // The time of day moved by a number of minutes, wrapping past midnight either way.
 QTime shiftedTimeOfDay(const QTime &localTime, qint64 minutes);
 
-// "hh:mm:ss AM/PM", "hh:mm AM/PM" or "hh:mm"; empty for no format.
+// "hh:mm:ss AM/PM", "hh:mm AM/PM", "HH:mm" or "HH:mm:ss"; empty for no format.
 QString format(const QTime &time, ClockFormat format);
 
 // The text's left edge that centres it on the strip: half the strip width minus half

@@ -105,7 +105,11 @@ void Form1::connectControls(PanelWindow &window)
     connect(window.Check8, &QCheckBox::stateChanged, this, &Form1::Check8_Click);
     connect(window.Combo1, &QComboBox::currentIndexChanged, this, &Form1::Combo1_Click);
     connect(window.Combo1, &QComboBox::editTextChanged, this, &Form1::Combo1_Change);
-    connect(window.PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
+    // Opened by a person at the panel: the clock tells where its options are.
+    connect(window.PushButton1, &QPushButton::clicked, this, [this] {
+        PushButton1_Click();
+        mProgram.form2().showOptionsTip();
+    });
     connect(window.PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
     connect(window.PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
     connect(window.PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);

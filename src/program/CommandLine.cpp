@@ -62,7 +62,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         command.text = parser.helpText().replace(QStringLiteral("<executable_name>"), programName);
     } else if (parser.isSet(version)) {
         command.outcome = Outcome::ShowVersion;
-        command.text = QStringLiteral("%1 %2\n").arg(ProductInfo::productName, QStringLiteral(LUMETRA_VERSION));
+        command.text = QStringLiteral("%1 %2\n").arg(ProductInfo::productName, ProductInfo::version);
     } else if (parser.isSet(listScreens)) {
         command.outcome = Outcome::ListScreens;
     }

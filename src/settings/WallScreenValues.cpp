@@ -33,7 +33,7 @@ std::optional<int> toDimLevel(const QString &text)
 {
     bool ok = false;
     const int level = text.trimmed().toInt(&ok);
-    if (!ok || level < 5 || level > 100)
+    if (!ok || level < dimmestLevel || level > 100)
         return std::nullopt;
     return level;
 }

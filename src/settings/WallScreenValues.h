@@ -16,6 +16,7 @@ std::optional<QTime> toClockTime(const QString &text);
 QString clockTimeText(const QTime &time);
 
 // A whole percentage from 5 to 100.
+constexpr int dimmestLevel = 5;
 std::optional<int> toDimLevel(const QString &text);
 
 }

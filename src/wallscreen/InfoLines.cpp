@@ -12,11 +12,23 @@ QDate shownDate(const QDateTime &localInstant, qint64 minutes)
     return wallClock.addSecs(minutes * 60).date();
 }
 
-QString text(const QDate &date, const QString &place, bool showDate, bool showZone, const QLocale &locale)
+QString text(const QDate &date, DateFormat format, const QString &place, bool showDate, bool showZone,
+             const QLocale &locale)
 {
     QStringList lines;
-    if (showDate)
-        lines << locale.toString(date, QLocale::LongFormat);
+    if (showDate) {
+        switch (format) {
+        case DateFormat::Long:
+            lines << locale.toString(date, QLocale::LongFormat);
+            break;
+        case DateFormat::Short:
+            lines << locale.toString(date, QLocale::ShortFormat);
+            break;
+        case DateFormat::Iso:
+            lines << date.toString(Qt::ISODate);
+            break;
+        }
+    }
     if (showZone)
         lines << place;
     return lines.join(QLatin1Char('\n'));

@@ -39,18 +39,36 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
     fitToScreen = checkable(*this, tr("Fit to screen"));
     burnInGuard = checkable(*this, tr("Burn-in guard"));
     nightDimming = addMenu(tr("Night dimming"));
+    secondsIn24Hour = checkable(*this, tr("Seconds in 24-hour time"));
     showDate = checkable(*this, tr("Show date"));
+    dateFormat = addMenu(tr("Date format"));
+    auto *dateFormats = new QActionGroup(dateFormat);
+    addDateFormat(*dateFormats, InfoLines::DateFormat::Long, tr("Long"));
+    addDateFormat(*dateFormats, InfoLines::DateFormat::Short, tr("Short"));
+    addDateFormat(*dateFormats, InfoLines::DateFormat::Iso, tr("ISO 8601"));
     showZone = checkable(*this, tr("Show zone"));
     announceClockChanges = checkable(*this, tr("Announce clock changes"));
     syncWarning = checkable(*this, tr("Warn when time is not synchronised"));
     addSeparator();
+    about = addAction(tr("About"));
     closeClock = addAction(tr("Close clock\tEsc"));
+}
+
+void WallScreenMenu::addDateFormat(QActionGroup &group, InfoLines::DateFormat format, const QString &text)
+{
+    QAction *action = checkable(*dateFormat, text);
+    action->setData(static_cast<int>(format));
+    group.addAction(action);
+    connect(action, &QAction::triggered, this, [this, format] { emit dateFormatChosen(format); });
 }
 
 void WallScreenMenu::showOptions(const WallScreenOptions &options)
 {
     fitToScreen->setChecked(options.fitToScreen);
     burnInGuard->setChecked(options.burnInGuard);
+    secondsIn24Hour->setChecked(options.secondsIn24Hour);
+    for (QAction *action : dateFormat->actions())
+        action->setChecked(action->data().toInt() == static_cast<int>(options.dateFormat));
     showDate->setChecked(options.showDate);
     showZone->setChecked(options.showZone);
     announceClockChanges->setChecked(options.announceClockChanges);
@@ -85,6 +103,9 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options)
         levels->addAction(addLevel(percent, percent == dimming.level));
     if (!levelOffered)
         levels->addAction(addLevel(dimming.level, true));
+
+    nightDimming->addSeparator();
+    connect(nightDimming->addAction(tr("Choose hours…")), &QAction::triggered, this, &WallScreenMenu::nightHoursAsked);
 }
 
 QAction *WallScreenMenu::addRange(std::optional<QTime> from, QTime to, bool checked)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wallscreen/InfoLines.h"
+
 #include <QMenu>
 #include <QTime>
 #include <optional>
@@ -20,18 +22,25 @@ public:
     QAction *fitToScreen;
     QAction *burnInGuard;
     QMenu *nightDimming;
+    QAction *secondsIn24Hour;
     QAction *showDate;
+    QMenu *dateFormat;
     QAction *showZone;
     QAction *announceClockChanges;
     QAction *syncWarning;
+    QAction *about;
     QAction *closeClock;
 
 signals:
     // A night range, or none for "Off".
     void nightRangeChosen(std::optional<QTime> from, QTime to);
     void nightLevelChosen(int percent);
+    // "Choose hours…": the clock asks for a range and level of the user's own.
+    void nightHoursAsked();
+    void dateFormatChosen(InfoLines::DateFormat format);
 
 private:
     QAction *addRange(std::optional<QTime> from, QTime to, bool checked);
     QAction *addLevel(int percent, bool checked);
+    void addDateFormat(QActionGroup &group, InfoLines::DateFormat format, const QString &text);
 };

@@ -4,6 +4,26 @@
 #include "settings/SettingsStore.h"
 #include "settings/WallScreenValues.h"
 
+namespace {
+
+const InfoLines::DateFormat dateFormats[]
+    = { InfoLines::DateFormat::Long, InfoLines::DateFormat::Short, InfoLines::DateFormat::Iso };
+
+}
+
+QString WallScreenOptions::dateFormatText(InfoLines::DateFormat format)
+{
+    switch (format) {
+    case InfoLines::DateFormat::Short:
+        return QStringLiteral("Short");
+    case InfoLines::DateFormat::Iso:
+        return QStringLiteral("ISO");
+    case InfoLines::DateFormat::Long:
+        break;
+    }
+    return QStringLiteral("Long");
+}
+
 WallScreenOptions WallScreenOptions::read(const SettingsStore &settings)
 {
     WallScreenOptions options;
@@ -17,6 +37,12 @@ WallScreenOptions WallScreenOptions::read(const SettingsStore &settings)
     options.showZone = onOff(showZoneKey);
     options.announceClockChanges = onOff(announceClockChangesKey);
     options.syncWarning = onOff(syncWarningKey, true);
+    options.secondsIn24Hour = onOff(secondsIn24HourKey);
+    const QString dateFormat = settings.GetSetting(dateFormatKey, QString());
+    for (InfoLines::DateFormat format : dateFormats) {
+        if (dateFormat == dateFormatText(format))
+            options.dateFormat = format;
+    }
     NightDimming &dimming = options.nightDimming;
     dimming.from = WallScreenValues::toClockTime(settings.GetSetting(nightDimFromKey, QString()));
     dimming.to = WallScreenValues::toClockTime(settings.GetSetting(nightDimToKey, QString())).value_or(dimming.to);

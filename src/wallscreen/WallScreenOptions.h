@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wallscreen/InfoLines.h"
 #include "wallscreen/NightDimming.h"
 
 #include <QString>
@@ -19,12 +20,16 @@ struct WallScreenOptions {
     static inline const QString showZoneKey = QStringLiteral("Show Zone");
     static inline const QString syncWarningKey = QStringLiteral("Time Sync Warning");
     static inline const QString announceClockChangesKey = QStringLiteral("Announce Clock Changes");
+    static inline const QString secondsIn24HourKey = QStringLiteral("24-Hour Seconds");
+    static inline const QString dateFormatKey = QStringLiteral("Date Format");
 
     bool fitToScreen = false;
     bool burnInGuard = false;
     bool showDate = false;
     bool showZone = false;
     bool announceClockChanges = false;
+    bool secondsIn24Hour = false;
+    InfoLines::DateFormat dateFormat = InfoLines::DateFormat::Long;
     // The one option on unless stored otherwise: a warning that the time cannot be trusted.
     bool syncWarning = true;
     NightDimming nightDimming;
@@ -32,6 +37,8 @@ struct WallScreenOptions {
     bool showsInfoLines() const { return showDate || showZone || announceClockChanges; }
 
     static WallScreenOptions read(const SettingsStore &settings);
+    // "Long", "Short" or "ISO", as the date format is stored.
+    static QString dateFormatText(InfoLines::DateFormat format);
 
     friend bool operator==(const WallScreenOptions &, const WallScreenOptions &) = default;
 };

@@ -120,6 +120,7 @@ void TestForm2::defaultsShowWhiteBoldArialOnBlack()
     QVERIFY(clock.isVisible());
     QVERIFY(clock.windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(clock.geometry(), clock.screen()->geometry());
+    setClockSize(*fixture, QSize(1920, 1080));
     QCOMPARE(clock.Picture1->font().family(), QStringLiteral("Arial"));
     QCOMPARE(clock.Picture1->font().pointSize(), 150);
     QVERIFY(clock.Picture1->font().bold());

@@ -24,24 +24,31 @@ void TestTimeFormat::format_data()
     QTest::addColumn<QString>("withSeconds");
     QTest::addColumn<QString>("withoutSeconds");
     QTest::addColumn<QString>("twentyFourHour");
+    QTest::addColumn<QString>("twentyFourHourSeconds");
     QTest::newRow("midnight") << QTime(0, 0) << "12:00:00 AM"
                               << "12:00 AM"
-                              << "00:00";
+                              << "00:00"
+                              << "00:00:00";
     QTest::newRow("half past midnight") << QTime(0, 30) << "12:30:00 AM"
                                         << "12:30 AM"
-                                        << "00:30";
+                                        << "00:30"
+                                        << "00:30:00";
     QTest::newRow("last second of the morning") << QTime(11, 59, 59) << "11:59:59 AM"
                                                 << "11:59 AM"
-                                                << "11:59";
+                                                << "11:59"
+                                                << "11:59:59";
     QTest::newRow("noon") << QTime(12, 0) << "12:00:00 PM"
                           << "12:00 PM"
-                          << "12:00";
+                          << "12:00"
+                          << "12:00:00";
     QTest::newRow("afternoon") << QTime(13, 5) << "01:05:00 PM"
                                << "01:05 PM"
-                               << "13:05";
+                               << "13:05"
+                               << "13:05:00";
     QTest::newRow("last second of the day") << QTime(23, 59, 59, 999) << "11:59:59 PM"
                                             << "11:59 PM"
-                                            << "23:59";
+                                            << "23:59"
+                                            << "23:59:59";
 }
 
 void TestTimeFormat::format()
@@ -50,9 +57,11 @@ void TestTimeFormat::format()
     QFETCH(QString, withSeconds);
     QFETCH(QString, withoutSeconds);
     QFETCH(QString, twentyFourHour);
+    QFETCH(QString, twentyFourHourSeconds);
     QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesSecondsAmPm), withSeconds);
     QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesAmPm), withoutSeconds);
     QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutes), twentyFourHour);
+    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesSeconds), twentyFourHourSeconds);
     QCOMPARE(TimeFormat::format(time, ClockFormat::None), QString());
 }
 
@@ -113,6 +122,7 @@ void TestTimeFormat::msecsToNextChange_data()
     QTest::newRow("seconds, just after") << QTime(10, 0, 0, 1) << ClockFormat::HoursMinutesSecondsAmPm << 999;
     QTest::newRow("seconds, just before") << QTime(10, 0, 59, 999) << ClockFormat::HoursMinutesSecondsAmPm << 1;
     QTest::newRow("seconds, before midnight") << QTime(23, 59, 59, 400) << ClockFormat::HoursMinutesSecondsAmPm << 600;
+    QTest::newRow("24-hour seconds, mid second") << QTime(23, 59, 59, 400) << ClockFormat::HoursMinutesSeconds << 600;
     QTest::newRow("12-hour minutes, on the minute waits a whole minute")
         << QTime(10, 0) << ClockFormat::HoursMinutesAmPm << 60000;
     QTest::newRow("12-hour minutes, mid minute") << QTime(10, 0, 42, 370) << ClockFormat::HoursMinutesAmPm << 17630;

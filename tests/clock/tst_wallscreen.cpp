@@ -1,3 +1,4 @@
+#include "base/ProductInfo.h"
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "drawing/TimeStrip.h"
@@ -5,9 +6,12 @@
 #include "panel/PanelWindow.h"
 #include "support/ClockFixture.h"
 #include "support/ProgramFixture.h"
+#include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/WallScreenMenu.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPointingDevice>
 #include <QPushButton>
@@ -25,15 +29,6 @@ const QDateTime afternoon(QDate(2026, 1, 15), QTime(13, 5, 42), Qt::UTC);
 std::unique_ptr<ProgramFixture> clockShown(const StoredValues &stored = {}, const QDateTime &now = afternoon)
 {
     return clockOpenedAt(now, stored);
-}
-
-// The clock as a window of the given size, as on a screen of that size.
-void setClockSize(ProgramFixture &fixture, const QSize &size)
-{
-    ClockWindow &clock = clockOf(fixture);
-    clock.showNormal();
-    clock.setGeometry(QRect(QPoint(0, 0), size));
-    QCOMPARE(clock.size(), size);
 }
 
 int brightestRed(const QImage &image, const QRect &area)
@@ -71,9 +66,8 @@ class TestWallScreen : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void fitToScreenKeepsTheWholeTimeInside_data();
-    void fitToScreenKeepsTheWholeTimeInside();
-    void withoutFitTheStoredSizeIsKeptAndClipped();
+    void timeIsNeverCutOff_data();
+    void timeIsNeverCutOff();
     void burnInGuardMovesTheTimeWithinThreePercent();
     void nightDimmingDrawsTheDigitsDarker_data();
     void nightDimmingDrawsTheDigitsDarker();
@@ -87,6 +81,12 @@ private slots:
     void menuEntriesStoreTheirKeys_data();
     void menuEntriesStoreTheirKeys();
     void nightDimmingFromTheMenu();
+    void nightHoursOfYourOwn_data();
+    void nightHoursOfYourOwn();
+    void dateFormatFromTheMenu();
+    void aboutShowsTheVersionAndOpensTheHomePage();
+    void optionsTipShowsOnlyAfterTheButton_data();
+    void optionsTipShowsOnlyAfterTheButton();
     void badValuesKeepTheDefaults_data();
     void badValuesKeepTheDefaults();
 
@@ -106,60 +106,71 @@ void TestWallScreen::cleanupTestCase()
     delete mTouchScreen;
 }
 
-void TestWallScreen::fitToScreenKeepsTheWholeTimeInside_data()
+void TestWallScreen::timeIsNeverCutOff_data()
 {
     QTest::addColumn<QSize>("screen");
-    QTest::addColumn<bool>("withSeconds");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("fit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("storedSize");
+    struct Format {
+        const char *name;
+        const char *option;
+        const char *text;
+        // The widest screen side at which 150 points fit.
+        int fitsFrom;
+    };
+    const Format formats[] = { { " hh:mm:ss AM/PM", "Option1", "01:05:42 PM", 1920 },
+                               { " hh:mm AM/PM", "Option2", "01:05 PM", 1080 },
+                               { " HH:mm", "Option3", "13:05", 800 },
+                               { " HH:mm:ss", "Seconds", "13:05:42", 1080 } };
     for (const QSize &screen : { QSize(800, 600), QSize(1080, 1920), QSize(3840, 2160) }) {
         const QByteArray name = QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height());
-        QTest::newRow(name + " hh:mm:ss AM/PM") << screen << true;
-        QTest::newRow(name + " hh:mm") << screen << false;
+        for (const Format &format : formats) {
+            QTest::newRow(name + format.name + " fitted") << screen << format.option << true << format.text << false;
+            QTest::newRow(name + format.name + " unfitted")
+                << screen << format.option << false << format.text << (screen.width() >= format.fitsFrom);
+        }
     }
 }
 
-void TestWallScreen::fitToScreenKeepsTheWholeTimeInside()
+void TestWallScreen::timeIsNeverCutOff()
 {
     QFETCH(QSize, screen);
-    QFETCH(bool, withSeconds);
-    StoredValues stored { { "Fit To Screen", "On" } };
-    if (!withSeconds)
-        stored.insert({ { "Option1", "False" }, { "Option3", "True" } });
+    QFETCH(QString, format);
+    QFETCH(bool, fit);
+    QFETCH(QString, text);
+    QFETCH(bool, storedSize);
+    StoredValues stored { { "Fit To Screen", fit ? "On" : "Off" }, { "Option1", "False" } };
+    stored.insert(format == "Seconds" ? "Option3" : format, "True");
+    if (format == "Seconds")
+        stored.insert("24-Hour Seconds", "On");
     auto fixture = clockShown(stored);
     setClockSize(*fixture, screen);
     ClockWindow &clock = clockOf(*fixture);
     const QImage shot = tickAndGrab(*fixture);
-    QCOMPARE(clock.Picture1->text(), withSeconds ? QStringLiteral("01:05:42 PM") : QStringLiteral("13:05"));
+    QCOMPARE(clock.Picture1->text(), text);
 
     const QRect lit = litArea(shot, Qt::black, clock.Picture1->geometry());
     QVERIFY(lit.isValid());
     QVERIFY2(lit.left() > 0 && lit.right() < screen.width() - 1,
              qPrintable(QStringLiteral("lit from %1 to %2").arg(lit.left()).arg(lit.right())));
-    // At most 90% of the width and 60% of the height, and filling one of the two.
     const double width = QFontMetricsF(clock.Picture1->font()).horizontalAdvance(clock.Picture1->text());
     const int lineHeight = clock.Picture1->height();
-    QVERIFY(width <= 0.9 * screen.width());
-    QVERIFY(lineHeight <= 0.6 * screen.height());
-    QVERIFY2(width >= 0.8 * screen.width() || lineHeight >= 0.55 * screen.height(),
-             qPrintable(QStringLiteral("%1 px wide, %2 px tall").arg(width).arg(lineHeight)));
+    QCOMPARE(clock.Picture1->font().pointSize() == 150, storedSize);
+    if (!storedSize) {
+        // Fitted: at most 90% of the width and 60% of the height, and filling one of the two.
+        QVERIFY(width <= 0.9 * screen.width());
+        QVERIFY(lineHeight <= 0.6 * screen.height());
+        QVERIFY2(width >= 0.8 * screen.width() || lineHeight >= 0.55 * screen.height(),
+                 qPrintable(QStringLiteral("%1 px wide, %2 px tall").arg(width).arg(lineHeight)));
+    }
     // Centred by its advance width: the glyphs' side bearings, large at this size, may
     // move the ink a little.
     QVERIFY(qAbs(lit.center().x() - screen.width() / 2) <= screen.width() / 100);
     // The stored size stays what the user chose.
     QCOMPARE(fixture->store.value("FontSize"), QString());
     QVERIFY(fixture->platform.messages.isEmpty());
-}
-
-void TestWallScreen::withoutFitTheStoredSizeIsKeptAndClipped()
-{
-    auto fixture = clockShown();
-    setClockSize(*fixture, QSize(800, 600));
-    ClockWindow &clock = clockOf(*fixture);
-    const QImage shot = tickAndGrab(*fixture);
-    QCOMPARE(clock.Picture1->font().pointSize(), 150);
-    const QRect lit = litArea(shot, Qt::black, clock.Picture1->geometry());
-    QCOMPARE(lit.left(), 0);
-    QCOMPARE(lit.right(), 799);
-    QVERIFY(!clock.infoLines->isVisible());
 }
 
 void TestWallScreen::burnInGuardMovesTheTimeWithinThreePercent()
@@ -409,6 +420,8 @@ void TestWallScreen::menuEntriesStoreTheirKeys_data()
                           << "Show Zone";
     QTest::newRow("announce") << "Announce clock changes"
                               << "Announce Clock Changes";
+    QTest::newRow("24-hour seconds") << "Seconds in 24-hour time"
+                                     << "24-Hour Seconds";
 }
 
 void TestWallScreen::menuEntriesStoreTheirKeys()
@@ -416,6 +429,7 @@ void TestWallScreen::menuEntriesStoreTheirKeys()
     QFETCH(QString, entry);
     QFETCH(QString, key);
     auto fixture = clockShown();
+    setClockSize(*fixture, QSize(1920, 1080));
     ClockWindow &clock = clockOf(*fixture);
     QAction *action = entryOf(*clock.optionsMenu, entry);
     QVERIFY(action);
@@ -446,6 +460,8 @@ void TestWallScreen::nightDimmingFromTheMenu()
     QCOMPARE(fixture->store.value("Night Dim To"), QStringLiteral("07:00"));
     // At once, without waiting for a tick, at the default 30%.
     QCOMPARE(clock.Picture1->foreColor(), QColor(77, 77, 77));
+    // The hint is no brighter than the digits.
+    QCOMPARE(clock.Label1->palette().color(QPalette::WindowText), QColor(77, 77, 77));
     entry("Digits at 10% brightness")->trigger();
     QCOMPARE(fixture->store.value("Night Dim Level"), QStringLiteral("10"));
     QCOMPARE(clock.Picture1->foreColor(), QColor(26, 26, 26));
@@ -453,6 +469,99 @@ void TestWallScreen::nightDimmingFromTheMenu()
     entry("Off")->trigger();
     QCOMPARE(fixture->store.value("Night Dim From"), QString(""));
     QCOMPARE(clock.Picture1->foreColor(), QColor(Qt::white));
+}
+
+void TestWallScreen::nightHoursOfYourOwn_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QColor>("digits");
+    QTest::newRow("OK stores all three") << true << "08:30" << QColor(102, 102, 102);
+    QTest::newRow("Cancel stores nothing") << false << QString() << QColor(Qt::white);
+}
+
+void TestWallScreen::nightHoursOfYourOwn()
+{
+    QFETCH(bool, accept);
+    QFETCH(QString, from);
+    QFETCH(QColor, digits);
+    auto fixture = clockShown({ { "FontSize", "40" } }, QDateTime(QDate(2026, 1, 15), QTime(9, 0), Qt::UTC));
+    ClockWindow &clock = clockOf(*fixture);
+    entryOf(*clock.optionsMenu->nightDimming, "Choose hours…")->trigger();
+    auto *dialog = clock.findChild<NightHoursDialog *>();
+    QVERIFY(dialog && dialog->isVisible());
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    // From, to and brightness by the keyboard alone: each field has the focus in turn.
+    QTest::keyClicks(QApplication::focusWidget(), "0830");
+    QTest::keyClick(dialog, Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "1800");
+    QTest::keyClick(dialog, Qt::Key_Tab);
+    QApplication::focusWidget()->setProperty("value", 40);
+    QTest::keyClick(dialog, accept ? Qt::Key_Return : Qt::Key_Escape);
+    QCOMPARE(fixture->store.value("Night Dim From"), from);
+    QCOMPARE(fixture->store.value("Night Dim To"), accept ? QStringLiteral("18:00") : QString());
+    QCOMPARE(fixture->store.value("Night Dim Level"), accept ? QStringLiteral("40") : QString());
+    QCOMPARE(clock.Picture1->foreColor(), digits);
+}
+
+void TestWallScreen::dateFormatFromTheMenu()
+{
+    auto fixture = clockShown({ { "Show Date", "On" }, { "Date Format", "Short" } });
+    ClockWindow &clock = clockOf(*fixture);
+    QVERIFY(entryOf(*clock.optionsMenu->dateFormat, "Short")->isChecked());
+    entryOf(*clock.optionsMenu->dateFormat, "ISO 8601")->trigger();
+    QCOMPARE(fixture->store.value("Date Format"), QStringLiteral("ISO"));
+    QCOMPARE(clock.infoLines->text(), QStringLiteral("2026-01-15"));
+}
+
+void TestWallScreen::aboutShowsTheVersionAndOpensTheHomePage()
+{
+    auto fixture = clockShown();
+    ClockWindow &clock = clockOf(*fixture);
+    clock.optionsMenu->about->trigger();
+    auto *box = clock.findChild<QMessageBox *>();
+    QVERIFY(box && box->isVisible());
+    QVERIFY(box->text().contains(ProductInfo::version));
+    emit box->findChild<QLabel *>("qt_msgbox_label")->linkActivated(ProductInfo::homePage);
+    QCOMPARE(fixture->platform.openedUrls, QList<QUrl> { QUrl(ProductInfo::homePage) });
+}
+
+void TestWallScreen::optionsTipShowsOnlyAfterTheButton_data()
+{
+    QTest::addColumn<bool>("atStart");
+    QTest::addColumn<QString>("hintHidden");
+    QTest::addColumn<bool>("typedHide");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("the panel's button") << false << "0" << false << true;
+    QTest::newRow("a start that opens the clock") << true << "0" << false << false;
+    QTest::newRow("hint hidden by the panel's box") << false << "1" << false << false;
+    QTest::newRow("hint hidden by the typed word") << false << "0" << true << false;
+}
+
+void TestWallScreen::optionsTipShowsOnlyAfterTheButton()
+{
+    QFETCH(bool, atStart);
+    QFETCH(QString, hintHidden);
+    QFETCH(bool, typedHide);
+    QFETCH(bool, shown);
+    ProgramFixture fixture;
+    fixture.store.seed({ { "Check1", hintHidden } });
+    fixture.program.setStartRequest(atStart, {});
+    fixture.program.start();
+    if (!atStart)
+        fixture.program.form1().ui().PushButton1->click();
+    ClockWindow &clock = clockOf(fixture);
+    for (Qt::Key key : { Qt::Key_H, Qt::Key_I, Qt::Key_D, Qt::Key_E }) {
+        if (typedHide)
+            fixture.program.form2().Form_KeyDown(key);
+    }
+    QCOMPARE(clock.optionsTip->isVisible(), shown);
+    QCOMPARE(clock.optionsTipTimer->isActive(), shown);
+    QCOMPARE(clock.optionsTipTimer->interval(), 10000);
+    // The tip goes when its time is up.
+    clock.optionsTipTimer->start(0);
+    QTRY_VERIFY(!clock.optionsTip->isVisible());
 }
 
 void TestWallScreen::badValuesKeepTheDefaults_data()
@@ -483,6 +592,10 @@ void TestWallScreen::badValuesKeepTheDefaults_data()
                                    << "dim";
     QTest::newRow("level: overflow") << "Night Dim Level"
                                      << "99999999999999999999";
+    QTest::newRow("24-hour seconds: lower case") << "24-Hour Seconds"
+                                                 << "on";
+    QTest::newRow("date format: lower case") << "Date Format"
+                                             << "iso";
 }
 
 void TestWallScreen::badValuesKeepTheDefaults()

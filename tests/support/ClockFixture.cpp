@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QTest>
 
 std::unique_ptr<ProgramFixture> clockOpenedAt(const QDateTime &now, const StoredValues &stored,
                                               bool reportsClockChanges)
@@ -23,6 +24,14 @@ std::unique_ptr<ProgramFixture> clockOpenedAt(const QDateTime &now, const Stored
 ClockWindow &clockOf(ProgramFixture &fixture)
 {
     return fixture.program.form2().ui();
+}
+
+void setClockSize(ProgramFixture &fixture, const QSize &size)
+{
+    ClockWindow &clock = clockOf(fixture);
+    clock.showNormal();
+    clock.setGeometry(QRect(QPoint(0, 0), size));
+    QCOMPARE(clock.size(), size);
 }
 
 QImage tickAndGrab(ProgramFixture &fixture)

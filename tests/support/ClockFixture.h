@@ -17,6 +17,9 @@ std::unique_ptr<ProgramFixture> clockOpenedAt(const QDateTime &now, const Stored
 
 ClockWindow &clockOf(ProgramFixture &fixture);
 
+// The clock as a window of the given size, as on a screen of that size.
+void setClockSize(ProgramFixture &fixture, const QSize &size);
+
 // What the user sees of the clock after a tick.
 QImage tickAndGrab(ProgramFixture &fixture);
 

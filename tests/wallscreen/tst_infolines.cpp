@@ -46,19 +46,27 @@ void TestInfoLines::text_data()
 {
     QTest::addColumn<bool>("showDate");
     QTest::addColumn<bool>("showZone");
+    QTest::addColumn<InfoLines::DateFormat>("format");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("neither") << false << false << "en_GB"
+    const auto Long = InfoLines::DateFormat::Long;
+    QTest::newRow("neither") << false << false << Long << "en_GB"
                              << "";
-    QTest::newRow("date, British") << true << false << "en_GB"
+    QTest::newRow("date, British") << true << false << Long << "en_GB"
                                    << "Thursday, 15 January 2026";
-    QTest::newRow("date, American") << true << false << "en_US"
+    QTest::newRow("date, American") << true << false << Long << "en_US"
                                     << "Thursday, January 15, 2026";
-    QTest::newRow("date, German") << true << false << "de_DE"
+    QTest::newRow("date, German") << true << false << Long << "de_DE"
                                   << "Donnerstag, 15. Januar 2026";
-    QTest::newRow("zone") << false << true << "en_GB"
+    QTest::newRow("short, British") << true << false << InfoLines::DateFormat::Short << "en_GB"
+                                    << "15/01/2026";
+    QTest::newRow("short, German") << true << false << InfoLines::DateFormat::Short << "de_DE"
+                                   << "15.01.26";
+    QTest::newRow("ISO, whatever the locale") << true << false << InfoLines::DateFormat::Iso << "de_DE"
+                                              << "2026-01-15";
+    QTest::newRow("zone") << false << true << Long << "en_GB"
                           << "New York";
-    QTest::newRow("both") << true << true << "en_GB"
+    QTest::newRow("both") << true << true << Long << "en_GB"
                           << "Thursday, 15 January 2026\nNew York";
 }
 
@@ -66,10 +74,12 @@ void TestInfoLines::text()
 {
     QFETCH(bool, showDate);
     QFETCH(bool, showZone);
+    QFETCH(InfoLines::DateFormat, format);
     QFETCH(QString, locale);
     QFETCH(QString, expected);
-    QCOMPARE(InfoLines::text(QDate(2026, 1, 15), QStringLiteral("New York"), showDate, showZone, QLocale(locale)),
-             expected);
+    QCOMPARE(
+        InfoLines::text(QDate(2026, 1, 15), format, QStringLiteral("New York"), showDate, showZone, QLocale(locale)),
+        expected);
 }
 
 void TestInfoLines::clockChangeNotice_data()

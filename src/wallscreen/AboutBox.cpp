@@ -1,0 +1,24 @@
+#include "wallscreen/AboutBox.h"
+
+#include "base/ProductInfo.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QUrl>
+
+void showAboutBox(QWidget *parent, const std::function<void(const QUrl &)> &openLink)
+{
+    auto *box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle(QObject::tr("About %1").arg(ProductInfo::productName));
+    box->setTextFormat(Qt::RichText);
+    box->setText(QStringLiteral("<b>%1</b> %2<br>%3<br><a href=\"%4\">%4</a>")
+                     .arg(ProductInfo::productName.toHtmlEscaped(), ProductInfo::version,
+                          ProductInfo::licence.toHtmlEscaped(), ProductInfo::homePage));
+    box->setIconPixmap(parent->windowIcon().pixmap(64));
+    for (QLabel *label : box->findChildren<QLabel *>()) {
+        label->setOpenExternalLinks(false);
+        QObject::connect(label, &QLabel::linkActivated, box, [openLink](const QString &link) { openLink(QUrl(link)); });
+    }
+    box->open();
+}
