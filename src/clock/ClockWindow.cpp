@@ -51,7 +51,7 @@ ClockWindow::ClockWindow()
     hint.setColor(QPalette::WindowText, hintColour);
     Label1->setPalette(hint);
     optionsTip = new QLabel(tr("Right-click or press Menu for wall-screen options"), this);
-    optionsTip->setGeometry(twipsRect(120, 615, 7000, 495));
+    optionsTip->setGeometry(twipsRect(120, 390, 7000, 495));
     optionsTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     optionsTip->setPalette(hint);
     optionsTip->hide();
