@@ -5,9 +5,9 @@
 namespace TzDatabaseFiles {
 namespace {
 
-// The fields of each line that is neither empty nor a comment, split at separator.
+// Each line that is neither empty nor a comment.
 template <typename Use>
-void forEachLine(QByteArrayView text, char separator, Use use)
+void forEachLine(QByteArrayView text, Use use)
 {
     for (qsizetype lineStart = 0; lineStart < text.size();) {
         qsizetype lineEnd = text.indexOf('\n', lineStart);
@@ -16,7 +16,7 @@ void forEachLine(QByteArrayView text, char separator, Use use)
         const QByteArray line = text.sliced(lineStart, lineEnd - lineStart).toByteArray();
         lineStart = lineEnd + 1;
         if (!line.isEmpty() && !line.startsWith('#'))
-            use(line.split(separator));
+            use(line);
     }
 }
 
@@ -25,7 +25,8 @@ void forEachLine(QByteArrayView text, char separator, Use use)
 QList<ZoneTabLine> parseZoneTab(QByteArrayView text)
 {
     QList<ZoneTabLine> lines;
-    forEachLine(text, '\t', [&lines](const QList<QByteArray> &fields) {
+    forEachLine(text, [&lines](const QByteArray &line) {
+        const QList<QByteArray> fields = line.split('\t');
         if (fields.size() >= 3 && !fields.at(2).trimmed().isEmpty())
             lines.append({ fields.at(0).trimmed(), fields.at(2).trimmed() });
     });
@@ -35,7 +36,8 @@ QList<ZoneTabLine> parseZoneTab(QByteArrayView text)
 QHash<QByteArray, QString> parseCountryNames(QByteArrayView text)
 {
     QHash<QByteArray, QString> names;
-    forEachLine(text, '\t', [&names](const QList<QByteArray> &fields) {
+    forEachLine(text, [&names](const QByteArray &line) {
+        const QList<QByteArray> fields = line.split('\t');
         if (fields.size() >= 2)
             names.insert(fields.at(0).trimmed(), QString::fromUtf8(fields.at(1).trimmed()));
     });
@@ -45,8 +47,8 @@ QHash<QByteArray, QString> parseCountryNames(QByteArrayView text)
 QList<Link> parseLinks(QByteArrayView text)
 {
     QList<Link> links;
-    forEachLine(text, '\n', [&links](const QList<QByteArray> &fields) {
-        const QList<QByteArray> words = fields.at(0).simplified().split(' ');
+    forEachLine(text, [&links](const QByteArray &line) {
+        const QList<QByteArray> words = line.simplified().split(' ');
         if (words.size() == 3 && words.at(0) == "L")
             links.append({ words.at(1), words.at(2) });
     });
