@@ -137,5 +137,9 @@ void Form1::Combo1_Click()
 
 void Form1::Combo1_Change()
 {
+    // Text typed to find a zone is no choice; a zone chosen shows its item's text.
+    const QComboBox &list = *ui().Combo1;
+    if (list.currentText() != list.itemText(list.currentIndex()))
+        return;
     storeCombo1Position();
 }

@@ -1,5 +1,7 @@
 #include "timezones/modTimeFunctions.h"
 
+#include "timezones/TzDatabaseFiles.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -67,37 +69,12 @@ QByteArrayList ReadZoneTab(const QString &path, bool *ok)
 {
     QByteArrayList identifiers;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (ok)
-            *ok = false;
-        return identifiers;
-    }
-    const QByteArray content = file.readAll();
-    const QByteArrayView text(content);
-    for (qsizetype lineStart = 0; lineStart < text.size();) {
-        qsizetype lineEnd = text.indexOf('\n', lineStart);
-        if (lineEnd < 0)
-            lineEnd = text.size();
-        const QByteArrayView line = text.sliced(lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        // Country code, coordinates, identifier, then an optional comment.
-        qsizetype start = 0;
-        for (int field = 0; field < 2 && start >= 0; ++field) {
-            start = line.indexOf('\t', start);
-            if (start >= 0)
-                ++start;
-        }
-        if (start < 0)
-            continue;
-        qsizetype end = line.indexOf('\t', start);
-        QByteArrayView identifier = line.sliced(start, (end < 0 ? line.size() : end) - start).trimmed();
-        if (!identifier.isEmpty())
-            identifiers.append(identifier.toByteArray());
-    }
     if (ok)
-        *ok = true;
+        *ok = file.open(QIODevice::ReadOnly);
+    if (!file.isOpen())
+        return identifiers;
+    for (const TzDatabaseFiles::ZoneTabLine &line : TzDatabaseFiles::parseZoneTab(file.readAll()))
+        identifiers.append(line.identifier);
     return identifiers;
 }
 

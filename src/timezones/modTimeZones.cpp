@@ -2,11 +2,11 @@
 
 #include "base/RuntimeError.h"
 #include "timezones/ComputerZone.h"
+#include "timezones/TzDatabaseFiles.h"
 #include "timezones/modTimeFunctions.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 
 #include <atomic>
 #include <future>
@@ -187,13 +187,10 @@ int IndexOfZoneNamed(const QByteArray &name)
     if (onDisk != -1 || name.isEmpty())
         return onDisk;
     // A database installed without its old names still lists them: "L TARGET NAME".
-    QFile links(QDir(folder).filePath(QStringLiteral("tzdata.zi")));
-    if (!links.open(QIODevice::ReadOnly))
-        return -1;
-    while (!links.atEnd()) {
-        const QList<QByteArray> fields = links.readLine().simplified().split(' ');
-        if (fields.size() == 3 && fields.at(0) == "L" && fields.at(2) == name)
-            return IndexOfKey(fields.at(1));
+    const QByteArray tzdataZi = TzDatabaseFiles::readFile(QDir(folder).filePath(QStringLiteral("tzdata.zi")));
+    for (const TzDatabaseFiles::Link &link : TzDatabaseFiles::parseLinks(tzdataZi)) {
+        if (link.name == name)
+            return IndexOfKey(link.target);
     }
     return -1;
 }

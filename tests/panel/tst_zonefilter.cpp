@@ -2,6 +2,7 @@
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
 #include "timezones/ZoneTextMatch.h"
+#include "timezones/modTimeZones.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QCompleter>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -42,8 +44,9 @@ class TestZoneFilter : public QObject {
 private slots:
     void typedTextMatches_data();
     void typedTextMatches();
-    void typingOffersTheMatchingZonesInListOrder_data();
-    void typingOffersTheMatchingZonesInListOrder();
+    void typedTextOffersRankedZonesAndKeysChoose_data();
+    void typedTextOffersRankedZonesAndKeysChoose();
+    void wheelLeavesTheClosedListsZone();
     void choosingAnOfferedZoneSelectsAndStoresIt();
     void textLeftUnchosenGivesWayToTheSelection();
     void backspaceRemovesOneLetterOfTheSelectedZone();
@@ -91,41 +94,78 @@ void TestZoneFilter::typedTextMatches()
     QCOMPARE(zoneTextMatches(display, typed), matches);
 }
 
-void TestZoneFilter::typingOffersTheMatchingZonesInListOrder_data()
+void TestZoneFilter::typedTextOffersRankedZonesAndKeysChoose_data()
 {
+    QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("mustOffer");
-
-    QTest::newRow("kolk") << "kolk"
-                          << "(UTC+05:30) Asia/Kolkata";
-    QTest::newRow("new y") << "new y"
-                           << "(UTC-05:00) America/New_York";
-    QTest::newRow("+05:30") << "+05:30"
-                            << "(UTC+05:30) Asia/Kolkata";
-    QTest::newRow("asia, small letters") << "asia"
-                                         << "(UTC+09:00) Asia/Tokyo";
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("offeredFirst");
+    QTest::addColumn<QString>("chosen");
+    const QString newYork = QStringLiteral("America/New_York");
+    QTest::newRow("Enter, the only match") << newYork << "kolk"
+                                           << "Return" << QStringList { "(UTC+05:30) Asia/Kolkata" } << "Asia/Kolkata";
+    QTest::newRow("Escape after Down") << newYork << "kolk"
+                                       << "Down Escape" << QStringList { "(UTC+05:30) Asia/Kolkata" } << "";
+    QTest::newRow("Escape on a first run") << ""
+                                           << "kolk"
+                                           << "Escape" << QStringList { "(UTC+05:30) Asia/Kolkata" } << "";
+    QTest::newRow("utc") << newYork << "utc"
+                         << "Return" << QStringList { "(UTC+00:00) UTC", "(UTC+00:00) Africa/Abidjan" } << "UTC";
+    QTest::newRow("offset") << newYork << "+05:30"
+                            << "Return" << QStringList { "(UTC+05:30) Asia/Colombo", "(UTC+05:30) Asia/Kolkata" }
+                            << "Asia/Colombo";
+    QTest::newRow("country") << newYork << "India"
+                             << "Return" << QStringList { "(UTC+05:30) Asia/Kolkata — India" } << "Asia/Kolkata";
+    QTest::newRow("country of two zones")
+        << newYork << "germany"
+        << "Return" << QStringList { "(UTC+01:00) Europe/Berlin — Germany", "(UTC+01:00) Europe/Busingen — Germany" }
+        << "Europe/Berlin";
+    QTest::newRow("old name") << newYork << "Saigon"
+                              << "Return" << QStringList { "(UTC+07:00) Asia/Ho_Chi_Minh — Asia/Saigon" }
+                              << "Asia/Ho_Chi_Minh";
+    QTest::newRow("no match") << newYork << "xyz"
+                              << "Return" << QStringList { "No time zone matches 'xyz'" } << "";
 }
 
-void TestZoneFilter::typingOffersTheMatchingZonesInListOrder()
+void TestZoneFilter::typedTextOffersRankedZonesAndKeysChoose()
 {
+    QFETCH(QString, stored);
     QFETCH(QString, typed);
-    QFETCH(QString, mustOffer);
-    auto fixture = panelWithFocusedList();
+    QFETCH(QString, keys);
+    QFETCH(QStringList, offeredFirst);
+    QFETCH(QString, chosen);
+    auto fixture
+        = panelWithFocusedList(stored.isEmpty() ? StoredValues {} : StoredValues { { "Time Zone Name", stored } });
     QComboBox &list = *fixture->program.form1().ui().Combo1;
-    QVERIFY(list.hasFocus());
+    const int selected = list.currentIndex();
 
     QTest::keyClicks(&list, typed);
+    QAbstractItemView *popup = list.completer()->popup();
+    QTRY_VERIFY(popup->isVisible());
+    QCOMPARE(offered(list).mid(0, offeredFirst.size()), offeredFirst);
+    for (const QString &key : keys.split(u' '))
+        QTest::keyClick(popup, key == "Down" ? Qt::Key_Down : key == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
 
-    QTRY_VERIFY(list.completer()->popup()->isVisible());
-    // Exactly the list's items that match, in the list's own order.
-    QStringList expected;
-    for (int position = 0; position < list.count(); ++position) {
-        if (zoneTextMatches(list.itemText(position), typed))
-            expected << list.itemText(position);
+    QVERIFY(!popup->isVisible());
+    QCOMPARE(list.lineEdit()->text(), list.itemText(list.currentIndex()));
+    if (chosen.isEmpty()) {
+        QCOMPARE(list.currentIndex(), selected);
+        QCOMPARE(fixture->store.keys(), stored.isEmpty() ? QStringList() : QStringList { "Time Zone Name" });
+    } else {
+        QCOMPARE(modTimeZones::TimeZoneKeys.at(list.currentData().toInt()), chosen.toLatin1());
+        QCOMPARE(fixture->store.value("Time Zone Name"), chosen);
+        QCOMPARE(fixture->store.value("Combo1"), QString::number(list.currentIndex()));
     }
-    QVERIFY(expected.contains(mustOffer));
-    QVERIFY(expected.size() < list.count());
-    QCOMPARE(offered(list), expected);
+}
+
+void TestZoneFilter::wheelLeavesTheClosedListsZone()
+{
+    auto fixture = panelWithFocusedList({ { "Combo1", "3" } });
+    QComboBox &list = *fixture->program.form1().ui().Combo1;
+    QWheelEvent wheel(QPointF(5, 5), list.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&list, &wheel);
+    QCOMPARE(list.currentIndex(), 3);
 }
 
 void TestZoneFilter::choosingAnOfferedZoneSelectsAndStoresIt()
@@ -161,14 +201,11 @@ void TestZoneFilter::textLeftUnchosenGivesWayToTheSelection()
     QTest::keyClick(&list, Qt::Key_Return);
     QCOMPARE(list.lineEdit()->text(), selected);
 
-    // Esc closes the offered zones, and the focus moves on.
-    // Typed into the text field itself, after a click into it.
+    // Typed into the text field itself, after a click into it; the focus moves on.
     QTest::keyClicks(list.lineEdit(), QStringLiteral("berl"));
-    QAbstractItemView *popup = list.completer()->popup();
-    QTRY_VERIFY(popup->isVisible());
-    QTest::keyClick(popup, Qt::Key_Escape);
-    QVERIFY(!popup->isVisible());
-    QCOMPARE(list.lineEdit()->text(), QStringLiteral("berl"));
+    QTRY_VERIFY(list.completer()->popup()->isVisible());
+    // A click beside the matches closes them.
+    list.completer()->popup()->hide();
     ui.Check4->setFocus(Qt::TabFocusReason);
     QCOMPARE(list.lineEdit()->text(), selected);
 

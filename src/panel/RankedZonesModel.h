@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractProxyModel>
+#include <QList>
+#include <QString>
+
+// The zones of a time zone list that match typed text, best first (rankZoneMatches), as a
+// proxy of the list's rows, whose item data are catalogue indices: a chosen row maps back to
+// the list's own item, and its text to complete with is the item's. A zone found by another
+// name shows it beside its text ("(UTC+05:30) Asia/Kolkata — India"); when nothing matches,
+// one disabled row says so.
+class RankedZonesModel : public QAbstractProxyModel {
+public:
+    using QAbstractProxyModel::QAbstractProxyModel;
+
+    void setTyped(const QString &typed);
+
+    QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
+    QModelIndex parent(const QModelIndex &) const override { return {}; }
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 1; }
+    QModelIndex mapToSource(const QModelIndex &proxyIndex) const override;
+    QModelIndex mapFromSource(const QModelIndex &sourceIndex) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    bool isNoMatchRow(const QModelIndex &index) const { return mRows.isEmpty() && index.row() == 0; }
+
+    QString mTyped;
+    // The list's rows in ranked order, and the other name each was found by.
+    QList<int> mRows;
+    QStringList mReasons;
+};

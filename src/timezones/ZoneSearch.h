@@ -1,0 +1,30 @@
+#pragma once
+
+#include "timezones/ZoneOtherNames.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// A zone a search may find: its identifier and the text the list shows for it.
+struct ZoneCandidate {
+    QByteArray identifier;
+    QString display;
+};
+
+// A zone found: its index among the candidates, and the other name it was found by
+// ("India"), empty when its own text matched.
+struct ZoneMatch {
+    int candidate = -1;
+    QString reason;
+
+    bool operator==(const ZoneMatch &) const = default;
+};
+
+// The candidates that match typed text (letter case ignored, "_" as a blank), best first:
+// an identifier, city or other name that is the whole typed text ("utc", "India",
+// "Calcutta"); an identifier or its city starting with it; the identifier holding it; a
+// word of an other name starting with it; the display text, with its offset, holding it
+// ("+05:30"). Within each rank the candidates keep their order. Nothing typed matches all.
+QList<ZoneMatch> rankZoneMatches(const QList<ZoneCandidate> &candidates, const QString &typed,
+                                 const ZoneOtherNames &otherNames);

@@ -1,0 +1,65 @@
+#include "timezones/ZoneSearch.h"
+
+#include <QTest>
+
+namespace {
+
+// A small database: zones in list order, their countries and an old name, with comments,
+// a line of another kind and a link named like a zone of its own (Busingen).
+const QList<ZoneCandidate> candidates {
+    { "America/Indiana/Knox", "(UTC-06:00) America/Indiana/Knox" },
+    { "UTC", "(UTC+00:00) UTC" },
+    { "Europe/Berlin", "(UTC+01:00) Europe/Berlin" },
+    { "Europe/Busingen", "(UTC+01:00) Europe/Busingen" },
+    { "Europe/Zurich", "(UTC+01:00) Europe/Zurich" },
+    { "Asia/Colombo", "(UTC+05:30) Asia/Colombo" },
+    { "Asia/Kolkata", "(UTC+05:30) Asia/Kolkata" },
+    { "Indian/Chagos", "(UTC+06:00) Indian/Chagos" },
+};
+const ZoneOtherNames otherNames = zoneOtherNames(
+    "# code\tcoordinates\tTZ\nIN\t+2232+08822\tAsia/Kolkata\nDE\t+5230+01322\tEurope/Berlin\n"
+    "DE\t+4742+00841\tEurope/Busingen\tBusingen\nCH\t+4723+00832\tEurope/Zurich\nIO\t-0720+07225\tIndian/Chagos\n",
+    "# ISO 3166\nIN\tIndia\nDE\tGermany\nCH\tSwitzerland\nIO\tBritish Indian Ocean Territory\n",
+    "Z Asia/Tokyo 9:18:59 - LMT 1887 D 31 15u\nL Asia/Kolkata Asia/Calcutta\nL Europe/Zurich Europe/Busingen\n");
+
+}
+
+class TestZoneSearch : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typedTextFindsZonesBestFirst_data();
+    void typedTextFindsZonesBestFirst();
+};
+
+void TestZoneSearch::typedTextFindsZonesBestFirst_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("city start") << "kolk" << QStringList { "Asia/Kolkata" };
+    QTest::newRow("whole country, then starts, then inside")
+        << "INDIA" << QStringList { "Asia/Kolkata India", "Indian/Chagos", "America/Indiana/Knox" };
+    QTest::newRow("old name") << "calcutta" << QStringList { "Asia/Kolkata Asia/Calcutta" };
+    QTest::newRow("a zone's own name is no old name") << "Busingen" << QStringList { "Europe/Busingen" };
+    QTest::newRow("word of a country") << "ocean" << QStringList { "Indian/Chagos British Indian Ocean Territory" };
+    QTest::newRow("country start") << "germ" << QStringList { "Europe/Berlin Germany", "Europe/Busingen Germany" };
+    QTest::newRow("inside a word of a country") << "many" << QStringList {};
+    QTest::newRow("inside the identifier") << "pe/ber" << QStringList { "Europe/Berlin" };
+    QTest::newRow("utc first, then every offset text")
+        << "utc" << QStringList { "UTC",           "America/Indiana/Knox", "Europe/Berlin", "Europe/Busingen",
+                                  "Europe/Zurich", "Asia/Colombo",         "Asia/Kolkata",  "Indian/Chagos" };
+    QTest::newRow("half-hour offset") << "+05:30" << QStringList { "Asia/Colombo", "Asia/Kolkata" };
+}
+
+void TestZoneSearch::typedTextFindsZonesBestFirst()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, found);
+    QStringList matches;
+    for (const ZoneMatch &match : rankZoneMatches(candidates, typed, otherNames))
+        matches << (QString::fromUtf8(candidates.at(match.candidate).identifier) + u' ' + match.reason).trimmed();
+    QCOMPARE(matches, found);
+}
+
+QTEST_GUILESS_MAIN(TestZoneSearch)
+#include "tst_zonesearch.moc"
