@@ -43,6 +43,7 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
     showZone = checkable(*this, tr("Show zone"));
     announceClockChanges = checkable(*this, tr("Announce clock changes"));
     syncWarning = checkable(*this, tr("Warn when time is not synchronised"));
+    otherZones = addAction(tr("Other zones…"));
     addSeparator();
     closeClock = addAction(tr("Close clock\tEsc"));
 }

@@ -24,6 +24,7 @@ public:
     QAction *showZone;
     QAction *announceClockChanges;
     QAction *syncWarning;
+    QAction *otherZones;
     QAction *closeClock;
 
 signals:

@@ -1,10 +1,23 @@
+#include "clock/ClockWindow.h"
+#include "clock/Form2.h"
 #include "clock/OtherZoneClocks.h"
+#include "drawing/TimeStrip.h"
+#include "panel/OtherZonesWindow.h"
+#include "panel/ZonePicker.h"
+#include "support/ClockFixture.h"
+#include "wallscreen/BurnInPath.h"
 #include "wallscreen/OtherZoneList.h"
 #include "wallscreen/OtherZonesLayout.h"
+#include "wallscreen/OtherZonesView.h"
+#include "wallscreen/WallScreenMenu.h"
 
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
+// Thursday 15 January 2026; the computer is on UTC.
+const QDateTime thursday(QDate(2026, 1, 15), QTime(10, 30, 42), Qt::UTC);
 
 void addRows(std::initializer_list<const char *> rows)
 {
@@ -24,6 +37,9 @@ private slots:
     void layout();
     void faces_data();
     void faces();
+    void changesAreStored_data();
+    void changesAreStored();
+    void zonesShowUnderTheTimeAndMoveAndDimWithIt();
 };
 
 void TestOtherZones::storedList_data()
@@ -101,5 +117,54 @@ void TestOtherZones::faces()
     QVERIFY(faceAt(60, &changed) != row[4] && changed);
 }
 
-QTEST_GUILESS_MAIN(TestOtherZones)
+void TestOtherZones::changesAreStored_data()
+{
+    // Stored | steps: a button and the row or zone it acts on | stored after | Add enabled after.
+    addRows({ "|||yes", "|Add Asia/Tokyo|Asia/Tokyo|", "No/Else,UTC,Asia/Tokyo|Remove 0|Asia/Tokyo,No/Else|yes",
+              "Asia/Tokyo,Europe/Paris,UTC|Move up 2,Move down 0|UTC,Asia/Tokyo,Europe/Paris|yes",
+              "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo|Add Africa/Lagos|"
+              "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo,Africa/Lagos|" });
+}
+
+void TestOtherZones::changesAreStored()
+{
+    QFETCH(QStringList, row);
+    auto fixture
+        = clockOpenedAt(thursday, row[0].isEmpty() ? StoredValues() : StoredValues { { "Other Zones", row[0] } });
+    clockOf(*fixture).optionsMenu->otherZones->trigger();
+    OtherZonesWindow &window = *clockOf(*fixture).findChild<OtherZonesWindow *>();
+    for (const QString &step : row[1].split(u',', Qt::SkipEmptyParts)) {
+        const QString argument = step.section(u' ', -1);
+        window.list->setCurrentRow(argument.toInt());
+        window.picker->setCurrentIndex(std::max(0, window.picker->findData(argument.toUtf8())));
+        for (QPushButton *button : window.findChildren<QPushButton *>())
+            if (button->text() == step.section(u' ', 0, -2))
+                button->click();
+    }
+    QCOMPARE(window.add->isEnabled(), !row[3].isEmpty());
+    QCOMPARE(fixture->store.value("Other Zones"), row[2].isEmpty() ? QString() : row[2]);
+    QCOMPARE(clockOf(*fixture).otherZones->isVisible(), !window.zones().isEmpty());
+}
+
+void TestOtherZones::zonesShowUnderTheTimeAndMoveAndDimWithIt()
+{
+    auto fixture = clockOpenedAt(thursday,
+                                 { { "Other Zones", "Pacific/Kiritimati,Asia/Kathmandu" },
+                                   { "Font Color", "255" },
+                                   { "Burn-in Guard", "On" },
+                                   { "Night Dim From", "10:00" },
+                                   { "Night Dim To", "11:00" } });
+    ClockWindow &clock = clockOf(*fixture);
+    clock.showNormal();
+    clock.setGeometry(0, 0, 1920, 1080);
+    tickAndGrab(*fixture);
+    const QRect zones = clock.otherZones->geometry(), time = clock.Picture1->geometry();
+    const QPoint offset = BurnInPath::offsetAt(thursday.toSecsSinceEpoch() / 60, clock.size());
+    QCOMPARE(zones.topLeft(), time.bottomLeft() + QPoint(0, 1));
+    QCOMPARE(time.left(), offset.x());
+    QVERIFY(!offset.isNull() && qAbs((time | zones).center().y() - 540 - offset.y()) <= 1);
+    QCOMPARE(clock.otherZones->palette().color(QPalette::WindowText), QColor(77, 0, 0));
+}
+
+QTEST_MAIN(TestOtherZones)
 #include "tst_otherzones.moc"
