@@ -114,7 +114,7 @@ private:
     void hidePointerWhenIdle();
     // Reads the stored other zones; true when any is shown.
     bool readOtherZones();
-    // Brings the other zones' faces to the instant; true when they changed.
+    // Brings the other zones' faces to the instant; true when they need laying out anew.
     bool followOtherZones(ClockWindow &window, const QDateTime &instant);
     // Lays the other zones out under used pixels of the window's height; their height.
     int layOutOtherZones(ClockWindow &window, int used);

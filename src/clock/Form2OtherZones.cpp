@@ -35,6 +35,15 @@ QSizeF largestFace(const QFont &font, const QList<ZoneFace> &faces)
     return QSizeF(width, 2 * metrics.height());
 }
 
+// The faces with every digit a nought: a new minute that keeps it keeps the layout.
+QStringList shapeOf(const QList<ZoneFace> &faces)
+{
+    QStringList shape;
+    for (const ZoneFace &face : faces)
+        shape << face.place << FitToScreen::digitVariants(face.time).first();
+    return shape;
+}
+
 }
 
 void Form2::openOtherZones()
@@ -71,9 +80,11 @@ bool Form2::followOtherZones(ClockWindow &window, const QDateTime &instant)
     bool changed = false;
     const QList<ZoneFace> &faces
         = mOtherZones.facesAt(instant, mTimeZone, mProgram.form1().selectedClockFormat(), QLocale::system(), &changed);
-    if (changed)
-        window.otherZones->setFaces(faces);
-    return changed;
+    if (!changed)
+        return false;
+    const bool reshaped = shapeOf(faces) != shapeOf(window.otherZones->faces());
+    window.otherZones->setFaces(faces);
+    return reshaped;
 }
 
 int Form2::layOutOtherZones(ClockWindow &window, int used)
@@ -81,15 +92,21 @@ int Form2::layOutOtherZones(ClockWindow &window, int used)
     OtherZonesView &view = *window.otherZones;
     if (view.faces().isEmpty())
         return 0;
-    QFont font = window.Picture1->font();
-    const auto cellAt = [&](int points) {
-        font.setPointSize(points);
-        return largestFace(font, view.faces());
-    };
+    const QFont face = window.Picture1->font();
     // The whole block keeps within 90% of the window's height.
     const int room = qRound(window.height() * 0.9) - used;
-    const OtherZonesLayout layout = OtherZonesLayout::arrange(window.size(), room, window.Picture1->font().pointSize(),
-                                                              static_cast<int>(view.faces().size()), cellAt);
-    view.setArrangement(layout, window.Picture1->font());
-    return layout.size.height();
+    // Measuring text at many sizes is costly: the layout is made again only when it can differ.
+    const QString key
+        = QStringLiteral("%1 %2 %3 %4 ").arg(window.width()).arg(room).arg(window.height()).arg(face.toString())
+        + shapeOf(view.faces()).join(u'|');
+    if (key != view.arrangedFor()) {
+        QFont font = face;
+        const auto cellAt = [&](int points) {
+            font.setPointSize(points);
+            return largestFace(font, view.faces());
+        };
+        const int count = static_cast<int>(view.faces().size());
+        view.setArrangement(OtherZonesLayout::arrange(window.size(), room, face.pointSize(), count, cellAt), face, key);
+    }
+    return view.arrangement().size.height();
 }

@@ -11,13 +11,18 @@ OtherZonesView::OtherZonesView(QWidget *parent)
 
 void OtherZonesView::setFaces(const QList<ZoneFace> &faces)
 {
+    // Only the cells whose text changed are drawn again.
+    for (qsizetype i = 0; i < std::min(faces.size(), mLayout.cells.size()); ++i) {
+        if (i >= mFaces.size() || faces[i] != mFaces[i])
+            update(mLayout.cells[i]);
+    }
     mFaces = faces;
-    update();
 }
 
-void OtherZonesView::setArrangement(const OtherZonesLayout &layout, const QFont &face)
+void OtherZonesView::setArrangement(const OtherZonesLayout &layout, const QFont &face, const QString &key)
 {
     mLayout = layout;
+    mArrangedFor = key;
     QFont sized = face;
     sized.setPointSize(std::max(1, layout.points));
     setFont(sized);

@@ -15,8 +15,11 @@ public:
 
     const QList<ZoneFace> &faces() const { return mFaces; }
     void setFaces(const QList<ZoneFace> &faces);
-    // The cells to draw in, and the face (family and style) of the time at the layout's size.
-    void setArrangement(const OtherZonesLayout &layout, const QFont &face);
+    // The cells to draw in, and the face (family and style) of the time at the layout's size;
+    // key names what the layout was made for, so that it is made again only when that changes.
+    void setArrangement(const OtherZonesLayout &layout, const QFont &face, const QString &key);
+    const OtherZonesLayout &arrangement() const { return mLayout; }
+    const QString &arrangedFor() const { return mArrangedFor; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -24,4 +27,5 @@ protected:
 private:
     QList<ZoneFace> mFaces;
     OtherZonesLayout mLayout;
+    QString mArrangedFor;
 };
