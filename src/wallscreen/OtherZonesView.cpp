@@ -1,5 +1,6 @@
 #include "wallscreen/OtherZonesView.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 OtherZonesView::OtherZonesView(QWidget *parent)
@@ -11,10 +12,13 @@ OtherZonesView::OtherZonesView(QWidget *parent)
 
 void OtherZonesView::setFaces(const QList<ZoneFace> &faces)
 {
-    // Only the cells whose text changed are drawn again.
+    // Only the lines whose text changed are drawn again: a new minute changes the times alone.
     for (qsizetype i = 0; i < std::min(faces.size(), mLayout.cells.size()); ++i) {
-        if (i >= mFaces.size() || faces[i] != mFaces[i])
-            update(mLayout.cells[i]);
+        const bool drawn = i < mFaces.size();
+        if (!drawn || faces[i].place != mFaces[i].place)
+            update(placeArea(i));
+        if (!drawn || faces[i].time != mFaces[i].time)
+            update(timeArea(i));
     }
     mFaces = faces;
 }
@@ -29,15 +33,27 @@ void OtherZonesView::setArrangement(const OtherZonesLayout &layout, const QFont 
     update();
 }
 
-void OtherZonesView::paintEvent(QPaintEvent *)
+QRect OtherZonesView::placeArea(qsizetype zone) const
+{
+    const QRect cell = mLayout.cells[zone];
+    return QRect(cell.topLeft(), QSize(cell.width(), cell.height() / 2));
+}
+
+QRect OtherZonesView::timeArea(qsizetype zone) const
+{
+    return placeArea(zone).translated(0, mLayout.cells[zone].height() / 2);
+}
+
+void OtherZonesView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    const qsizetype count = std::min(mFaces.size(), mLayout.cells.size());
-    for (qsizetype i = 0; i < count; ++i) {
-        const QRect cell = mLayout.cells[i];
-        const QRect top(cell.topLeft(), QSize(cell.width(), cell.height() / 2));
-        painter.drawText(top, Qt::AlignCenter, mFaces[i].place);
-        painter.drawText(top.translated(0, top.height()), Qt::AlignCenter, mFaces[i].time);
+    const auto draw = [&](const QRect &area, const QString &text) {
+        if (event->region().intersects(area))
+            painter.drawText(area, Qt::AlignCenter, text);
+    };
+    for (qsizetype i = 0; i < std::min(mFaces.size(), mLayout.cells.size()); ++i) {
+        draw(placeArea(i), mFaces[i].place);
+        draw(timeArea(i), mFaces[i].time);
     }
 }

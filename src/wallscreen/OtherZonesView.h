@@ -25,6 +25,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Where a zone's place and its time are drawn.
+    QRect placeArea(qsizetype zone) const;
+    QRect timeArea(qsizetype zone) const;
+
     QList<ZoneFace> mFaces;
     OtherZonesLayout mLayout;
     QString mArrangedFor;
