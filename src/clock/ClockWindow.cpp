@@ -3,6 +3,7 @@
 #include "drawing/TimeStrip.h"
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
+#include "wallscreen/OtherZonesView.h"
 #include "wallscreen/WallScreenMenu.h"
 
 #include <QLabel>
@@ -70,6 +71,7 @@ ClockWindow::ClockWindow()
 
     infoLines = lineUnderTheTime(*this, QString());
     syncWarning = lineUnderTheTime(*this, tr("Time not synchronised"));
+    otherZones = new OtherZonesView(this);
     // The time and the lines under it take no mouse input: a move, a click or a double-click
     // over them is the clock window's own.
     Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -8,6 +8,7 @@
 class QLabel;
 class QTimer;
 class TimeStrip;
+class OtherZonesView;
 class WallScreenMenu;
 
 // The full-screen clock's window with its controls, as designed. Behaviour lives in
@@ -44,6 +45,8 @@ public:
     QLabel *infoLines;
     // "Time not synchronised", under those lines, while the clock warns of it.
     QLabel *syncWarning;
+    // The other zones, under all of those.
+    OtherZonesView *otherZones;
     WallScreenMenu *optionsMenu;
     // Fires once, 3 s after the pointer last moved, to hide it.
     QTimer *pointerIdleTimer;

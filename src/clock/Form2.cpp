@@ -301,15 +301,21 @@ void Form2::scheduleNextTick(const QDateTime &instant, TimeFormat::ClockFormat f
 void Form2::setChosenZone(const QTimeZone &zone, const QDateTime &now)
 {
     mZone = ZoneTime::OffsetKeeper(zone);
-    mZoneFiles.watch(mZone.files());
+    watchZoneFiles();
     mTimeZone = mZone.offsetAt(now);
+}
+
+void Form2::watchZoneFiles()
+{
+    mZoneFiles.watch(mZone.files() + mOtherZones.files());
 }
 
 void Form2::zoneFilesChanged()
 {
     mZone.reload();
+    mOtherZones.reload();
     // The computer's zone may now be another file.
-    mZoneFiles.watch(mZone.files());
+    watchZoneFiles();
     tickSoon();
 }
 

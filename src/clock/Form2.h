@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clock/OtherZoneClocks.h"
 #include "clock/TimeFormat.h"
 #include "dressing/ScreenIdentity.h"
 #include "timezones/ZoneFileWatch.h"
@@ -59,6 +60,9 @@ public:
     // The line that tells where the options are, under the hint for 10 s, unless the hint
     // is hidden.
     void showOptionsTip();
+    // The zones shown under the time: their window, and a change made there (stored at once).
+    void openOtherZones();
+    void setOtherZones(const QByteArrayList &zones);
 
     // Shows the clock over the whole of the wanted screen, else of the primary, and keeps
     // it there through hot-plug and mode changes, holding off the screen saver while it is
@@ -93,6 +97,8 @@ private:
     void followScreens();
     // Reads the zone files again after a change and shows the time by them.
     void zoneFilesChanged();
+    // Watches the files of the clock's zone, the computer's and the other zones.
+    void watchZoneFiles();
 
     void connectWallScreenParts(ClockWindow &window);
     // Brings the window to the options in force after a load or a change.
@@ -118,6 +124,12 @@ private:
     // The pointer shows until it rests for 3 s.
     void pointerMoved(ClockWindow &window);
     void hidePointerWhenIdle();
+    // Reads the stored other zones and shows the block when any is shown.
+    void readOtherZones();
+    // Brings the other zones' faces to the instant; true when they need laying out anew.
+    bool followOtherZones(ClockWindow &window, const QDateTime &instant);
+    // Lays the other zones out under used pixels of the window's height; their height.
+    int layOutOtherZones(ClockWindow &window, int used);
 
     WallScreenOptions mOptions;
     // The time's colour and point size as stored, before dimming and fitting change them.
@@ -128,6 +140,7 @@ private:
     TimeFormat::ClockFormat mFittedFormat = TimeFormat::ClockFormat::None;
     PointerIdle mPointerIdle;
     SyncWarning mSyncWarning;
+    OtherZoneClocks mOtherZones;
 
     ProgramContext &mProgram;
     bool mIdleInhibited = false;

@@ -18,6 +18,8 @@
 #include "wallscreen/FitToScreen.h"
 #include "wallscreen/InfoLines.h"
 #include "wallscreen/NightHoursDialog.h"
+#include "wallscreen/OtherZoneList.h"
+#include "wallscreen/OtherZonesView.h"
 #include "wallscreen/WallScreenMenu.h"
 #include "windows/ProgramContext.h"
 #include "windows/SiteLocks.h"
@@ -74,6 +76,7 @@ void Form2::connectWallScreenParts(ClockWindow &window)
     connect(&menu, &WallScreenMenu::dateFormatChosen, this, &Form2::setDateFormat);
     connect(menu.about, &QAction::triggered, this,
             [this] { showAboutBox(&ui(), [this](const QUrl &link) { mProgram.platform().openUrl(link); }); });
+    connect(menu.otherZones, &QAction::triggered, this, &Form2::openOtherZones);
     connect(menu.closeClock, &QAction::triggered, this, [this] { Form_KeyDown(Qt::Key_Escape); });
     const SettingsStore &settings = mProgram.settings();
     SiteLocks::apply(*menu.fitToScreen, settings, { WallScreenOptions::fitToScreenKey });
@@ -87,6 +90,7 @@ void Form2::connectWallScreenParts(ClockWindow &window)
     SiteLocks::apply(*menu.showZone, settings, { WallScreenOptions::showZoneKey });
     SiteLocks::apply(*menu.syncWarning, settings, { WallScreenOptions::syncWarningKey });
     SiteLocks::apply(*menu.announceClockChanges, settings, { WallScreenOptions::announceClockChangesKey });
+    SiteLocks::apply(*menu.otherZones, settings, { OtherZoneList::key });
     connect(window.pointerIdleTimer, &QTimer::timeout, this, &Form2::hidePointerWhenIdle);
     pointerMoved(window);
 }
@@ -97,6 +101,7 @@ void Form2::showWallScreenOptions()
     mDigitColour = window.Picture1->foreColor();
     mStoredPoints = window.Picture1->font().pointSize();
     mBrightness = 100;
+    readOtherZones();
     // Laid out anew: the stored font may not fit this window.
     applyWallScreenOptions(true);
 }
@@ -245,6 +250,8 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
     // option is off.
     const bool warn = mSyncWarning.update(mProgram.platform().clockSynchronised(), instant.toMSecsSinceEpoch())
         && mOptions.syncWarning;
+    if (followOtherZones(window, instant))
+        moved = true;
     if (warn == window.syncWarning->isHidden()) {
         window.syncWarning->setVisible(warn);
         moved = true;
@@ -321,11 +328,15 @@ void Form2::placeClockBlock(ClockWindow &window)
         = heightOf(*window.infoLines, mOptions.showsInfoLines() && !window.infoLines->text().isEmpty(), infoLinesShare);
     const int warningHeight = heightOf(*window.syncWarning, !window.syncWarning->isHidden(), syncWarningShare);
     const int lineHeight = QFontMetrics(window.lblTime->font()).height();
-    const ClockBlock block = ClockBlock::place(window.size(), lineHeight, infoHeight + warningHeight, mBurnInOffset);
+    // The other zones come last in the block: they move, fit and dim with the time.
+    const int zonesHeight = layOutOtherZones(window, lineHeight + infoHeight + warningHeight);
+    const ClockBlock block
+        = ClockBlock::place(window.size(), lineHeight, infoHeight + warningHeight + zonesHeight, mBurnInOffset);
     window.lblTime->setGeometry(block.timeLine);
     window.Picture1->setGeometry(block.timeLine);
-    window.infoLines->setGeometry(block.infoLines.adjusted(0, 0, 0, -warningHeight));
-    window.syncWarning->setGeometry(block.infoLines.adjusted(0, infoHeight, 0, 0));
+    window.infoLines->setGeometry(block.infoLines.adjusted(0, 0, 0, -warningHeight - zonesHeight));
+    window.syncWarning->setGeometry(block.infoLines.adjusted(0, infoHeight, 0, -zonesHeight));
+    window.otherZones->setGeometry(block.infoLines.adjusted(0, infoHeight + warningHeight, 0, 0));
 }
 
 void Form2::setBrightness(int percent)
@@ -340,7 +351,7 @@ void Form2::setBrightness(int percent)
 
 void Form2::colourLines(ClockWindow &window)
 {
-    const auto colour = [](QLabel &line, const QColor &textColour) {
+    const auto colour = [](QWidget &line, const QColor &textColour) {
         QPalette palette = line.palette();
         palette.setColor(QPalette::WindowText, textColour);
         line.setPalette(palette);
@@ -349,6 +360,7 @@ void Form2::colourLines(ClockWindow &window)
     colour(*window.syncWarning, dimmed(mDigitColour, mBrightness / 2.0));
     colour(*window.Label1, dimmed(ClockWindow::hintColour, mBrightness));
     colour(*window.optionsTip, dimmed(ClockWindow::hintColour, mBrightness));
+    colour(*window.otherZones, dimmed(mDigitColour, mBrightness));
 }
 
 void Form2::pointerMoved(ClockWindow &window)

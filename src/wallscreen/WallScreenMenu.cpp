@@ -49,6 +49,7 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
     showZone = checkable(*this, tr("Show zone"));
     announceClockChanges = checkable(*this, tr("Announce clock changes"));
     syncWarning = checkable(*this, tr("Warn when time is not synchronised"));
+    otherZones = addAction(tr("Other zones…"));
     addSeparator();
     about = addAction(tr("About"));
     closeClock = addAction(tr("Close clock\tEsc"));

@@ -29,6 +29,7 @@ public:
     QAction *announceClockChanges;
     QAction *syncWarning;
     QAction *about;
+    QAction *otherZones;
     QAction *closeClock;
 
 signals:

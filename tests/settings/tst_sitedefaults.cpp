@@ -224,7 +224,7 @@ void TestSiteDefaults::lockedKeysAreTheSitesAlone()
 void TestSiteDefaults::lockedControlsCannotBeUsed()
 {
     QTemporaryDir site;
-    writeStoreFile(site.path(), "[General]\nLocked%20Keys=Check4,Option1,Option2,Option3,Fit To Screen\n");
+    writeStoreFile(site.path(), "[General]\nLocked%20Keys=Check4,Option1,Option2,Option3,Fit To Screen,Other Zones\n");
     const ScopedEnvironment dirs("XDG_CONFIG_DIRS", site.path().toLocal8Bit());
     auto fixture = startedProgram();
     PanelWindow &ui = fixture->program.form1().ui();
@@ -235,6 +235,7 @@ void TestSiteDefaults::lockedControlsCannotBeUsed()
     ui.PushButton1->click();
     const WallScreenMenu &menu = *fixture->program.form2().ui().optionsMenu;
     QVERIFY(!menu.fitToScreen->isEnabled());
+    QVERIFY(!menu.otherZones->isEnabled());
     QVERIFY(menu.showDate->isEnabled());
 }
 

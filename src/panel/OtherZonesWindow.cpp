@@ -1,0 +1,94 @@
+#include "panel/OtherZonesWindow.h"
+
+#include "panel/ZonePicker.h"
+#include "timezones/modTimeZones.h"
+#include "wallscreen/OtherZoneList.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QListWidget>
+#include <QPushButton>
+
+OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Other zones"));
+    // The clock hides its pointer when it rests; here it shows.
+    setCursor(Qt::ArrowCursor);
+    picker = new ZonePicker(this);
+    list = new QListWidget(this);
+    add = new QPushButton(tr("Add"), this);
+    remove = new QPushButton(tr("Remove"), this);
+    moveUp = new QPushButton(tr("Move up"), this);
+    moveDown = new QPushButton(tr("Move down"), this);
+    auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(picker, 0, 0);
+    grid->addWidget(add, 0, 1);
+    grid->addWidget(list, 1, 0, 4, 1);
+    grid->addWidget(remove, 1, 1);
+    grid->addWidget(moveUp, 2, 1);
+    grid->addWidget(moveDown, 3, 1);
+    grid->addWidget(close, 5, 0, 1, 2);
+    for (const QByteArray &zone : zones)
+        addZone(zone);
+    connect(add, &QPushButton::clicked, this, &OtherZonesWindow::addPicked);
+    connect(remove, &QPushButton::clicked, this, &OtherZonesWindow::removeSelected);
+    connect(moveUp, &QPushButton::clicked, this, [this] { moveSelected(-1); });
+    connect(moveDown, &QPushButton::clicked, this, [this] { moveSelected(1); });
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list, &QListWidget::currentRowChanged, this, &OtherZonesWindow::enableButtons);
+    connect(picker, &QComboBox::currentIndexChanged, this, &OtherZonesWindow::enableButtons);
+    enableButtons();
+}
+
+QByteArrayList OtherZonesWindow::zones() const
+{
+    QByteArrayList zones;
+    for (int row = 0; row < list->count(); ++row)
+        zones.append(list->item(row)->data(Qt::UserRole).toByteArray());
+    return zones;
+}
+
+void OtherZonesWindow::addZone(const QByteArray &zone)
+{
+    auto *item = new QListWidgetItem(modTimeZones::EntryAt(modTimeZones::IndexOfKey(zone)).Display, list);
+    item->setData(Qt::UserRole, zone);
+}
+
+void OtherZonesWindow::addPicked()
+{
+    addZone(picker->pickedZone());
+    list->setCurrentRow(list->count() - 1);
+    changed();
+}
+
+void OtherZonesWindow::removeSelected()
+{
+    delete list->takeItem(list->currentRow());
+    changed();
+}
+
+void OtherZonesWindow::moveSelected(int step)
+{
+    const int row = list->currentRow();
+    list->insertItem(row + step, list->takeItem(row));
+    list->setCurrentRow(row + step);
+    changed();
+}
+
+void OtherZonesWindow::changed()
+{
+    enableButtons();
+    emit zonesChanged(zones());
+}
+
+void OtherZonesWindow::enableButtons()
+{
+    const int row = list->currentRow();
+    const QByteArray picked = picker->pickedZone();
+    add->setEnabled(list->count() < OtherZoneList::most && !picked.isEmpty() && !zones().contains(picked));
+    remove->setEnabled(row >= 0);
+    moveUp->setEnabled(row > 0);
+    moveDown->setEnabled(row >= 0 && row < list->count() - 1);
+}
