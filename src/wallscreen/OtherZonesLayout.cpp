@@ -37,7 +37,7 @@ OtherZonesLayout OtherZonesLayout::arrange(const QSize &window, int room, int ti
         const int rows = (count + columns - 1) / columns;
         layout.columns = columns;
         layout.points = FitToScreen::largestFittingSize(
-            bounds, largest, [&](int points) { return blockSize(cellAt(points), columns, rows); });
+            bounds, largest, [&](int pointSize) { return blockSize(cellAt(pointSize), columns, rows); });
         if (layout.points >= readable)
             break;
     }
