@@ -270,10 +270,10 @@ QString Form2::clockChangeNotice(const QDateTime &instant) const
 
 void Form2::sizeTime(ClockWindow &window)
 {
+    mFittedFormat = shownClockFormat();
     // Until the load has read the stored size, the load sets the fonts itself.
     if (mStoredPoints <= 0)
         return;
-    mFittedFormat = shownClockFormat();
     // Every digit may come up in every place: the widest of each gives the size.
     QStringList texts;
     for (const QTime &time : { QTime(1, 0), QTime(13, 0) })

@@ -4,12 +4,12 @@
 #include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
 
+#include <algorithm>
+
 void RankedZonesModel::setTyped(const QString &typed)
 {
     beginResetModel();
     mTyped = typed;
-    mRows.clear();
-    mReasons.clear();
     QList<ZoneCandidate> candidates;
     const int count = sourceModel() ? sourceModel()->rowCount() : 0;
     for (int row = 0; row < count; ++row) {
@@ -18,10 +18,7 @@ void RankedZonesModel::setTyped(const QString &typed)
         candidates.append({ modTimeZones::TimeZoneKeys.value(k), item.data().toString() });
     }
     const ZoneOtherNames &otherNames = zoneOtherNamesIn(modTimeFunctions::TimeZoneFolder());
-    for (const ZoneMatch &match : rankZoneMatches(candidates, typed, otherNames)) {
-        mRows.append(match.candidate);
-        mReasons.append(match.reason);
-    }
+    mMatches = rankZoneMatches(candidates, typed, otherNames);
     endResetModel();
 }
 
@@ -34,20 +31,23 @@ int RankedZonesModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || !sourceModel())
         return 0;
-    return mRows.isEmpty() ? 1 : static_cast<int>(mRows.size());
+    return mMatches.isEmpty() ? 1 : static_cast<int>(mMatches.size());
 }
 
 QModelIndex RankedZonesModel::mapToSource(const QModelIndex &proxyIndex) const
 {
     if (!proxyIndex.isValid() || isNoMatchRow(proxyIndex))
         return {};
-    return sourceModel()->index(mRows.at(proxyIndex.row()), proxyIndex.column());
+    return sourceModel()->index(mMatches.at(proxyIndex.row()).candidate, proxyIndex.column());
 }
 
 QModelIndex RankedZonesModel::mapFromSource(const QModelIndex &sourceIndex) const
 {
-    const qsizetype row = mRows.indexOf(sourceIndex.row());
-    return sourceIndex.isValid() && row != -1 ? index(static_cast<int>(row), sourceIndex.column()) : QModelIndex();
+    const auto match = std::find_if(mMatches.cbegin(), mMatches.cend(),
+                                    [&](const ZoneMatch &each) { return each.candidate == sourceIndex.row(); });
+    return sourceIndex.isValid() && match != mMatches.cend()
+        ? index(static_cast<int>(match - mMatches.cbegin()), sourceIndex.column())
+        : QModelIndex();
 }
 
 QVariant RankedZonesModel::data(const QModelIndex &index, int role) const
@@ -55,7 +55,7 @@ QVariant RankedZonesModel::data(const QModelIndex &index, int role) const
     if (isNoMatchRow(index))
         return role == Qt::DisplayRole ? QStringLiteral("No time zone matches '%1'").arg(mTyped) : QVariant();
     const QVariant text = QAbstractProxyModel::data(index, role);
-    const QString &reason = mReasons.at(index.row());
+    const QString &reason = mMatches.at(index.row()).reason;
     if (role != Qt::DisplayRole || reason.isEmpty())
         return text;
     return text.toString() + QStringLiteral(" — ") + reason;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "timezones/ZoneSearch.h"
+
 #include <QAbstractProxyModel>
 #include <QList>
 #include <QString>
@@ -25,10 +27,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
-    bool isNoMatchRow(const QModelIndex &index) const { return mRows.isEmpty() && index.row() == 0; }
+    bool isNoMatchRow(const QModelIndex &index) const { return mMatches.isEmpty() && index.row() == 0; }
 
     QString mTyped;
-    // The list's rows in ranked order, and the other name each was found by.
-    QList<int> mRows;
-    QStringList mReasons;
+    // The list's rows in ranked order, each with the other name it was found by.
+    QList<ZoneMatch> mMatches;
 };
