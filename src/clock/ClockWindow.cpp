@@ -5,6 +5,7 @@
 #include "dressing/WindowDressing.h"
 #include "wallscreen/OtherZonesView.h"
 #include "wallscreen/WallScreenMenu.h"
+#include "windows/OpenWindows.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -29,6 +30,7 @@ ClockWindow::ClockWindow()
     : pointer(*this)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    OpenWindows::markAsGround(*this);
     resize(twips(7095), twips(3690));
     QFont windowFont(QStringLiteral("Arial"), 9);
     windowFont.setBold(true);
@@ -96,11 +98,17 @@ void ClockWindow::setBackColor(const QColor &colour)
 
 void ClockWindow::showOverScreen(QScreen *screen)
 {
+    const bool wasShown = isVisible();
+    const QRect covered = geometry();
     if (screen) {
         setScreen(screen);
         setGeometry(screen->geometry());
     }
     showFullScreen();
+    // A dialog open over the clock moves with it: a window manager may leave it on a screen
+    // that is gone, and without one the clock would cover it.
+    if (wasShown)
+        OpenWindows::moveAlong(covered, screen ? screen->geometry() : geometry());
 }
 
 void ClockWindow::resizeEvent(QResizeEvent *event)

@@ -6,6 +6,7 @@
 #include "dressing/WindowDressing.h"
 #include "dressing/WindowPlacement.h"
 #include "panel/ZoneListFilter.h"
+#include "windows/OpenWindows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,6 +42,7 @@ PanelWindow::PanelWindow()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(8040), twips(6900));
+    OpenWindows::markAsGround(*this);
     setBackgroundColour(*this, designWhite);
     QFont font(QStringLiteral("Arial"), 9);
     font.setBold(true);

@@ -11,6 +11,7 @@
 #include "program/AppIconEngine.h"
 #include "program/CommandLine.h"
 #include "settings/SettingsStore.h"
+#include "windows/OpenWindows.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -26,10 +27,14 @@ Program::Program(PlatformServices &platform, QString programFolder)
     , mForm2(std::make_unique<Form2>(*this))
     , mForm3(std::make_unique<Form3>(*this))
 {
-    connect(mForm3.get(), &FormObject::unloaded, this, &Program::lookAtRequestsSoon);
+    // Whatever window closes, a waiting request may now run.
+    qApp->installEventFilter(this);
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    qApp->removeEventFilter(this);
+}
 
 QIcon Program::appIcon() const
 {
@@ -68,7 +73,7 @@ std::optional<ScreenIdentity> Program::askedScreen() const
 {
     if (!mAskedScreenName.isEmpty())
         return ScreenIdentity { mAskedScreenName, {}, {}, {} };
-    if (mStarting)
+    if (mStarting || mClockAsked)
         return ClockScreenSetting::read(*mSettings);
     return std::nullopt;
 }
@@ -79,16 +84,17 @@ void Program::request(const QStringList &arguments)
         return;
     mRequests.append(arguments);
     if (!requestsMayRun())
-        bringOpenWindowForward();
+        OpenWindows::bringForward();
     lookAtRequestsSoon();
 }
 
 bool Program::requestsMayRun() const
 {
     // Each box and dialog runs an event loop inside a procedure that what a request does
-    // (closing the panel, opening the clock) would pull the ground from under; the colour
-    // window stands in for the panel.
-    return mStarted && !mEnded && !mPlatform.anyOpen() && !mForm3->isShown();
+    // (closing the panel, opening the clock) would pull the ground from under; a window
+    // open over the panel or the clock (the colour window too, which stands in for the
+    // panel) would end up behind what the request brings forward.
+    return mStarted && !mEnded && !mPlatform.anyOpen() && !OpenWindows::any();
 }
 
 void Program::lookAtRequestsSoon()
@@ -106,14 +112,11 @@ void Program::carryOutNextRequest()
     lookAtRequestsSoon();
 }
 
-void Program::bringOpenWindowForward()
+bool Program::eventFilter(QObject *watched, QEvent *event)
 {
-    if (QWidget *modal = QApplication::activeModalWidget()) {
-        modal->raise();
-        modal->activateWindow();
-    } else if (mForm3->isShown()) {
-        mForm3->bringToFront();
-    }
+    if (event->type() == QEvent::Hide && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+        lookAtRequestsSoon();
+    return QObject::eventFilter(watched, event);
 }
 
 void Program::activate(const QStringList &arguments)
@@ -130,8 +133,12 @@ void Program::activate(const QStringList &arguments)
             mForm2->ShowOverScreen(ClockScreens::identityOf(*screen));
         mForm2->bringToFront();
     } else if (asked.openClock) {
+        // As at start: "--clock" alone is no choice of a screen, so the clock covers the
+        // remembered one and nothing is stored.
         mAskedScreenName = screen ? asked.screenName : QString();
+        mClockAsked = true;
         mForm1->PushButton1_Click();
+        mClockAsked = false;
         mAskedScreenName.clear();
     } else {
         mForm1->ShowCentredOn(screen);

@@ -43,12 +43,13 @@ public:
     std::optional<ScreenIdentity> askedScreen() const override;
 
     // Another start of the program handed over its command line. It is carried out from
-    // the main loop once the program has started and no message box, dialog or colour
-    // window is open (until then the open one comes forward), one request at a time.
+    // the main loop once the program has started and no message box, dialog or other
+    // window is open over the panel or the clock (until then the open ones come forward),
+    // one request at a time.
     void request(const QStringList &arguments);
     // Carries out a later start's command line now: the clock comes or stays in front when
-    // it is shown or "--clock" asks for it, else the panel does; "--screen" puts either on
-    // that screen as at start.
+    // it is shown or "--clock" asks for it, else the panel does; "--clock" opens the clock
+    // on the screen a start would, and "--screen" puts either on that screen as at start.
     void activate(const QStringList &arguments);
 
     void end(int exitCode = 0) override;
@@ -59,11 +60,10 @@ signals:
     void ended(int exitCode);
 
 private:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     bool requestsMayRun() const;
     void lookAtRequestsSoon();
     void carryOutNextRequest();
-    // Brings forward what a waiting request waits for.
-    void bringOpenWindowForward();
 
     DialogCountingPlatform mPlatform;
     QString mProgramFolder;
@@ -78,6 +78,8 @@ private:
     QString mAskedScreenName;
     QList<QStringList> mRequests;
     bool mStarting = false;
+    // A later start's "--clock" is being carried out.
+    bool mClockAsked = false;
     bool mStarted = false;
     bool mEnded = false;
     int mExitCode = 0;

@@ -1,11 +1,20 @@
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "dressing/WindowPlacement.h"
+#include "panel/ColourWindow.h"
 #include "panel/Form1.h"
+#include "panel/Form3.h"
+#include "panel/OtherZonesWindow.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
+#include "wallscreen/NightHoursDialog.h"
+#include "wallscreen/WallScreenMenu.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -52,6 +61,54 @@ void clickShowOn(ProgramFixture &fixture, const QString &screenName)
     panel.PushButton1->click();
 }
 
+// Windows the program opens over its panel and clock, each as a person opens it, and two
+// that nothing in the program opens: a window shown plainly and a dialog without a parent.
+enum class Over { NightHours, About, OtherZones, ClockMenu, ZoneList, ColourWindow, PlainWindow, LoneDialog };
+
+QWidget *openOver(ProgramFixture &fixture, Over over)
+{
+    Form1 &panel = fixture.program.form1();
+    if (over == Over::ZoneList) {
+        panel.ui().Combo1->showPopup();
+        return panel.ui().Combo1->view()->window();
+    }
+    if (over == Over::ColourWindow) {
+        panel.ui().PushButton4->click();
+        return &fixture.program.form3().ui();
+    }
+    if (over == Over::LoneDialog) {
+        auto *dialog = new QDialog;
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+        return dialog;
+    }
+    clickShowOn(fixture, "Office");
+    ClockWindow &clock = fixture.program.form2().ui();
+    WallScreenMenu &menu = *clock.optionsMenu;
+    switch (over) {
+    case Over::NightHours:
+        menu.nightDimming->actions().constLast()->trigger();
+        return clock.findChild<NightHoursDialog *>();
+    case Over::About:
+        menu.about->trigger();
+        return clock.findChild<QMessageBox *>();
+    case Over::OtherZones:
+        menu.otherZones->trigger();
+        return clock.findChild<OtherZonesWindow *>();
+    case Over::ClockMenu:
+        menu.popup(clock.geometry().center());
+        return &menu;
+    case Over::PlainWindow: {
+        auto *window = new QWidget(&clock, Qt::Window);
+        window->resize(200, 100);
+        window->show();
+        return window;
+    }
+    default:
+        return nullptr;
+    }
+}
+
 void tick(ProgramFixture &fixture, int times)
 {
     for (int i = 0; i < times; ++i)
@@ -74,6 +131,9 @@ private slots:
     void escBringsThePanelBackCentredOnTheClocksScreen();
     void laterStartActsOnTheScreenItNames_data();
     void laterStartActsOnTheScreenItNames();
+    void laterStartWaitsForAnyWindowOpen_data();
+    void laterStartWaitsForAnyWindowOpen();
+    void openWindowGoesAlongWithTheClock();
 };
 
 void TestClockScreen::initTestCase()
@@ -241,8 +301,8 @@ void TestClockScreen::laterStartActsOnTheScreenItNames_data()
     const QStringList screenWall { "lumetra", "--screen", "Wall" };
     QTest::newRow("--clock --screen") << false << "Office" << clock + QStringList { "--screen", "Wall" } << "Wall"
                                       << QString() << "Wall";
-    QTest::newRow("--clock alone covers the panel's screen")
-        << false << "Wall" << clock << "Wall" << QString() << "Wall";
+    QTest::newRow("--clock alone covers the remembered screen, not the panel's")
+        << false << "Wall" << clock << "Office" << QString() << "Office";
     QTest::newRow("--screen moves an open clock") << true << "Office" << screenWall << "Wall" << QString() << "Wall";
     QTest::newRow("--screen moves the panel") << false << "Office" << screenWall << QString() << "Wall"
                                               << "Office";
@@ -275,6 +335,50 @@ void TestClockScreen::laterStartActsOnTheScreenItNames()
         QCOMPARE(coveredScreen(*fixture), covered);
     }
     QCOMPARE(fixture->store.value("Clock Screen"), rememberedAfter);
+}
+
+void TestClockScreen::laterStartWaitsForAnyWindowOpen_data()
+{
+    QTest::addColumn<int>("over");
+    QTest::newRow("Night Hours, open()") << int(Over::NightHours);
+    QTest::newRow("About, open()") << int(Over::About);
+    QTest::newRow("Other zones, modal show()") << int(Over::OtherZones);
+    QTest::newRow("clock's menu, popup") << int(Over::ClockMenu);
+    QTest::newRow("zone list's drop-down") << int(Over::ZoneList);
+    QTest::newRow("colour window") << int(Over::ColourWindow);
+    QTest::newRow("a window over the clock, plain show()") << int(Over::PlainWindow);
+    QTest::newRow("a dialog without a parent, open()") << int(Over::LoneDialog);
+}
+
+void TestClockScreen::laterStartWaitsForAnyWindowOpen()
+{
+    QFETCH(int, over);
+    auto fixture = started({});
+    QPointer<QWidget> open = openOver(*fixture, Over(over));
+    QVERIFY(open && open->isVisible());
+    const QString coveredBefore = coveredScreen(*fixture);
+
+    fixture->program.request({ "lumetra", "--clock", "--screen", "Wall" });
+    QCoreApplication::processEvents();
+    QVERIFY(open && open->isVisible());
+    QCOMPARE(coveredScreen(*fixture), coveredBefore);
+
+    open->close();
+    QCoreApplication::processEvents();
+    QCOMPARE(coveredScreen(*fixture), QStringLiteral("Wall"));
+}
+
+void TestClockScreen::openWindowGoesAlongWithTheClock()
+{
+    auto fixture = started({});
+    QWidget *dialog = openOver(*fixture, Over::NightHours);
+    ClockWindow &clock = fixture->program.form2().ui();
+
+    // What the clock does when its screen goes away or the one it wants comes back.
+    clock.showOverScreen(screenNamed("Wall"));
+    QVERIFY(screenNamed("Wall")->geometry().contains(dialog->frameGeometry()));
+    clock.showOverScreen(screenNamed("Office"));
+    QVERIFY(screenNamed("Office")->geometry().contains(dialog->frameGeometry()));
 }
 
 QTEST_MAIN(TestClockScreen)
