@@ -30,6 +30,11 @@ ScreenIdentity read(const SettingsStore &settings)
     return screen;
 }
 
+ScreenIdentity inForce(const SettingsStore &settings, const ScreenIdentity &wanted)
+{
+    return settings.isLocked(fields.front().key) ? read(settings) : wanted;
+}
+
 void store(SettingsStore &settings, const ScreenIdentity &screen)
 {
     for (const Field &field : fields)

@@ -390,11 +390,11 @@ void Form2::Form_DblClick()
 
 void Form2::ShowOverScreen(const ScreenIdentity &wanted)
 {
-    mWantedScreen = wanted;
-    if (const QScreen *screen = ClockScreens::connected(wanted))
+    mWantedScreen = ClockScreenSetting::inForce(mProgram.settings(), wanted);
+    if (const QScreen *screen = ClockScreens::connected(mWantedScreen))
         ClockScreenSetting::store(mProgram.settings(), ClockScreens::identityOf(*screen));
     ClockWindow &window = ui();
-    window.showOverScreen(ClockScreens::chosen(wanted));
+    window.showOverScreen(ClockScreens::chosen(mWantedScreen));
     // Synthetic keys do nothing on Wayland desktops; an inhibition works everywhere.
     if (window.Timer2->isActive() && !mIdleInhibited) {
         mIdleInhibited = true;

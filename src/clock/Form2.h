@@ -11,6 +11,7 @@
 #include "windows/FormObject.h"
 
 #include <QColor>
+#include <QMap>
 #include <QPoint>
 #include <optional>
 
@@ -41,19 +42,10 @@ public:
     // A double-click or double tap closes the clock as Esc does.
     void Form_DblClick();
 
-    // The wall-screen options as the menu changes them: stored at once and shown.
+    // The wall-screen options in force, as the store reads them.
     const WallScreenOptions &wallScreenOptions() const { return mOptions; }
-    void setFitToScreen(bool on);
-    void setBurnInGuard(bool on);
-    void setShowDate(bool on);
-    void setShowZone(bool on);
-    void setSyncWarning(bool on);
-    void setAnnounceClockChanges(bool on);
-    void setNightRange(std::optional<QTime> from, QTime to);
-    void setNightLevel(int percent);
-    void setNightDimming(const NightDimming &dimming);
-    void setSecondsIn24Hour(bool on);
-    void setDateFormat(InfoLines::DateFormat format);
+    // Stores texts chosen for the options, by key, and shows the options the store then reads.
+    void storeWallScreenOptions(const QMap<QString, QString> &texts);
     void openOptionsMenu(const QPoint &globalPosition);
     // Opens the dialog of night hours of the user's own; OK stores and shows them.
     void chooseNightHours();
@@ -105,7 +97,6 @@ private:
     void showWallScreenOptions();
     // Shows the options on the menu and the lines; lays the window out again when asked.
     void applyWallScreenOptions(bool layOut);
-    void setOnOffOption(const QString &key, bool WallScreenOptions::*option, bool on);
     // What changes with time: the burn-in place, the brightness, the date.
     void followWallScreenOptions(const QDateTime &instant);
     // The line announcing the clock zone's next change, when it comes within a day.

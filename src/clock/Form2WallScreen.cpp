@@ -7,9 +7,7 @@
 #include "clock/ClockWindow.h"
 #include "drawing/TimeStrip.h"
 #include "panel/Form1.h"
-#include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
-#include "settings/WallScreenValues.h"
 #include "timezones/ZoneCity.h"
 #include "wallscreen/AboutBox.h"
 #include "wallscreen/BurnInPath.h"
@@ -18,7 +16,6 @@
 #include "wallscreen/FitToScreen.h"
 #include "wallscreen/InfoLines.h"
 #include "wallscreen/NightHoursDialog.h"
-#include "wallscreen/OtherZoneList.h"
 #include "wallscreen/OtherZonesView.h"
 #include "wallscreen/WallScreenMenu.h"
 #include "windows/ProgramContext.h"
@@ -63,34 +60,12 @@ void setPointSize(QWidget &widget, int points)
 void Form2::connectWallScreenParts(ClockWindow &window)
 {
     WallScreenMenu &menu = *window.optionsMenu;
-    connect(menu.fitToScreen, &QAction::triggered, this, &Form2::setFitToScreen);
-    connect(menu.burnInGuard, &QAction::triggered, this, &Form2::setBurnInGuard);
-    connect(menu.showDate, &QAction::triggered, this, &Form2::setShowDate);
-    connect(menu.showZone, &QAction::triggered, this, &Form2::setShowZone);
-    connect(menu.syncWarning, &QAction::triggered, this, &Form2::setSyncWarning);
-    connect(menu.announceClockChanges, &QAction::triggered, this, &Form2::setAnnounceClockChanges);
-    connect(&menu, &WallScreenMenu::nightRangeChosen, this, &Form2::setNightRange);
-    connect(&menu, &WallScreenMenu::nightLevelChosen, this, &Form2::setNightLevel);
+    connect(&menu, &WallScreenMenu::chosen, this, &Form2::storeWallScreenOptions);
     connect(&menu, &WallScreenMenu::nightHoursAsked, this, &Form2::chooseNightHours);
-    connect(menu.secondsIn24Hour, &QAction::triggered, this, &Form2::setSecondsIn24Hour);
-    connect(&menu, &WallScreenMenu::dateFormatChosen, this, &Form2::setDateFormat);
     connect(menu.about, &QAction::triggered, this,
             [this] { showAboutBox(&ui(), [this](const QUrl &link) { mProgram.platform().openUrl(link); }); });
     connect(menu.otherZones, &QAction::triggered, this, &Form2::openOtherZones);
     connect(menu.closeClock, &QAction::triggered, this, [this] { Form_KeyDown(Qt::Key_Escape); });
-    const SettingsStore &settings = mProgram.settings();
-    SiteLocks::apply(*menu.fitToScreen, settings, { WallScreenOptions::fitToScreenKey });
-    SiteLocks::apply(*menu.burnInGuard, settings, { WallScreenOptions::burnInGuardKey });
-    SiteLocks::apply(
-        *menu.nightDimming->menuAction(), settings,
-        { WallScreenOptions::nightDimFromKey, WallScreenOptions::nightDimToKey, WallScreenOptions::nightDimLevelKey });
-    SiteLocks::apply(*menu.showDate, settings, { WallScreenOptions::showDateKey });
-    SiteLocks::apply(*menu.secondsIn24Hour, settings, { WallScreenOptions::secondsIn24HourKey });
-    SiteLocks::apply(*menu.dateFormat->menuAction(), settings, { WallScreenOptions::dateFormatKey });
-    SiteLocks::apply(*menu.showZone, settings, { WallScreenOptions::showZoneKey });
-    SiteLocks::apply(*menu.syncWarning, settings, { WallScreenOptions::syncWarningKey });
-    SiteLocks::apply(*menu.announceClockChanges, settings, { WallScreenOptions::announceClockChangesKey });
-    SiteLocks::apply(*menu.otherZones, settings, { OtherZoneList::key });
     connect(window.pointerIdleTimer, &QTimer::timeout, this, &Form2::hidePointerWhenIdle);
     pointerMoved(window);
 }
@@ -109,7 +84,7 @@ void Form2::showWallScreenOptions()
 void Form2::applyWallScreenOptions(bool layOut)
 {
     ClockWindow &window = ui();
-    window.optionsMenu->showOptions(mOptions);
+    window.optionsMenu->showOptions(mOptions, mProgram.settings());
     colourLines(window);
     window.infoLines->setVisible(mOptions.showsInfoLines());
     if (!layOut)
@@ -122,88 +97,25 @@ void Form2::applyWallScreenOptions(bool layOut)
     Form_Resize();
 }
 
-void Form2::setOnOffOption(const QString &key, bool WallScreenOptions::*option, bool on)
-{
-    mProgram.settings().SaveSetting(key, Conversions::onOffText(on));
-    mOptions.*option = on;
-    applyWallScreenOptions(true);
-}
-
-void Form2::setFitToScreen(bool on)
-{
-    setOnOffOption(WallScreenOptions::fitToScreenKey, &WallScreenOptions::fitToScreen, on);
-}
-
-void Form2::setBurnInGuard(bool on)
-{
-    setOnOffOption(WallScreenOptions::burnInGuardKey, &WallScreenOptions::burnInGuard, on);
-}
-
-void Form2::setShowDate(bool on)
-{
-    setOnOffOption(WallScreenOptions::showDateKey, &WallScreenOptions::showDate, on);
-}
-
-void Form2::setShowZone(bool on)
-{
-    setOnOffOption(WallScreenOptions::showZoneKey, &WallScreenOptions::showZone, on);
-}
-
-void Form2::setSyncWarning(bool on)
-{
-    setOnOffOption(WallScreenOptions::syncWarningKey, &WallScreenOptions::syncWarning, on);
-}
-
-void Form2::setAnnounceClockChanges(bool on)
-{
-    setOnOffOption(WallScreenOptions::announceClockChangesKey, &WallScreenOptions::announceClockChanges, on);
-}
-
-void Form2::setNightRange(std::optional<QTime> from, QTime to)
+void Form2::storeWallScreenOptions(const QMap<QString, QString> &texts)
 {
     SettingsStore &settings = mProgram.settings();
-    settings.SaveSetting(WallScreenOptions::nightDimFromKey, from ? WallScreenValues::clockTimeText(*from) : QString());
-    if (from)
-        settings.SaveSetting(WallScreenOptions::nightDimToKey, WallScreenValues::clockTimeText(to));
-    mOptions.nightDimming.from = from;
-    mOptions.nightDimming.to = to;
+    for (auto text = texts.cbegin(); text != texts.cend(); ++text)
+        settings.SaveSetting(text.key(), text.value());
+    // What is in force is what the store reads: a key the site locks keeps the site's value.
+    mOptions = WallScreenOptions::read(settings);
     applyWallScreenOptions(true);
-}
-
-void Form2::setNightLevel(int percent)
-{
-    mProgram.settings().SaveSetting(WallScreenOptions::nightDimLevelKey, QString::number(percent));
-    mOptions.nightDimming.level = percent;
-    applyWallScreenOptions(true);
-}
-
-void Form2::setNightDimming(const NightDimming &dimming)
-{
-    mProgram.settings().SaveSetting(WallScreenOptions::nightDimLevelKey, QString::number(dimming.level));
-    mOptions.nightDimming.level = dimming.level;
-    setNightRange(dimming.from, dimming.to);
 }
 
 void Form2::chooseNightHours()
 {
     auto *dialog = new NightHoursDialog(mOptions.nightDimming, &ui());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { setNightDimming(dialog->chosen()); });
+    SiteLocks::apply(*dialog, mProgram.settings());
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { storeWallScreenOptions(dialog->chosen()); });
     // Window-modal without an event loop of its own: the clock goes on ticking, and later
     // starts' requests are not carried out inside it.
     dialog->open();
-}
-
-void Form2::setSecondsIn24Hour(bool on)
-{
-    setOnOffOption(WallScreenOptions::secondsIn24HourKey, &WallScreenOptions::secondsIn24Hour, on);
-}
-
-void Form2::setDateFormat(InfoLines::DateFormat format)
-{
-    mProgram.settings().SaveSetting(WallScreenOptions::dateFormatKey, WallScreenOptions::dateFormatText(format));
-    mOptions.dateFormat = format;
-    applyWallScreenOptions(true);
 }
 
 void Form2::showOptionsTip()
@@ -219,7 +131,7 @@ void Form2::showOptionsTip()
 void Form2::openOptionsMenu(const QPoint &globalPosition)
 {
     ClockWindow &window = ui();
-    window.optionsMenu->showOptions(mOptions);
+    window.optionsMenu->showOptions(mOptions, mProgram.settings());
     window.optionsMenu->popup(globalPosition);
 }
 

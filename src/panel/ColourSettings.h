@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 class ErrorTrap;
 class SettingsStore;
@@ -11,6 +11,7 @@ namespace ColourSettings {
 
 inline const QString fontColourKey = QStringLiteral("Font Color");
 inline const QString backgroundColourKey = QStringLiteral("Background Color");
+inline const QStringList keys { fontColourKey, backgroundColourKey };
 constexpr qint32 defaultFontColour = 0xFFFFFF;
 constexpr qint32 defaultBackgroundColour = 0;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 class ErrorTrap;
 class PlatformServices;
@@ -13,6 +13,8 @@ struct FontChoice;
 namespace FontSettings {
 
 constexpr float largestSize = 250.0F;
+// The keys the dialog and the reset write.
+inline const QStringList keys { "FontName", "FontBold", "FontItalic", "FontSize", "FontStrikeThru", "FontUnderLine" };
 
 // A stored size as the dialog takes it: read as a number, rounded to a whole 16-bit
 // value (a half to the even neighbour). Throws RuntimeError for other text.

@@ -69,19 +69,17 @@ QWidget *Form1::createWindow()
 
 void Form1::lockSiteSettings(PanelWindow &window)
 {
-    const SettingsStore &settings = mProgram.settings();
-    const QStringList fontKeys { "FontName", "FontBold", "FontItalic", "FontSize", "FontStrikeThru", "FontUnderLine" };
-    const QStringList colourKeys { ColourSettings::fontColourKey, ColourSettings::backgroundColourKey };
-    SiteLocks::apply(*window.Check1, settings, { "Check1" });
-    SiteLocks::apply(*window.Check4, settings, { "Check4" });
-    SiteLocks::apply(*window.Check3, settings, { "Windows Startup" });
-    SiteLocks::apply(*window.Check8, settings, { "Minimized" });
-    SiteLocks::apply(*window.Frame4, settings, { "Option1", "Option2", "Option3" });
-    SiteLocks::apply(*window.Combo1, settings, { "Combo1", "Time Zone Name" });
-    SiteLocks::apply(*window.PushButton2, settings, fontKeys);
-    SiteLocks::apply(*window.PushButton3, settings, fontKeys);
-    SiteLocks::apply(*window.PushButton4, settings, colourKeys);
-    SiteLocks::apply(*window.PushButton5, settings, colourKeys);
+    SiteLocks::declare(*window.Check1, { "Check1" });
+    SiteLocks::declare(*window.Check4, { "Check4" });
+    SiteLocks::declare(*window.Check3, { "Windows Startup" });
+    SiteLocks::declare(*window.Check8, { "Minimized" });
+    SiteLocks::declare(*window.Frame4, { "Option1", "Option2", "Option3" });
+    SiteLocks::declare(*window.Combo1, { "Combo1", "Time Zone Name" });
+    SiteLocks::declare(*window.PushButton2, FontSettings::keys);
+    SiteLocks::declare(*window.PushButton3, FontSettings::keys);
+    SiteLocks::declareOpener(*window.PushButton4, ColourSettings::keys);
+    SiteLocks::declare(*window.PushButton5, ColourSettings::keys);
+    SiteLocks::apply(window, mProgram.settings());
 }
 
 void Form1::connectControls(PanelWindow &window)
@@ -155,11 +153,13 @@ void Form1::Form_Load()
               [&] { assignFormatOption(*window.Option2, Conversions::toTruth(settings.GetSetting("Option2", 0))); });
     trap.line(124,
               [&] { assignFormatOption(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
-    // Ticked while the desktop starts the program at log-in, also by a site's entry.
+    // Ticked while the desktop starts the program at log-in, also by a site's entry; a site's
+    // lock of the option decides alone.
     trap.line(126, [&] {
-        setCheckValue(*window.Check3,
-                      Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))
-                          || AutostartEntry::startsAtLogIn(mProgram.executablePath()));
+        setCheckValue(
+            *window.Check3,
+            Conversions::isOn(settings.GetSetting("Windows Startup", "Off"))
+                || (!settings.isLocked("Windows Startup") && AutostartEntry::startsAtLogIn(mProgram.executablePath())));
     });
     trap.line(128, [&] { setCheckValue(*window.Check8, Conversions::isOn(settings.GetSetting("Minimized", "Off"))); });
     // Only the program's start opens the clock: a reload of the panel leaves an open

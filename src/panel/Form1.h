@@ -74,7 +74,7 @@ private:
     void storeFormatOptions();
     void assignFormatOption(QRadioButton &option, bool value);
     void connectControls(PanelWindow &window);
-    // Controls whose settings the site has locked cannot be used.
+    // Declares the keys each control writes: those whose keys the site locks cannot be used.
     void lockSiteSettings(PanelWindow &window);
     void keepSelectedClockFormat(const PanelWindow &window);
     void storeCombo1Position();

@@ -46,8 +46,9 @@ QWidget *Form3::createWindow()
 {
     auto *window = new ColourWindow;
     connectControls(*window);
-    SiteLocks::apply(*window->Label1, mProgram.settings(), { ColourSettings::fontColourKey });
-    SiteLocks::apply(*window->Label2, mProgram.settings(), { ColourSettings::backgroundColourKey });
+    SiteLocks::declare(*window->Label1, { ColourSettings::fontColourKey });
+    SiteLocks::declare(*window->Label2, { ColourSettings::backgroundColourKey });
+    SiteLocks::apply(*window, mProgram.settings());
     centreOnScreen(*window);
     return window;
 }

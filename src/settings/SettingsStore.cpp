@@ -2,6 +2,7 @@
 
 #include "base/ProductInfo.h"
 #include "settings/IniCheck.h"
+#include "settings/SettingGroups.h"
 #include "settings/SiteFolders.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
+#include <algorithm>
 
 namespace {
 
@@ -198,7 +200,9 @@ std::optional<QString> SettingsStore::userValue(const QString &key) const
 
 bool SettingsStore::isLocked(const QString &key) const
 {
-    return mLockedKeys.contains(key, Qt::CaseInsensitive);
+    const QStringList setting = SettingGroups::keysWith(key);
+    return std::any_of(setting.cbegin(), setting.cend(),
+                       [this](const QString &part) { return mLockedKeys.contains(part, Qt::CaseInsensitive); });
 }
 
 QString SettingsStore::GetSetting(const QString &key, const QString &defaultValue) const

@@ -25,7 +25,8 @@ class QSettings;
 // under the folders of XDG_CONFIG_DIRS (the first that holds the key wins), before the
 // reader's own default. Those files are only ever read. The keys a site file lists under
 // "Locked Keys" (separated by commas) are the site's alone: read from the site's files and
-// the default, never from the user's, and never written.
+// the default, never from the user's, and never written. A setting stored under several
+// keys (the zone, the time format, the clock's screen) is locked whole by any of them.
 class SettingsStore {
 public:
     using ProblemReporter = std::function<void(const QString &message)>;
@@ -51,7 +52,7 @@ public:
     // Writes only when the user's own file does not hold that text already: a write reaches
     // the disk. A site default of the same text does not count, so the choice is the user's.
     void SaveSettingIfChanged(const QString &key, const QString &text);
-    // Whether the site has locked the key.
+    // Whether the site has locked the key, or another key of the same setting.
     bool isLocked(const QString &key) const;
 
     QString filePath() const { return mFilePath; }

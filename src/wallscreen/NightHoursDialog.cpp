@@ -1,6 +1,8 @@
 #include "wallscreen/NightHoursDialog.h"
 
 #include "settings/WallScreenValues.h"
+#include "wallscreen/WallScreenOptions.h"
+#include "windows/SiteLocks.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -31,6 +33,9 @@ NightHoursDialog::NightHoursDialog(const NightDimming &shown, QWidget *parent)
     mLevel->setRange(WallScreenValues::dimmestLevel, 100);
     mLevel->setSuffix(QStringLiteral("%"));
     mLevel->setValue(shown.level);
+    SiteLocks::declare(*mFrom, { WallScreenOptions::nightDimFromKey });
+    SiteLocks::declare(*mTo, { WallScreenOptions::nightDimToKey });
+    SiteLocks::declare(*mLevel, { WallScreenOptions::nightDimLevelKey });
     mButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto *form = new QFormLayout(this);
@@ -48,9 +53,11 @@ NightHoursDialog::NightHoursDialog(const NightDimming &shown, QWidget *parent)
     mFrom->setFocus();
 }
 
-NightDimming NightHoursDialog::chosen() const
+QMap<QString, QString> NightHoursDialog::chosen() const
 {
-    return NightDimming { mFrom->time(), mTo->time(), mLevel->value() };
+    return { { WallScreenOptions::nightDimFromKey, WallScreenValues::clockTimeText(mFrom->time()) },
+             { WallScreenOptions::nightDimToKey, WallScreenValues::clockTimeText(mTo->time()) },
+             { WallScreenOptions::nightDimLevelKey, QString::number(mLevel->value()) } };
 }
 
 void NightHoursDialog::allowOnlyARange()

@@ -3,20 +3,23 @@
 #include "wallscreen/NightDimming.h"
 
 #include <QDialog>
+#include <QMap>
 
 class QDialogButtonBox;
 class QSpinBox;
 class QTimeEdit;
 
 // Night hours of the user's own: from, to and the digits' brightness, each a field that the
-// keyboard reaches (Alt+F, Alt+T, Alt+B). OK stays off while the range is empty.
+// keyboard reaches (Alt+F, Alt+T, Alt+B). OK stays off while the range is empty. Each field
+// declares the key it writes, so that the site's locks find it.
 class NightHoursDialog : public QDialog {
     Q_OBJECT
 
 public:
     NightHoursDialog(const NightDimming &shown, QWidget *parent);
 
-    NightDimming chosen() const;
+    // The texts to store, by key.
+    QMap<QString, QString> chosen() const;
 
 private:
     void allowOnlyARange();

@@ -1,7 +1,10 @@
 #include "wallscreen/WallScreenMenu.h"
 
+#include "settings/Conversions.h"
 #include "settings/WallScreenValues.h"
+#include "wallscreen/OtherZoneList.h"
 #include "wallscreen/WallScreenOptions.h"
+#include "windows/SiteLocks.h"
 
 #include <QActionGroup>
 #include <algorithm>
@@ -36,34 +39,56 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
 {
     // An entry the site has locked says so.
     setToolTipsVisible(true);
-    fitToScreen = checkable(*this, tr("Fit to screen"));
-    burnInGuard = checkable(*this, tr("Burn-in guard"));
+    fitToScreen = addOnOff(tr("Fit to screen"), WallScreenOptions::fitToScreenKey);
+    burnInGuard = addOnOff(tr("Burn-in guard"), WallScreenOptions::burnInGuardKey);
     nightDimming = addMenu(tr("Night dimming"));
-    secondsIn24Hour = checkable(*this, tr("Seconds in 24-hour time"));
-    showDate = checkable(*this, tr("Show date"));
+    nightDimming->setToolTipsVisible(true);
+    secondsIn24Hour = addOnOff(tr("Seconds in 24-hour time"), WallScreenOptions::secondsIn24HourKey);
+    showDate = addOnOff(tr("Show date"), WallScreenOptions::showDateKey);
     dateFormat = addMenu(tr("Date format"));
+    dateFormat->setToolTipsVisible(true);
     auto *dateFormats = new QActionGroup(dateFormat);
     addDateFormat(*dateFormats, InfoLines::DateFormat::Long, tr("Long"));
     addDateFormat(*dateFormats, InfoLines::DateFormat::Short, tr("Short"));
     addDateFormat(*dateFormats, InfoLines::DateFormat::Iso, tr("ISO 8601"));
-    showZone = checkable(*this, tr("Show zone"));
-    announceClockChanges = checkable(*this, tr("Announce clock changes"));
-    syncWarning = checkable(*this, tr("Warn when time is not synchronised"));
+    showZone = addOnOff(tr("Show zone"), WallScreenOptions::showZoneKey);
+    announceClockChanges = addOnOff(tr("Announce clock changes"), WallScreenOptions::announceClockChangesKey);
+    syncWarning = addOnOff(tr("Warn when time is not synchronised"), WallScreenOptions::syncWarningKey);
     otherZones = addAction(tr("Other zones…"));
+    SiteLocks::declareOpener(*otherZones, { OtherZoneList::key });
     addSeparator();
     about = addAction(tr("About"));
     closeClock = addAction(tr("Close clock\tEsc"));
 }
 
-void WallScreenMenu::addDateFormat(QActionGroup &group, InfoLines::DateFormat format, const QString &text)
+QAction *WallScreenMenu::addOnOff(const QString &text, const QString &key)
 {
-    QAction *action = checkable(*dateFormat, text);
-    action->setData(static_cast<int>(format));
-    group.addAction(action);
-    connect(action, &QAction::triggered, this, [this, format] { emit dateFormatChosen(format); });
+    QAction *action = checkable(*this, text);
+    SiteLocks::declare(*action, { key });
+    connect(action, &QAction::triggered, this, [this, key](bool on) {
+        emit chosen({ { key, Conversions::onOffText(on) } });
+    });
+    return action;
 }
 
-void WallScreenMenu::showOptions(const WallScreenOptions &options)
+QAction *WallScreenMenu::addChoice(QMenu &menu, const QString &text, const Choice &choice, bool checked)
+{
+    QAction *action = checkable(menu, text);
+    action->setChecked(checked);
+    SiteLocks::declare(*action, choice.keys());
+    connect(action, &QAction::triggered, this, [this, choice] { emit chosen(choice); });
+    return action;
+}
+
+void WallScreenMenu::addDateFormat(QActionGroup &group, InfoLines::DateFormat format, const QString &text)
+{
+    QAction *action = addChoice(*dateFormat, text,
+                                { { WallScreenOptions::dateFormatKey, WallScreenOptions::dateFormatText(format) } });
+    action->setData(static_cast<int>(format));
+    group.addAction(action);
+}
+
+void WallScreenMenu::showOptions(const WallScreenOptions &options, const SettingsStore &settings)
 {
     fitToScreen->setChecked(options.fitToScreen);
     burnInGuard->setChecked(options.burnInGuard);
@@ -106,24 +131,28 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options)
         levels->addAction(addLevel(dimming.level, true));
 
     nightDimming->addSeparator();
-    connect(nightDimming->addAction(tr("Choose hours…")), &QAction::triggered, this, &WallScreenMenu::nightHoursAsked);
+    QAction *chooseHours = nightDimming->addAction(tr("Choose hours…"));
+    SiteLocks::declareOpener(
+        *chooseHours,
+        { WallScreenOptions::nightDimFromKey, WallScreenOptions::nightDimToKey, WallScreenOptions::nightDimLevelKey });
+    connect(chooseHours, &QAction::triggered, this, &WallScreenMenu::nightHoursAsked);
+    SiteLocks::apply(*this, settings);
 }
 
 QAction *WallScreenMenu::addRange(std::optional<QTime> from, QTime to, bool checked)
 {
-    const QString text = from
-        ? tr("%1 to %2").arg(WallScreenValues::clockTimeText(*from), WallScreenValues::clockTimeText(to))
-        : tr("Off");
-    QAction *action = checkable(*nightDimming, text);
-    action->setChecked(checked);
-    connect(action, &QAction::triggered, this, [this, from, to] { emit nightRangeChosen(from, to); });
-    return action;
+    // "Off" is a range without a start; its end stays as it is.
+    if (!from)
+        return addChoice(*nightDimming, tr("Off"), { { WallScreenOptions::nightDimFromKey, QString() } }, checked);
+    const QString fromText = WallScreenValues::clockTimeText(*from);
+    const QString toText = WallScreenValues::clockTimeText(to);
+    return addChoice(*nightDimming, tr("%1 to %2").arg(fromText, toText),
+                     { { WallScreenOptions::nightDimFromKey, fromText }, { WallScreenOptions::nightDimToKey, toText } },
+                     checked);
 }
 
 QAction *WallScreenMenu::addLevel(int percent, bool checked)
 {
-    QAction *action = checkable(*nightDimming, tr("Digits at %1% brightness").arg(percent));
-    action->setChecked(checked);
-    connect(action, &QAction::triggered, this, [this, percent] { emit nightLevelChosen(percent); });
-    return action;
+    return addChoice(*nightDimming, tr("Digits at %1% brightness").arg(percent),
+                     { { WallScreenOptions::nightDimLevelKey, QString::number(percent) } }, checked);
 }

@@ -2,22 +2,28 @@
 
 #include "wallscreen/InfoLines.h"
 
+#include <QMap>
 #include <QMenu>
 #include <QTime>
 #include <optional>
 
+class SettingsStore;
 struct WallScreenOptions;
 
 // The clock's menu of wall-screen options, opened by a right-click, the Menu key or a long
-// press. The check marks show the options in force; choosing an entry only signals, the
-// clock stores and applies it.
+// press. The check marks show the options in force; choosing an entry only signals the texts
+// it stores, by key, and the clock stores and applies them. Each entry declares those keys,
+// so that it is disabled where the site locks one.
 class WallScreenMenu : public QMenu {
     Q_OBJECT
 
 public:
+    using Choice = QMap<QString, QString>;
+
     explicit WallScreenMenu(QWidget *parent);
 
-    void showOptions(const WallScreenOptions &options);
+    // Checks the options in force and disables what the site locks.
+    void showOptions(const WallScreenOptions &options, const SettingsStore &settings);
 
     QAction *fitToScreen;
     QAction *burnInGuard;
@@ -33,14 +39,14 @@ public:
     QAction *closeClock;
 
 signals:
-    // A night range, or none for "Off".
-    void nightRangeChosen(std::optional<QTime> from, QTime to);
-    void nightLevelChosen(int percent);
+    // The texts to store, by key.
+    void chosen(const WallScreenMenu::Choice &choice);
     // "Choose hours…": the clock asks for a range and level of the user's own.
     void nightHoursAsked();
-    void dateFormatChosen(InfoLines::DateFormat format);
 
 private:
+    QAction *addOnOff(const QString &text, const QString &key);
+    QAction *addChoice(QMenu &menu, const QString &text, const Choice &choice, bool checked = false);
     QAction *addRange(std::optional<QTime> from, QTime to, bool checked);
     QAction *addLevel(int percent, bool checked);
     void addDateFormat(QActionGroup &group, InfoLines::DateFormat format, const QString &text);

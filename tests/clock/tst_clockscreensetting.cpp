@@ -14,6 +14,7 @@ private slots:
     void storedScreenReplacesTheOneBefore_data();
     void storedScreenReplacesTheOneBefore();
     void sameScreenAgainRewritesNothing();
+    void aLockedScreenIsTheSitesWhateverIsAsked();
 };
 
 void TestClockScreenSetting::storedScreenReplacesTheOneBefore_data()
@@ -57,6 +58,18 @@ void TestClockScreenSetting::sameScreenAgainRewritesNothing()
     QVERIFY(written != 0);
     ClockScreenSetting::store(settings, wall);
     QCOMPARE(TestFiles::inodeOf(test.filePath()), written);
+}
+
+void TestClockScreenSetting::aLockedScreenIsTheSitesWhateverIsAsked()
+{
+    TestStore test;
+    const QString site = test.configFolder() + "/site/Orvanta/Lumetra Wall Time Display.ini";
+    // One key of the screen locks it whole.
+    TestFiles::write(site, "[General]\nClock%20Screen=HDMI-1\nLocked%20Keys=Clock Screen Model\n");
+    SettingsStore settings([](const QString &message) { QFAIL(qPrintable(message)); }, test.filePath(), { site });
+    const ScreenIdentity asked { "DP-2", "SAM", "QE55", "H4ZN900123" };
+    ClockScreenSetting::store(settings, asked);
+    QCOMPARE(ClockScreenSetting::inForce(settings, asked), (ScreenIdentity { "HDMI-1", {}, {}, {} }));
 }
 
 QTEST_GUILESS_MAIN(TestClockScreenSetting)

@@ -201,7 +201,7 @@ void TestWallScreen::burnInGuardMovesTheTimeWithinThreePercent()
     const QRect lit = litArea(shot, Qt::black, strip);
     QVERIFY(qAbs(lit.center().x() - strip.center().x()) <= 8);
 
-    form.setBurnInGuard(false);
+    clock.optionsMenu->burnInGuard->trigger();
     QCOMPARE(fixture->store.value("Burn-in Guard"), QStringLiteral("Off"));
     QCOMPARE(offsetFromCentre(clock), QPoint());
 }
@@ -274,8 +274,8 @@ void TestWallScreen::dateAndZoneLinesAreCentredWithTheTime()
     // The lines' ink lies under the time's.
     QVERIFY(linesInk.top() > timeInk.bottom());
 
-    form.setShowDate(false);
-    form.setShowZone(false);
+    clock.optionsMenu->showDate->trigger();
+    clock.optionsMenu->showZone->trigger();
     QVERIFY(!clock.infoLines->isVisible());
     QCOMPARE(offsetFromCentre(clock), QPoint());
 }

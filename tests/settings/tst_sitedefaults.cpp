@@ -1,18 +1,27 @@
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
+#include "drawing/TimeStrip.h"
+#include "panel/ColourWindow.h"
 #include "panel/Form1.h"
+#include "panel/Form3.h"
 #include "panel/PanelWindow.h"
+#include "panel/SwatchLabel.h"
 #include "settings/SettingsStore.h"
-#include "support/ProgramFixture.h"
+#include "support/ClockFixture.h"
 #include "support/ScopedEnvironment.h"
+#include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/WallScreenMenu.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +46,53 @@ QByteArray contentOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A control by the name a test row gives it: the panel's, the digits' swatch, the brightness
+// field of Night Hours (opened for it) or an entry of the clock's menu.
+QObject *controlNamed(ProgramFixture &fixture, const QString &name)
+{
+    PanelWindow &panel = fixture.program.form1().ui();
+    const QMap<QString, QObject *> controls {
+        { "zone list", panel.Combo1 },          { "format", panel.Frame4 },
+        { "Change font", panel.PushButton2 },   { "Reset font", panel.PushButton3 },
+        { "Change colour", panel.PushButton4 }, { "swatch", fixture.program.form3().ui().Label1 }
+    };
+    ClockWindow &clock = clockOf(fixture);
+    if (name == "brightness field") {
+        fixture.program.form2().chooseNightHours();
+        return clock.findChild<NightHoursDialog *>()->findChild<QSpinBox *>();
+    }
+    for (const QMenu *menu : { static_cast<QMenu *>(clock.optionsMenu), clock.optionsMenu->nightDimming }) {
+        for (QAction *entry : menu->actions()) {
+            if (entry->text() == name)
+                return entry;
+        }
+    }
+    return controls.value(name);
+}
+
+// Uses a menu entry or a dialog's field as something that misses its disabled state would.
+void useAnyway(QObject &control)
+{
+    if (auto *entry = qobject_cast<QAction *>(&control))
+        emit entry->triggered(true);
+    if (auto *dialog = qobject_cast<QDialog *>(control.parent())) {
+        control.setProperty("value", 10);
+        dialog->accept();
+    }
+}
+
+// What the clock and the panel show of the values the rows lock.
+QString valuesInForce(ProgramFixture &fixture)
+{
+    const ClockWindow &clock = clockOf(fixture);
+    return QStringLiteral("digits %1, until %2, %3, %4 pt, swatch %5, %6 time")
+        .arg(clock.Picture1->foreColor().red())
+        .arg(fixture.program.form2().wallScreenOptions().nightDimming.to.toString("HH:mm"), clock.infoLines->text())
+        .arg(clock.lblTime->font().pointSize())
+        .arg(backgroundOf(*fixture.program.form3().ui().Label1).name())
+        .arg(fixture.program.form1().ui().Option3->isChecked() ? "24-hour" : "12-hour");
+}
+
 }
 
 // The site's defaults under XDG_CONFIG_DIRS, read for keys that the user's file lacks.
@@ -53,7 +109,8 @@ private slots:
     void programStartsWithTheSitesChoices();
     void lockedKeysAreTheSitesAlone_data();
     void lockedKeysAreTheSitesAlone();
-    void lockedControlsCannotBeUsed();
+    void lockedKeysHoldWhereverTheyAreUsed_data();
+    void lockedKeysHoldWhereverTheyAreUsed();
 };
 
 void TestSiteDefaults::siteFoldersFollowXdgConfigDirs_data()
@@ -221,22 +278,62 @@ void TestSiteDefaults::lockedKeysAreTheSitesAlone()
     QCOMPARE(store.GetSetting("Check1", 0), locks.contains("Check1") ? QStringLiteral("0") : QStringLiteral("1"));
 }
 
-void TestSiteDefaults::lockedControlsCannotBeUsed()
+void TestSiteDefaults::lockedKeysHoldWhereverTheyAreUsed_data()
 {
-    QTemporaryDir site;
-    writeStoreFile(site.path(), "[General]\nLocked%20Keys=Check4,Option1,Option2,Option3,Fit To Screen,Other Zones\n");
-    const ScopedEnvironment dirs("XDG_CONFIG_DIRS", site.path().toLocal8Bit());
-    auto fixture = startedProgram();
-    PanelWindow &ui = fixture->program.form1().ui();
-    QVERIFY(!ui.Check4->isEnabled());
-    QCOMPARE(ui.Check4->toolTip(), QStringLiteral("Set by your administrator"));
-    QVERIFY(!ui.Option3->isEnabled());
-    QVERIFY(ui.Check1->isEnabled());
-    ui.PushButton1->click();
-    const WallScreenMenu &menu = *fixture->program.form2().ui().optionsMenu;
-    QVERIFY(!menu.fitToScreen->isEnabled());
-    QVERIFY(!menu.otherZones->isEnabled());
-    QVERIFY(menu.showDate->isEnabled());
+    QTest::addColumn<QByteArray>("site");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("disabled");
+    QTest::addColumn<QString>("inForce");
+    // The user's own choices dim red digits to 70% from 21:00 to 09:00, in Tokyo, at 40 pt,
+    // in 24-hour time: each row's lock wins over them, also where the control is used anyway.
+    const QByteArray level("Night%20Dim%20Level=50\nLocked%20Keys=Night Dim Level\n");
+    QTest::newRow("level: its entry") << level << "Digits at 10% brightness" << true << "digits 128";
+    QTest::newRow("level: an hours' entry") << level << "21:00 to 09:00" << false << "digits 128";
+    QTest::newRow("level: Choose hours") << level << "Choose hours…" << false << "digits 128";
+    QTest::newRow("level: its field") << level << "brightness field" << true << "digits 128";
+    QTest::newRow("end: an hours' entry") << QByteArray("Night%20Dim%20To=06:00\nLocked%20Keys=Night Dim To\n")
+                                          << "23:00 to 07:00" << true << "until 06:00";
+    QTest::newRow("all night keys: Choose hours")
+        << QByteArray("Locked%20Keys=Night Dim From,Night Dim To,Night Dim Level\n") << "Choose hours…" << true
+        << "digits 255";
+    const QByteArray london("Time%20Zone%20Name=Europe/London\n");
+    QTest::newRow("Combo1") << london + "Locked%20Keys=Combo1\n"
+                            << "zone list" << true << "London";
+    QTest::newRow("zone name") << london + "Locked%20Keys=Time Zone Name\n"
+                               << "zone list" << true << "London";
+    QTest::newRow("size") << QByteArray("FontSize=20\nLocked%20Keys=FontSize\n") << "Reset font" << true << "20 pt";
+    const QByteArray colour("Font%20Color=65280\nLocked%20Keys=Font Color\n");
+    QTest::newRow("colour: its swatch") << colour << "swatch" << true << "swatch #00ff00";
+    QTest::newRow("colour: Change colour") << colour << "Change colour" << false << "swatch #00ff00";
+    QTest::newRow("Option1") << QByteArray("Option1=True\nLocked%20Keys=Option1\n") << "format" << true
+                             << "12-hour time";
+}
+
+void TestSiteDefaults::lockedKeysHoldWhereverTheyAreUsed()
+{
+    QFETCH(QByteArray, site);
+    QFETCH(QString, control);
+    QFETCH(bool, disabled);
+    QFETCH(QString, inForce);
+    QTemporaryDir siteFolder;
+    writeStoreFile(siteFolder.path(), "[General]\n" + site);
+    const ScopedEnvironment dirs("XDG_CONFIG_DIRS", siteFolder.path().toLocal8Bit());
+    // 23:00 in London is 08:00 in Tokyo: both within the user's night hours.
+    auto fixture = clockOpenedAt(QDateTime(QDate(2026, 1, 15), QTime(23, 0), Qt::UTC),
+                                 { { "Night Dim From", "21:00" },
+                                   { "Night Dim To", "09:00" },
+                                   { "Night Dim Level", "70" },
+                                   { "Font Color", "255" },
+                                   { "Time Zone Name", "Asia/Tokyo" },
+                                   { "Show Zone", "On" },
+                                   { "FontSize", "40" },
+                                   { "Option3", "True" } });
+    QObject *used = controlNamed(*fixture, control);
+    QVERIFY(used);
+    QCOMPARE(!used->property("enabled").toBool(), disabled);
+    QCOMPARE(used->property("toolTip").toString() == "Set by your administrator", disabled);
+    useAnyway(*used);
+    QVERIFY2(valuesInForce(*fixture).contains(inForce), qPrintable(valuesInForce(*fixture)));
 }
 
 QTEST_MAIN(TestSiteDefaults)
