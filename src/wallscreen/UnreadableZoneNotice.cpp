@@ -7,10 +7,11 @@ namespace UnreadableZoneNotice {
 QString text(const QByteArray &clockZone, const QByteArrayList &otherZones)
 {
     QByteArrayList zones = otherZones;
-    if (!clockZone.isEmpty())
+    if (!clockZone.isEmpty()) {
+        // Named once, where the clock's own zone is among the other zones too.
+        zones.removeAll(clockZone);
         zones.prepend(clockZone);
-    // The clock's own zone may be among the other zones too.
-    zones.removeDuplicates();
+    }
     if (zones.isEmpty())
         return QString();
     const QString names = QString::fromUtf8(zones.join(", "));

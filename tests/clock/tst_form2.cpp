@@ -9,6 +9,9 @@
 #include "panel/PanelWindow.h"
 #include "support/ClockFixture.h"
 #include "support/ProgramFixture.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TestFiles.h"
+#include "wallscreen/OtherZonesView.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,10 +22,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 
@@ -82,6 +88,7 @@ private slots:
     void fontChangeOnAnOpenClockRecentresTheDrawnDigits();
     void noFormatSelectedLeavesTheStripEmpty();
     void tickShowsTheSelectedFormat();
+    void unreadableZoneIsSaidUntilItsFileReads();
     void unchangedTickRepaintsNothing();
     void badFontSizeIsReportedAndLoadGoesOn();
     void failingTickDoesNotStackReports();
@@ -235,6 +242,35 @@ void TestForm2::tickShowsTheSelectedFormat()
     QCOMPARE(clock.mTimeZone, -120);
     clock.Timer1_Timer();
     QCOMPARE(clock.ui().Picture1->text(), QStringLiteral("11:05 AM"));
+}
+
+void TestForm2::unreadableZoneIsSaidUntilItsFileReads()
+{
+    // A zone of the database's list that the time zone library does not know either.
+    QTemporaryDir database;
+    TestFiles::write(database.filePath("zone.tab"), "XX\t+0000+00000\tTest/Zone\n");
+    const QString file = database.filePath("Test/Zone");
+    TestFiles::write(file, "not a zone file\n");
+    ScopedEnvironment tzdir("TZDIR", QFile::encodeName(database.path()));
+    auto fixture = clockShown({ { "Time Zone Name", "Test/Zone" }, { "Other Zones", "Test/Zone" } });
+    Form2 &clock = fixture->program.form2();
+    ClockWindow &window = clockOf(*fixture);
+    const auto otherZoneTime = [&] { return window.otherZones->faces().value(0).time; };
+    // The panel shows the computer's zone, as the clock does, and the stored zone stays.
+    QCOMPARE(fixture->program.form1().ui().Combo1->currentText(), QStringLiteral("(UTC+00:00) UTC"));
+    QCOMPARE(fixture->store.value("Time Zone Name"), QStringLiteral("Test/Zone"));
+    clock.Timer1_Timer();
+    QCOMPARE(clock.mTimeZone, 0);
+    QVERIFY(window.zoneWarning->isVisible());
+    QVERIFY(window.zoneWarning->text().contains(QStringLiteral("Test/Zone")));
+    QVERIFY(!otherZoneTime().contains(QRegularExpression(QStringLiteral("\\d"))));
+
+    // Renamed over it, as a package update does.
+    TestFiles::write(file + ".new", TestFiles::fixedOffsetZoneFile(345 * 60));
+    QCOMPARE(std::rename(QFile::encodeName(file + ".new").constData(), QFile::encodeName(file).constData()), 0);
+    QTRY_COMPARE(clock.mTimeZone, 345);
+    QTRY_VERIFY(window.zoneWarning->isHidden());
+    QCOMPARE(otherZoneTime(), QStringLiteral("06:50 PM"));
 }
 
 void TestForm2::unchangedTickRepaintsNothing()
