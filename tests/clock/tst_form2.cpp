@@ -246,13 +246,14 @@ void TestForm2::tickShowsTheSelectedFormat()
 
 void TestForm2::unreadableZoneIsSaidUntilItsFileReads()
 {
-    // A zone of the database's list that the time zone library does not know either.
+    // Zones of the database's list that the time zone library does not know either.
     QTemporaryDir database;
-    TestFiles::write(database.filePath("zone.tab"), "XX\t+0000+00000\tTest/Zone\n");
-    const QString file = database.filePath("Test/Zone");
-    TestFiles::write(file, "not a zone file\n");
+    TestFiles::write(database.filePath("zone.tab"), "XX\t+0000+00000\tTest/Zone\nXX\t+0000+00000\tTest/Other\n");
+    const QStringList files { database.filePath("Test/Zone"), database.filePath("Test/Other") };
+    for (const QString &file : files)
+        TestFiles::write(file, "not a zone file\n");
     ScopedEnvironment tzdir("TZDIR", QFile::encodeName(database.path()));
-    auto fixture = clockShown({ { "Time Zone Name", "Test/Zone" }, { "Other Zones", "Test/Zone" } });
+    auto fixture = clockShown({ { "Time Zone Name", "Test/Zone" }, { "Other Zones", "Test/Other" } });
     Form2 &clock = fixture->program.form2();
     ClockWindow &window = clockOf(*fixture);
     const auto otherZoneTime = [&] { return window.otherZones->faces().value(0).time; };
@@ -263,11 +264,14 @@ void TestForm2::unreadableZoneIsSaidUntilItsFileReads()
     QCOMPARE(clock.mTimeZone, 0);
     QVERIFY(window.zoneWarning->isVisible());
     QVERIFY(window.zoneWarning->text().contains(QStringLiteral("Test/Zone")));
+    QVERIFY(window.zoneWarning->text().contains(QStringLiteral("Test/Other")));
     QVERIFY(!otherZoneTime().contains(QRegularExpression(QStringLiteral("\\d"))));
 
-    // Renamed over it, as a package update does.
-    TestFiles::write(file + ".new", TestFiles::fixedOffsetZoneFile(345 * 60));
-    QCOMPARE(std::rename(QFile::encodeName(file + ".new").constData(), QFile::encodeName(file).constData()), 0);
+    // Renamed over them, as a package update does.
+    for (const QString &file : files) {
+        TestFiles::write(file + ".new", TestFiles::fixedOffsetZoneFile(345 * 60));
+        QCOMPARE(std::rename(QFile::encodeName(file + ".new").constData(), QFile::encodeName(file).constData()), 0);
+    }
     QTRY_COMPARE(clock.mTimeZone, 345);
     QTRY_VERIFY(window.zoneWarning->isHidden());
     QCOMPARE(otherZoneTime(), QStringLiteral("06:50 PM"));
