@@ -22,13 +22,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 #include <QTimer>
 
-#include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 
@@ -256,25 +254,21 @@ void TestForm2::unreadableZoneIsSaidUntilItsFileReads()
     auto fixture = clockShown({ { "Time Zone Name", "Test/Zone" }, { "Other Zones", "Test/Other" } });
     Form2 &clock = fixture->program.form2();
     ClockWindow &window = clockOf(*fixture);
-    const auto otherZoneTime = [&] { return window.otherZones->faces().value(0).time; };
     // The panel shows the computer's zone, as the clock does, and the stored zone stays.
     QCOMPARE(fixture->program.form1().ui().Combo1->currentText(), QStringLiteral("(UTC+00:00) UTC"));
     QCOMPARE(fixture->store.value("Time Zone Name"), QStringLiteral("Test/Zone"));
     clock.Timer1_Timer();
     QCOMPARE(clock.mTimeZone, 0);
     QVERIFY(window.zoneWarning->isVisible());
-    QVERIFY(window.zoneWarning->text().contains(QStringLiteral("Test/Zone")));
-    QVERIFY(window.zoneWarning->text().contains(QStringLiteral("Test/Other")));
-    QVERIFY(!otherZoneTime().contains(QRegularExpression(QStringLiteral("\\d"))));
+    QCOMPARE(window.zoneWarning->text(),
+             QStringLiteral("Cannot read time zone data for Test/Zone, Test/Other: showing this computer's time"));
+    QCOMPARE(window.otherZones->faces().value(0).time, QStringLiteral("--:--"));
 
-    // Renamed over them, as a package update does.
-    for (const QString &file : files) {
-        TestFiles::write(file + ".new", TestFiles::fixedOffsetZoneFile(345 * 60));
-        QCOMPARE(std::rename(QFile::encodeName(file + ".new").constData(), QFile::encodeName(file).constData()), 0);
-    }
+    for (const QString &file : files)
+        TestFiles::write(file, TestFiles::fixedOffsetZoneFile(345 * 60));
     QTRY_COMPARE(clock.mTimeZone, 345);
     QTRY_VERIFY(window.zoneWarning->isHidden());
-    QCOMPARE(otherZoneTime(), QStringLiteral("06:50 PM"));
+    QCOMPARE(window.otherZones->faces().value(0).time, QStringLiteral("06:50 PM"));
 }
 
 void TestForm2::unchangedTickRepaintsNothing()

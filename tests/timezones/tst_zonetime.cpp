@@ -1,10 +1,8 @@
 #include "clock/TimeFormat.h"
 #include "support/ScopedEnvironment.h"
-#include "support/TestFiles.h"
 #include "timezones/ZoneTime.h"
 #include "timezones/modTimeZones.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ZoneTime;
@@ -38,8 +36,6 @@ private slots:
     void againstTheComputersZone();
     void nextOffsetChangeIsTheEarlierTransition();
     void keeperFollowsADaylightSavingChangeWhileOpen();
-    void keeperOfAnUnreadableZoneGivesTheComputersTimeUntilItReads_data();
-    void keeperOfAnUnreadableZoneGivesTheComputersTimeUntilItReads();
     void wholeCatalogueShowsEachZonesTrueTime_data();
     void wholeCatalogueShowsEachZonesTrueTime();
 };
@@ -153,41 +149,6 @@ void TestZoneTime::keeperFollowsADaylightSavingChangeWhileOpen()
 
     OffsetKeeper local;
     QCOMPARE(local.offsetAt(july), 0);
-}
-
-void TestZoneTime::keeperOfAnUnreadableZoneGivesTheComputersTimeUntilItReads_data()
-{
-    const QByteArray good = TestFiles::fixedOffsetZoneFile(345 * 60);
-    QByteArray noTypes = good;
-    noTypes.replace(36, 4, QByteArray(4, '\0'));
-    QTest::addColumn<QByteArray>("damaged");
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("empty") << QByteArray("");
-    QTest::newRow("text") << QByteArray("not a zone file\n");
-    QTest::newRow("wrong magic") << QByteArray(good).replace(0, 4, "TZiX");
-    QTest::newRow("cut short") << good.chopped(3);
-    QTest::newRow("no types") << noTypes;
-}
-
-void TestZoneTime::keeperOfAnUnreadableZoneGivesTheComputersTimeUntilItReads()
-{
-    QFETCH(QByteArray, damaged);
-    QTemporaryDir folder;
-    ScopedEnvironment tzdir("TZDIR", QFile::encodeName(folder.path()));
-    ScopedEnvironment computer("TZ", "UTC0");
-    // A name the time zone library does not know either.
-    const QString file = folder.filePath("Test/Zone");
-    if (!damaged.isNull())
-        TestFiles::write(file, damaged);
-    OffsetKeeper keeper("Test/Zone");
-    QVERIFY(keeper.unreadable());
-    QCOMPARE(keeper.offsetAt(july), 0);
-    QVERIFY(keeper.files().contains(file));
-
-    TestFiles::write(file, TestFiles::fixedOffsetZoneFile(345 * 60));
-    keeper.reload();
-    QVERIFY(!keeper.unreadable());
-    QCOMPARE(keeper.offsetAt(july), 345);
 }
 
 void TestZoneTime::wholeCatalogueShowsEachZonesTrueTime_data()
