@@ -114,7 +114,7 @@ int main(int argc, char *argv[])
                             checksum += ZoneTime::minuteOffset(zone, now);
                     })
                 * 1000.0 / zones;
-        ZoneTime::OffsetKeeper kept(made.first());
+        ZoneTime::OffsetKeeper kept(made.first().id());
         keeper << milliseconds([&] {
                       // A minute of ticks, 100 ms apart.
                       for (int tick = 0; tick < 600; ++tick)

@@ -73,6 +73,7 @@ ClockWindow::ClockWindow()
 
     infoLines = lineUnderTheTime(*this, QString());
     syncWarning = lineUnderTheTime(*this, tr("Time not synchronised"));
+    zoneWarning = lineUnderTheTime(*this, QString());
     otherZones = new OtherZonesView(this);
     // The time and the lines under it take no mouse input: a move, a click or a double-click
     // over them is the clock window's own.

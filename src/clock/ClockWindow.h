@@ -45,6 +45,8 @@ public:
     QLabel *infoLines;
     // "Time not synchronised", under those lines, while the clock warns of it.
     QLabel *syncWarning;
+    // The zones whose files cannot be read, under the warning, while there are any.
+    QLabel *zoneWarning;
     // The other zones, under all of those.
     OtherZonesView *otherZones;
     WallScreenMenu *optionsMenu;

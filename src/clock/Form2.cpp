@@ -260,7 +260,7 @@ void Form2::Timer1_Timer()
     trap.line(102, [&] { window.Picture1->Cls(); });
     trap.line(104, [&] {
         instant = mProgram.platform().currentDateTime();
-        if (mZone.chosen().isValid())
+        if (!mZone.chosenId().isEmpty())
             mTimeZone = mZone.offsetAt(instant);
         shown = TimeFormat::shiftedTimeOfDay(instant.time(), mTimeZone);
     });
@@ -293,12 +293,12 @@ void Form2::scheduleNextTick(const QDateTime &instant, TimeFormat::ClockFormat f
     const TimeFormat::ClockFormat finest
         = mClockChangesReported.value_or(false) ? format : TimeFormat::ClockFormat::HoursMinutesSecondsAmPm;
     qint64 wait = TimeFormat::msecsToNextChange(instant.time(), finest);
-    if (mZone.chosen().isValid() && mZone.validUntil().isValid())
+    if (!mZone.chosenId().isEmpty() && mZone.validUntil().isValid())
         wait = std::clamp<qint64>(instant.msecsTo(mZone.validUntil()), 0, wait);
     ui().Timer1->start(static_cast<int>(wait));
 }
 
-void Form2::setChosenZone(const QTimeZone &zone, const QDateTime &now)
+void Form2::setChosenZone(const QByteArray &zone, const QDateTime &now)
 {
     mZone = ZoneTime::OffsetKeeper(zone);
     watchZoneFiles();

@@ -66,9 +66,10 @@ public:
     // Minutes added to the local time of day before it is shown.
     qint32 mTimeZone = 0;
 
-    // The zone whose time the clock shows; mTimeZone follows its offset (and the
-    // computer's own) through daylight-saving changes while the clock is open.
-    void setChosenZone(const QTimeZone &zone, const QDateTime &now);
+    // The zone whose time the clock shows, by its identifier; mTimeZone follows its offset
+    // (and the computer's own) through daylight-saving changes while the clock is open. A zone
+    // whose file cannot be read gives the computer's time, and a line under it says so.
+    void setChosenZone(const QByteArray &zone, const QDateTime &now);
 
     bool mHideArmed = false;
     int mHideStep = 0;
@@ -107,7 +108,7 @@ private:
     TimeFormat::ClockFormat shownClockFormat() const;
     // Sets a line's size: the time's divided by share, or smaller where it is too wide.
     void fitLine(ClockWindow &window, QLabel &line, int share);
-    // The lines under the time in the time's colour (the warning at half its brightness),
+    // The lines under the time in the time's colour (the warnings at half its brightness),
     // and the hint and tip dimmed as the time is.
     void colourLines(ClockWindow &window);
     void placeClockBlock(ClockWindow &window);

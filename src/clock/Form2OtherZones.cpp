@@ -22,6 +22,13 @@ bool inCatalogue(const QByteArray &zone)
     return modTimeZones::IndexOfKey(zone) != -1;
 }
 
+// Shown under the time: a zone of the catalogue, or one whose file cannot be read (its face
+// says so).
+bool shownUnderTheTime(const QByteArray &zone)
+{
+    return inCatalogue(zone) || modTimeZones::IsUnreadableZone(zone);
+}
+
 // The largest face's size at the font: the place over the time, whichever digits it shows.
 QSizeF largestFace(const QFont &font, const QList<ZoneFace> &faces)
 {
@@ -48,7 +55,9 @@ QStringList shapeOf(const QList<ZoneFace> &faces)
 
 void Form2::openOtherZones()
 {
-    auto *window = new OtherZonesWindow(mOtherZones.zones(), &ui());
+    QByteArrayList listed = mOtherZones.zones();
+    listed.removeIf([](const QByteArray &zone) { return !inCatalogue(zone); });
+    auto *window = new OtherZonesWindow(listed, &ui());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::WindowModal);
     connect(window, &OtherZonesWindow::zonesChanged, this, &Form2::setOtherZones);
@@ -68,7 +77,7 @@ void Form2::setOtherZones(const QByteArrayList &zones)
 void Form2::readOtherZones()
 {
     const QString stored = mProgram.settings().GetSetting(OtherZoneList::key, QString());
-    mOtherZones.setZones(OtherZoneList::shown(OtherZoneList::fromText(stored), inCatalogue));
+    mOtherZones.setZones(OtherZoneList::shown(OtherZoneList::fromText(stored), shownUnderTheTime));
     watchZoneFiles();
     ui().otherZones->setFaces({});
     ui().otherZones->setVisible(!mOtherZones.zones().isEmpty());

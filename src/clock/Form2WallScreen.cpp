@@ -17,6 +17,7 @@
 #include "wallscreen/InfoLines.h"
 #include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/OtherZonesView.h"
+#include "wallscreen/UnreadableZoneNotice.h"
 #include "wallscreen/WallScreenMenu.h"
 #include "windows/ProgramContext.h"
 #include "windows/SiteLocks.h"
@@ -30,10 +31,10 @@ namespace {
 
 // Far beyond any screen: the fitting stops here.
 constexpr int largestPoints = 2000;
-// The lines under the time are a quarter of its size, the warning a sixth, or smaller where
+// The lines under the time are a quarter of its size, each warning a sixth, or smaller where
 // they are too wide.
 constexpr int infoLinesShare = 4;
-constexpr int syncWarningShare = 6;
+constexpr int warningShare = 6;
 
 QColor dimmed(const QColor &colour, double percent)
 {
@@ -147,7 +148,9 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
     bool moved = offset != mBurnInOffset;
     mBurnInOffset = offset;
     if (mOptions.showsInfoLines()) {
-        const QByteArray zone = mZone.chosen().isValid() ? mZone.chosen().id() : QTimeZone::systemTimeZoneId();
+        // The computer's place where the clock shows the computer's time.
+        const QByteArray zone
+            = !mZone.chosenId().isEmpty() && !mZone.unreadable() ? mZone.chosenId() : QTimeZone::systemTimeZoneId();
         const QString lines
             = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), mOptions.dateFormat, zoneCityName(zone),
                               mOptions.showDate, mOptions.showZone, QLocale::system());
@@ -166,6 +169,13 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
         moved = true;
     if (warn == window.syncWarning->isHidden()) {
         window.syncWarning->setVisible(warn);
+        moved = true;
+    }
+    const QString unreadable
+        = UnreadableZoneNotice::text(mZone.unreadable() ? mZone.chosenId() : QByteArray(), mOtherZones.unreadable());
+    if (unreadable != window.zoneWarning->text()) {
+        window.zoneWarning->setText(unreadable);
+        window.zoneWarning->setVisible(!unreadable.isEmpty());
         moved = true;
     }
     if (moved)
@@ -238,7 +248,9 @@ void Form2::placeClockBlock(ClockWindow &window)
     };
     const int infoHeight
         = heightOf(*window.infoLines, mOptions.showsInfoLines() && !window.infoLines->text().isEmpty(), infoLinesShare);
-    const int warningHeight = heightOf(*window.syncWarning, !window.syncWarning->isHidden(), syncWarningShare);
+    const int syncHeight = heightOf(*window.syncWarning, !window.syncWarning->isHidden(), warningShare);
+    const int zoneHeight = heightOf(*window.zoneWarning, !window.zoneWarning->isHidden(), warningShare);
+    const int warningHeight = syncHeight + zoneHeight;
     const int lineHeight = QFontMetrics(window.lblTime->font()).height();
     // The other zones come last in the block: they move, fit and dim with the time.
     const int zonesHeight = layOutOtherZones(window, lineHeight + infoHeight + warningHeight);
@@ -247,7 +259,8 @@ void Form2::placeClockBlock(ClockWindow &window)
     window.lblTime->setGeometry(block.timeLine);
     window.Picture1->setGeometry(block.timeLine);
     window.infoLines->setGeometry(block.infoLines.adjusted(0, 0, 0, -warningHeight - zonesHeight));
-    window.syncWarning->setGeometry(block.infoLines.adjusted(0, infoHeight, 0, -zonesHeight));
+    window.syncWarning->setGeometry(block.infoLines.adjusted(0, infoHeight, 0, -zoneHeight - zonesHeight));
+    window.zoneWarning->setGeometry(block.infoLines.adjusted(0, infoHeight + syncHeight, 0, -zonesHeight));
     window.otherZones->setGeometry(block.infoLines.adjusted(0, infoHeight + warningHeight, 0, 0));
 }
 
@@ -270,6 +283,7 @@ void Form2::colourLines(ClockWindow &window)
     };
     colour(*window.infoLines, dimmed(mDigitColour, mBrightness));
     colour(*window.syncWarning, dimmed(mDigitColour, mBrightness / 2.0));
+    colour(*window.zoneWarning, dimmed(mDigitColour, mBrightness / 2.0));
     colour(*window.Label1, dimmed(ClockWindow::hintColour, mBrightness));
     colour(*window.optionsTip, dimmed(ClockWindow::hintColour, mBrightness));
     colour(*window.otherZones, dimmed(mDigitColour, mBrightness));

@@ -3,7 +3,7 @@
 #include "timezones/ZoneCity.h"
 #include "wallscreen/InfoLines.h"
 
-#include <QTimeZone>
+#include <QCoreApplication>
 
 namespace {
 
@@ -11,6 +11,20 @@ TimeFormat::ClockFormat withoutSeconds(TimeFormat::ClockFormat format)
 {
     return format == TimeFormat::ClockFormat::HoursMinutesSecondsAmPm ? TimeFormat::ClockFormat::HoursMinutesAmPm
                                                                       : format;
+}
+
+// A zone's time on its face, after the weekday's short name where its date is not the
+// clock's; a zone whose file cannot be read shows none.
+QString faceAt(ZoneTime::OffsetKeeper &keeper, const QDateTime &instant, const QDate &clockDate,
+               TimeFormat::ClockFormat format, const QLocale &locale)
+{
+    if (keeper.unreadable())
+        return QCoreApplication::translate("OtherZoneClocks", "--:--");
+    const qint32 minutes = keeper.offsetAt(instant);
+    const QDate date = InfoLines::shownDate(instant, minutes);
+    const QString time
+        = TimeFormat::format(TimeFormat::shiftedTimeOfDay(instant.time(), minutes), withoutSeconds(format));
+    return date == clockDate ? time : locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + u' ' + time;
 }
 
 }
@@ -21,7 +35,7 @@ void OtherZoneClocks::setZones(const QByteArrayList &zones)
     mKeepers.clear();
     mFaces.clear();
     for (const QByteArray &zone : zones) {
-        mKeepers.emplace_back(QTimeZone(zone));
+        mKeepers.emplace_back(zone);
         mFaces.append({ zoneCityName(zone), QString() });
     }
     mMinute = -1;
@@ -42,6 +56,16 @@ QStringList OtherZoneClocks::files() const
     return files;
 }
 
+QByteArrayList OtherZoneClocks::unreadable() const
+{
+    QByteArrayList zones;
+    for (const ZoneTime::OffsetKeeper &keeper : mKeepers) {
+        if (keeper.unreadable())
+            zones << keeper.chosenId();
+    }
+    return zones;
+}
+
 const QList<ZoneFace> &OtherZoneClocks::facesAt(const QDateTime &instant, qint64 clockMinutes,
                                                 TimeFormat::ClockFormat format, const QLocale &locale, bool *changed)
 {
@@ -54,12 +78,7 @@ const QList<ZoneFace> &OtherZoneClocks::facesAt(const QDateTime &instant, qint64
     mFormat = format;
     const QDate clockDate = InfoLines::shownDate(instant, clockMinutes);
     for (qsizetype i = 0; i < mFaces.size(); ++i) {
-        const qint32 minutes = mKeepers[static_cast<size_t>(i)].offsetAt(instant);
-        const QDate date = InfoLines::shownDate(instant, minutes);
-        QString time
-            = TimeFormat::format(TimeFormat::shiftedTimeOfDay(instant.time(), minutes), withoutSeconds(format));
-        if (date != clockDate)
-            time = locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + u' ' + time;
+        const QString time = faceAt(mKeepers[static_cast<size_t>(i)], instant, clockDate, format, locale);
         *changed = *changed || time != mFaces[i].time;
         mFaces[i].time = time;
     }

@@ -21,6 +21,8 @@ public:
     void reload();
     // The files whose change may change the zones' times.
     QStringList files() const;
+    // The zones whose files cannot be read: their faces show no time.
+    QByteArrayList unreadable() const;
 
     // The faces at a local instant on a clock that adds clockMinutes to the local time of
     // day and shows format: each zone's time in that format without seconds, after the

@@ -279,8 +279,10 @@ void Form1::PushButton1_Click()
     trap.line(100, [&] { mDontUnload = true; });
     trap.line(102, [&] {
         PanelWindow &window = ui();
-        const int k = TimeZoneSelector::itemData(*window.Combo1, window.Combo1->currentIndex());
-        clock.setChosenZone(modTimeZones::TimeZoneAt(k), mProgram.platform().currentDateTime());
+        const QByteArray zone = !mUnreadableStoredZone.isEmpty()
+            ? mUnreadableStoredZone
+            : modTimeZones::TimeZoneAt(TimeZoneSelector::itemData(*window.Combo1, window.Combo1->currentIndex())).id();
+        clock.setChosenZone(zone, mProgram.platform().currentDateTime());
     });
     // Loading the clock runs its load procedure; a clock window that exists already runs
     // it again to apply the settings anew. Once either way, so each report shows once.

@@ -87,5 +87,8 @@ private:
     bool mShowingStoredValues = false;
     // The computer's own standard offset in minutes, UTC minus local.
     qint32 mLocalBias = 0;
+    // The stored zone when the list lacks it because its file cannot be read: the clock is
+    // given it, and says so, until another zone is chosen.
+    QByteArray mUnreadableStoredZone;
     TimeFormat::ClockFormat mSelectedClockFormat = TimeFormat::ClockFormat::None;
 };

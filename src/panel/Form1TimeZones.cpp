@@ -88,25 +88,32 @@ void Form1::ListTimeZones()
         trap.line(130, [&] { first = 0; });
     // A zone of the computer's base offset may lack its daylight saving: the computer's
     // own zone, or one that keeps its time all year, comes first.
+    const auto computersZone = [&] {
+        const int own = positionOfZone(
+            list,
+            modTimeZones::ComputerZoneIndex(listOrder(list), mProgram.platform().currentDateTime().date().year()));
+        return own != -1 ? own : first;
+    };
     // Looked for only when no zone is stored: every reload of the panel lists the zones.
     trap.line(131, [&] {
         SettingsStore &settings = mProgram.settings();
         if (!settings.GetSetting("Combo1", QString()).isNull()
             || !settings.GetSetting(timeZoneNameKey, QString()).isNull())
             return;
-        const int own = positionOfZone(
-            list,
-            modTimeZones::ComputerZoneIndex(listOrder(list), mProgram.platform().currentDateTime().date().year()));
-        if (own != -1)
-            first = own;
+        first = computersZone();
     });
     // The zone is stored by name as well: a position names another zone once the
-    // database gains or loses a line before it.
+    // database gains or loses a line before it. A stored zone whose file cannot be read
+    // shows the computer's zone, as the clock then does, and stays stored.
     trap.line(132, [&] {
         SettingsStore &settings = mProgram.settings();
         const QByteArray storedName = settings.GetSetting(timeZoneNameKey, QString()).toLatin1();
         int position = positionOfZone(list, modTimeZones::IndexOfZoneNamed(storedName));
-        if (position == -1)
+        mUnreadableStoredZone
+            = position == -1 && modTimeZones::IsUnreadableZone(storedName) ? storedName : QByteArray();
+        if (!mUnreadableStoredZone.isEmpty())
+            position = computersZone();
+        else if (position == -1)
             position = Conversions::toInt16(settings.GetSetting("Combo1", first));
         TimeZoneSelector::selectPosition(list, position);
     });
@@ -128,6 +135,7 @@ void Form1::storeCombo1Position()
     const QString name
         = QString::fromLatin1(modTimeZones::TimeZoneAt(TimeZoneSelector::itemData(list, list.currentIndex())).id());
     settings.SaveSettingIfChanged(timeZoneNameKey, name);
+    mUnreadableStoredZone.clear();
 }
 
 void Form1::Combo1_Click()

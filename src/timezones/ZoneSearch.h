@@ -21,10 +21,10 @@ struct ZoneMatch {
     bool operator==(const ZoneMatch &) const = default;
 };
 
-// The candidates that match typed text (letter case ignored, "_" as a blank), best first:
-// an identifier, city or other name that is the whole typed text ("utc", "India",
-// "Calcutta"); an identifier or its city starting with it; the identifier holding it; a
-// word of an other name starting with it; the display text, with its offset, holding it
-// ("+05:30"). Within each rank the candidates keep their order. Nothing typed matches all.
+// The candidates that match typed text (letter case and accents ignored, "_" as a blank),
+// best first: an identifier, city or other name that is the whole typed text ("utc",
+// "India", "Calcutta"); an identifier or its city starting with it; the identifier holding
+// it; a word of an other name starting with it; the display text, with its offset, holding
+// it ("+05:30"). Within each rank the candidates keep their order. Nothing typed matches all.
 QList<ZoneMatch> rankZoneMatches(const QList<ZoneCandidate> &candidates, const QString &typed,
                                  const ZoneOtherNames &otherNames);

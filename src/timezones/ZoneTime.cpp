@@ -20,10 +20,10 @@ QDateTime earlier(const QDateTime &a, const QDateTime &b)
 }
 
 // The zone file of a zone of the catalogue.
-QString chosenZoneFile(const QTimeZone &chosen)
+QString chosenZoneFile(const QByteArray &chosen)
 {
-    return chosen.isValid() ? QDir(modTimeFunctions::TimeZoneFolder()).filePath(QString::fromLatin1(chosen.id()))
-                            : QString();
+    return chosen.isEmpty() ? QString()
+                            : QDir(modTimeFunctions::TimeZoneFolder()).filePath(QString::fromLatin1(chosen));
 }
 
 QDateTime nextChangeOf(const QTimeZone &zone, const QDateTime &instant)
@@ -50,15 +50,16 @@ QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, cons
     return earlier(nextChangeOf(chosen, instant), nextChangeOf(local, instant));
 }
 
-OffsetKeeper::OffsetKeeper(QTimeZone chosen)
-    : mChosen(std::move(chosen))
+OffsetKeeper::OffsetKeeper(QByteArray chosen)
+    : mChosenId(std::move(chosen))
+    , mChosen(mChosenId)
 {
     reload();
 }
 
 void OffsetKeeper::reload()
 {
-    const QString chosenFile = chosenZoneFile(mChosen);
+    const QString chosenFile = chosenZoneFile(mChosenId);
     // A file caught half-written keeps the rules read before; its next write is seen too.
     if (std::optional<ZoneRules> rules = chosenFile.isEmpty() ? std::nullopt : ZoneRules::read(chosenFile))
         mChosenRules = std::move(rules);
@@ -76,7 +77,7 @@ std::optional<OffsetKeeper::Change> OffsetKeeper::nextChosenChange(qint64 instan
 
 QStringList OffsetKeeper::files() const
 {
-    return { chosenZoneFile(mChosen), ComputerZone::zoneFilePath() };
+    return { chosenZoneFile(mChosenId), ComputerZone::zoneFilePath() };
 }
 
 qint32 OffsetKeeper::offsetAt(const QDateTime &instant)

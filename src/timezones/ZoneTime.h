@@ -35,7 +35,8 @@ QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, cons
 class OffsetKeeper {
 public:
     OffsetKeeper() = default;
-    explicit OffsetKeeper(QTimeZone chosen);
+    // The zone of that identifier ("Europe/Berlin", "UTC+05:30").
+    explicit OffsetKeeper(QByteArray chosen);
 
     // The offset to add to the local time of day at instant.
     qint32 offsetAt(const QDateTime &instant);
@@ -54,12 +55,17 @@ public:
     // gives it; none for a zone that changes no more or has no file.
     std::optional<Change> nextChosenChange(qint64 instant) const;
 
-    const QTimeZone &chosen() const { return mChosen; }
+    const QByteArray &chosenId() const { return mChosenId; }
+    // Whether nothing gives the chosen zone's offsets: its file cannot be read (and was not
+    // read before) and the time zone library does not know it. offsetAt() then gives 0: the
+    // computer's own time. A reload() that reads the file brings the zone back.
+    bool unreadable() const { return !mChosenId.isEmpty() && !mChosenRules && !mChosen.isValid(); }
     // The next instant at which either zone's offset changes, as of the last offsetAt();
     // invalid when neither changes again.
     const QDateTime &validUntil() const { return mValidUntil; }
 
 private:
+    QByteArray mChosenId;
     QTimeZone mChosen;
     // The chosen zone's rules from its file; none for a zone without one (such as
     // "UTC+05:30"), whose offsets QTimeZone gives.

@@ -16,6 +16,7 @@ namespace modTimeZones {
 
 QList<TimeZoneEntry> TimeZoneList;
 QByteArrayList TimeZoneKeys;
+QByteArrayList UnreadableKeys;
 
 namespace {
 
@@ -30,6 +31,7 @@ struct Catalogue {
     bool read = false;
     QList<TimeZoneEntry> list;
     QByteArrayList keys;
+    QByteArrayList unreadable;
 };
 
 // Set to have a prefetch stop at the next zone, its catalogue unread.
@@ -51,8 +53,10 @@ Catalogue readCatalogue(const QString &zoneTabPath)
         if (prefetchAbandoned)
             return {};
         const QTimeZone zone = QTimeZone(identifier);
-        if (!zone.isValid())
+        if (!zone.isValid()) {
+            catalogue.unreadable.append(identifier);
             continue;
+        }
         catalogue.keys.append(identifier);
         catalogue.list.append(EntryFor(zone, now));
     }
@@ -116,7 +120,14 @@ bool ReadTimeZones(const QString &zoneTabPath)
         return false;
     TimeZoneList = std::move(catalogue.list);
     TimeZoneKeys = std::move(catalogue.keys);
+    UnreadableKeys = std::move(catalogue.unreadable);
     return true;
+}
+
+bool IsUnreadableZone(const QByteArray &name)
+{
+    return !name.isEmpty()
+        && ComputerZone::indexOfComputerZone(UnreadableKeys, name, modTimeFunctions::TimeZoneFolder()) != -1;
 }
 
 TimeZoneEntry EntryFor(const QTimeZone &zone, const QDateTime &now)

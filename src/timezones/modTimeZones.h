@@ -14,6 +14,9 @@ namespace modTimeZones {
 // The catalogue and each entry's zone identifier (for example "Europe/Paris"), same indices.
 extern QList<TimeZoneEntry> TimeZoneList;
 extern QByteArrayList TimeZoneKeys;
+// The identifiers zone.tab lists that the time zone library cannot read (a file damaged or
+// missing): the catalogue lacks them.
+extern QByteArrayList UnreadableKeys;
 
 // Reads the catalogue from modTimeFunctions::TimeZonesPath(). Returns false, with the
 // path that could not be read in failedPath, when there is no readable zone.tab: the
@@ -34,7 +37,7 @@ void AbandonPrefetch();
 // Fills the catalogue from the zone.tab at path (from a prefetch of that path when one
 // is pending); false (catalogue left as it was) when
 // the file cannot be read. Zones the time zone library does not know are skipped, so
-// the indices stay dense. A catalogue with no entries is a success.
+// the indices stay dense, and kept in UnreadableKeys. A catalogue with no entries is a success.
 bool ReadTimeZones(const QString &zoneTabPath);
 
 // The computer's own standard offset now, in minutes, UTC minus local standard time
@@ -53,6 +56,10 @@ int IndexOfKey(const QByteArray &key);
 // links to in the tz database (the same file on disk, or a link line of tzdata.zi:
 // "America/Yellowknife" became America/Edmonton); -1 when it has no successor.
 int IndexOfZoneNamed(const QByteArray &name);
+
+// Whether a stored identifier names a zone the catalogue lacks because its file cannot be
+// read: one of UnreadableKeys, or a name of the same file on disk.
+bool IsUnreadableZone(const QByteArray &name);
 
 // The entry for one zone at the instant now: standard offset, display text, names.
 TimeZoneEntry EntryFor(const QTimeZone &zone, const QDateTime &now);

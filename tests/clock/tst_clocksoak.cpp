@@ -137,7 +137,7 @@ void TestClockSoak::ticksAcrossMidnightAndDaylightSavingStayRightAndFlat()
     fixture.program.start();
     fixture.program.form1().ui().PushButton1->click();
     Form2 &clock = fixture.program.form2();
-    clock.setChosenZone(chosen, fixture.platform.now);
+    clock.setChosenZone(chosen.id(), fixture.platform.now);
     const TimeStrip &strip = *clock.ui().Picture1;
 
     constexpr qint64 warmUpTicks = 20000;

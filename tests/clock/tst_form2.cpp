@@ -9,6 +9,9 @@
 #include "panel/PanelWindow.h"
 #include "support/ClockFixture.h"
 #include "support/ProgramFixture.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TestFiles.h"
+#include "wallscreen/OtherZonesView.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +22,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 #include <QTimer>
@@ -82,6 +86,7 @@ private slots:
     void fontChangeOnAnOpenClockRecentresTheDrawnDigits();
     void noFormatSelectedLeavesTheStripEmpty();
     void tickShowsTheSelectedFormat();
+    void unreadableZoneIsSaidUntilItsFileReads();
     void unchangedTickRepaintsNothing();
     void badFontSizeIsReportedAndLoadGoesOn();
     void failingTickDoesNotStackReports();
@@ -231,10 +236,39 @@ void TestForm2::tickShowsTheSelectedFormat()
     QCOMPARE(clock.ui().Picture1->text(), QStringLiteral("01:05:42 PM"));
     fixture->program.form1().ui().Option2->click();
     // Two hours west of the computer, which runs on UTC here.
-    clock.setChosenZone(QTimeZone("America/Noronha"), fixture->platform.now);
+    clock.setChosenZone("America/Noronha", fixture->platform.now);
     QCOMPARE(clock.mTimeZone, -120);
     clock.Timer1_Timer();
     QCOMPARE(clock.ui().Picture1->text(), QStringLiteral("11:05 AM"));
+}
+
+void TestForm2::unreadableZoneIsSaidUntilItsFileReads()
+{
+    // Zones of the database's list that the time zone library does not know either.
+    QTemporaryDir database;
+    TestFiles::write(database.filePath("zone.tab"), "XX\t+0000+00000\tTest/Zone\nXX\t+0000+00000\tTest/Other\n");
+    const QStringList files { database.filePath("Test/Zone"), database.filePath("Test/Other") };
+    for (const QString &file : files)
+        TestFiles::write(file, "not a zone file\n");
+    ScopedEnvironment tzdir("TZDIR", QFile::encodeName(database.path()));
+    auto fixture = clockShown({ { "Time Zone Name", "Test/Zone" }, { "Other Zones", "Test/Other" } });
+    Form2 &clock = fixture->program.form2();
+    ClockWindow &window = clockOf(*fixture);
+    // The panel shows the computer's zone, as the clock does, and the stored zone stays.
+    QCOMPARE(fixture->program.form1().ui().Combo1->currentText(), QStringLiteral("(UTC+00:00) UTC"));
+    QCOMPARE(fixture->store.value("Time Zone Name"), QStringLiteral("Test/Zone"));
+    clock.Timer1_Timer();
+    QCOMPARE(clock.mTimeZone, 0);
+    QVERIFY(window.zoneWarning->isVisible());
+    QCOMPARE(window.zoneWarning->text(),
+             QStringLiteral("Cannot read time zone data for Test/Zone, Test/Other: showing this computer's time"));
+    QCOMPARE(window.otherZones->faces().value(0).time, QStringLiteral("--:--"));
+
+    for (const QString &file : files)
+        TestFiles::write(file, TestFiles::fixedOffsetZoneFile(345 * 60));
+    QTRY_COMPARE(clock.mTimeZone, 345);
+    QTRY_VERIFY(window.zoneWarning->isHidden());
+    QCOMPARE(window.otherZones->faces().value(0).time, QStringLiteral("06:50 PM"));
 }
 
 void TestForm2::unchangedTickRepaintsNothing()

@@ -14,5 +14,7 @@ void write(const QString &path, const QByteArray &content);
 
 // The file's inode number, 0 when it does not exist: a replaced file gets another.
 quint64 inodeOf(const QString &path);
+// A zone file (TZif, version 1) of a zone that is secondsEast of UTC at every instant.
+QByteArray fixedOffsetZoneFile(qint32 secondsEast);
 
 }

@@ -15,11 +15,17 @@ const QList<ZoneCandidate> candidates {
     { "Asia/Colombo", "(UTC+05:30) Asia/Colombo" },
     { "Asia/Kolkata", "(UTC+05:30) Asia/Kolkata" },
     { "Indian/Chagos", "(UTC+06:00) Indian/Chagos" },
+    { "Africa/Abidjan", "(UTC+00:00) Africa/Abidjan" },
+    { "Europe/Mariehamn", "(UTC+02:00) Europe/Mariehamn" },
+    { "America/Sao_Paulo", "(UTC-03:00) America/Sao_Paulo" },
+    { "Atlantic/Faroe", "(UTC+00:00) Atlantic/Faroe" },
 };
 const ZoneOtherNames otherNames = zoneOtherNames(
     "# code\tcoordinates\tTZ\nIN\t+2232+08822\tAsia/Kolkata\nDE\t+5230+01322\tEurope/Berlin\n"
-    "DE\t+4742+00841\tEurope/Busingen\tBusingen\nCH\t+4723+00832\tEurope/Zurich\nIO\t-0720+07225\tIndian/Chagos\n",
-    "# ISO 3166\nIN\tIndia\nDE\tGermany\nCH\tSwitzerland\nIO\tBritish Indian Ocean Territory\n",
+    "DE\t+4742+00841\tEurope/Busingen\tBusingen\nCH\t+4723+00832\tEurope/Zurich\nIO\t-0720+07225\tIndian/Chagos\n"
+    "CI\t+0519-00402\tAfrica/Abidjan\nAX\t+6006+01957\tEurope/Mariehamn\nFO\t+6201-00646\tAtlantic/Faroe\n",
+    "# ISO 3166\nIN\tIndia\nDE\tGermany\nCH\tSwitzerland\nIO\tBritish Indian Ocean Territory\n"
+    "CI\tCôte d'Ivoire\nAX\tÅland Islands\nFO\tFøroyar\n",
     "Z Asia/Tokyo 9:18:59 - LMT 1887 D 31 15u\nL Asia/Kolkata Asia/Calcutta\nL Europe/Zurich Europe/Busingen\n");
 
 }
@@ -45,10 +51,25 @@ void TestZoneSearch::typedTextFindsZonesBestFirst_data()
     QTest::newRow("country start") << "germ" << QStringList { "Europe/Berlin Germany", "Europe/Busingen Germany" };
     QTest::newRow("inside a word of a country") << "many" << QStringList {};
     QTest::newRow("inside the identifier") << "pe/ber" << QStringList { "Europe/Berlin" };
-    QTest::newRow("utc first, then every offset text")
-        << "utc" << QStringList { "UTC",           "America/Indiana/Knox", "Europe/Berlin", "Europe/Busingen",
-                                  "Europe/Zurich", "Asia/Colombo",         "Asia/Kolkata",  "Indian/Chagos" };
+    QTest::newRow("utc first, then every offset text") << "utc" << QStringList { "UTC",
+                                                                                 "America/Indiana/Knox",
+                                                                                 "Europe/Berlin",
+                                                                                 "Europe/Busingen",
+                                                                                 "Europe/Zurich",
+                                                                                 "Asia/Colombo",
+                                                                                 "Asia/Kolkata",
+                                                                                 "Indian/Chagos",
+                                                                                 "Africa/Abidjan",
+                                                                                 "Europe/Mariehamn",
+                                                                                 "America/Sao_Paulo",
+                                                                                 "Atlantic/Faroe" };
     QTest::newRow("half-hour offset") << "+05:30" << QStringList { "Asia/Colombo", "Asia/Kolkata" };
+    QTest::newRow("a city's start before the identifier's inside")
+        << "ch" << QStringList { "Indian/Chagos", "Europe/Zurich" };
+    QTest::newRow("accents of a country") << "cote d" << QStringList { "Africa/Abidjan Côte d'Ivoire" };
+    QTest::newRow("accents and case") << "ALAND" << QStringList { "Europe/Mariehamn Åland Islands" };
+    QTest::newRow("accents typed") << "São Paulo" << QStringList { "America/Sao_Paulo" };
+    QTest::newRow("a letter of its own") << "foroy" << QStringList { "Atlantic/Faroe Føroyar" };
 }
 
 void TestZoneSearch::typedTextFindsZonesBestFirst()

@@ -139,7 +139,7 @@ void TestZoneTime::nextOffsetChangeIsTheEarlierTransition()
 void TestZoneTime::keeperFollowsADaylightSavingChangeWhileOpen()
 {
     ScopedEnvironment zone("TZ", "Europe/Berlin");
-    OffsetKeeper keeper(QTimeZone("Asia/Tokyo"));
+    OffsetKeeper keeper("Asia/Tokyo");
     const QDateTime change = utc(2026, 3, 29, 1, 0);
     QCOMPARE(keeper.offsetAt(change.addSecs(-30)), 480);
     QCOMPARE(keeper.offsetAt(change.addSecs(-1)), 480);
