@@ -1,11 +1,15 @@
-#include "support/ZoneFileBytes.h"
-#include "timezones/ZoneRules.h"
+#include "support/TestFiles.h"
+#include "timezones/ZoneFileWatch.h"
+#include "timezones/ZoneRulesCache.h"
 #include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
 
 #include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -15,7 +19,45 @@ qint64 utc(int year, int month, int day, int hour, int minute = 0, int second = 
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toSecsSinceEpoch();
 }
 
+QByteArray bigEndian(qint64 value, int size = 4)
+{
+    QByteArray bytes;
+    for (int shift = 8 * (size - 1); shift >= 0; shift -= 8)
+        bytes.append(static_cast<char>(value >> shift));
+    return bytes;
+}
+
+// A zone file header of the test's own, with counts in the file's order: UT/local flags,
+// standard/wall flags, leap seconds, changes, types, abbreviation bytes.
+QByteArray header(char version, const QList<quint32> &counts)
+{
+    QByteArray bytes = QByteArray("TZif") + version + QByteArray(15, '\0');
+    for (quint32 count : counts)
+        bytes += bigEndian(count);
+    return bytes;
+}
+
+// A type: its offset, not daylight time, the first abbreviation.
+QByteArray type(qint64 offset)
+{
+    return bigEndian(offset) + QByteArray(2, '\0');
+}
+
+// A version 2 file: a first block of one type, then one type of this offset and a footer.
+QByteArray version2(qint64 offset, const QByteArray &footer)
+{
+    const QByteArray block = header('2', { 0, 0, 0, 0, 1, 1 }) + type(offset) + '\0';
+    return block + block + footer;
+}
+
 constexpr int refused = std::numeric_limits<int>::min();
+
+// Puts a new file in place of the one at path, as package updates do.
+void replace(const QString &path, const QString &by)
+{
+    QVERIFY(QFile::copy(by, path + ".new"));
+    QCOMPARE(std::rename(QFile::encodeName(path + ".new").constData(), QFile::encodeName(path).constData()), 0);
+}
 
 qint64 qtNextChange(const QTimeZone &zone, qint64 instant)
 {
@@ -38,7 +80,8 @@ private slots:
     void zoneFiles();
     void rules_data();
     void rules();
-    void rulesAtTheEndsOfTime();
+    void rulesAreSharedUntilTheFileChanges();
+    void aFolderMadeAgainIsWatchedAgain();
 };
 
 void TestZoneRules::everyZoneFileReadsAsQtReadsIt_data()
@@ -70,44 +113,32 @@ void TestZoneRules::everyZoneFileReadsAsQtReadsIt()
 
 void TestZoneRules::zoneFiles_data()
 {
-    using namespace ZoneFileBytes;
     // Each file is refused whole, at once, without allocating what its counts claim.
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<qint64>("instant");
     QTest::addColumn<int>("offset");
-    const QByteArray oneChangeTwoTypes = bigEndian(1000, 4) + '\1' + type(3600) + type(7200) + "AB";
-    QTest::newRow("version 1, before its change")
-        << header('\0', { 0, 0, 0, 1, 2, 2 }) + oneChangeTwoTypes << 0LL << 3600;
-    QTest::newRow("version 1, after its change")
-        << header('\0', { 0, 0, 0, 1, 2, 2 }) + oneChangeTwoTypes << 2000LL << 7200;
-    QTest::newRow("closing rule") << version2({ 0, 0, 0, 0, 1, 1 }, type(0) + '\0' + "\n<+02>-2\n") << 0LL << 7200;
-    QTest::newRow("empty closing rule") << fixedOffset(-3600) << 0LL << -3600;
-    const QByteArray rest(71, '\0');
-    QTest::newRow("0xFFFFFFFF types, header alone") << header('\0', { 0, 0, 0, 0, 0xFFFFFFFF, 0 }) << 0LL << refused;
-    QTest::newRow("2^31-1 changes") << header('\0', { 0, 0, 0, 0x7FFFFFFF, 1, 0 }) + rest << 0LL << refused;
-    QTest::newRow("50 million changes") << header('\0', { 0, 0, 0, 50000000, 1, 0 }) + rest << 0LL << refused;
-    QTest::newRow("2^31-1 types") << header('\0', { 0, 0, 0, 0, 0x7FFFFFFF, 0 }) + rest << 0LL << refused;
-    QTest::newRow("no types") << header('\0', { 0, 0, 0, 0, 0, 0 }) + rest << 0LL << refused;
-    QTest::newRow("257 types") << header('\0', { 0, 0, 0, 0, 257, 0 }) + type(0).repeated(257) << 0LL << refused;
-    QTest::newRow("a change to a type past the last")
-        << header('\0', { 0, 0, 0, 1, 1, 0 }) + bigEndian(0, 4) + '\1' + type(0) << 0LL << refused;
-    QTest::newRow("changes out of order")
-        << header('\0', { 0, 0, 0, 2, 1, 0 }) + bigEndian(2000, 4) + bigEndian(1000, 4) + QByteArray(2, '\0') + type(0)
-        << 0LL << refused;
-    QTest::newRow("offset of 26 hours") << header('\0', { 0, 0, 0, 0, 1, 0 }) + type(26 * 3600) << 0LL << refused;
-    QTest::newRow("offset of -2^31") << header('\0', { 0, 0, 0, 0, 1, 0 }) + type(-0x80000000LL) << 0LL << refused;
-    QTest::newRow("flags for some types only")
-        << header('\0', { 0, 1, 0, 0, 2, 0 }) + type(0) + type(0) + '\0' << 0LL << refused;
-    QTest::newRow("second header's counts past the end")
-        << version2({ 0, 0, 0, 0x7FFFFFFF, 1, 0 }, rest) << 0LL << refused;
-    QTest::newRow("closing rule that does not read")
-        << version2({ 0, 0, 0, 0, 1, 1 }, type(0) + '\0' + "\nxyz\n") << 0LL << refused;
-    QTest::newRow("closing rule without its last line end")
-        << version2({ 0, 0, 0, 0, 1, 1 }, type(0) + '\0' + "\n<+02>-2") << 0LL << refused;
+    const QByteArray version1 = header('\0', { 0, 0, 0, 1, 2, 0 }) + bigEndian(1000) + '\1' + type(3600) + type(7200);
+    QTest::newRow("version 1, before its change") << version1 << 0LL << 3600;
+    QTest::newRow("version 1, after its change") << version1 << 2000LL << 7200;
+    QTest::newRow("closing rule") << version2(0, "\n<+02>-2\n") << 0LL << 7200;
+    QTest::newRow("no closing rule") << version2(-3600, "\n\n") << 0LL << -3600;
+    QTest::newRow("closing rule that does not read") << version2(0, "\nxyz\n") << 0LL << refused;
+    const auto refusedFile = [](const char *name, const QList<quint32> &counts, const QByteArray &data) {
+        QTest::newRow(name) << header('\0', counts) + data << 0LL << refused;
+    };
+    refusedFile("0xFFFFFFFF types, 44 bytes", { 0, 0, 0, 0, 0xFFFFFFFF, 0 }, {});
+    refusedFile("2^31-1 changes, 115 bytes", { 0, 0, 0, 0x7FFFFFFF, 1, 0 }, QByteArray(71, '\0'));
+    refusedFile("50 million changes", { 0, 0, 0, 50000000, 1, 0 }, QByteArray(71, '\0'));
+    refusedFile("no types", { 0, 0, 0, 0, 0, 0 }, QByteArray(71, '\0'));
+    refusedFile("257 types", { 0, 0, 0, 0, 257, 0 }, type(0).repeated(257));
+    refusedFile("a change to a type past the last", { 0, 0, 0, 1, 1, 0 }, bigEndian(0) + '\1' + type(0));
+    refusedFile("changes out of order", { 0, 0, 0, 2, 1, 0 },
+                bigEndian(2000) + bigEndian(1000) + QByteArray(2, '\0') + type(0));
+    refusedFile("offset of 26 hours", { 0, 0, 0, 0, 1, 0 }, type(26 * 3600));
+    refusedFile("flags for some types only", { 0, 1, 0, 0, 2, 0 }, type(0) + type(0) + '\0');
     // Leap seconds are skipped; enough of them make a file too big to be a zone file.
-    const quint32 leapSeconds = ZoneRules::maxFileBytes / 8;
-    QTest::newRow("bigger than a zone file")
-        << header('\0', { 0, 0, leapSeconds, 0, 1, 0 }) + type(0) + QByteArray(8 * leapSeconds, '\0') << 0LL << refused;
+    refusedFile("too big", { 0, 0, ZoneRules::maxFileBytes / 8, 0, 1, 0 },
+                type(0) + QByteArray(ZoneRules::maxFileBytes, '\0'));
 }
 
 void TestZoneRules::zoneFiles()
@@ -116,9 +147,7 @@ void TestZoneRules::zoneFiles()
     QFETCH(qint64, instant);
     QFETCH(int, offset);
     const std::optional<ZoneRules> rules = ZoneRules::fromZoneFile(file);
-    QCOMPARE(rules.has_value(), offset != refused);
-    if (rules)
-        QCOMPARE(rules->offsetAt(instant), offset);
+    QCOMPARE(rules ? rules->offsetAt(instant) : refused, offset);
 }
 
 void TestZoneRules::rules_data()
@@ -154,17 +183,37 @@ void TestZoneRules::rules()
     QCOMPARE(parsed->nextChange(instant).value_or(-1), next);
 }
 
-void TestZoneRules::rulesAtTheEndsOfTime()
+void TestZoneRules::rulesAreSharedUntilTheFileChanges()
 {
-    // Run under UBSan, nothing overflows however far an instant lies.
-    const std::optional<PosixZoneRule> rule = PosixZoneRule::parse("CET-1CEST,M3.5.0,M10.5.0/3");
-    QVERIFY(rule);
-    constexpr qint64 first = std::numeric_limits<qint64>::min();
-    constexpr qint64 last = std::numeric_limits<qint64>::max();
-    for (qint64 instant : { first, first + 1, -(1LL << 59), 1LL << 59, last - 1, last })
-        QVERIFY2(QList<int>({ 3600, 7200 }).contains(rule->offsetAt(instant)), qPrintable(QString::number(instant)));
-    QVERIFY(rule->nextChange(first).value_or(first) > first);
-    QVERIFY(!rule->nextChange(last));
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Zone");
+    replace(path, QDir(modTimeFunctions::TimeZoneFolder()).filePath("Etc/UTC"));
+    std::shared_ptr<const ZoneRules> first = ZoneRulesCache::rulesOf(path);
+    QVERIFY(first);
+    QCOMPARE(ZoneRulesCache::rulesOf(path), first);
+    replace(path, QDir(modTimeFunctions::TimeZoneFolder()).filePath("Etc/GMT-2"));
+    std::shared_ptr<const ZoneRules> second = ZoneRulesCache::rulesOf(path);
+    QVERIFY(second && second != first);
+    // Nothing is kept once no zone holds the rules.
+    const std::weak_ptr<const ZoneRules> kept = second;
+    first.reset();
+    second.reset();
+    QVERIFY(kept.expired());
+}
+
+void TestZoneRules::aFolderMadeAgainIsWatchedAgain()
+{
+    QTemporaryDir root;
+    const QString zone = root.filePath("zoneinfo/Europe/Berlin");
+    TestFiles::write(zone, "old rules");
+    ZoneFileWatch watch;
+    QSignalSpy changed(&watch, &ZoneFileWatch::changed);
+    watch.watch({ zone });
+    QVERIFY(QDir(root.filePath("zoneinfo/Europe")).removeRecursively());
+    QTRY_VERIFY(!changed.isEmpty());
+    const qsizetype whenRemoved = changed.size();
+    TestFiles::write(zone, "new rules");
+    QTRY_VERIFY(changed.size() > whenRemoved);
 }
 
 QTEST_GUILESS_MAIN(TestZoneRules)
