@@ -1,6 +1,6 @@
 #include "timezones/ComputerZone.h"
 
-#include "timezones/ZoneRules.h"
+#include "timezones/ZoneRulesCache.h"
 #include "timezones/modTimeFunctions.h"
 
 #include <QDateTime>
@@ -101,14 +101,14 @@ QString zoneFilePath()
     return QFile::exists(path) || !PosixZoneRule::parse(tz) ? path : QString();
 }
 
-std::optional<ZoneRules> rules()
+std::shared_ptr<const ZoneRules> rules()
 {
     const QString path = zoneFilePath();
-    if (std::optional<ZoneRules> file = path.isEmpty() ? std::nullopt : ZoneRules::read(path))
+    if (std::shared_ptr<const ZoneRules> file = path.isEmpty() ? nullptr : ZoneRulesCache::rulesOf(path))
         return file;
     if (const std::optional<PosixZoneRule> rule = PosixZoneRule::parse(zoneVariable()))
-        return ZoneRules::fromRule(*rule);
-    return std::nullopt;
+        return std::make_shared<const ZoneRules>(ZoneRules::fromRule(*rule));
+    return nullptr;
 }
 
 LocalYear::LocalYear(int year)

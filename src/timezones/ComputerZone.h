@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QTimeZone>
+#include <memory>
 #include <optional>
 
 class ZoneRules;
@@ -24,8 +25,9 @@ int indexOfComputerZone(const QByteArrayList &keys, const QByteArray &computerZo
 // database folder unless the name is a path), else /etc/localtime. Empty when TZ holds a rule.
 QString zoneFilePath();
 
-// The computer's zone as the C library takes it: its zone file, else the rule TZ holds.
-std::optional<ZoneRules> rules();
+// The computer's zone as the C library takes it: its zone file (shared while it is the same
+// version), else the rule TZ holds; null for neither.
+std::shared_ptr<const ZoneRules> rules();
 
 // The computer's local offsets from UTC through one year, as the C library applies them
 // (so TZ is honoured, whether it names a zone file or holds a rule).

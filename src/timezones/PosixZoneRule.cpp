@@ -94,6 +94,16 @@ qint64 epochDay(const QDate &date)
     return date.toJulianDay() - QDate(1970, 1, 1).toJulianDay();
 }
 
+// The rule is worked out for instants within 2^50 seconds (35 million years) of the epoch,
+// where years and their instants stay far from the ends of their types; further out, the
+// nearest of those instants stands for them.
+constexpr qint64 farthestInstant = qint64(1) << 50;
+
+qint64 withinReach(qint64 instant)
+{
+    return std::clamp(instant, -farthestInstant, farthestInstant);
+}
+
 int yearOf(qint64 instant)
 {
     return QDate::fromJulianDay(QDate(1970, 1, 1).toJulianDay() + instant / day).year();
@@ -182,6 +192,7 @@ int PosixZoneRule::offsetAt(qint64 instant) const
 {
     if (!mDaylight)
         return mStandardOffset;
+    instant = withinReach(instant);
     // The last change at or before instant among those of the year before to the year after:
     // a start or an end lies in every year.
     const int year = yearOf(instant + mStandardOffset);
@@ -202,8 +213,9 @@ int PosixZoneRule::offsetAt(qint64 instant) const
 
 std::optional<qint64> PosixZoneRule::nextChange(qint64 instant) const
 {
-    if (!mDaylight)
+    if (!mDaylight || instant >= farthestInstant)
         return std::nullopt;
+    instant = withinReach(instant);
     const int now = offsetAt(instant);
     std::vector<qint64> changes;
     const int year = yearOf(instant + mStandardOffset);

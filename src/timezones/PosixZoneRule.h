@@ -11,7 +11,8 @@ public:
     // None when the text is no such rule.
     static std::optional<PosixZoneRule> parse(QByteArrayView text);
 
-    // Seconds east of UTC at an instant (seconds since the epoch).
+    // Seconds east of UTC at an instant (seconds since the epoch). Any instant is taken;
+    // those more than 2^50 seconds (35 million years) from the epoch get the offset there.
     int offsetAt(qint64 instant) const;
     // The first instant after instant at which the offset differs from the one at instant;
     // none for a rule without daylight saving.

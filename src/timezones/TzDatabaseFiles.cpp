@@ -1,6 +1,6 @@
 #include "timezones/TzDatabaseFiles.h"
 
-#include <QFile>
+#include "base/FileHelpers.h"
 
 namespace TzDatabaseFiles {
 namespace {
@@ -55,10 +55,9 @@ QList<Link> parseLinks(QByteArrayView text)
     return links;
 }
 
-QByteArray readFile(const QString &path)
+std::optional<QByteArray> readFile(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readFileUpTo(path, maxFileBytes);
 }
 
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <optional>
 
 // The lines of the tz database's own text files. Empty lines, comments ("#...") and lines
 // with too few fields are skipped.
@@ -28,7 +29,10 @@ struct Link {
 };
 QList<Link> parseLinks(QByteArrayView text);
 
-// The content of the file at path; empty when it cannot be read.
-QByteArray readFile(const QString &path);
+// The largest table read: tzdata.zi, the largest, is about 110 kB.
+constexpr qint64 maxFileBytes = 2 * 1024 * 1024;
+
+// The content of the file at path; none when it cannot be read or is over maxFileBytes.
+std::optional<QByteArray> readFile(const QString &path);
 
 }

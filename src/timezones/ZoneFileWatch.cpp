@@ -1,9 +1,6 @@
 #include "timezones/ZoneFileWatch.h"
 
-#include <QFile>
 #include <QFileInfo>
-
-#include <sys/stat.h>
 
 ZoneFileWatch::ZoneFileWatch()
 {
@@ -21,17 +18,22 @@ void ZoneFileWatch::watch(const QStringList &files)
     mFiles.removeAll(QString());
     mVersions.clear();
     for (const QString &file : std::as_const(mFiles))
-        mVersions.append(versionOf(file));
+        mVersions.append(fileVersion(file));
     addPaths();
 }
 
-ZoneFileWatch::Version ZoneFileWatch::versionOf(const QString &file)
+namespace {
+
+// The path itself when it exists, else its nearest folder that does: a folder removed and
+// made again is seen from the folder above it.
+QString nearestExisting(const QString &path)
 {
-    struct stat status { };
-    if (::stat(QFile::encodeName(file).constData(), &status) != 0)
-        return {};
-    return { status.st_dev, status.st_ino, status.st_size,
-             static_cast<qint64>(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec };
+    QFileInfo at(path);
+    while (!at.exists() && !at.isRoot())
+        at = QFileInfo(at.absolutePath());
+    return at.absoluteFilePath();
+}
+
 }
 
 void ZoneFileWatch::addPaths()
@@ -39,16 +41,19 @@ void ZoneFileWatch::addPaths()
     QStringList paths;
     for (const QString &file : std::as_const(mFiles)) {
         const QFileInfo info(file);
-        paths << file << info.absolutePath();
-        const QString target = info.canonicalFilePath();
+        paths << nearestExisting(file) << nearestExisting(info.absolutePath());
+        // Where a link leads, even where that is gone for now.
+        QString target = info.canonicalFilePath();
+        if (target.isEmpty() && info.isSymLink())
+            target = info.symLinkTarget();
         if (!target.isEmpty() && target != info.absoluteFilePath())
-            paths << target << QFileInfo(target).absolutePath();
+            paths << nearestExisting(target) << nearestExisting(QFileInfo(target).absolutePath());
     }
     paths.removeDuplicates();
-    // A file replaced or a link re-pointed drops out of the watch: watching it again is
-    // harmless for those watched already, and fails quietly for those that are gone.
+    // A file replaced or a link re-pointed drops out of the watch, and so does a folder
+    // removed: watching them again is harmless for those watched already.
     for (const QString &path : std::as_const(paths)) {
-        if (QFileInfo::exists(path) && !mWatcher.files().contains(path) && !mWatcher.directories().contains(path))
+        if (!mWatcher.files().contains(path) && !mWatcher.directories().contains(path))
             mWatcher.addPath(path);
     }
 }
@@ -57,7 +62,7 @@ void ZoneFileWatch::look()
 {
     bool changedNow = false;
     for (qsizetype k = 0; k < mFiles.size(); ++k) {
-        const Version now = versionOf(mFiles.at(k));
+        const FileVersion now = fileVersion(mFiles.at(k));
         if (now != mVersions.at(k)) {
             mVersions[k] = now;
             changedNow = true;

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "base/FileVersion.h"
+
 #include <QFileSystemWatcher>
 #include <QList>
 #include <QObject>
 #include <QStringList>
-
-#include <sys/types.h>
-#include <tuple>
 
 // Tells when zone files change: rewritten in place, replaced by a new file renamed over them
 // (as package updates do) or, for a link such as /etc/localtime, pointed at another zone.
@@ -24,15 +23,12 @@ signals:
     void changed();
 
 private:
-    // What tells one version of a file from another: device, inode, size, change time.
-    using Version = std::tuple<dev_t, ino_t, off_t, qint64>;
-    static Version versionOf(const QString &file);
-
-    // Watches the files, their folders, and where links lead.
+    // Watches the files, their folders, and where links lead; for each that is missing, the
+    // nearest folder above it that exists, until it is made again.
     void addPaths();
     void look();
 
     QFileSystemWatcher mWatcher;
     QStringList mFiles;
-    QList<Version> mVersions;
+    QList<FileVersion> mVersions;
 };

@@ -30,7 +30,7 @@ const ZoneOtherNames &zoneOtherNamesIn(const QString &folder)
     if (readFolder != folder || readFolder.isNull()) {
         const QDir database(folder);
         const auto read = [&database](const char *file) {
-            return TzDatabaseFiles::readFile(database.filePath(QLatin1String(file)));
+            return TzDatabaseFiles::readFile(database.filePath(QLatin1String(file))).value_or(QByteArray());
         };
         names = zoneOtherNames(read("zone.tab"), read("iso3166.tab"), read("tzdata.zi"));
         readFolder = folder;

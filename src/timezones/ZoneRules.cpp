@@ -1,8 +1,9 @@
 #include "timezones/ZoneRules.h"
 
-#include <QFile>
+#include "base/FileHelpers.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -26,6 +27,8 @@ public:
         mAt += count;
         return part;
     }
+    // A count: unsigned, four bytes.
+    quint32 count() { return static_cast<quint32>(number(4)); }
     qint64 number(int size)
     {
         const QByteArrayView part = take(size);
@@ -44,17 +47,39 @@ private:
     bool mFailed = false;
 };
 
+// The six counts of a header, in the header's order. Each is checked against the bytes
+// that follow it before anything is allocated.
 struct Counts {
-    qint64 utLocal = 0;
-    qint64 standardWall = 0;
-    qint64 leapSeconds = 0;
-    qint64 changes = 0;
-    qint64 types = 0;
-    qint64 abbreviationBytes = 0;
+    quint32 utLocal = 0;
+    quint32 standardWall = 0;
+    quint32 leapSeconds = 0;
+    quint32 changes = 0;
+    quint32 types = 0;
+    quint32 abbreviationBytes = 0;
+
+    // The bytes of the changes and their types, of the types, and of the whole data block
+    // that follows the header.
+    quint64 changesSize(int timeSize) const { return quint64(changes) * static_cast<quint64>(timeSize + 1); }
+    quint64 typesSize() const { return quint64(types) * 6; }
+    quint64 dataSize(int timeSize) const
+    {
+        return changesSize(timeSize) + typesSize() + abbreviationBytes
+            + quint64(leapSeconds) * static_cast<quint64>(timeSize + 4) + standardWall + utLocal;
+    }
 };
 
-// The header: "TZif", the version, fifteen bytes kept for later, six counts.
-std::optional<Counts> header(Bytes &bytes, char *version)
+// A type is named by one byte; there are one to 256 of them, and each of the two flag lists
+// has one entry per type or none.
+bool plausible(const Counts &counts)
+{
+    const auto oneOrNonePerType = [&counts](quint32 count) { return count == 0 || count == counts.types; };
+    return counts.types >= 1 && counts.types <= 256 && oneOrNonePerType(counts.standardWall)
+        && oneOrNonePerType(counts.utLocal);
+}
+
+// The header: "TZif", the version, fifteen bytes kept for later, six counts; none unless
+// the counts are plausible and their data block fits in the bytes that follow.
+std::optional<Counts> header(Bytes &bytes, int timeSize, char *version)
 {
     if (bytes.take(4) != QByteArrayView("TZif"))
         return std::nullopt;
@@ -62,74 +87,89 @@ std::optional<Counts> header(Bytes &bytes, char *version)
     *version = versionByte.isEmpty() ? '\0' : versionByte[0];
     bytes.take(15);
     Counts counts;
-    for (qint64 *count : { &counts.utLocal, &counts.standardWall, &counts.leapSeconds, &counts.changes, &counts.types,
-                           &counts.abbreviationBytes })
-        *count = bytes.number(4);
-    if (bytes.failed() || counts.types == 0)
+    for (quint32 *count : { &counts.utLocal, &counts.standardWall, &counts.leapSeconds, &counts.changes, &counts.types,
+                            &counts.abbreviationBytes })
+        *count = bytes.count();
+    if (bytes.failed() || !plausible(counts) || counts.dataSize(timeSize) > quint64(bytes.rest().size()))
         return std::nullopt;
     return counts;
 }
 
-qsizetype dataSize(const Counts &counts, int timeSize)
+// An offset from UTC as the format allows it: within -24:59:59 and +25:59:59.
+bool plausibleOffset(qint64 offset)
 {
-    return counts.changes * (timeSize + 1) + counts.types * 6 + counts.abbreviationBytes
-        + counts.leapSeconds * (timeSize + 4) + counts.standardWall + counts.utLocal;
+    return offset >= -89999 && offset <= 93599;
 }
 
 }
 
 std::optional<ZoneRules> ZoneRules::fromZoneFile(QByteArrayView data)
 {
+    if (data.size() > maxFileBytes)
+        return std::nullopt;
     Bytes bytes(data);
     char version = '\0';
-    std::optional<Counts> counts = header(bytes, &version);
+    std::optional<Counts> counts = header(bytes, 4, &version);
     if (!counts)
         return std::nullopt;
     // From version 2 on, a second header and data block with 64-bit times follow the first.
     int timeSize = 4;
     if (version != '\0') {
-        bytes.take(dataSize(*counts, 4));
-        counts = header(bytes, &version);
+        bytes.take(static_cast<qsizetype>(counts->dataSize(4)));
+        timeSize = 8;
+        counts = header(bytes, timeSize, &version);
         if (!counts)
             return std::nullopt;
-        timeSize = 8;
     }
     ZoneRules rules;
-    for (qint64 k = 0; k < counts->changes; ++k)
+    rules.mChanges.reserve(counts->changes);
+    for (quint32 k = 0; k < counts->changes; ++k)
         rules.mChanges.append(bytes.number(timeSize));
-    QList<qint64> typeOfChange;
-    for (qint64 k = 0; k < counts->changes; ++k)
-        typeOfChange.append(bytes.number(1) & 0xff);
+    // Changes are listed in order, each after the one before.
+    if (std::adjacent_find(rules.mChanges.cbegin(), rules.mChanges.cend(), std::greater_equal<qint64>())
+        != rules.mChanges.cend())
+        return std::nullopt;
+    const QByteArrayView typeOfChange = bytes.take(counts->changes);
     QList<int> typeOffsets;
-    for (qint64 k = 0; k < counts->types; ++k) {
-        typeOffsets.append(static_cast<int>(bytes.number(4)));
+    typeOffsets.reserve(counts->types);
+    for (quint32 k = 0; k < counts->types; ++k) {
+        const qint64 offset = bytes.number(4);
+        if (!plausibleOffset(offset))
+            return std::nullopt;
+        typeOffsets.append(static_cast<int>(offset));
         bytes.take(2);
     }
-    bytes.take(dataSize(*counts, timeSize) - counts->changes * (timeSize + 1) - counts->types * 6);
+    bytes.take(
+        static_cast<qsizetype>(counts->dataSize(timeSize) - counts->changesSize(timeSize) - counts->typesSize()));
     if (bytes.failed())
         return std::nullopt;
-    for (qint64 type : std::as_const(typeOfChange)) {
-        if (type >= typeOffsets.size())
+    rules.mOffsets.reserve(counts->changes);
+    for (char type : typeOfChange) {
+        const quint8 index = static_cast<quint8>(type);
+        if (index >= typeOffsets.size())
             return std::nullopt;
-        rules.mOffsets.append(typeOffsets.at(type));
+        rules.mOffsets.append(typeOffsets.at(index));
     }
     rules.mFirstOffset = typeOffsets.first();
-    // The closing rule, between two line ends.
+    if (timeSize == 4)
+        return rules;
+    // The closing rule ends the file, between two line ends; it may be empty.
     const QByteArrayView footer = bytes.rest();
-    if (timeSize == 8 && footer.startsWith('\n')) {
-        const qsizetype end = footer.indexOf('\n', 1);
-        if (end > 1)
-            rules.mRule = PosixZoneRule::parse(footer.sliced(1, end - 1));
+    if (footer.size() < 2 || !footer.startsWith('\n') || footer.indexOf('\n', 1) != footer.size() - 1)
+        return std::nullopt;
+    const QByteArrayView ruleText = footer.sliced(1, footer.size() - 2);
+    if (!ruleText.isEmpty()) {
+        rules.mRule = PosixZoneRule::parse(ruleText);
+        if (!rules.mRule)
+            return std::nullopt;
     }
     return rules;
 }
 
 std::optional<ZoneRules> ZoneRules::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return fromZoneFile(file.readAll());
+    const std::optional<QByteArray> data = readFileUpTo(path, maxFileBytes);
+    return data ? fromZoneFile(*data) : std::nullopt;
 }
 
 ZoneRules ZoneRules::fromRule(const PosixZoneRule &rule)

@@ -12,9 +12,14 @@
 // keeps a zone as first read for the life of the program.
 class ZoneRules {
 public:
-    // None when the data is no zone file.
+    // The largest zone file read: the tz database's own are a few kB.
+    static constexpr qsizetype maxFileBytes = 256 * 1024;
+
+    // None when the data is no zone file, or fails any check: counts that do not fit the
+    // bytes that follow them, a type or offset out of range, changes out of order, a closing
+    // rule that does not read. No part of such a file is kept.
     static std::optional<ZoneRules> fromZoneFile(QByteArrayView data);
-    // The zone file at path, else none.
+    // The zone file at path, else none (also for a file over maxFileBytes).
     static std::optional<ZoneRules> read(const QString &path);
     // A zone of a rule alone, such as the TZ variable may hold.
     static ZoneRules fromRule(const PosixZoneRule &rule);

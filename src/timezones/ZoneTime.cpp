@@ -1,6 +1,7 @@
 #include "timezones/ZoneTime.h"
 
 #include "timezones/ComputerZone.h"
+#include "timezones/ZoneRulesCache.h"
 #include "timezones/modTimeFunctions.h"
 
 #include <QDir>
@@ -61,7 +62,7 @@ void OffsetKeeper::reload()
 {
     const QString chosenFile = chosenZoneFile(mChosenId);
     // A file caught half-written keeps the rules read before; its next write is seen too.
-    if (std::optional<ZoneRules> rules = chosenFile.isEmpty() ? std::nullopt : ZoneRules::read(chosenFile))
+    if (std::shared_ptr<const ZoneRules> rules = chosenFile.isEmpty() ? nullptr : ZoneRulesCache::rulesOf(chosenFile))
         mChosenRules = std::move(rules);
     mComputerRules = ComputerZone::rules();
     mComputed = false;
@@ -95,7 +96,7 @@ qint32 OffsetKeeper::offsetAt(const QDateTime &instant)
         mOffset = mChosen.isValid() ? minuteOffset(mChosen, instant) : 0;
     mComputed = true;
     mComputedAt = at;
-    const auto nextOf = [&](const std::optional<ZoneRules> &rules) {
+    const auto nextOf = [&](const std::shared_ptr<const ZoneRules> &rules) {
         const std::optional<qint64> next = rules ? rules->nextChange(seconds) : std::nullopt;
         return next ? QDateTime::fromSecsSinceEpoch(*next, Qt::UTC) : QDateTime();
     };

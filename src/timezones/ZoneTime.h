@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTime>
 #include <QTimeZone>
+#include <memory>
 #include <optional>
 
 // The minutes the clock adds to the local time of day so that it shows the chosen zone's
@@ -30,8 +31,9 @@ QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, cons
 // Keeps mTimeZone right while the clock is open: the offset is recomputed when either
 // zone's offset changes, when the clock is set, and when the zone files are read again;
 // otherwise the stored value is returned. The chosen zone's offsets come from its zone
-// file, read afresh by reload(), so that an update of the tz database reaches a running
-// clock; the computer's side is the C library's, which reads its file afresh by itself.
+// file, read again by reload() once it has changed, so that an update of the tz database
+// reaches a running clock; the computer's side is the C library's, which reads its file
+// afresh by itself.
 class OffsetKeeper {
 public:
     OffsetKeeper() = default;
@@ -40,7 +42,7 @@ public:
 
     // The offset to add to the local time of day at instant.
     qint32 offsetAt(const QDateTime &instant);
-    // Reads the zone files again; the next offsetAt() computes the offset anew.
+    // Reads the zone files that have changed; the next offsetAt() computes the offset anew.
     void reload();
     // The files whose change may change the offset: the chosen zone's and the computer's.
     QStringList files() const;
@@ -68,9 +70,10 @@ private:
     QByteArray mChosenId;
     QTimeZone mChosen;
     // The chosen zone's rules from its file; none for a zone without one (such as
-    // "UTC+05:30"), whose offsets QTimeZone gives.
-    std::optional<ZoneRules> mChosenRules;
-    std::optional<ZoneRules> mComputerRules;
+    // "UTC+05:30"), whose offsets QTimeZone gives. Both are shared with the other zones
+    // that read the same file.
+    std::shared_ptr<const ZoneRules> mChosenRules;
+    std::shared_ptr<const ZoneRules> mComputerRules;
     qint32 mOffset = 0;
     bool mComputed = false;
     qint64 mComputedAt = 0;

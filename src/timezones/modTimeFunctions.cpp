@@ -3,7 +3,6 @@
 #include "timezones/TzDatabaseFiles.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace modTimeFunctions {
 namespace {
@@ -68,12 +67,12 @@ QString TimeZonesPath()
 QByteArrayList ReadZoneTab(const QString &path, bool *ok)
 {
     QByteArrayList identifiers;
-    QFile file(path);
+    const std::optional<QByteArray> text = TzDatabaseFiles::readFile(path);
     if (ok)
-        *ok = file.open(QIODevice::ReadOnly);
-    if (!file.isOpen())
+        *ok = text.has_value();
+    if (!text)
         return identifiers;
-    for (const TzDatabaseFiles::ZoneTabLine &line : TzDatabaseFiles::parseZoneTab(file.readAll()))
+    for (const TzDatabaseFiles::ZoneTabLine &line : TzDatabaseFiles::parseZoneTab(*text))
         identifiers.append(line.identifier);
     return identifiers;
 }

@@ -14,7 +14,7 @@ QString TimeZoneFolder();
 QString TimeZonesPath();
 
 // The zone identifiers of a zone.tab (third tab-separated field of each line that is
-// no comment), in file order. ok is false when the file cannot be read.
+// no comment), in file order. ok is false when the file cannot be read or is too big.
 QByteArrayList ReadZoneTab(const QString &path, bool *ok);
 
 // "(UTC+hh:mm) " or "(UTC-hh:mm) " for an offset east of UTC in minutes, then the name.

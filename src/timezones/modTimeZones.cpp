@@ -198,7 +198,8 @@ int IndexOfZoneNamed(const QByteArray &name)
     if (onDisk != -1 || name.isEmpty())
         return onDisk;
     // A database installed without its old names still lists them: "L TARGET NAME".
-    const QByteArray tzdataZi = TzDatabaseFiles::readFile(QDir(folder).filePath(QStringLiteral("tzdata.zi")));
+    const QByteArray tzdataZi
+        = TzDatabaseFiles::readFile(QDir(folder).filePath(QStringLiteral("tzdata.zi"))).value_or(QByteArray());
     for (const TzDatabaseFiles::Link &link : TzDatabaseFiles::parseLinks(tzdataZi)) {
         if (link.name == name)
             return IndexOfKey(link.target);

@@ -17,6 +17,7 @@ private slots:
     void homePageDraw();
     void seedIsSecondsSinceMidnight();
     void fileExists();
+    void readFileUpTo();
 };
 
 void TestShellHelpers::appTitle_data()
@@ -86,6 +87,19 @@ void TestShellHelpers::fileExists()
     file.close();
     QVERIFY(FileExists(file.fileName()));
     QVERIFY(FileExists(folder.path()));
+}
+
+void TestShellHelpers::readFileUpTo()
+{
+    // A file is read whole or not at all; a device that never ends is no exception.
+    QTemporaryDir folder;
+    QFile file(folder.filePath("file"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(100, 'x')) == 100);
+    file.close();
+    QCOMPARE(::readFileUpTo(file.fileName(), 100).value_or(QByteArray()).size(), 100);
+    QVERIFY(!::readFileUpTo(file.fileName(), 99));
+    QVERIFY(!::readFileUpTo("/dev/zero", 1 << 20));
+    QVERIFY(!::readFileUpTo("/nonexistent/file", 100));
 }
 
 QTEST_GUILESS_MAIN(TestShellHelpers)

@@ -1,15 +1,62 @@
-#include "timezones/ZoneRules.h"
+#include "support/TestFiles.h"
+#include "timezones/ZoneFileWatch.h"
+#include "timezones/ZoneRulesCache.h"
 #include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
 
 #include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+#include <limits>
 
 namespace {
 
 qint64 utc(int year, int month, int day, int hour, int minute = 0, int second = 0)
 {
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toSecsSinceEpoch();
+}
+
+QByteArray bigEndian(qint64 value, int size = 4)
+{
+    QByteArray bytes;
+    for (int shift = 8 * (size - 1); shift >= 0; shift -= 8)
+        bytes.append(static_cast<char>(value >> shift));
+    return bytes;
+}
+
+// A zone file header of the test's own, with counts in the file's order: UT/local flags,
+// standard/wall flags, leap seconds, changes, types, abbreviation bytes.
+QByteArray header(char version, const QList<quint32> &counts)
+{
+    QByteArray bytes = QByteArray("TZif") + version + QByteArray(15, '\0');
+    for (quint32 count : counts)
+        bytes += bigEndian(count);
+    return bytes;
+}
+
+// A type: its offset, not daylight time, the first abbreviation.
+QByteArray type(qint64 offset)
+{
+    return bigEndian(offset) + QByteArray(2, '\0');
+}
+
+// A version 2 file: a first block of one type, then one type of this offset and a footer.
+QByteArray version2(qint64 offset, const QByteArray &footer)
+{
+    const QByteArray block = header('2', { 0, 0, 0, 0, 1, 1 }) + type(offset) + '\0';
+    return block + block + footer;
+}
+
+constexpr int refused = std::numeric_limits<int>::min();
+
+// Puts a new file in place of the one at path, as package updates do.
+void replace(const QString &path, const QString &by)
+{
+    QVERIFY(QFile::copy(by, path + ".new"));
+    QCOMPARE(std::rename(QFile::encodeName(path + ".new").constData(), QFile::encodeName(path).constData()), 0);
 }
 
 qint64 qtNextChange(const QTimeZone &zone, qint64 instant)
@@ -29,8 +76,12 @@ class TestZoneRules : public QObject {
 private slots:
     void everyZoneFileReadsAsQtReadsIt_data();
     void everyZoneFileReadsAsQtReadsIt();
+    void zoneFiles_data();
+    void zoneFiles();
     void rules_data();
     void rules();
+    void rulesAreSharedUntilTheFileChanges();
+    void aFolderMadeAgainIsWatchedAgain();
 };
 
 void TestZoneRules::everyZoneFileReadsAsQtReadsIt_data()
@@ -58,6 +109,45 @@ void TestZoneRules::everyZoneFileReadsAsQtReadsIt()
             wrong << QString::fromLatin1(key);
     }
     QCOMPARE(wrong, QStringList());
+}
+
+void TestZoneRules::zoneFiles_data()
+{
+    // Each file is refused whole, at once, without allocating what its counts claim.
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<qint64>("instant");
+    QTest::addColumn<int>("offset");
+    const QByteArray version1 = header('\0', { 0, 0, 0, 1, 2, 0 }) + bigEndian(1000) + '\1' + type(3600) + type(7200);
+    QTest::newRow("version 1, before its change") << version1 << 0LL << 3600;
+    QTest::newRow("version 1, after its change") << version1 << 2000LL << 7200;
+    QTest::newRow("closing rule") << version2(0, "\n<+02>-2\n") << 0LL << 7200;
+    QTest::newRow("no closing rule") << version2(-3600, "\n\n") << 0LL << -3600;
+    QTest::newRow("closing rule that does not read") << version2(0, "\nxyz\n") << 0LL << refused;
+    const auto refusedFile = [](const char *name, const QList<quint32> &counts, const QByteArray &data) {
+        QTest::newRow(name) << header('\0', counts) + data << 0LL << refused;
+    };
+    refusedFile("0xFFFFFFFF types, 44 bytes", { 0, 0, 0, 0, 0xFFFFFFFF, 0 }, {});
+    refusedFile("2^31-1 changes, 115 bytes", { 0, 0, 0, 0x7FFFFFFF, 1, 0 }, QByteArray(71, '\0'));
+    refusedFile("50 million changes", { 0, 0, 0, 50000000, 1, 0 }, QByteArray(71, '\0'));
+    refusedFile("no types", { 0, 0, 0, 0, 0, 0 }, QByteArray(71, '\0'));
+    refusedFile("257 types", { 0, 0, 0, 0, 257, 0 }, type(0).repeated(257));
+    refusedFile("a change to a type past the last", { 0, 0, 0, 1, 1, 0 }, bigEndian(0) + '\1' + type(0));
+    refusedFile("changes out of order", { 0, 0, 0, 2, 1, 0 },
+                bigEndian(2000) + bigEndian(1000) + QByteArray(2, '\0') + type(0));
+    refusedFile("offset of 26 hours", { 0, 0, 0, 0, 1, 0 }, type(26 * 3600));
+    refusedFile("flags for some types only", { 0, 1, 0, 0, 2, 0 }, type(0) + type(0) + '\0');
+    // Leap seconds are skipped; enough of them make a file too big to be a zone file.
+    refusedFile("too big", { 0, 0, ZoneRules::maxFileBytes / 8, 0, 1, 0 },
+                type(0) + QByteArray(ZoneRules::maxFileBytes, '\0'));
+}
+
+void TestZoneRules::zoneFiles()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(qint64, instant);
+    QFETCH(int, offset);
+    const std::optional<ZoneRules> rules = ZoneRules::fromZoneFile(file);
+    QCOMPARE(rules ? rules->offsetAt(instant) : refused, offset);
 }
 
 void TestZoneRules::rules_data()
@@ -91,6 +181,39 @@ void TestZoneRules::rules()
         return;
     QCOMPARE(parsed->offsetAt(instant), offset);
     QCOMPARE(parsed->nextChange(instant).value_or(-1), next);
+}
+
+void TestZoneRules::rulesAreSharedUntilTheFileChanges()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Zone");
+    replace(path, QDir(modTimeFunctions::TimeZoneFolder()).filePath("Etc/UTC"));
+    std::shared_ptr<const ZoneRules> first = ZoneRulesCache::rulesOf(path);
+    QVERIFY(first);
+    QCOMPARE(ZoneRulesCache::rulesOf(path), first);
+    replace(path, QDir(modTimeFunctions::TimeZoneFolder()).filePath("Etc/GMT-2"));
+    std::shared_ptr<const ZoneRules> second = ZoneRulesCache::rulesOf(path);
+    QVERIFY(second && second != first);
+    // Nothing is kept once no zone holds the rules.
+    const std::weak_ptr<const ZoneRules> kept = second;
+    first.reset();
+    second.reset();
+    QVERIFY(kept.expired());
+}
+
+void TestZoneRules::aFolderMadeAgainIsWatchedAgain()
+{
+    QTemporaryDir root;
+    const QString zone = root.filePath("zoneinfo/Europe/Berlin");
+    TestFiles::write(zone, "old rules");
+    ZoneFileWatch watch;
+    QSignalSpy changed(&watch, &ZoneFileWatch::changed);
+    watch.watch({ zone });
+    QVERIFY(QDir(root.filePath("zoneinfo/Europe")).removeRecursively());
+    QTRY_VERIFY(!changed.isEmpty());
+    const qsizetype whenRemoved = changed.size();
+    TestFiles::write(zone, "new rules");
+    QTRY_VERIFY(changed.size() > whenRemoved);
 }
 
 QTEST_GUILESS_MAIN(TestZoneRules)

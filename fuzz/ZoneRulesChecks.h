@@ -1,0 +1,7 @@
+#pragma once
+
+class ZoneRules;
+
+// Aborts unless the rules give, at any instant from the first to the last, an offset a zone
+// may have and next changes that lie ahead and change the offset.
+void checkZoneRules(const ZoneRules &rules);
