@@ -16,7 +16,6 @@ public:
     }
 
     bool failed() const { return mFailed; }
-    qsizetype at() const { return mAt; }
     QByteArrayView take(qsizetype count)
     {
         if (mFailed || count < 0 || count > mData.size() - mAt) {
