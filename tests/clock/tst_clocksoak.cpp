@@ -69,12 +69,12 @@ double mebibytes(qint64 bytes)
     return static_cast<double>(bytes) / (1024.0 * 1024.0);
 }
 
-// How many ticks the soak runs: a million unless LUMETRA_SOAK_TICKS says otherwise.
-qint64 soakTicks()
+// How many times a soak repeats: the count the variable gives, else the normal one.
+qint64 soakCount(const char *variable, qint64 normal)
 {
     bool ok = false;
-    const qint64 wanted = qEnvironmentVariableIntValue("LUMETRA_SOAK_TICKS", &ok);
-    return ok && wanted > 0 ? wanted : 1000000;
+    const qint64 wanted = qEnvironmentVariableIntValue(variable, &ok);
+    return ok && wanted > 0 ? wanted : normal;
 }
 
 // "hh:mm:ss AM" written out by hand, apart from the program's own formatting.
@@ -127,7 +127,7 @@ void TestClockSoak::ticksAcrossMidnightAndDaylightSavingStayRightAndFlat()
     const ScopedEnvironment zone("TZ", "America/New_York");
     const QTimeZone chosen("America/Los_Angeles");
     const QDateTime start(QDate(2026, 3, 8), QTime(4, 30), QTimeZone::utc());
-    const qint64 ticks = soakTicks();
+    const qint64 ticks = soakCount("LUMETRA_SOAK_TICKS", 1000000);
     // Short runs take longer steps, so that every run spans all four changes.
     constexpr qint64 spanCoveringTheChanges = 6LL * 3600 * 1000;
     const qint64 step = std::max<qint64>(100, spanCoveringTheChanges / ticks);
@@ -205,7 +205,7 @@ void TestClockSoak::openingAndClosingTheClockLeavesNothingBehind()
     const int timers = countTimers();
     const qint64 heapBefore = heapInUse();
 
-    constexpr int cycles = 1000;
+    const int cycles = static_cast<int>(soakCount("LUMETRA_SOAK_OPENINGS", 1000));
     QElapsedTimer elapsed;
     elapsed.start();
     for (int i = 1; i < cycles; ++i)

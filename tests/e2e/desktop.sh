@@ -158,6 +158,22 @@ environment_for() {
         ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"})
 }
 
+# The instant at which the checks that compare pictures run: with the clock stopped, the
+# digits are the same in every screenshot, so no check depends on the time of the run.
+readonly stopped_at="2026-01-15 10:58:38"
+
+# faked_clock FAKETIME [LIBRARY]: sets "faked" to the variables that start the program under
+# libfaketime (and LIBRARY, if given): "@YYYY-MM-DD hh:mm:ss" starts its clock at that local
+# instant, "YYYY-MM-DD hh:mm:ss" stops it there, "+0 x30" runs it thirty times as fast. The
+# monotonic clock stays real, so timers run as usual.
+faked_clock() {
+    local library
+    library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n1)
+    [ -n "$library" ] || fail "libfaketime is not installed (Debian package faketime)"
+    faked=(LD_PRELOAD="$library${2:+:$2}" FAKETIME="$1" FAKETIME_DONT_FAKE_MONOTONIC=1
+        ASAN_OPTIONS="verify_asan_link_order=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}")
+}
+
 # start_program NAME CONFIG-FOLDER [VARIABLE=VALUE...] [-- ARGUMENT...]: the program, in the
 # background.
 start_program() {

@@ -4,8 +4,9 @@
 
 #include <QSettings>
 
-TestStore::TestStore()
-    : mPreviousConfigHome(qgetenv("XDG_CONFIG_HOME"))
+TestStore::TestStore(const QString &parentFolder)
+    : mFolder(parentFolder + QStringLiteral("/lumetra-test-XXXXXX"))
+    , mPreviousConfigHome(qgetenv("XDG_CONFIG_HOME"))
 {
     qputenv("XDG_CONFIG_HOME", mFolder.path().toLocal8Bit());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QMap>
 #include <QString>
 #include <QTemporaryDir>
@@ -8,7 +9,8 @@
 // object lives, so the program's store is a file of the test's own.
 class TestStore {
 public:
-    TestStore();
+    // The folder is made inside parentFolder.
+    explicit TestStore(const QString &parentFolder = QDir::tempPath());
     ~TestStore();
 
     QString configFolder() const { return mFolder.path(); }
