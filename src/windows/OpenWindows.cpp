@@ -55,6 +55,12 @@ QList<QWidget *> shown()
     return open;
 }
 
+bool any()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.cbegin(), windows.cend(), [](const QWidget *window) { return counts(*window); });
+}
+
 void bringForward()
 {
     const QList<QWidget *> open = shown();

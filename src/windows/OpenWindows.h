@@ -17,10 +17,7 @@ void markAsGround(QWidget &window);
 
 // The open windows, each after the windows it was opened from, modal ones last.
 QList<QWidget *> shown();
-inline bool any()
-{
-    return !shown().isEmpty();
-}
+bool any();
 
 // Raises the open windows in that order and gives the last one the focus.
 void bringForward();
