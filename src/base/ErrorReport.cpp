@@ -2,6 +2,9 @@
 
 #include "base/PlatformServices.h"
 #include "base/ProductInfo.h"
+#include "base/SourceText.h"
+
+#include <QCoreApplication>
 
 namespace ErrorReport {
 
@@ -13,14 +16,17 @@ QString location(const char *window, const char *procedure)
 
 QString messageText(const QString &description, const QString &location, int line)
 {
-    return description + QStringLiteral("\r\n") + location + QStringLiteral("at line ") + QString::number(line)
-        + QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ")
-        + ProductInfo::supportEmail;
+    // The descriptions are English source texts; the report shows them in the user's language.
+    return inUserLanguage("RuntimeError", description) + QStringLiteral("\r\n")
+        + location + QCoreApplication::translate("ErrorReport", "at line %1").arg(line) + QStringLiteral("\r\r")
+        + QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to %1")
+              .arg(ProductInfo::supportEmail);
 }
 
 void show(PlatformServices &platform, const QString &description, const QString &location, int line)
 {
-    platform.showMessage(messageText(description, location, line), title, PlatformServices::MessageIcon::Warning);
+    platform.showMessage(messageText(description, location, line), inUserLanguage("ErrorReport", title),
+                         PlatformServices::MessageIcon::Warning);
 }
 
 }

@@ -7,7 +7,7 @@ class PlatformServices;
 // The one way unexpected failures of guarded procedures reach the user.
 namespace ErrorReport {
 
-inline const QString title = QStringLiteral("Application Error");
+inline const QString title = QStringLiteral(QT_TRANSLATE_NOOP("ErrorReport", "Application Error"));
 
 // Where a guarded procedure failed, as the report names it: the window's and the
 // procedure's names after the program's own ("in Lumetra2021/08/31.Form2.Timer1_Timer ").

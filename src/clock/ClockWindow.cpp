@@ -47,7 +47,7 @@ ClockWindow::ClockWindow()
     lblTime->setGeometry(twipsRect(1245, 1485, 4350, 1650));
     lblTime->hide();
 
-    Label1 = new QLabel(QStringLiteral("Press ESC To Exit. Type 'hide' to hide this text."), this);
+    Label1 = new QLabel(tr("Press ESC To Exit. Type 'hide' to hide this text."), this);
     Label1->setGeometry(twipsRect(120, 120, 4215, 495));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette hint = Label1->palette();

@@ -38,13 +38,13 @@ ColourWindow::ColourWindow()
     font.setBold(true);
     setFont(font);
     setMouseTracking(true);
-    setWindowTitle(QStringLiteral("Color Option"));
+    setWindowTitle(tr("Color Option"));
 
-    Frame1 = frame(this, QStringLiteral("Text Color Option"), 120);
+    Frame1 = frame(this, tr("Text Color Option"), 120);
     Label1 = swatchIn(Frame1);
-    Frame2 = frame(this, QStringLiteral("Background Color Option"), 4080);
+    Frame2 = frame(this, tr("Background Color Option"), 4080);
     Label2 = swatchIn(Frame2);
-    PushButton1 = makePushButton(this, QStringLiteral("Close"), twipsRect(120, 1140, 7800, 405));
+    PushButton1 = makePushButton(this, tr("Close"), twipsRect(120, 1140, 7800, 405));
     Text1 = new QLineEdit(QStringLiteral("Text1"), this);
     Text1->setGeometry(twipsRect(840, 2160, 2655, 420));
 

@@ -49,36 +49,36 @@ PanelWindow::PanelWindow()
     setFont(font);
     setMouseTracking(true);
 
-    PushButton1 = pushButton(this, QStringLiteral("Show Fullscreen Clock"), 120);
+    PushButton1 = pushButton(this, tr("Show Fullscreen Clock"), 120);
 
-    Frame2 = place<QGroupBox>(this, QStringLiteral("Select Time Zone"), twipsRect(120, 560, 7800, 810));
+    Frame2 = place<QGroupBox>(this, tr("Select Time Zone"), twipsRect(120, 560, 7800, 810));
     Combo1 = new QComboBox(Frame2);
     Combo1->setGeometry(twipsRect(240, 300, 7455, 345));
     ZoneListFilter::attach(*Combo1);
 
-    Frame4 = place<QGroupBox>(this, QStringLiteral("Format Options"), twipsRect(120, 1430, 7800, 1395));
+    Frame4 = place<QGroupBox>(this, tr("Format Options"), twipsRect(120, 1430, 7800, 1395));
     Option1
-        = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, seconds, AM PM"), twipsRect(240, 300, 5175, 255));
-    Option2 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes, AM PM"), twipsRect(240, 650, 5175, 255));
-    Option3 = place<QRadioButton>(Frame4, QStringLiteral("Hour, minutes"), twipsRect(240, 1000, 6075, 255));
+        = place<QRadioButton>(Frame4, tr("Hour, minutes, seconds, AM PM"), twipsRect(240, 300, 5175, 255));
+    Option2 = place<QRadioButton>(Frame4, tr("Hour, minutes, AM PM"), twipsRect(240, 650, 5175, 255));
+    Option3 = place<QRadioButton>(Frame4, tr("Hour, minutes"), twipsRect(240, 1000, 6075, 255));
     Option1->setChecked(true);
     RadioGroupKeys::selectWithArrowKeys({ Option1, Option2, Option3 });
 
-    Frame1 = place<QGroupBox>(this, QStringLiteral("Prevent Option"), twipsRect(120, 2880, 7800, 1050));
-    Check4 = place<QCheckBox>(Frame1, QStringLiteral("Prevent computer from sleeping or starting screensaver"),
+    Frame1 = place<QGroupBox>(this, tr("Prevent Option"), twipsRect(120, 2880, 7800, 1050));
+    Check4 = place<QCheckBox>(Frame1, tr("Prevent computer from sleeping or starting screensaver"),
                               twipsRect(240, 300, 5295, 255));
-    Check1 = place<QCheckBox>(Frame1, QStringLiteral("Hide 'Press ESC To Exit'"), twipsRect(240, 650, 5295, 255));
+    Check1 = place<QCheckBox>(Frame1, tr("Hide 'Press ESC To Exit'"), twipsRect(240, 650, 5295, 255));
 
-    Frame3 = place<QGroupBox>(this, QStringLiteral("Startup Options"), twipsRect(120, 3990, 7800, 735));
-    Check3 = place<QCheckBox>(Frame3, QStringLiteral("Load this software on Windows startup"),
+    Frame3 = place<QGroupBox>(this, tr("Startup Options"), twipsRect(120, 3990, 7800, 735));
+    Check3 = place<QCheckBox>(Frame3, tr("Load this software on Windows startup"),
                               twipsRect(240, 300, 3930, 285));
-    Check8 = place<QCheckBox>(Frame3, QStringLiteral("Start in system tray"), twipsRect(4200, 330, 2340, 285));
+    Check8 = place<QCheckBox>(Frame3, tr("Start in system tray"), twipsRect(4200, 330, 2340, 285));
     Check8->hide();
 
-    PushButton2 = pushButton(this, QStringLiteral("Change Font Style && Size"), 4850);
-    PushButton3 = pushButton(this, QStringLiteral("Reset Font To Defaults"), 5360);
-    PushButton4 = pushButton(this, QStringLiteral("Change Color"), 5870);
-    PushButton5 = pushButton(this, QStringLiteral("Reset Color To Defaults"), 6380);
+    PushButton2 = pushButton(this, tr("Change Font Style && Size"), 4850);
+    PushButton3 = pushButton(this, tr("Reset Font To Defaults"), 5360);
+    PushButton4 = pushButton(this, tr("Change Color"), 5870);
+    PushButton5 = pushButton(this, tr("Reset Color To Defaults"), 6380);
 
     for (QGroupBox *frame : frames())
         frame->setMouseTracking(true);

@@ -1,5 +1,6 @@
 #include "platform/DisplayCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,14 +36,14 @@ QString waylandProblem(const Environment &environment, const Probes &probes)
 {
     const QString path = waylandSocketPath(environment);
     if (path.isEmpty())
-        return QStringLiteral("XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found");
+        return QCoreApplication::translate("DisplayCheck", "XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found");
     return probes.wayland(path);
 }
 
 QString x11Problem(const Environment &environment, const Probes &probes)
 {
     if (environment.x11Display.isEmpty())
-        return QStringLiteral("DISPLAY is not set");
+        return QCoreApplication::translate("DisplayCheck", "DISPLAY is not set");
     return probes.x11(environment.x11Display);
 }
 
@@ -69,7 +70,7 @@ QString reachWayland(const QString &socketPath)
     const int error = socketError(QFile::encodeName(socketPath));
     if (error == 0)
         return QString();
-    return QStringLiteral("no Wayland compositor answers at \"%1\" (%2)")
+    return QCoreApplication::translate("DisplayCheck", "no Wayland compositor answers at \"%1\" (%2)")
         .arg(socketPath, QString::fromLocal8Bit(std::strerror(error)));
 }
 
@@ -93,7 +94,7 @@ QString reachX11(const QString &display)
     const QByteArray socketPath = x11SocketPath(display);
     if (socketPath.isEmpty() || QFileInfo::exists(QFile::decodeName(socketPath)))
         return QString();
-    return QStringLiteral("no X server answers at DISPLAY=%1").arg(display);
+    return QCoreApplication::translate("DisplayCheck", "no X server answers at DISPLAY=%1").arg(display);
 }
 
 }
@@ -157,7 +158,8 @@ bool displayOpensOrReport(int argc, char *argv[])
     const QString reason = problem(Environment::ofProcess(arguments), realProbes());
     if (reason.isEmpty())
         return true;
-    std::fprintf(stderr, "Cannot open the display: %s\n", qUtf8Printable(reason));
+    std::fprintf(stderr, "%s\n",
+                 qUtf8Printable(QCoreApplication::translate("DisplayCheck", "Cannot open the display: %1").arg(reason)));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/ScreenSaverBus.h"
 
 #include "base/ProductInfo.h"
+#include "base/SourceText.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -21,7 +22,7 @@ QDBusMessage screenSaverCall(const QString &method)
 }
 
 const QString ScreenSaverBus::applicationName = ProductInfo::productName;
-const QString ScreenSaverBus::inhibitReason = QStringLiteral("Showing the full-screen clock");
+const QString ScreenSaverBus::inhibitReason = QStringLiteral(QT_TRANSLATE_NOOP("ScreenSaverBus", "Showing the full-screen clock"));
 
 ScreenSaverBus::ScreenSaverBus() = default;
 
@@ -52,7 +53,7 @@ void ScreenSaverBus::inhibit()
     if (mCookie || mRequestPending || !busAvailable())
         return;
     QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
-    call << applicationName << inhibitReason;
+    call << applicationName << inUserLanguage("ScreenSaverBus", inhibitReason);
     mRequestPending = true;
     auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *finished) {

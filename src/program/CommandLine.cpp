@@ -3,6 +3,7 @@
 #include "base/ProductInfo.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -29,29 +30,31 @@ QStringList CommandLine::argumentsOf(int argc, char **argv)
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(ProductInfo::productName
-                                     + QStringLiteral(": the time of day over a whole screen."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "%1: the time of day over a whole screen.")
+            .arg(ProductInfo::productName));
     const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") },
-                                  QStringLiteral("Show this help and end."));
-    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the program's version and end."));
+                                  QCoreApplication::translate("CommandLine", "Show this help and end."));
+    const QCommandLineOption version(QStringLiteral("version"), QCoreApplication::translate("CommandLine", "Show the program's version and end."));
     const QCommandLineOption clock(
         QStringLiteral("clock"),
-        QStringLiteral("Open the clock at once, as \"Load this software on Windows startup\" does, "
+        QCoreApplication::translate("CommandLine",
+                                    "Open the clock at once, as \"Load this software on Windows startup\" does, "
                        "without changing any setting."));
     const QCommandLineOption screen(
         QStringLiteral("screen"),
-        QStringLiteral("The screen the clock opens on (and the panel, without --clock); the clock "
+        QCoreApplication::translate("CommandLine", "The screen the clock opens on (and the panel, without --clock); the clock "
                        "remembers it. Without it the clock opens on the screen it last covered, "
                        "else on the primary."),
         QStringLiteral("NAME"));
     const QCommandLineOption listScreens(QStringLiteral("list-screens"),
-                                         QStringLiteral("Print the names of the connected screens and end."));
+                                         QCoreApplication::translate("CommandLine", "Print the names of the connected screens and end."));
     parser.addOptions({ help, version, clock, screen, listScreens });
 
     if (!parser.parse(arguments))
         return refusal(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return refusal(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+        return refusal(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
 
     CommandLine command;
     if (parser.isSet(help)) {
@@ -81,7 +84,8 @@ void CommandLine::applyScreens(const QStringList &connectedScreens)
     if (outcome != Outcome::Run || screenName.isEmpty() || connectedScreens.contains(screenName))
         return;
     *this = refusal(
-        QStringLiteral("No screen named '%1' is connected; --list-screens prints the names.").arg(screenName));
+        QCoreApplication::translate("CommandLine",
+                                    "No screen named '%1' is connected; --list-screens prints the names.").arg(screenName));
 }
 
 int CommandLine::finish() const

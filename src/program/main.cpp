@@ -7,14 +7,21 @@
 #include "platform/SingleInstance.h"
 #include "program/CommandLine.h"
 #include "program/Program.h"
+#include "program/Translations.h"
 #include "timezones/modTimeZones.h"
 
 #include <QApplication>
 #include <QTextStream>
 #include <QThread>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
+    Translations translations;
+    // Texts are translated through an application object; this first one opens no display,
+    // so help, refusals and a missing display are told in the user's language too.
+    auto textsOnly = std::make_unique<QCoreApplication>(argc, argv);
+    translations.install();
     CommandLine command = CommandLine::parse(CommandLine::argumentsOf(argc, argv));
     if (command.endsBeforeDisplay())
         return command.finish();
@@ -22,6 +29,7 @@ int main(int argc, char *argv[])
     // Qt aborts with a core dump when it cannot open the display; say why and end instead.
     if (!DisplayCheck::displayOpensOrReport(argc, argv))
         return 1;
+    textsOnly.reset();
     // The control panel's load lists the zones; reading them overlaps the making of the
     // application object and of the panel. Qt takes the first thread that asks for its
     // thread data for its main one: this one asks before the reading thread starts.
@@ -32,6 +40,7 @@ int main(int argc, char *argv[])
         ~PrefetchEnd() { modTimeZones::AbandonPrefetch(); }
     } prefetchEnd;
     QApplication app(argc, argv);
+    translations.install();
     widenTheDisplaysSendBuffer();
     command.applyScreens(ClockScreens::names());
     if (command.outcome != CommandLine::Outcome::Run)
@@ -46,8 +55,10 @@ int main(int argc, char *argv[])
         return 0;
     case SingleInstance::Start::NotAnswering:
         // A second copy would fight the running one over the screen.
-        QTextStream(stderr) << ProductInfo::productName << " is running but not answering (process "
-                            << instance.runningProcess() << ")\n";
+        QTextStream(stderr) << QCoreApplication::translate("main", "%1 is running but not answering (process %2)")
+                                   .arg(ProductInfo::productName)
+                                   .arg(instance.runningProcess())
+                            << '\n';
         return 1;
     case SingleInstance::Start::First:
     case SingleInstance::Start::Alone:

@@ -4,6 +4,7 @@
 #include "settings/DesktopExec.h"
 #include "settings/SiteFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -43,14 +44,14 @@ QString filePathFor(const QString &executablePath)
 std::optional<QString> pathProblem(const QString &executablePath)
 {
     if (executablePath.isEmpty())
-        return QStringLiteral("the program's own file is not known");
+        return QCoreApplication::translate("AutostartEntry", "the program's own file is not known");
     if (std::any_of(executablePath.cbegin(), executablePath.cend(), DesktopExec::isControlCharacter)) {
-        return QStringLiteral("the program's path \"%1\" contains a line break or another control "
+        return QCoreApplication::translate("AutostartEntry", "the program's path \"%1\" contains a line break or another control "
                               "character, which a start-up entry cannot hold")
             .arg(visiblePath(executablePath));
     }
     if (!QDir::isAbsolutePath(executablePath))
-        return QStringLiteral("the program's path \"%1\" is not a full path").arg(executablePath);
+        return QCoreApplication::translate("AutostartEntry", "the program's path \"%1\" is not a full path").arg(executablePath);
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "settings/AutostartEntry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <cerrno>
@@ -14,7 +15,7 @@ namespace {
 
 QString writeFailure(const QString &entryFile, const QString &reason)
 {
-    return QStringLiteral("The program will not start at log-in: the start-up entry \"%1\" "
+    return QCoreApplication::translate("RegStuff", "The program will not start at log-in: the start-up entry \"%1\" "
                           "could not be written (%2).")
         .arg(entryFile, reason);
 }
@@ -25,7 +26,7 @@ std::optional<QString> makeFolder(const QString &folder)
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
     if (!error)
         return std::nullopt;
-    return QStringLiteral("the folder \"%1\" could not be made: %2")
+    return QCoreApplication::translate("RegStuff", "the folder \"%1\" could not be made: %2")
         .arg(folder, QString::fromLocal8Bit(error.message()));
 }
 
@@ -47,7 +48,7 @@ std::optional<QString> writeEntry(const QString &executablePath, const QString &
 
 QString removalFailure(const QString &entryFile, const QString &reason)
 {
-    return QStringLiteral("The program may still start at log-in: the start-up entry \"%1\" "
+    return QCoreApplication::translate("RegStuff", "The program may still start at log-in: the start-up entry \"%1\" "
                           "could not be removed (%2).")
         .arg(entryFile, reason);
 }
@@ -57,7 +58,7 @@ QString removalFailure(const QString &entryFile, const QString &reason)
 std::optional<QString> AddRunEntry(const QString &executablePath)
 {
     if (const std::optional<QString> problem = AutostartEntry::pathProblem(executablePath)) {
-        return QStringLiteral("The program cannot be started at log-in: %1.").arg(*problem);
+        return QCoreApplication::translate("RegStuff", "The program cannot be started at log-in: %1.").arg(*problem);
     }
     return writeEntry(executablePath, AutostartEntry::text(executablePath), writeFailure);
 }

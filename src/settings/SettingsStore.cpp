@@ -5,6 +5,7 @@
 #include "settings/SettingGroups.h"
 #include "settings/SiteFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -142,7 +143,7 @@ bool SettingsStore::replaceInvalidText()
         QFile::remove(copy);
         return false;
     }
-    mReportProblem(QStringLiteral("The settings file \"%1\" held characters that are not valid UTF-8 text; "
+    mReportProblem(QCoreApplication::translate("SettingsStore", "The settings file \"%1\" held characters that are not valid UTF-8 text; "
                                   "they now read as \"%3\". The file as it was has been kept as \"%2\".")
                        .arg(QDir::toNativeSeparators(mFilePath), QDir::toNativeSeparators(copy),
                             QString(QChar::ReplacementCharacter)));
@@ -153,12 +154,12 @@ void SettingsStore::setAsideUnreadableFile()
 {
     const QString setAside = unusedSetAsidePath(mFilePath);
     if (QFile::rename(mFilePath, setAside)) {
-        mReportProblem(QStringLiteral("The settings file \"%1\" could not be read. It has been kept as "
+        mReportProblem(QCoreApplication::translate("SettingsStore", "The settings file \"%1\" could not be read. It has been kept as "
                                       "\"%2\" and the program starts with its default settings.")
                            .arg(QDir::toNativeSeparators(mFilePath), QDir::toNativeSeparators(setAside)));
         return;
     }
-    mReportProblem(QStringLiteral("The settings file \"%1\" could not be read, and it could not be set "
+    mReportProblem(QCoreApplication::translate("SettingsStore", "The settings file \"%1\" could not be read, and it could not be set "
                                   "aside either. The program starts with its default settings; "
                                   "changes are not saved.")
                        .arg(QDir::toNativeSeparators(mFilePath)));
@@ -249,7 +250,7 @@ void SettingsStore::writeUnsaved()
     }
     if (!mWriteFailureReported) {
         mWriteFailureReported = true;
-        mReportProblem(QStringLiteral("The settings could not be saved to \"%1\". Check that the folder "
+        mReportProblem(QCoreApplication::translate("SettingsStore", "The settings could not be saved to \"%1\". Check that the folder "
                                       "exists, is writable and that the disk is not full. Your changes "
                                       "stay in force while the program runs.")
                            .arg(QDir::toNativeSeparators(mFilePath)));

@@ -5,6 +5,7 @@
 #include "timezones/TzDatabaseFiles.h"
 #include "timezones/modTimeFunctions.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 
@@ -209,7 +210,7 @@ int IndexOfZoneNamed(const QByteArray &name)
 
 QString FailureMessage(const QString &failedPath)
 {
-    return QStringLiteral("The time zone database cannot be read: ") + failedPath;
+    return QCoreApplication::translate("modTimeZones", "The time zone database cannot be read: %1").arg(failedPath);
 }
 
 const TimeZoneEntry &EntryAt(int k)

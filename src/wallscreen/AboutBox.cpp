@@ -1,7 +1,9 @@
 #include "wallscreen/AboutBox.h"
 
 #include "base/ProductInfo.h"
+#include "base/SourceText.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QUrl>
@@ -10,11 +12,11 @@ void showAboutBox(QWidget *parent, const std::function<void(const QUrl &)> &open
 {
     auto *box = new QMessageBox(parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowTitle(QObject::tr("About %1").arg(ProductInfo::productName));
+    box->setWindowTitle(QCoreApplication::translate("AboutBox", "About %1").arg(ProductInfo::productName));
     box->setTextFormat(Qt::RichText);
     box->setText(QStringLiteral("<b>%1</b> %2<br>%3<br><a href=\"%4\">%4</a>")
                      .arg(ProductInfo::productName.toHtmlEscaped(), ProductInfo::version,
-                          ProductInfo::licence.toHtmlEscaped(), ProductInfo::homePage));
+                          inUserLanguage("ProductInfo", ProductInfo::licence).toHtmlEscaped(), ProductInfo::homePage));
     box->setIconPixmap(parent->windowIcon().pixmap(64));
     for (QLabel *label : box->findChildren<QLabel *>()) {
         label->setOpenExternalLinks(false);
