@@ -1,6 +1,7 @@
 #include "panel/ColourWindow.h"
 
 #include "dressing/PushButtonLook.h"
+#include "dressing/TextRoom.h"
 #include "dressing/Twips.h"
 #include "panel/SwatchLabel.h"
 
@@ -47,6 +48,7 @@ ColourWindow::ColourWindow()
     PushButton1 = makePushButton(this, tr("Close"), twipsRect(120, 1140, 7800, 405));
     Text1 = new QLineEdit(QStringLiteral("Text1"), this);
     Text1->setGeometry(twipsRect(840, 2160, 2655, 420));
+    makeRoomForTexts(*this);
 
     setTabOrder();
 }

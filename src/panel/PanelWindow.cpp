@@ -2,6 +2,7 @@
 
 #include "dressing/PushButtonLook.h"
 #include "dressing/RadioGroupKeys.h"
+#include "dressing/TextRoom.h"
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
 #include "dressing/WindowPlacement.h"
@@ -82,6 +83,7 @@ PanelWindow::PanelWindow()
 
     for (QGroupBox *frame : frames())
         frame->setMouseTracking(true);
+    makeRoomForTexts(*this);
     setTabOrder();
 }
 

@@ -1,0 +1,112 @@
+#include "base/ProductInfo.h"
+#include "dressing/Twips.h"
+#include "panel/ColourWindow.h"
+#include "panel/OtherZonesWindow.h"
+#include "panel/PanelWindow.h"
+#include "program/Translations.h"
+#include "wallscreen/NightDimming.h"
+#include "wallscreen/NightHoursDialog.h"
+#include "wallscreen/WallScreenMenu.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// What a person reads in a window: its title, its controls' and labels' texts, and its
+// menus' entries, in a fixed order.
+QStringList textsOf(const QWidget &window)
+{
+    QStringList texts { window.windowTitle() };
+    for (const QAbstractButton *button : window.findChildren<QAbstractButton *>())
+        texts << button->text();
+    for (const QGroupBox *frame : window.findChildren<QGroupBox *>())
+        texts << frame->title();
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        texts << label->text();
+    std::function<void(const QMenu &)> entries = [&](const QMenu &menu) {
+        for (const QAction *action : menu.actions()) {
+            texts << action->text();
+            if (action->menu())
+                entries(*action->menu());
+        }
+    };
+    if (const auto *menu = qobject_cast<const QMenu *>(&window))
+        entries(*menu);
+    return texts;
+}
+
+using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
+
+const QList<QPair<const char *, WindowMaker>> windows = {
+    { "panel", [] { return std::make_unique<PanelWindow>(); } },
+    { "colour window", [] { return std::make_unique<ColourWindow>(); } },
+    { "clock's menu", [] { return std::make_unique<WallScreenMenu>(nullptr); } },
+    { "night hours", [] { return std::make_unique<NightHoursDialog>(NightDimming {}, nullptr); } },
+    { "other zones", [] { return std::make_unique<OtherZonesWindow>(QByteArrayList { "Europe/Berlin" }, nullptr); } },
+};
+
+// A text that reads the same in every language: the product's name, and one without a
+// lower-case word (ISO 8601, OK).
+bool sameInEveryLanguage(const QString &text)
+{
+    static const QRegularExpression lowerCaseWord(QStringLiteral("[a-z]{2,}"));
+    return text.contains(ProductInfo::productName) || !text.contains(lowerCaseWord);
+}
+
+}
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWindowTextIsTranslatedAndFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : QStringLiteral(LUMETRA_LANGUAGES).split(QLatin1Char(';')))
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void everyWindowTextIsTranslatedAndFits()
+    {
+        QFETCH(QString, language);
+        for (const auto &[name, make] : windows) {
+            const QStringList english = textsOf(*make());
+            Translations translations { QLocale(language) };
+            QCOMPARE(translations.language(), language);
+            translations.install();
+            const std::unique_ptr<QWidget> window = make();
+            const QStringList translated = textsOf(*window);
+            QCOMPARE(translated.size(), english.size());
+            for (qsizetype i = 0; i < english.size(); ++i) {
+                if (english[i] == translated[i] && !sameInEveryLanguage(english[i]))
+                    QFAIL(qPrintable(QStringLiteral("%1: '%2' is left in English").arg(name, english[i])));
+            }
+            for (const QAbstractButton *control : window->findChildren<QAbstractButton *>()) {
+                if (!control->isVisibleTo(window.get()) || window->layout())
+                    continue;
+                QVERIFY2(control->sizeHint().width() <= control->width(), qPrintable(control->text()));
+                QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(control->text()));
+            }
+        }
+    }
+
+    void englishPanelKeepsItsDesignedSize()
+    {
+        Translations translations { QLocale(QLocale::English, QLocale::UnitedStates) };
+        translations.install();
+        const PanelWindow panel;
+        QCOMPARE(panel.size(), QSize(twips(8040), twips(6900)));
+        QCOMPARE(panel.PushButton1->geometry(), twipsRect(120, 120, 7800, 405));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
