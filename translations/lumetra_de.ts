@@ -5,446 +5,446 @@
     <name>AboutBox</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>the program&apos;s own file is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei des Programms selbst ist nicht bekannt</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; contains a line break or another control character, which a start-up entry cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>der Pfad des Programms „%1“ enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das ein Autostart-Eintrag nicht aufnehmen kann</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>der Pfad des Programms „%1“ ist kein vollständiger Pfad</translation>
     </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie ESC zum Beenden. Tippen Sie &apos;hide&apos;, um diesen Text auszublenden.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklick oder Menütaste für die Optionen des Wandbildschirms</translation>
     </message>
     <message>
         <source>Time not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit nicht synchronisiert</translation>
     </message>
 </context>
 <context>
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Farboption</translation>
     </message>
     <message>
         <source>Text Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Textfarbe</translation>
     </message>
     <message>
         <source>Background Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundfarbe</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: the time of day over a whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Uhrzeit auf dem ganzen Bildschirm.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Programmversion anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr sofort öffnen, wie es „Diese Software beim Windows-Start laden“ tut, ohne eine Einstellung zu ändern.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bildschirm, auf dem sich die Uhr öffnet (ohne --clock auch das Bedienfeld); die Uhr merkt ihn sich. Ohne diese Option öffnet sich die Uhr auf dem Bildschirm, den sie zuletzt ausgefüllt hat, sonst auf dem primären Bildschirm.</translation>
     </message>
     <message>
         <source>Print the names of the connected screens and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Namen der angeschlossenen Bildschirme ausgeben und beenden.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bildschirm namens „%1“ ist angeschlossen; --list-screens gibt die Namen aus.</translation>
     </message>
 </context>
 <context>
     <name>DisplayCheck</name>
     <message>
         <source>XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_RUNTIME_DIR ist nicht gesetzt, daher kann der Wayland-Compositor nicht gefunden werden</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY ist nicht gesetzt</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at &quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unter „%1“ antwortet kein Wayland-Compositor (%2)</translation>
     </message>
     <message>
         <source>no X server answers at DISPLAY=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>unter DISPLAY=%1 antwortet kein X-Server</translation>
     </message>
     <message>
         <source>Cannot open the display: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzeige kann nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in Zeile %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungsfehler</translation>
     </message>
 </context>
 <context>
     <name>NightHoursDialog</name>
     <message>
         <source>Night Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachtstunden</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>Digits&apos; &amp;brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Helligkeit der Ziffern:</translation>
     </message>
 </context>
 <context>
     <name>OtherZoneClocks</name>
     <message>
         <source>--:--</source>
-        <translation type="unfinished"></translation>
+        <translation>--:--</translation>
     </message>
 </context>
 <context>
     <name>OtherZonesWindow</name>
     <message>
         <source>Other zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Zeitzonen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
 </context>
 <context>
     <name>PanelWindow</name>
     <message>
         <source>Show Fullscreen Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbilduhr anzeigen</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone auswählen</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatoptionen</translation>
     </message>
     <message>
         <source>Hour, minutes, seconds, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde, Minuten, Sekunden, AM PM</translation>
     </message>
     <message>
         <source>Hour, minutes, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde, Minuten, AM PM</translation>
     </message>
     <message>
         <source>Hour, minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde, Minuten</translation>
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Verhindern</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezustand und Bildschirmschoner verhindern</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>„Drücken Sie ESC zum Beenden“ ausblenden</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Startoptionen</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Software beim Windows-Start laden</translation>
     </message>
     <message>
         <source>Start in system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Infobereich starten</translation>
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart &amp;&amp; -größe ändern</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrift zurücksetzen</translation>
     </message>
     <message>
         <source>Change Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe ändern</translation>
     </message>
     <message>
         <source>Reset Color To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Proprietary software of Orvanta. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprietäre Software von Orvanta. Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
     <name>RankedZonesModel</name>
     <message>
         <source>No time zone matches &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeitzone passt zu „%1“</translation>
     </message>
 </context>
 <context>
     <name>RegStuff</name>
     <message>
         <source>The program will not start at log-in: the start-up entry &quot;%1&quot; could not be written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wird bei der Anmeldung nicht gestartet: Der Autostart-Eintrag „%1“ konnte nicht geschrieben werden (%2).</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“ konnte nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>The program may still start at log-in: the start-up entry &quot;%1&quot; could not be removed (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wird möglicherweise weiterhin bei der Anmeldung gestartet: Der Autostart-Eintrag „%1“ konnte nicht entfernt werden (%2).</translation>
     </message>
     <message>
         <source>The program cannot be started at log-in: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm kann nicht bei der Anmeldung gestartet werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen unverträglich</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Eigenschaftswert</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässiger Prozeduraufruf oder ungültiges Argument</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Bild</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>ScreenSaverBus</name>
     <message>
         <source>Showing the full-screen clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Vollbilduhr wird angezeigt</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file &quot;%1&quot; held characters that are not valid UTF-8 text; they now read as &quot;%3&quot;. The file as it was has been kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei „%1“ enthielt Zeichen, die kein gültiger UTF-8-Text sind; sie werden jetzt als „%3“ gelesen. Die ursprüngliche Datei wurde als „%2“ aufbewahrt.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read. It has been kept as &quot;%2&quot; and the program starts with its default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht gelesen werden. Sie wurde als „%2“ aufbewahrt, und das Programm startet mit den Standardeinstellungen.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read, and it could not be set aside either. The program starts with its default settings; changes are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei „%1“ konnte weder gelesen noch beiseitegelegt werden. Das Programm startet mit den Standardeinstellungen; Änderungen werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;. Check that the folder exists, is writable and that the disk is not full. Your changes stay in force while the program runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden. Prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob der Datenträger nicht voll ist. Ihre Änderungen bleiben wirksam, solange das Programm läuft.</translation>
     </message>
 </context>
 <context>
     <name>SiteLocks</name>
     <message>
         <source>Set by your administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Ihrem Administrator festgelegt</translation>
     </message>
 </context>
 <context>
     <name>UnreadableZoneNotice</name>
     <message>
         <source>Cannot read time zone data for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonendaten für %1 können nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot read time zone data for %1: showing this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonendaten für %1 können nicht gelesen werden: Die Uhrzeit dieses Computers wird angezeigt</translation>
     </message>
 </context>
 <context>
     <name>WallScreenMenu</name>
     <message>
         <source>Fit to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>An Bildschirm anpassen</translation>
     </message>
     <message>
         <source>Burn-in guard</source>
-        <translation type="unfinished"></translation>
+        <translation>Einbrennschutz</translation>
     </message>
     <message>
         <source>Night dimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachts abdunkeln</translation>
     </message>
     <message>
         <source>Seconds in 24-hour time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden im 24-Stunden-Format</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum anzeigen</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Lang</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurz</translation>
     </message>
     <message>
         <source>ISO 8601</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO 8601</translation>
     </message>
     <message>
         <source>Show zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone anzeigen</translation>
     </message>
     <message>
         <source>Announce clock changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitumstellungen ankündigen</translation>
     </message>
     <message>
         <source>Warn when time is not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnen, wenn die Uhrzeit nicht synchronisiert ist</translation>
     </message>
     <message>
         <source>Other zones…</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Zeitzonen…</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Close clock	Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr schließen	Esc</translation>
     </message>
     <message>
         <source>Choose hours…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten wählen…</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Digits at %1% brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffern mit %1 % Helligkeit</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>%1 is running but not answering (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 läuft, antwortet aber nicht (Prozess %2)</translation>
     </message>
 </context>
 <context>
     <name>modTimeZones</name>
     <message>
         <source>The time zone database cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzonendatenbank kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 </TS>

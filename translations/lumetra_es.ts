@@ -5,446 +5,446 @@
     <name>AboutBox</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>the program&apos;s own file is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>no se conoce el archivo del propio programa</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; contains a line break or another control character, which a start-up entry cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>la ruta del programa «%1» contiene un salto de línea u otro carácter de control, que una entrada de inicio no puede contener</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>la ruta del programa «%1» no es una ruta completa</translation>
     </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse ESC para salir. Escriba &apos;hide&apos; para ocultar este texto.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic derecho o tecla Menú para las opciones de pantalla mural</translation>
     </message>
     <message>
         <source>Time not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora no sincronizada</translation>
     </message>
 </context>
 <context>
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción de color</translation>
     </message>
     <message>
         <source>Text Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del texto</translation>
     </message>
     <message>
         <source>Background Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: the time of day over a whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la hora en toda la pantalla.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la versión del programa y salir.</translation>
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el reloj de inmediato, como hace «Cargar este software al iniciar Windows», sin cambiar ningún ajuste.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pantalla en la que se abre el reloj (y el panel, sin --clock); el reloj la recuerda. Sin esta opción, el reloj se abre en la última pantalla que ocupó o, si no, en la principal.</translation>
     </message>
     <message>
         <source>Print the names of the connected screens and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los nombres de las pantallas conectadas y salir.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado «%1».</translation>
     </message>
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna pantalla conectada llamada «%1»; --list-screens muestra los nombres.</translation>
     </message>
 </context>
 <context>
     <name>DisplayCheck</name>
     <message>
         <source>XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_RUNTIME_DIR no está definida, así que no se puede encontrar el compositor de Wayland</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY no está definida</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at &quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún compositor de Wayland responde en «%1» (%2)</translation>
     </message>
     <message>
         <source>no X server answers at DISPLAY=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún servidor X responde en DISPLAY=%1</translation>
     </message>
     <message>
         <source>Cannot open the display: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la pantalla: %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en la línea %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Envíe por correo electrónico una captura de pantalla de este mensaje a %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de la aplicación</translation>
     </message>
 </context>
 <context>
     <name>NightHoursDialog</name>
     <message>
         <source>Night Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas nocturnas</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desde:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hasta:</translation>
     </message>
     <message>
         <source>Digits&apos; &amp;brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Brillo de los dígitos:</translation>
     </message>
 </context>
 <context>
     <name>OtherZoneClocks</name>
     <message>
         <source>--:--</source>
-        <translation type="unfinished"></translation>
+        <translation>--:--</translation>
     </message>
 </context>
 <context>
     <name>OtherZonesWindow</name>
     <message>
         <source>Other zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras zonas horarias</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
 </context>
 <context>
     <name>PanelWindow</name>
     <message>
         <source>Show Fullscreen Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar reloj a pantalla completa</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar zona horaria</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de formato</translation>
     </message>
     <message>
         <source>Hour, minutes, seconds, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora, minutos, segundos, AM PM</translation>
     </message>
     <message>
         <source>Hour, minutes, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora, minutos, AM PM</translation>
     </message>
     <message>
         <source>Hour, minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora, minutos</translation>
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción de prevención</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedir la suspensión y el salvapantallas</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar «Pulse ESC para salir»</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de inicio</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar este software al iniciar Windows</translation>
     </message>
     <message>
         <source>Start in system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar en la bandeja del sistema</translation>
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar fuente &amp;&amp; tamaño</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer fuente</translation>
     </message>
     <message>
         <source>Change Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar color</translation>
     </message>
     <message>
         <source>Reset Color To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer color</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Proprietary software of Orvanta. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software propietario de Orvanta. Todos los derechos reservados.</translation>
     </message>
 </context>
 <context>
     <name>RankedZonesModel</name>
     <message>
         <source>No time zone matches &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna zona horaria coincide con «%1»</translation>
     </message>
 </context>
 <context>
     <name>RegStuff</name>
     <message>
         <source>The program will not start at log-in: the start-up entry &quot;%1&quot; could not be written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa no se ejecutará al iniciar sesión: no se pudo escribir la entrada de inicio «%1» (%2).</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear la carpeta «%1»: %2</translation>
     </message>
     <message>
         <source>The program may still start at log-in: the start-up entry &quot;%1&quot; could not be removed (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es posible que el programa se siga ejecutando al iniciar sesión: no se pudo eliminar la entrada de inicio «%1» (%2).</translation>
     </message>
     <message>
         <source>The program cannot be started at log-in: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa no se puede ejecutar al iniciar sesión: %1.</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>No coinciden los tipos</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la propiedad no válido</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento o llamada a procedimiento no válida</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Subíndice fuera del intervalo</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen no válida</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo</translation>
     </message>
 </context>
 <context>
     <name>ScreenSaverBus</name>
     <message>
         <source>Showing the full-screen clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrando el reloj a pantalla completa</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file &quot;%1&quot; held characters that are not valid UTF-8 text; they now read as &quot;%3&quot;. The file as it was has been kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de configuración «%1» contenía caracteres que no son texto UTF-8 válido; ahora se leen como «%3». El archivo original se ha conservado como «%2».</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read. It has been kept as &quot;%2&quot; and the program starts with its default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de configuración «%1». Se ha conservado como «%2» y el programa se inicia con la configuración predeterminada.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read, and it could not be set aside either. The program starts with its default settings; changes are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo de configuración «%1» ni tampoco apartarlo. El programa se inicia con la configuración predeterminada; los cambios no se guardan.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;. Check that the folder exists, is writable and that the disk is not full. Your changes stay in force while the program runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en «%1». Compruebe que la carpeta existe, que se puede escribir en ella y que el disco no está lleno. Sus cambios seguirán vigentes mientras el programa esté en ejecución.</translation>
     </message>
 </context>
 <context>
     <name>SiteLocks</name>
     <message>
         <source>Set by your administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Establecido por su administrador</translation>
     </message>
 </context>
 <context>
     <name>UnreadableZoneNotice</name>
     <message>
         <source>Cannot read time zone data for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer los datos de zona horaria de %1</translation>
     </message>
     <message>
         <source>Cannot read time zone data for %1: showing this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer los datos de zona horaria de %1: se muestra la hora de este equipo</translation>
     </message>
 </context>
 <context>
     <name>WallScreenMenu</name>
     <message>
         <source>Fit to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la pantalla</translation>
     </message>
     <message>
         <source>Burn-in guard</source>
-        <translation type="unfinished"></translation>
+        <translation>Protección contra quemado</translation>
     </message>
     <message>
         <source>Night dimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenuación nocturna</translation>
     </message>
     <message>
         <source>Seconds in 24-hour time</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos en formato de 24 horas</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar fecha</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Largo</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Corto</translation>
     </message>
     <message>
         <source>ISO 8601</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO 8601</translation>
     </message>
     <message>
         <source>Show zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar zona horaria</translation>
     </message>
     <message>
         <source>Announce clock changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Anunciar cambios de hora</translation>
     </message>
     <message>
         <source>Warn when time is not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar si la hora no está sincronizada</translation>
     </message>
     <message>
         <source>Other zones…</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras zonas horarias…</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Close clock	Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar reloj	Esc</translation>
     </message>
     <message>
         <source>Choose hours…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir horas…</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivada</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 a %2</translation>
     </message>
     <message>
         <source>Digits at %1% brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Dígitos al %1 % de brillo</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>%1 is running but not answering (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se está ejecutando pero no responde (proceso %2)</translation>
     </message>
 </context>
 <context>
     <name>modTimeZones</name>
     <message>
         <source>The time zone database cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la base de datos de zonas horarias: %1</translation>
     </message>
 </context>
 </TS>

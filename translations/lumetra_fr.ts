@@ -5,446 +5,446 @@
     <name>AboutBox</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>the program&apos;s own file is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier du programme lui-même est inconnu</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; contains a line break or another control character, which a start-up entry cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin du programme « %1 » contient un saut de ligne ou un autre caractère de contrôle, qu&apos;une entrée de démarrage ne peut pas contenir</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin du programme « %1 » n&apos;est pas un chemin complet</translation>
     </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur Échap pour quitter. Tapez &apos;hide&apos; pour masquer ce texte.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit ou touche Menu pour les options de l&apos;écran mural</translation>
     </message>
     <message>
         <source>Time not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure non synchronisée</translation>
     </message>
 </context>
 <context>
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option de couleur</translation>
     </message>
     <message>
         <source>Text Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du texte</translation>
     </message>
     <message>
         <source>Background Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l&apos;arrière-plan</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: the time of day over a whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;heure sur tout l&apos;écran.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version du programme et quitter.</translation>
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir l&apos;horloge immédiatement, comme le fait « Charger ce logiciel au démarrage de Windows », sans modifier aucun réglage.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écran sur lequel s&apos;ouvre l&apos;horloge (et le panneau, sans --clock) ; l&apos;horloge s&apos;en souvient. Sans cette option, l&apos;horloge s&apos;ouvre sur l&apos;écran qu&apos;elle occupait en dernier, sinon sur l&apos;écran principal.</translation>
     </message>
     <message>
         <source>Print the names of the connected screens and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les noms des écrans connectés et quitter.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun écran nommé « %1 » n&apos;est connecté ; --list-screens affiche les noms.</translation>
     </message>
 </context>
 <context>
     <name>DisplayCheck</name>
     <message>
         <source>XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_RUNTIME_DIR n&apos;est pas défini, le compositeur Wayland est donc introuvable</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY n&apos;est pas défini</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at &quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun compositeur Wayland ne répond à « %1 » (%2)</translation>
     </message>
     <message>
         <source>no X server answers at DISPLAY=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun serveur X ne répond à DISPLAY=%1</translation>
     </message>
     <message>
         <source>Cannot open the display: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir l&apos;affichage : %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>à la ligne %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez envoyer une capture d&apos;écran de ce message par courriel à %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de l&apos;application</translation>
     </message>
 </context>
 <context>
     <name>NightHoursDialog</name>
     <message>
         <source>Night Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de nuit</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Début :</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fin :</translation>
     </message>
     <message>
         <source>Digits&apos; &amp;brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Luminosité des chiffres :</translation>
     </message>
 </context>
 <context>
     <name>OtherZoneClocks</name>
     <message>
         <source>--:--</source>
-        <translation type="unfinished"></translation>
+        <translation>--:--</translation>
     </message>
 </context>
 <context>
     <name>OtherZonesWindow</name>
     <message>
         <source>Other zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fuseaux horaires</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
 </context>
 <context>
     <name>PanelWindow</name>
     <message>
         <source>Show Fullscreen Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;horloge en plein écran</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fuseau horaire</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de format</translation>
     </message>
     <message>
         <source>Hour, minutes, seconds, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure, minutes, secondes, AM PM</translation>
     </message>
     <message>
         <source>Hour, minutes, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure, minutes, AM PM</translation>
     </message>
     <message>
         <source>Hour, minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure, minutes</translation>
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option de prévention</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Empêcher la mise en veille et l&apos;économiseur d&apos;écran</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer « Appuyez sur Échap pour quitter »</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de démarrage</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger ce logiciel au démarrage de Windows</translation>
     </message>
     <message>
         <source>Start in system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer dans la zone de notification</translation>
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer police &amp;&amp; taille</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la police</translation>
     </message>
     <message>
         <source>Change Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la couleur</translation>
     </message>
     <message>
         <source>Reset Color To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la couleur</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Proprietary software of Orvanta. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel propriétaire d&apos;Orvanta. Tous droits réservés.</translation>
     </message>
 </context>
 <context>
     <name>RankedZonesModel</name>
     <message>
         <source>No time zone matches &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fuseau horaire ne correspond à « %1 »</translation>
     </message>
 </context>
 <context>
     <name>RegStuff</name>
     <message>
         <source>The program will not start at log-in: the start-up entry &quot;%1&quot; could not be written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme ne démarrera pas à l&apos;ouverture de session : l&apos;entrée de démarrage « %1 » n&apos;a pas pu être écrite (%2).</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier « %1 » n&apos;a pas pu être créé : %2</translation>
     </message>
     <message>
         <source>The program may still start at log-in: the start-up entry &quot;%1&quot; could not be removed (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme risque encore de démarrer à l&apos;ouverture de session : l&apos;entrée de démarrage « %1 » n&apos;a pas pu être supprimée (%2).</translation>
     </message>
     <message>
         <source>The program cannot be started at log-in: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme ne peut pas démarrer à l&apos;ouverture de session : %1.</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Incompatibilité de type</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de propriété non valide</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument ou appel de procédure incorrect</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indice n&apos;appartient pas à la sélection</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image non valide</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
 </context>
 <context>
     <name>ScreenSaverBus</name>
     <message>
         <source>Showing the full-screen clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage de l&apos;horloge en plein écran</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file &quot;%1&quot; held characters that are not valid UTF-8 text; they now read as &quot;%3&quot;. The file as it was has been kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres « %1 » contenait des caractères qui ne sont pas du texte UTF-8 valide ; ils se lisent désormais « %3 ». Le fichier d&apos;origine a été conservé sous « %2 ».</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read. It has been kept as &quot;%2&quot; and the program starts with its default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres « %1 » n&apos;a pas pu être lu. Il a été conservé sous « %2 » et le programme démarre avec ses paramètres par défaut.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read, and it could not be set aside either. The program starts with its default settings; changes are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres « %1 » n&apos;a pu être ni lu ni mis de côté. Le programme démarre avec ses paramètres par défaut ; les modifications ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;. Check that the folder exists, is writable and that the disk is not full. Your changes stay in force while the program runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans « %1 ». Vérifiez que le dossier existe, qu&apos;il est accessible en écriture et que le disque n&apos;est pas plein. Vos modifications restent en vigueur tant que le programme fonctionne.</translation>
     </message>
 </context>
 <context>
     <name>SiteLocks</name>
     <message>
         <source>Set by your administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Défini par votre administrateur</translation>
     </message>
 </context>
 <context>
     <name>UnreadableZoneNotice</name>
     <message>
         <source>Cannot read time zone data for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les données de fuseau horaire de %1</translation>
     </message>
     <message>
         <source>Cannot read time zone data for %1: showing this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les données de fuseau horaire de %1 : affichage de l&apos;heure de cet ordinateur</translation>
     </message>
 </context>
 <context>
     <name>WallScreenMenu</name>
     <message>
         <source>Fit to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à l&apos;écran</translation>
     </message>
     <message>
         <source>Burn-in guard</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection anti-marquage</translation>
     </message>
     <message>
         <source>Night dimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Atténuation nocturne</translation>
     </message>
     <message>
         <source>Seconds in 24-hour time</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes au format 24 heures</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la date</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Long</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Court</translation>
     </message>
     <message>
         <source>ISO 8601</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO 8601</translation>
     </message>
     <message>
         <source>Show zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le fuseau horaire</translation>
     </message>
     <message>
         <source>Announce clock changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoncer les changements d&apos;heure</translation>
     </message>
     <message>
         <source>Warn when time is not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir si l&apos;heure n&apos;est pas synchronisée</translation>
     </message>
     <message>
         <source>Other zones…</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fuseaux horaires…</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Close clock	Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer l&apos;horloge	Échap</translation>
     </message>
     <message>
         <source>Choose hours…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les heures…</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivée</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De %1 à %2</translation>
     </message>
     <message>
         <source>Digits at %1% brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres à %1 % de luminosité</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>%1 is running but not answering (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en cours d&apos;exécution mais ne répond pas (processus %2)</translation>
     </message>
 </context>
 <context>
     <name>modTimeZones</name>
     <message>
         <source>The time zone database cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la base de données des fuseaux horaires : %1</translation>
     </message>
 </context>
 </TS>

@@ -5,446 +5,446 @@
     <name>AboutBox</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>the program&apos;s own file is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>il file del programma stesso non è noto</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; contains a line break or another control character, which a start-up entry cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>il percorso del programma «%1» contiene un a capo o un altro carattere di controllo, che una voce di avvio non può contenere</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>il percorso del programma «%1» non è un percorso completo</translation>
     </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi ESC per uscire. Digita &apos;hide&apos; per nascondere questo testo.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic destro o tasto Menu per le opzioni dello schermo a parete</translation>
     </message>
     <message>
         <source>Time not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora non sincronizzata</translation>
     </message>
 </context>
 <context>
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione colore</translation>
     </message>
     <message>
         <source>Text Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore del testo</translation>
     </message>
     <message>
         <source>Background Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di sfondo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: the time of day over a whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: l&apos;ora su tutto lo schermo.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo aiuto ed esce.</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione del programma ed esce.</translation>
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre subito l&apos;orologio, come fa «Carica questo software all&apos;avvio di Windows», senza modificare alcuna impostazione.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo schermo su cui si apre l&apos;orologio (e il pannello, senza --clock); l&apos;orologio lo ricorda. Senza questa opzione l&apos;orologio si apre sull&apos;ultimo schermo che ha occupato, altrimenti su quello principale.</translation>
     </message>
     <message>
         <source>Print the names of the connected screens and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa i nomi degli schermi collegati ed esce.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomento inatteso «%1».</translation>
     </message>
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno schermo chiamato «%1» è collegato; --list-screens ne stampa i nomi.</translation>
     </message>
 </context>
 <context>
     <name>DisplayCheck</name>
     <message>
         <source>XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_RUNTIME_DIR non è impostata, quindi non è possibile trovare il compositor Wayland</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY non è impostata</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at &quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun compositor Wayland risponde su «%1» (%2)</translation>
     </message>
     <message>
         <source>no X server answers at DISPLAY=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun server X risponde su DISPLAY=%1</translation>
     </message>
     <message>
         <source>Cannot open the display: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il display: %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>alla riga %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviare per email una schermata di questo messaggio a %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore dell&apos;applicazione</translation>
     </message>
 </context>
 <context>
     <name>NightHoursDialog</name>
     <message>
         <source>Night Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Ore notturne</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dalle:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle:</translation>
     </message>
     <message>
         <source>Digits&apos; &amp;brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Luminosità delle cifre:</translation>
     </message>
 </context>
 <context>
     <name>OtherZoneClocks</name>
     <message>
         <source>--:--</source>
-        <translation type="unfinished"></translation>
+        <translation>--:--</translation>
     </message>
 </context>
 <context>
     <name>OtherZonesWindow</name>
     <message>
         <source>Other zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri fusi orari</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
 </context>
 <context>
     <name>PanelWindow</name>
     <message>
         <source>Show Fullscreen Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra orologio a schermo intero</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona fuso orario</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di formato</translation>
     </message>
     <message>
         <source>Hour, minutes, seconds, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora, minuti, secondi, AM PM</translation>
     </message>
     <message>
         <source>Hour, minutes, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora, minuti, AM PM</translation>
     </message>
     <message>
         <source>Hour, minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora, minuti</translation>
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzione di prevenzione</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedisci sospensione e salvaschermo</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascondi «Premi ESC per uscire»</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni di avvio</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica questo software all&apos;avvio di Windows</translation>
     </message>
     <message>
         <source>Start in system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia nell&apos;area di notifica</translation>
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia carattere &amp;&amp; dimensione</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina carattere</translation>
     </message>
     <message>
         <source>Change Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia colore</translation>
     </message>
     <message>
         <source>Reset Color To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina colore</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Proprietary software of Orvanta. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software proprietario di Orvanta. Tutti i diritti riservati.</translation>
     </message>
 </context>
 <context>
     <name>RankedZonesModel</name>
     <message>
         <source>No time zone matches &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun fuso orario corrisponde a «%1»</translation>
     </message>
 </context>
 <context>
     <name>RegStuff</name>
     <message>
         <source>The program will not start at log-in: the start-up entry &quot;%1&quot; could not be written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma non verrà avviato all&apos;accesso: impossibile scrivere la voce di avvio «%1» (%2).</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella «%1»: %2</translation>
     </message>
     <message>
         <source>The program may still start at log-in: the start-up entry &quot;%1&quot; could not be removed (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma potrebbe ancora avviarsi all&apos;accesso: impossibile rimuovere la voce di avvio «%1» (%2).</translation>
     </message>
     <message>
         <source>The program cannot be started at log-in: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il programma all&apos;accesso: %1.</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo non corrispondente</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di proprietà non valido</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata di routine o argomento non validi</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice non compreso nell&apos;intervallo</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine non valida</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare il file</translation>
     </message>
 </context>
 <context>
     <name>ScreenSaverBus</name>
     <message>
         <source>Showing the full-screen clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizzazione dell&apos;orologio a schermo intero</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file &quot;%1&quot; held characters that are not valid UTF-8 text; they now read as &quot;%3&quot;. The file as it was has been kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle impostazioni «%1» conteneva caratteri che non sono testo UTF-8 valido; ora vengono letti come «%3». Il file originale è stato conservato come «%2».</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read. It has been kept as &quot;%2&quot; and the program starts with its default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle impostazioni «%1». È stato conservato come «%2» e il programma si avvia con le impostazioni predefinite.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read, and it could not be set aside either. The program starts with its default settings; changes are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle impostazioni «%1» e nemmeno metterlo da parte. Il programma si avvia con le impostazioni predefinite; le modifiche non vengono salvate.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;. Check that the folder exists, is writable and that the disk is not full. Your changes stay in force while the program runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in «%1». Verificare che la cartella esista, sia scrivibile e che il disco non sia pieno. Le modifiche restano valide finché il programma è in esecuzione.</translation>
     </message>
 </context>
 <context>
     <name>SiteLocks</name>
     <message>
         <source>Set by your administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostato dall&apos;amministratore</translation>
     </message>
 </context>
 <context>
     <name>UnreadableZoneNotice</name>
     <message>
         <source>Cannot read time zone data for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere i dati del fuso orario per %1</translation>
     </message>
     <message>
         <source>Cannot read time zone data for %1: showing this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere i dati del fuso orario per %1: viene mostrata l&apos;ora di questo computer</translation>
     </message>
 </context>
 <context>
     <name>WallScreenMenu</name>
     <message>
         <source>Fit to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta allo schermo</translation>
     </message>
     <message>
         <source>Burn-in guard</source>
-        <translation type="unfinished"></translation>
+        <translation>Protezione dal burn-in</translation>
     </message>
     <message>
         <source>Night dimming</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenuazione notturna</translation>
     </message>
     <message>
         <source>Seconds in 24-hour time</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi nel formato 24 ore</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra data</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato data</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>Lungo</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>Breve</translation>
     </message>
     <message>
         <source>ISO 8601</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO 8601</translation>
     </message>
     <message>
         <source>Show zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra fuso orario</translation>
     </message>
     <message>
         <source>Announce clock changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuncia i cambi d&apos;ora</translation>
     </message>
     <message>
         <source>Warn when time is not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisa se l&apos;ora non è sincronizzata</translation>
     </message>
     <message>
         <source>Other zones…</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri fusi orari…</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Close clock	Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi orologio	Esc</translation>
     </message>
     <message>
         <source>Choose hours…</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli orari…</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivata</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dalle %1 alle %2</translation>
     </message>
     <message>
         <source>Digits at %1% brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifre al %1% di luminosità</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>%1 is running but not answering (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è in esecuzione ma non risponde (processo %2)</translation>
     </message>
 </context>
 <context>
     <name>modTimeZones</name>
     <message>
         <source>The time zone database cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il database dei fusi orari: %1</translation>
     </message>
 </context>
 </TS>
