@@ -5,446 +5,446 @@
     <name>AboutBox</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のバージョン情報</translation>
     </message>
 </context>
 <context>
     <name>AutostartEntry</name>
     <message>
         <source>the program&apos;s own file is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラム自体のファイルが不明です</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; contains a line break or another control character, which a start-up entry cannot hold</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムのパス「%1」に改行などの制御文字が含まれているため、スタートアップ項目に記録できません</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムのパス「%1」が完全パスではありません</translation>
     </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation type="unfinished"></translation>
+        <translation>ESC キーで終了します。「hide」と入力するとこの表示を隠します。</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリックまたは Menu キーで壁面ディスプレイのオプションを表示</translation>
     </message>
     <message>
         <source>Time not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻が同期されていません</translation>
     </message>
 </context>
 <context>
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>色のオプション</translation>
     </message>
     <message>
         <source>Text Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>文字色</translation>
     </message>
     <message>
         <source>Background Color Option</source>
-        <translation type="unfinished"></translation>
+        <translation>背景色</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1: the time of day over a whole screen.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 現在時刻を画面全体に表示します。</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
         <source>Show the program&apos;s version and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムのバージョンを表示して終了します。</translation>
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>「Windows 起動時にこのソフトウェアを読み込む」と同じように、設定を変更せずにすぐ時計を開きます。</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
-        <translation type="unfinished"></translation>
+        <translation>時計を開く画面 (--clock を付けない場合はパネルも) を指定します。時計はこの画面を記憶します。指定しない場合は前回表示した画面で、それがなければプライマリ画面で開きます。</translation>
     </message>
     <message>
         <source>Print the names of the connected screens and end.</source>
-        <translation type="unfinished"></translation>
+        <translation>接続されている画面の名前を表示して終了します。</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しない引数「%1」です。</translation>
     </message>
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」という名前の画面は接続されていません。--list-screens で名前を表示できます。</translation>
     </message>
 </context>
 <context>
     <name>DisplayCheck</name>
     <message>
         <source>XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>XDG_RUNTIME_DIR が設定されていないため、Wayland コンポジターが見つかりません</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY が設定されていません</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at &quot;%1&quot; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」で応答する Wayland コンポジターがありません (%2)</translation>
     </message>
     <message>
         <source>no X server answers at DISPLAY=%1</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPLAY=%1 で応答する X サーバーがありません</translation>
     </message>
     <message>
         <source>Cannot open the display: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスプレイを開けません: %1</translation>
     </message>
 </context>
 <context>
     <name>ErrorReport</name>
     <message>
         <source>at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行目</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>このメッセージのスクリーンショットを %1 宛てにメールで送ってください</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション エラー</translation>
     </message>
 </context>
 <context>
     <name>NightHoursDialog</name>
     <message>
         <source>Night Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>夜間の時間帯</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始時刻(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了時刻(&amp;T):</translation>
     </message>
     <message>
         <source>Digits&apos; &amp;brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>数字の明るさ(&amp;B):</translation>
     </message>
 </context>
 <context>
     <name>OtherZoneClocks</name>
     <message>
         <source>--:--</source>
-        <translation type="unfinished"></translation>
+        <translation>--:--</translation>
     </message>
 </context>
 <context>
     <name>OtherZonesWindow</name>
     <message>
         <source>Other zones</source>
-        <translation type="unfinished"></translation>
+        <translation>他のタイムゾーン</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ</translation>
     </message>
 </context>
 <context>
     <name>PanelWindow</name>
     <message>
         <source>Show Fullscreen Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>時計を全画面で表示</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーンの選択</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>表示形式</translation>
     </message>
     <message>
         <source>Hour, minutes, seconds, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>時、分、秒、午前/午後</translation>
     </message>
     <message>
         <source>Hour, minutes, AM PM</source>
-        <translation type="unfinished"></translation>
+        <translation>時、分、午前/午後</translation>
     </message>
     <message>
         <source>Hour, minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>時、分</translation>
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation type="unfinished"></translation>
+        <translation>防止オプション</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープとスクリーンセーバーを防止する</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>「ESC キーで終了します」を隠す</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>起動オプション</translation>
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows 起動時にこのソフトウェアを読み込む</translation>
     </message>
     <message>
         <source>Start in system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>システム トレイで起動する</translation>
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント &amp;&amp; サイズの変更</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>フォントを既定に戻す</translation>
     </message>
     <message>
         <source>Change Color</source>
-        <translation type="unfinished"></translation>
+        <translation>色の変更</translation>
     </message>
     <message>
         <source>Reset Color To Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>色を既定に戻す</translation>
     </message>
 </context>
 <context>
     <name>ProductInfo</name>
     <message>
         <source>Proprietary software of Orvanta. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanta のプロプライエタリ ソフトウェアです。All rights reserved.</translation>
     </message>
 </context>
 <context>
     <name>RankedZonesModel</name>
     <message>
         <source>No time zone matches &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するタイムゾーンはありません</translation>
     </message>
 </context>
 <context>
     <name>RegStuff</name>
     <message>
         <source>The program will not start at log-in: the start-up entry &quot;%1&quot; could not be written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時にプログラムは起動しません: スタートアップ項目「%1」を書き込めませんでした (%2)。</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」を作成できませんでした: %2</translation>
     </message>
     <message>
         <source>The program may still start at log-in: the start-up entry &quot;%1&quot; could not be removed (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時にプログラムが引き続き起動する可能性があります: スタートアップ項目「%1」を削除できませんでした (%2)。</translation>
     </message>
     <message>
         <source>The program cannot be started at log-in: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン時にプログラムを起動できません: %1。</translation>
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>型が一致しません。</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>オーバーフローしました。</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>プロパティの値が不正です。</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>プロシージャの呼び出し、または引数が不正です。</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>インデックスが有効範囲にありません。</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ピクチャが不正です。</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが見つかりません。</translation>
     </message>
 </context>
 <context>
     <name>ScreenSaverBus</name>
     <message>
         <source>Showing the full-screen clock</source>
-        <translation type="unfinished"></translation>
+        <translation>時計を全画面で表示中</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file &quot;%1&quot; held characters that are not valid UTF-8 text; they now read as &quot;%3&quot;. The file as it was has been kept as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル「%1」に UTF-8 テキストとして無効な文字が含まれていました。これらの文字は「%3」として読み込まれます。元のファイルは「%2」として保存してあります。</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read. It has been kept as &quot;%2&quot; and the program starts with its default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル「%1」を読み込めませんでした。このファイルは「%2」として保存し、プログラムは既定の設定で起動します。</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read, and it could not be set aside either. The program starts with its default settings; changes are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル「%1」を読み込めず、退避することもできませんでした。プログラムは既定の設定で起動します。変更内容は保存されません。</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;. Check that the folder exists, is writable and that the disk is not full. Your changes stay in force while the program runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を「%1」に保存できませんでした。フォルダーが存在して書き込み可能であること、ディスクがいっぱいでないことを確認してください。変更内容はプログラムの実行中は有効です。</translation>
     </message>
 </context>
 <context>
     <name>SiteLocks</name>
     <message>
         <source>Set by your administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者によって設定されています</translation>
     </message>
 </context>
 <context>
     <name>UnreadableZoneNotice</name>
     <message>
         <source>Cannot read time zone data for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のタイムゾーン データを読み込めません</translation>
     </message>
     <message>
         <source>Cannot read time zone data for %1: showing this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のタイムゾーン データを読み込めません: このコンピューターの時刻を表示しています</translation>
     </message>
 </context>
 <context>
     <name>WallScreenMenu</name>
     <message>
         <source>Fit to screen</source>
-        <translation type="unfinished"></translation>
+        <translation>画面に合わせる</translation>
     </message>
     <message>
         <source>Burn-in guard</source>
-        <translation type="unfinished"></translation>
+        <translation>焼き付き防止</translation>
     </message>
     <message>
         <source>Night dimming</source>
-        <translation type="unfinished"></translation>
+        <translation>夜間の減光</translation>
     </message>
     <message>
         <source>Seconds in 24-hour time</source>
-        <translation type="unfinished"></translation>
+        <translation>24 時間表示で秒を表示</translation>
     </message>
     <message>
         <source>Show date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付を表示</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の形式</translation>
     </message>
     <message>
         <source>Long</source>
-        <translation type="unfinished"></translation>
+        <translation>長い形式</translation>
     </message>
     <message>
         <source>Short</source>
-        <translation type="unfinished"></translation>
+        <translation>短い形式</translation>
     </message>
     <message>
         <source>ISO 8601</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO 8601</translation>
     </message>
     <message>
         <source>Show zone</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーンを表示</translation>
     </message>
     <message>
         <source>Announce clock changes</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻の切り替えを通知</translation>
     </message>
     <message>
         <source>Warn when time is not synchronised</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻が同期されていないときに警告</translation>
     </message>
     <message>
         <source>Other zones…</source>
-        <translation type="unfinished"></translation>
+        <translation>他のタイムゾーン…</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Close clock	Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>時計を閉じる	Esc</translation>
     </message>
     <message>
         <source>Choose hours…</source>
-        <translation type="unfinished"></translation>
+        <translation>時間帯を選択…</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1～%2</translation>
     </message>
     <message>
         <source>Digits at %1% brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>数字の明るさ %1%</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>%1 is running but not answering (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は実行中ですが応答しません (プロセス %2)</translation>
     </message>
 </context>
 <context>
     <name>modTimeZones</name>
     <message>
         <source>The time zone database cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーン データベースを読み込めません: %1</translation>
     </message>
 </context>
 </TS>
