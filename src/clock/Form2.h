@@ -124,6 +124,8 @@ private:
     int layOutOtherZones(ClockWindow &window, int used);
 
     WallScreenOptions mOptions;
+    // The locale's markers after a 12-hour time, read once: the time is formatted every second.
+    const DayHalfMarkers mDayHalves = DayHalfMarkers::of(QLocale::system());
     // The time's colour and point size as stored, before dimming and fitting change them.
     QColor mDigitColour;
     int mStoredPoints = 0;

@@ -199,7 +199,7 @@ void Form2::sizeTime(ClockWindow &window)
     // Every digit may come up in every place: the widest of each gives the size.
     QStringList texts;
     for (const QTime &time : { QTime(1, 0), QTime(13, 0) })
-        texts << FitToScreen::digitVariants(TimeFormat::format(time, mFittedFormat));
+        texts << FitToScreen::digitVariants(TimeFormat::format(time, mFittedFormat, mDayHalves));
     QFont font = window.Picture1->font();
     const auto measure = [&](int points) {
         font.setPointSize(points);
