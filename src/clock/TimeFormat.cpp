@@ -12,6 +12,11 @@ QTime shiftedTimeOfDay(const QTime &localTime, qint64 minutes)
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(wrapped));
 }
 
+bool isTwelveHour(ClockFormat format)
+{
+    return format == ClockFormat::HoursMinutesSecondsAmPm || format == ClockFormat::HoursMinutesAmPm;
+}
+
 ClockFormat shownFormat(ClockFormat selected, bool secondsIn24Hour)
 {
     return selected == ClockFormat::HoursMinutes && secondsIn24Hour ? ClockFormat::HoursMinutesSeconds : selected;

@@ -14,6 +14,9 @@ enum class ClockFormat { HoursMinutesSecondsAmPm, HoursMinutesAmPm, HoursMinutes
 // seconds where that option is on.
 ClockFormat shownFormat(ClockFormat selected, bool secondsIn24Hour);
 
+// Whether the format is one of the 12-hour clock.
+bool isTwelveHour(ClockFormat format);
+
 // The time of day moved by a number of minutes, wrapping past midnight either way.
 QTime shiftedTimeOfDay(const QTime &localTime, qint64 minutes);
 
