@@ -266,7 +266,7 @@ void Form2::Timer1_Timer()
     });
     trap.line(106, [&] {
         format = shownClockFormat();
-        text = TimeFormat::format(shown, format);
+        text = TimeFormat::format(shown, format, mDayHalves);
     });
     trap.line(108, [&] { x = TimeFormat::centredX(window.Picture1->width(), window.Picture1->TextWidth(text)); });
     trap.line(110, [&] { window.Picture1->Print(x, text); });

@@ -5,6 +5,7 @@
 #include "dressing/ScreenIdentity.h"
 #include "timezones/ZoneFileWatch.h"
 #include "timezones/ZoneTime.h"
+#include "wallscreen/ClockTimeText.h"
 #include "wallscreen/PointerIdle.h"
 #include "wallscreen/SyncWarning.h"
 #include "wallscreen/WallScreenOptions.h"
@@ -106,6 +107,8 @@ private:
     // the stored one would cut the time off.
     void sizeTime(ClockWindow &window);
     TimeFormat::ClockFormat shownClockFormat() const;
+    // Times in the lines and the menu, on the clock the time shows.
+    ClockTimeText clockTimeText() const;
     // Sets a line's size: the time's divided by share, or smaller where it is too wide.
     void fitLine(ClockWindow &window, QLabel &line, int share);
     // The lines under the time in the time's colour (the warnings at half its brightness),
@@ -124,6 +127,8 @@ private:
     int layOutOtherZones(ClockWindow &window, int used);
 
     WallScreenOptions mOptions;
+    // The locale's markers after a 12-hour time, read once: the time is formatted every second.
+    const DayHalfMarkers mDayHalves = DayHalfMarkers::of(QLocale::system());
     // The time's colour and point size as stored, before dimming and fitting change them.
     QColor mDigitColour;
     int mStoredPoints = 0;

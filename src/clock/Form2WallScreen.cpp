@@ -85,7 +85,7 @@ void Form2::showWallScreenOptions()
 void Form2::applyWallScreenOptions(bool layOut)
 {
     ClockWindow &window = ui();
-    window.optionsMenu->showOptions(mOptions, mProgram.settings());
+    window.optionsMenu->showOptions(mOptions, mProgram.settings(), clockTimeText());
     colourLines(window);
     window.infoLines->setVisible(mOptions.showsInfoLines());
     if (!layOut)
@@ -132,7 +132,7 @@ void Form2::showOptionsTip()
 void Form2::openOptionsMenu(const QPoint &globalPosition)
 {
     ClockWindow &window = ui();
-    window.optionsMenu->showOptions(mOptions, mProgram.settings());
+    window.optionsMenu->showOptions(mOptions, mProgram.settings(), clockTimeText());
     window.optionsMenu->popup(globalPosition);
 }
 
@@ -186,8 +186,9 @@ QString Form2::clockChangeNotice(const QDateTime &instant) const
 {
     const qint64 now = instant.toSecsSinceEpoch();
     const std::optional<ZoneTime::OffsetKeeper::Change> change = mZone.nextChosenChange(now);
-    return change ? ClockChangeNotice::text(now, change->at, change->before, change->after, QLocale::system())
-                  : QString();
+    return change
+        ? ClockChangeNotice::text(now, change->at, change->before, change->after, QLocale::system(), clockTimeText())
+        : QString();
 }
 
 void Form2::sizeTime(ClockWindow &window)
@@ -199,7 +200,7 @@ void Form2::sizeTime(ClockWindow &window)
     // Every digit may come up in every place: the widest of each gives the size.
     QStringList texts;
     for (const QTime &time : { QTime(1, 0), QTime(13, 0) })
-        texts << FitToScreen::digitVariants(TimeFormat::format(time, mFittedFormat));
+        texts << FitToScreen::digitVariants(TimeFormat::format(time, mFittedFormat, mDayHalves));
     QFont font = window.Picture1->font();
     const auto measure = [&](int points) {
         font.setPointSize(points);
@@ -223,6 +224,11 @@ void Form2::sizeTime(ClockWindow &window)
 TimeFormat::ClockFormat Form2::shownClockFormat() const
 {
     return TimeFormat::shownFormat(mProgram.form1().selectedClockFormat(), mOptions.secondsIn24Hour);
+}
+
+ClockTimeText Form2::clockTimeText() const
+{
+    return ClockTimeText(TimeFormat::isTwelveHour(shownClockFormat()), mDayHalves);
 }
 
 void Form2::fitLine(ClockWindow &window, QLabel &line, int share)

@@ -22,8 +22,8 @@ QString faceAt(ZoneTime::OffsetKeeper &keeper, const QDateTime &instant, const Q
         return QCoreApplication::translate("OtherZoneClocks", "--:--");
     const qint32 minutes = keeper.offsetAt(instant);
     const QDate date = InfoLines::shownDate(instant, minutes);
-    const QString time
-        = TimeFormat::format(TimeFormat::shiftedTimeOfDay(instant.time(), minutes), withoutSeconds(format));
+    const QString time = TimeFormat::format(TimeFormat::shiftedTimeOfDay(instant.time(), minutes),
+                                            withoutSeconds(format), DayHalfMarkers::of(locale));
     return date == clockDate ? time : locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + u' ' + time;
 }
 

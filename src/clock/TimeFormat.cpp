@@ -12,16 +12,21 @@ QTime shiftedTimeOfDay(const QTime &localTime, qint64 minutes)
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(wrapped));
 }
 
+bool isTwelveHour(ClockFormat format)
+{
+    return format == ClockFormat::HoursMinutesSecondsAmPm || format == ClockFormat::HoursMinutesAmPm;
+}
+
 ClockFormat shownFormat(ClockFormat selected, bool secondsIn24Hour)
 {
     return selected == ClockFormat::HoursMinutes && secondsIn24Hour ? ClockFormat::HoursMinutesSeconds : selected;
 }
 
-QString format(const QTime &time, ClockFormat format)
+QString format(const QTime &time, ClockFormat format, const DayHalfMarkers &markers)
 {
     // Built a character at a time: the clock formats its text every second.
     QString text;
-    text.reserve(11);
+    text.reserve(8 + markers.at(time).size());
     const auto appendTwoDigits = [&text](int value) {
         text.append(QChar(u'0' + value / 10));
         text.append(QChar(u'0' + value % 10));
@@ -37,7 +42,7 @@ QString format(const QTime &time, ClockFormat format)
             text.append(u':');
             appendTwoDigits(time.second());
         }
-        text.append(time.hour() < 12 ? u" AM" : u" PM");
+        text.append(markers.at(time));
         break;
     case ClockFormat::HoursMinutes:
     case ClockFormat::HoursMinutesSeconds:

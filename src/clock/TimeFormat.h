@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wallscreen/DayHalfMarkers.h"
+
 #include <QString>
 #include <QTime>
 
@@ -12,11 +14,15 @@ enum class ClockFormat { HoursMinutesSecondsAmPm, HoursMinutesAmPm, HoursMinutes
 // seconds where that option is on.
 ClockFormat shownFormat(ClockFormat selected, bool secondsIn24Hour);
 
+// Whether the format is one of the 12-hour clock.
+bool isTwelveHour(ClockFormat format);
+
 // The time of day moved by a number of minutes, wrapping past midnight either way.
 QTime shiftedTimeOfDay(const QTime &localTime, qint64 minutes);
 
-// "hh:mm:ss AM/PM", "hh:mm AM/PM", "HH:mm" or "HH:mm:ss"; empty for no format.
-QString format(const QTime &time, ClockFormat format);
+// "hh:mm:ss AM/PM", "hh:mm AM/PM", "HH:mm" or "HH:mm:ss"; empty for no format. The 12-hour
+// times end with the marker of their half of the day.
+QString format(const QTime &time, ClockFormat format, const DayHalfMarkers &markers);
 
 // The text's left edge that centres it on the strip: half the strip width minus half
 // the text width, each rounded half-to-even and then halved toward zero. Negative when

@@ -21,6 +21,7 @@
 #include "panel/TimeZoneSelector.h"
 #include "settings/AutostartEntry.h"
 #include "settings/Conversions.h"
+#include "settings/FirstRunFormat.h"
 #include "settings/SettingsStore.h"
 #include "settings/mStartUp.h"
 #include "timezones/modTimeZones.h"
@@ -31,6 +32,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <utility>
@@ -147,12 +149,18 @@ void Form1::Form_Load()
     // An unreadable time zone database ended the program inside the listing.
     if (mProgram.hasEnded())
         return;
-    trap.line(120,
-              [&] { assignFormatOption(*window.Option1, Conversions::toTruth(settings.GetSetting("Option1", 1))); });
+    // Until a format is chosen, the locale's kind of clock: shown, not stored.
+    const bool twentyFourHour = FirstRunFormat::startsTwentyFourHour(settings, QLocale::system());
+    trap.line(120, [&] {
+        assignFormatOption(*window.Option1,
+                           Conversions::toTruth(settings.GetSetting("Option1", twentyFourHour ? 0 : 1)));
+    });
     trap.line(122,
               [&] { assignFormatOption(*window.Option2, Conversions::toTruth(settings.GetSetting("Option2", 0))); });
-    trap.line(124,
-              [&] { assignFormatOption(*window.Option3, Conversions::toTruth(settings.GetSetting("Option3", 0))); });
+    trap.line(124, [&] {
+        assignFormatOption(*window.Option3,
+                           Conversions::toTruth(settings.GetSetting("Option3", twentyFourHour ? 1 : 0)));
+    });
     // Ticked while the desktop starts the program at log-in, also by a site's entry; a site's
     // lock of the option decides alone.
     trap.line(126, [&] {

@@ -1,7 +1,7 @@
 #include "wallscreen/ClockChangeNotice.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QStringList>
 
 namespace ClockChangeNotice {
 namespace {
@@ -10,17 +10,25 @@ namespace {
 QString amountText(int seconds)
 {
     const int minutes = std::abs(seconds) / 60;
-    QStringList parts;
-    if (minutes >= 60)
-        parts << (minutes < 120 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(minutes / 60));
-    if (minutes % 60 != 0)
-        parts << QStringLiteral("%1 minutes").arg(minutes % 60);
-    return parts.join(u' ');
+    // Counts in variables: lupdate does not take an expression for the count.
+    const int hours = minutes / 60;
+    const int restMinutes = minutes % 60;
+    const QString hoursText
+        = QCoreApplication::translate("ClockChangeNotice", "%n hour(s)", "how far clocks go forward or back", hours);
+    const QString minutesText = QCoreApplication::translate("ClockChangeNotice", "%n minute(s)",
+                                                            "how far clocks go forward or back", restMinutes);
+    if (restMinutes == 0)
+        return hoursText;
+    if (hours == 0)
+        return minutesText;
+    return QCoreApplication::translate("ClockChangeNotice", "%1 %2", "hours, then minutes, of a clock change")
+        .arg(hoursText, minutesText);
 }
 
 }
 
-QString text(qint64 instant, qint64 changeAt, int offsetBefore, int offsetAfter, const QLocale &locale)
+QString text(qint64 instant, qint64 changeAt, int offsetBefore, int offsetAfter, const QLocale &locale,
+             const ClockTimeText &time)
 {
     if (offsetBefore == offsetAfter || changeAt <= instant || changeAt - instant > ahead)
         return QString();
@@ -28,21 +36,24 @@ QString text(qint64 instant, qint64 changeAt, int offsetBefore, int offsetAfter,
     const QDateTime now = QDateTime::fromSecsSinceEpoch(instant + offsetBefore, Qt::UTC);
     const QDateTime at = QDateTime::fromSecsSinceEpoch(changeAt + offsetBefore, Qt::UTC);
     const qint64 days = now.date().daysTo(at.date());
+    const QString amount = amountText(offsetAfter - offsetBefore);
+    const QString atTime = time.of(at.time());
+    const bool forward = offsetAfter > offsetBefore;
     // A change in the small hours is tonight's from the afternoon before on.
-    QString when;
-    if (at.time().hour() < 6 && (days == 0 || now.time().hour() >= 12))
-        when = QStringLiteral("tonight");
-    else if (days == 0)
-        when = QStringLiteral("today");
-    else
-        when = QStringLiteral("on ") + locale.dayName(at.date().dayOfWeek());
-    // Changes come at whole minutes: the seconds that some short formats hold (the C locale's
-    // "HH:mm:ss") are left out.
-    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
-    timeFormat.remove(QStringLiteral(":ss"));
-    return QStringLiteral("Clocks go %1 %2 %3 at %4")
-        .arg(offsetAfter > offsetBefore ? QStringLiteral("forward") : QStringLiteral("back"),
-             amountText(offsetAfter - offsetBefore), when, locale.toString(at.time(), timeFormat));
+    if (at.time().hour() < 6 && (days == 0 || now.time().hour() >= 12)) {
+        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 tonight at %2")
+                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 tonight at %2"))
+            .arg(amount, atTime);
+    }
+    if (days == 0)
+        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 today at %2")
+                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 today at %2"))
+            .arg(amount, atTime);
+    return (forward
+                ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 on %2 at %3",
+                                              "%2 is a weekday")
+                : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 on %2 at %3", "%2 is a weekday"))
+        .arg(amount, locale.dayName(at.date().dayOfWeek()), atTime);
 }
 
 }

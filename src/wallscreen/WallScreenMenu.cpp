@@ -88,7 +88,8 @@ void WallScreenMenu::addDateFormat(QActionGroup &group, InfoLines::DateFormat fo
     group.addAction(action);
 }
 
-void WallScreenMenu::showOptions(const WallScreenOptions &options, const SettingsStore &settings)
+void WallScreenMenu::showOptions(const WallScreenOptions &options, const SettingsStore &settings,
+                                 const ClockTimeText &times)
 {
     fitToScreen->setChecked(options.fitToScreen);
     burnInGuard->setChecked(options.burnInGuard);
@@ -111,15 +112,15 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options, const Setting
         group->deleteLater();
     const NightDimming &dimming = options.nightDimming;
     auto *ranges = new QActionGroup(nightDimming);
-    ranges->addAction(addRange(std::nullopt, dimming.to, !dimming.isOn()));
+    ranges->addAction(addRange(std::nullopt, dimming.to, !dimming.isOn(), times));
     bool rangeOffered = !dimming.isOn();
     for (const NightRange &range : offeredRanges) {
         const bool inForce = dimming.isOn() && *dimming.from == range.from && dimming.to == range.to;
         rangeOffered = rangeOffered || inForce;
-        ranges->addAction(addRange(range.from, range.to, inForce));
+        ranges->addAction(addRange(range.from, range.to, inForce, times));
     }
     if (!rangeOffered)
-        ranges->addAction(addRange(dimming.from, dimming.to, true));
+        ranges->addAction(addRange(dimming.from, dimming.to, true, times));
 
     nightDimming->addSeparator();
     auto *levels = new QActionGroup(nightDimming);
@@ -139,14 +140,14 @@ void WallScreenMenu::showOptions(const WallScreenOptions &options, const Setting
     SiteLocks::apply(*this, settings);
 }
 
-QAction *WallScreenMenu::addRange(std::optional<QTime> from, QTime to, bool checked)
+QAction *WallScreenMenu::addRange(std::optional<QTime> from, QTime to, bool checked, const ClockTimeText &times)
 {
     // "Off" is a range without a start; its end stays as it is.
     if (!from)
         return addChoice(*nightDimming, tr("Off"), { { WallScreenOptions::nightDimFromKey, QString() } }, checked);
     const QString fromText = WallScreenValues::clockTimeText(*from);
     const QString toText = WallScreenValues::clockTimeText(to);
-    return addChoice(*nightDimming, tr("%1 to %2").arg(fromText, toText),
+    return addChoice(*nightDimming, tr("%1 to %2").arg(times.of(*from), times.of(to)),
                      { { WallScreenOptions::nightDimFromKey, fromText }, { WallScreenOptions::nightDimToKey, toText } },
                      checked);
 }

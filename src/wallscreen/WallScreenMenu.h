@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wallscreen/ClockTimeText.h"
 #include "wallscreen/InfoLines.h"
 
 #include <QMap>
@@ -22,8 +23,9 @@ public:
 
     explicit WallScreenMenu(QWidget *parent);
 
-    // Checks the options in force and disables what the site locks.
-    void showOptions(const WallScreenOptions &options, const SettingsStore &settings);
+    // Checks the options in force and disables what the site locks; the night hours read as
+    // times on the clock.
+    void showOptions(const WallScreenOptions &options, const SettingsStore &settings, const ClockTimeText &times);
 
     QAction *fitToScreen;
     QAction *burnInGuard;
@@ -47,7 +49,7 @@ signals:
 private:
     QAction *addOnOff(const QString &text, const QString &key);
     QAction *addChoice(QMenu &menu, const QString &text, const Choice &choice, bool checked = false);
-    QAction *addRange(std::optional<QTime> from, QTime to, bool checked);
+    QAction *addRange(std::optional<QTime> from, QTime to, bool checked, const ClockTimeText &times);
     QAction *addLevel(int percent, bool checked);
     void addDateFormat(QActionGroup &group, InfoLines::DateFormat format, const QString &text);
 };

@@ -1,6 +1,7 @@
 #include "wallscreen/WallScreenOptions.h"
 
 #include "settings/Conversions.h"
+#include "settings/FirstRunFormat.h"
 #include "settings/SettingsStore.h"
 #include "settings/WallScreenValues.h"
 
@@ -37,7 +38,9 @@ WallScreenOptions WallScreenOptions::read(const SettingsStore &settings)
     options.showZone = onOff(showZoneKey);
     options.announceClockChanges = onOff(announceClockChangesKey);
     options.syncWarning = onOff(syncWarningKey, true);
-    options.secondsIn24Hour = onOff(secondsIn24HourKey);
+    // The 24-hour clock a locale starts with shows the seconds.
+    options.secondsIn24Hour
+        = onOff(secondsIn24HourKey, FirstRunFormat::startsTwentyFourHour(settings, QLocale::system()));
     const QString dateFormat = settings.GetSetting(dateFormatKey, QString());
     for (InfoLines::DateFormat format : dateFormats) {
         if (dateFormat == dateFormatText(format))

@@ -7,7 +7,8 @@
 
 class SettingsStore;
 
-// The clock window's wall-screen options, each off unless stored otherwise but the warning. A stored text
+// The clock window's wall-screen options, each off unless stored otherwise but the warning
+// (and the 24-hour seconds where the clock starts on the locale's 24-hour clock). A stored text
 // that does not read leaves that option's default in force and stays as it is until the
 // user changes the option.
 struct WallScreenOptions {

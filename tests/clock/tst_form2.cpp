@@ -525,7 +525,9 @@ void TestForm2::ticksComeWhenTheTextCanChange()
     const TimeStrip &strip = *clock.ui().Picture1;
     QTimer &timer = *clock.ui().Timer1;
     QCOMPARE(timer.timerType(), Qt::PreciseTimer);
-    const auto textAt = [&](const QDateTime &instant) { return TimeFormat::format(instant.time(), format); };
+    const auto textAt = [&](const QDateTime &instant) {
+        return TimeFormat::format(instant.time(), format, DayHalfMarkers::of(QLocale::c()));
+    };
 
     const QDateTime start = fixture->platform.now;
     constexpr qint64 minute = 60 * 1000;
@@ -572,7 +574,8 @@ void TestForm2::settingTheClockShowsWithinASecond()
     QCOMPARE(strip.text(), QStringLiteral("13:05"));
 
     fixture->platform.setClock(fixture->platform.now.addSecs(jumpSeconds));
-    const QString expected = TimeFormat::format(fixture->platform.now.time(), ClockFormat::HoursMinutes);
+    const QString expected
+        = TimeFormat::format(fixture->platform.now.time(), ClockFormat::HoursMinutes, DayHalfMarkers::of(QLocale::c()));
     qint64 waited = 0;
     while (strip.text() != expected && waited <= 1000) {
         QVERIFY(timer.isActive());

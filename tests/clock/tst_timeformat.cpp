@@ -58,11 +58,12 @@ void TestTimeFormat::format()
     QFETCH(QString, withoutSeconds);
     QFETCH(QString, twentyFourHour);
     QFETCH(QString, twentyFourHourSeconds);
-    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesSecondsAmPm), withSeconds);
-    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesAmPm), withoutSeconds);
-    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutes), twentyFourHour);
-    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesSeconds), twentyFourHourSeconds);
-    QCOMPARE(TimeFormat::format(time, ClockFormat::None), QString());
+    const DayHalfMarkers english = DayHalfMarkers::of(QLocale::c());
+    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesSecondsAmPm, english), withSeconds);
+    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesAmPm, english), withoutSeconds);
+    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutes, english), twentyFourHour);
+    QCOMPARE(TimeFormat::format(time, ClockFormat::HoursMinutesSeconds, english), twentyFourHourSeconds);
+    QCOMPARE(TimeFormat::format(time, ClockFormat::None, english), QString());
 }
 
 void TestTimeFormat::shiftedTimeOfDay_data()

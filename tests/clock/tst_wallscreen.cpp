@@ -455,7 +455,7 @@ void TestWallScreen::nightDimmingFromTheMenu()
     ClockWindow &clock = clockOf(*fixture);
     const auto entry = [&](const QString &text) { return entryOf(*clock.optionsMenu->nightDimming, text); };
     QVERIFY(entry("Off") && entry("Off")->isChecked());
-    entry("22:00 to 07:00")->trigger();
+    entry("10:00 PM to 7:00 AM")->trigger();
     QCOMPARE(fixture->store.value("Night Dim From"), QStringLiteral("22:00"));
     QCOMPARE(fixture->store.value("Night Dim To"), QStringLiteral("07:00"));
     // At once, without waiting for a tick, at the default 30%.
@@ -465,7 +465,7 @@ void TestWallScreen::nightDimmingFromTheMenu()
     entry("Digits at 10% brightness")->trigger();
     QCOMPARE(fixture->store.value("Night Dim Level"), QStringLiteral("10"));
     QCOMPARE(clock.Picture1->foreColor(), QColor(26, 26, 26));
-    QVERIFY(entry("22:00 to 07:00")->isChecked());
+    QVERIFY(entry("10:00 PM to 7:00 AM")->isChecked());
     entry("Off")->trigger();
     QCOMPARE(fixture->store.value("Night Dim From"), QString(""));
     QCOMPARE(clock.Picture1->foreColor(), QColor(Qt::white));

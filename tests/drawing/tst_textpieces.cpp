@@ -59,6 +59,9 @@ void TestTextPieces::piecesGiveTheWholeLayout_data()
         << arial
         << QStringList { QStringLiteral("10:15 \u0627\u0644\u0633\u0627\u0639\u0629"), QStringLiteral("\u6642 9"),
                          QStringLiteral("\U0001F550 10:15") };
+    QTest::newRow("a locale's own markers")
+        << arial
+        << minuteOf(QStringLiteral("01:05:%1 \u5348\u5f8c")) + minuteOf(QStringLiteral("10:15:%1 \u03c0.\u03bc."));
     QFont spaced = arial;
     spaced.setLetterSpacing(QFont::AbsoluteSpacing, 7);
     QTest::newRow("letter spacing") << spaced << minuteOf("10:15:%1 AM");

@@ -1,20 +1,32 @@
 #include "wallscreen/InfoLines.h"
 
+#include "settings/FirstRunFormat.h"
+#include "settings/SettingsStore.h"
+#include "support/TestFiles.h"
 #include "wallscreen/ClockChangeNotice.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+#include <QTranslator>
 
 class TestInfoLines : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(mEnglishPlurals.load(LUMETRA_ENGLISH_PLURALS) && QCoreApplication::installTranslator(&mEnglishPlurals));
+    }
     void shownDate_data();
     void shownDate();
     void text_data();
     void text();
-    void clockChangeNotice_data();
-    void clockChangeNotice();
+    void conventionsByLocale_data();
+    void conventionsByLocale();
+
+private:
+    QTranslator mEnglishPlurals;
 };
 
 void TestInfoLines::shownDate_data()
@@ -82,39 +94,58 @@ void TestInfoLines::text()
         expected);
 }
 
-void TestInfoLines::clockChangeNotice_data()
+// A first run's clock in each locale, its markers after a 12-hour time, and the line that
+// announces a change on that clock. The clock shows UTC until the change, on Sunday 29 March
+// 2026 unless it comes at a later hour; the user's or the site's format wins over the locale's.
+void TestInfoLines::conventionsByLocale_data()
 {
-    QTest::addColumn<QDateTime>("now");
-    QTest::addColumn<QDateTime>("change");
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("after");
-    QTest::addColumn<QString>("expected");
-    const auto utc
-        = [](int month, int day, int hour) { return QDateTime(QDate(2026, month, day), QTime(hour, 0), Qt::UTC); };
-    // Berlin: forward at 02:00 on Sunday 29 March, back at 03:00 on Sunday 25 October.
-    const QDateTime spring = utc(3, 29, 1);
-    QTest::newRow("Saturday morning") << utc(3, 28, 2) << spring << 3600 << 7200
-                                      << "Clocks go forward 1 hour on Sunday at 02:00";
-    QTest::newRow("Saturday evening") << utc(3, 28, 19) << spring << 3600 << 7200
-                                      << "Clocks go forward 1 hour tonight at 02:00";
-    QTest::newRow("more than a day ahead") << utc(3, 28, 0) << spring << 3600 << 7200 << "";
-    QTest::newRow("once it happened") << spring << spring << 3600 << 7200 << "";
-    QTest::newRow("autumn") << utc(10, 24, 8) << utc(10, 25, 1) << 7200 << 3600
-                            << "Clocks go back 1 hour on Sunday at 03:00";
-    // Lord Howe Island goes back half an hour at 02:00 on Sunday 5 April.
-    QTest::newRow("half an hour") << utc(4, 4, 2) << utc(4, 4, 15) << 39600 << 37800
-                                  << "Clocks go back 30 minutes tonight at 02:00";
+    for (const char *column : { "locale", "user", "site", "markers", "notice" })
+        QTest::addColumn<QString>(column);
+    QTest::addColumn<bool>("twentyFourHour");
+    QTest::addColumn<QList<int>>("nowChangeAndOffset");
+    const QString english(" AM/ PM");
+    const auto row = [&](const char *name, const char *locale, bool twentyFourHour, const QString &markers,
+                         const QList<int> &hours, const char *notice, const char *user = "", const char *site = "") {
+        QTest::newRow(name) << locale << user << site << markers << notice << twentyFourHour << hours;
+    };
+    row("American", "en_US", false, english, { -5, 2, 3600 }, "Clocks go forward 1 hour tonight at 2:00 AM");
+    row("C", "C", false, english, { -20, 2, 3600 }, "Clocks go forward 1 hour on Sunday at 2:00 AM");
+    row("POSIX", "POSIX", false, english, { 9, 13, -1800 }, "Clocks go back 30 minutes today at 1:00 PM");
+    row("British", "en_GB", true, english, { -5, 0, -3600 }, "Clocks go back 1 hour tonight at midnight");
+    row("German", "de_DE", true, english, { -20, 3, -3600 }, "Clocks go back 1 hour on Sonntag at 03:00");
+    row("French", "fr_FR", true, english, { 9, 14, 5400 }, "Clocks go forward 1 hour 30 minutes today at 14:00");
+    row("Japanese", "ja_JP", true, " 午前/ 午後", { -5, 2, 7200 }, "Clocks go forward 2 hours tonight at 02:00");
+    row("Chinese, once it happened", "zh_CN", true, " 上午/ 下午", { 1, 0, 60 }, "");
+    row("Brazilian", "pt_BR", true, english, { -22, 2, 60 }, "Clocks go forward 1 minute on domingo at 02:00");
+    row("Russian, a day ahead", "ru_RU", true, english, { -22, 3, -7200 }, "");
+    row("Korean", "ko_KR", false, " 오전/ 오후", { 9, 23, 3600 }, "Clocks go forward 1 hour today at 11:00 오후");
+    row("German, the user's choice", "de_DE", false, english, { -5, 2, 3600 },
+        "Clocks go forward 1 hour tonight at 2:00 AM", "Option1=True");
+    row("German, the site's", "de_DE", false, english, { 9, 13, 60 }, "Clocks go forward 1 minute today at 1:00 PM", "",
+        "Option2=True");
 }
 
-void TestInfoLines::clockChangeNotice()
+void TestInfoLines::conventionsByLocale()
 {
-    QFETCH(QDateTime, now);
-    QFETCH(QDateTime, change);
-    QFETCH(int, before);
-    QFETCH(int, after);
-    QFETCH(QString, expected);
-    QCOMPARE(ClockChangeNotice::text(now.toSecsSinceEpoch(), change.toSecsSinceEpoch(), before, after, QLocale::c()),
-             expected);
+    QFETCH(QString, locale);
+    QFETCH(QString, user);
+    QFETCH(QString, site);
+    QFETCH(QString, markers);
+    QFETCH(QString, notice);
+    QFETCH(bool, twentyFourHour);
+    QFETCH(QList<int>, nowChangeAndOffset);
+    QTemporaryDir files;
+    TestFiles::write(files.filePath("user.ini"), "[General]\n" + user.toUtf8());
+    TestFiles::write(files.filePath("site.ini"), "[General]\n" + site.toUtf8());
+    const SettingsStore store([](const QString &) {}, files.filePath("user.ini"), { files.filePath("site.ini") });
+    const QLocale pinned(locale);
+    QCOMPARE(FirstRunFormat::startsTwentyFourHour(store, pinned), twentyFourHour);
+    const DayHalfMarkers dayHalves = DayHalfMarkers::of(pinned);
+    QCOMPARE(dayHalves.am + u'/' + dayHalves.pm, markers);
+    const qint64 sunday = QDateTime(QDate(2026, 3, 29), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+    QCOMPARE(ClockChangeNotice::text(sunday + nowChangeAndOffset[0] * 3600, sunday + nowChangeAndOffset[1] * 3600, 0,
+                                     nowChangeAndOffset[2], pinned, ClockTimeText(!twentyFourHour, dayHalves)),
+             notice);
 }
 
 QTEST_GUILESS_MAIN(TestInfoLines)

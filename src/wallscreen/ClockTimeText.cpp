@@ -1,0 +1,20 @@
+#include "wallscreen/ClockTimeText.h"
+
+#include <QCoreApplication>
+#include <utility>
+
+ClockTimeText::ClockTimeText(bool twelveHour, DayHalfMarkers markers)
+    : mTwelveHour(twelveHour)
+    , mMarkers(std::move(markers))
+{
+}
+
+QString ClockTimeText::of(const QTime &time) const
+{
+    if (time.hour() == 0 && time.minute() == 0)
+        return QCoreApplication::translate("ClockTimeText", "midnight");
+    if (!mTwelveHour)
+        return time.toString(u"HH:mm");
+    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QStringLiteral("%1:%2").arg(hour).arg(time.minute(), 2, 10, QLatin1Char('0')) + mMarkers.at(time);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "wallscreen/DayHalfMarkers.h"
+
+#include <QString>
+#include <QTime>
+
+// A time of day in a sentence or a menu entry, as the clock shows times but without seconds:
+// "2:00 AM" on the 12-hour clock, "02:00" on the 24-hour one, and "midnight" on either.
+class ClockTimeText {
+public:
+    ClockTimeText(bool twelveHour, DayHalfMarkers markers);
+
+    QString of(const QTime &time) const;
+
+private:
+    bool mTwelveHour;
+    DayHalfMarkers mMarkers;
+};
