@@ -24,6 +24,72 @@
     </message>
 </context>
 <context>
+    <name>ClockChangeNotice</name>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours, then minutes, of a clock change</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 tonight %2</source>
+        <translation>Die Uhren werden heute Nacht %2 um %1 vorgestellt</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 tonight %2</source>
+        <translation>Die Uhren werden heute Nacht %2 um %1 zurückgestellt</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 today %2</source>
+        <translation>Die Uhren werden heute %2 um %1 vorgestellt</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 today %2</source>
+        <translation>Die Uhren werden heute %2 um %1 zurückgestellt</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Die Uhren werden am %2 %3 um %1 vorgestellt</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Die Uhren werden am %2 %3 um %1 zurückgestellt</translation>
+    </message>
+</context>
+<context>
+    <name>ClockTimeText</name>
+    <message>
+        <source>midnight</source>
+        <translation>Mitternacht</translation>
+    </message>
+    <message>
+        <source>at midnight</source>
+        <translation>um Mitternacht</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <comment>a time of day</comment>
+        <translation>um %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>

@@ -24,6 +24,72 @@
     </message>
 </context>
 <context>
+    <name>ClockChangeNotice</name>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours, then minutes, of a clock change</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 tonight %2</source>
+        <translation>Los relojes se adelantan %1 esta noche %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 tonight %2</source>
+        <translation>Los relojes se atrasan %1 esta noche %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 today %2</source>
+        <translation>Los relojes se adelantan %1 hoy %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 today %2</source>
+        <translation>Los relojes se atrasan %1 hoy %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Los relojes se adelantan %1 el %2 %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Los relojes se atrasan %1 el %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>ClockTimeText</name>
+    <message>
+        <source>midnight</source>
+        <translation>medianoche</translation>
+    </message>
+    <message>
+        <source>at midnight</source>
+        <translation>a medianoche</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <comment>a time of day</comment>
+        <translation>a las %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
@@ -426,7 +492,7 @@
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation>De %1 a %2</translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>Digits at %1% brightness</source>

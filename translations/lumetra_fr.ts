@@ -16,11 +16,77 @@
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; contains a line break or another control character, which a start-up entry cannot hold</source>
-        <translation>le chemin du programme « %1 » contient un saut de ligne ou un autre caractère de contrôle, qu&apos;une entrée de démarrage ne peut pas contenir</translation>
+        <translation>le chemin du programme «&#xa0;%1&#xa0;» contient un saut de ligne ou un autre caractère de contrôle, qu&apos;une entrée de démarrage ne peut pas contenir</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; is not a full path</source>
-        <translation>le chemin du programme « %1 » n&apos;est pas un chemin complet</translation>
+        <translation>le chemin du programme «&#xa0;%1&#xa0;» n&apos;est pas un chemin complet</translation>
+    </message>
+</context>
+<context>
+    <name>ClockChangeNotice</name>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours, then minutes, of a clock change</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 tonight %2</source>
+        <translation>Les horloges avancent de %1 cette nuit %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 tonight %2</source>
+        <translation>Les horloges reculent de %1 cette nuit %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 today %2</source>
+        <translation>Les horloges avancent de %1 aujourd’hui %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 today %2</source>
+        <translation>Les horloges reculent de %1 aujourd’hui %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Les horloges avancent de %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Les horloges reculent de %1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>ClockTimeText</name>
+    <message>
+        <source>midnight</source>
+        <translation>minuit</translation>
+    </message>
+    <message>
+        <source>at midnight</source>
+        <translation>à minuit</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <comment>a time of day</comment>
+        <translation>à %1</translation>
     </message>
 </context>
 <context>
@@ -61,7 +127,7 @@
     <name>CommandLine</name>
     <message>
         <source>%1: the time of day over a whole screen.</source>
-        <translation>%1 : l&apos;heure sur tout l&apos;écran.</translation>
+        <translation>%1&#xa0;: l&apos;heure sur tout l&apos;écran.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
@@ -73,11 +139,11 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>Ouvrir l&apos;horloge immédiatement, comme le fait « Charger ce logiciel au démarrage de Windows », sans modifier aucun réglage.</translation>
+        <translation>Ouvrir l&apos;horloge immédiatement, comme le fait «&#xa0;Charger ce logiciel au démarrage de Windows&#xa0;», sans modifier aucun réglage.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
-        <translation>L&apos;écran sur lequel s&apos;ouvre l&apos;horloge (et le panneau, sans --clock) ; l&apos;horloge s&apos;en souvient. Sans cette option, l&apos;horloge s&apos;ouvre sur l&apos;écran qu&apos;elle occupait en dernier, sinon sur l&apos;écran principal.</translation>
+        <translation>L&apos;écran sur lequel s&apos;ouvre l&apos;horloge (et le panneau, sans --clock)&#xa0;; l&apos;horloge s&apos;en souvient. Sans cette option, l&apos;horloge s&apos;ouvre sur l&apos;écran qu&apos;elle occupait en dernier, sinon sur l&apos;écran principal.</translation>
     </message>
     <message>
         <source>Print the names of the connected screens and end.</source>
@@ -85,11 +151,11 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
-        <translation>Aucun écran nommé « %1 » n&apos;est connecté ; --list-screens affiche les noms.</translation>
+        <translation>Aucun écran nommé «&#xa0;%1&#xa0;» n&apos;est connecté&#xa0;; --list-screens affiche les noms.</translation>
     </message>
 </context>
 <context>
@@ -104,7 +170,7 @@
     </message>
     <message>
         <source>no Wayland compositor answers at &quot;%1&quot; (%2)</source>
-        <translation>aucun compositeur Wayland ne répond à « %1 » (%2)</translation>
+        <translation>aucun compositeur Wayland ne répond à «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>no X server answers at DISPLAY=%1</source>
@@ -112,7 +178,7 @@
     </message>
     <message>
         <source>Cannot open the display: %1</source>
-        <translation>Impossible d&apos;ouvrir l&apos;affichage : %1</translation>
+        <translation>Impossible d&apos;ouvrir l&apos;affichage&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -138,15 +204,15 @@
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation>&amp;Début :</translation>
+        <translation>&amp;Début&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;Fin :</translation>
+        <translation>&amp;Fin&#xa0;:</translation>
     </message>
     <message>
         <source>Digits&apos; &amp;brightness:</source>
-        <translation>&amp;Luminosité des chiffres :</translation>
+        <translation>&amp;Luminosité des chiffres&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -215,7 +281,7 @@
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>Masquer « Appuyez sur Échap pour quitter »</translation>
+        <translation>Masquer «&#xa0;Appuyez sur Échap pour quitter&#xa0;»</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -257,26 +323,26 @@
     <name>RankedZonesModel</name>
     <message>
         <source>No time zone matches &apos;%1&apos;</source>
-        <translation>Aucun fuseau horaire ne correspond à « %1 »</translation>
+        <translation>Aucun fuseau horaire ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>RegStuff</name>
     <message>
         <source>The program will not start at log-in: the start-up entry &quot;%1&quot; could not be written (%2).</source>
-        <translation>Le programme ne démarrera pas à l&apos;ouverture de session : l&apos;entrée de démarrage « %1 » n&apos;a pas pu être écrite (%2).</translation>
+        <translation>Le programme ne démarrera pas à l&apos;ouverture de session&#xa0;: l&apos;entrée de démarrage «&#xa0;%1&#xa0;» n&apos;a pas pu être écrite (%2).</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation>le dossier « %1 » n&apos;a pas pu être créé : %2</translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;a pas pu être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>The program may still start at log-in: the start-up entry &quot;%1&quot; could not be removed (%2).</source>
-        <translation>Le programme risque encore de démarrer à l&apos;ouverture de session : l&apos;entrée de démarrage « %1 » n&apos;a pas pu être supprimée (%2).</translation>
+        <translation>Le programme risque encore de démarrer à l&apos;ouverture de session&#xa0;: l&apos;entrée de démarrage «&#xa0;%1&#xa0;» n&apos;a pas pu être supprimée (%2).</translation>
     </message>
     <message>
         <source>The program cannot be started at log-in: %1.</source>
-        <translation>Le programme ne peut pas démarrer à l&apos;ouverture de session : %1.</translation>
+        <translation>Le programme ne peut pas démarrer à l&apos;ouverture de session&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -321,19 +387,19 @@
     <name>SettingsStore</name>
     <message>
         <source>The settings file &quot;%1&quot; held characters that are not valid UTF-8 text; they now read as &quot;%3&quot;. The file as it was has been kept as &quot;%2&quot;.</source>
-        <translation>Le fichier de paramètres « %1 » contenait des caractères qui ne sont pas du texte UTF-8 valide ; ils se lisent désormais « %3 ». Le fichier d&apos;origine a été conservé sous « %2 ».</translation>
+        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» contenait des caractères qui ne sont pas du texte UTF-8 valide&#xa0;; ils se lisent désormais «&#xa0;%3&#xa0;». Le fichier d&apos;origine a été conservé sous «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read. It has been kept as &quot;%2&quot; and the program starts with its default settings.</source>
-        <translation>Le fichier de paramètres « %1 » n&apos;a pas pu être lu. Il a été conservé sous « %2 » et le programme démarre avec ses paramètres par défaut.</translation>
+        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» n&apos;a pas pu être lu. Il a été conservé sous «&#xa0;%2&#xa0;» et le programme démarre avec ses paramètres par défaut.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read, and it could not be set aside either. The program starts with its default settings; changes are not saved.</source>
-        <translation>Le fichier de paramètres « %1 » n&apos;a pu être ni lu ni mis de côté. Le programme démarre avec ses paramètres par défaut ; les modifications ne sont pas enregistrées.</translation>
+        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» n&apos;a pu être ni lu ni mis de côté. Le programme démarre avec ses paramètres par défaut&#xa0;; les modifications ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;. Check that the folder exists, is writable and that the disk is not full. Your changes stay in force while the program runs.</source>
-        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans « %1 ». Vérifiez que le dossier existe, qu&apos;il est accessible en écriture et que le disque n&apos;est pas plein. Vos modifications restent en vigueur tant que le programme fonctionne.</translation>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;». Vérifiez que le dossier existe, qu&apos;il est accessible en écriture et que le disque n&apos;est pas plein. Vos modifications restent en vigueur tant que le programme fonctionne.</translation>
     </message>
 </context>
 <context>
@@ -351,7 +417,7 @@
     </message>
     <message>
         <source>Cannot read time zone data for %1: showing this computer&apos;s time</source>
-        <translation>Impossible de lire les données de fuseau horaire de %1 : affichage de l&apos;heure de cet ordinateur</translation>
+        <translation>Impossible de lire les données de fuseau horaire de %1&#xa0;: affichage de l&apos;heure de cet ordinateur</translation>
     </message>
 </context>
 <context>
@@ -430,7 +496,7 @@
     </message>
     <message>
         <source>Digits at %1% brightness</source>
-        <translation>Chiffres à %1 % de luminosité</translation>
+        <translation>Chiffres à %1&#xa0;% de luminosité</translation>
     </message>
 </context>
 <context>
@@ -444,7 +510,7 @@
     <name>modTimeZones</name>
     <message>
         <source>The time zone database cannot be read: %1</source>
-        <translation>Impossible de lire la base de données des fuseaux horaires : %1</translation>
+        <translation>Impossible de lire la base de données des fuseaux horaires&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

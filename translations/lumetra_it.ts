@@ -24,6 +24,72 @@
     </message>
 </context>
 <context>
+    <name>ClockChangeNotice</name>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours, then minutes, of a clock change</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 tonight %2</source>
+        <translation>Gli orologi vanno avanti di %1 stanotte %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 tonight %2</source>
+        <translation>Gli orologi vanno indietro di %1 stanotte %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 today %2</source>
+        <translation>Gli orologi vanno avanti di %1 oggi %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 today %2</source>
+        <translation>Gli orologi vanno indietro di %1 oggi %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Gli orologi vanno avanti di %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Gli orologi vanno indietro di %1 %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>ClockTimeText</name>
+    <message>
+        <source>midnight</source>
+        <translation>mezzanotte</translation>
+    </message>
+    <message>
+        <source>at midnight</source>
+        <translation>a mezzanotte</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <comment>a time of day</comment>
+        <translation>alle %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
@@ -426,7 +492,7 @@
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation>Dalle %1 alle %2</translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>Digits at %1% brightness</source>

@@ -24,6 +24,72 @@
     </message>
 </context>
 <context>
+    <name>ClockChangeNotice</name>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n uur</numerusform>
+            <numerusform>%n uur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours, then minutes, of a clock change</comment>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 tonight %2</source>
+        <translation>De klok gaat vannacht %2 %1 vooruit</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 tonight %2</source>
+        <translation>De klok gaat vannacht %2 %1 terug</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 today %2</source>
+        <translation>De klok gaat vandaag %2 %1 vooruit</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 today %2</source>
+        <translation>De klok gaat vandaag %2 %1 terug</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>De klok gaat op %2 %3 %1 vooruit</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>De klok gaat op %2 %3 %1 terug</translation>
+    </message>
+</context>
+<context>
+    <name>ClockTimeText</name>
+    <message>
+        <source>midnight</source>
+        <translation>middernacht</translation>
+    </message>
+    <message>
+        <source>at midnight</source>
+        <translation>om middernacht</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <comment>a time of day</comment>
+        <translation>om %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>

@@ -24,6 +24,74 @@
     </message>
 </context>
 <context>
+    <name>ClockChangeNotice</name>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n godzinę</numerusform>
+            <numerusform>%n godziny</numerusform>
+            <numerusform>%n godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <comment>how far clocks go forward or back</comment>
+        <translation>
+            <numerusform>%n minutę</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours, then minutes, of a clock change</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 tonight %2</source>
+        <translation>Dziś w nocy %2 zegary zostaną przestawione o %1 do przodu</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 tonight %2</source>
+        <translation>Dziś w nocy %2 zegary zostaną przestawione o %1 do tyłu</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 today %2</source>
+        <translation>Dziś %2 zegary zostaną przestawione o %1 do przodu</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 today %2</source>
+        <translation>Dziś %2 zegary zostaną przestawione o %1 do tyłu</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Zegary zostaną przestawione o %1 do przodu: %2, %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2 %3</source>
+        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <translation>Zegary zostaną przestawione o %1 do tyłu: %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>ClockTimeText</name>
+    <message>
+        <source>midnight</source>
+        <translation>północ</translation>
+    </message>
+    <message>
+        <source>at midnight</source>
+        <translation>o północy</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <comment>a time of day</comment>
+        <translation>o %1</translation>
+    </message>
+</context>
+<context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
@@ -426,7 +494,7 @@
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation>Od %1 do %2</translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>Digits at %1% brightness</source>

@@ -37,22 +37,23 @@ QString text(qint64 instant, qint64 changeAt, int offsetBefore, int offsetAfter,
     const QDateTime at = QDateTime::fromSecsSinceEpoch(changeAt + offsetBefore, Qt::UTC);
     const qint64 days = now.date().daysTo(at.date());
     const QString amount = amountText(offsetAfter - offsetBefore);
-    const QString atTime = time.of(at.time());
+    const QString atTime = time.at(at.time());
     const bool forward = offsetAfter > offsetBefore;
     // A change in the small hours is tonight's from the afternoon before on.
     if (at.time().hour() < 6 && (days == 0 || now.time().hour() >= 12)) {
-        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 tonight at %2")
-                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 tonight at %2"))
+        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 tonight %2")
+                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 tonight %2"))
             .arg(amount, atTime);
     }
     if (days == 0)
-        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 today at %2")
-                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 today at %2"))
+        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 today %2")
+                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 today %2"))
             .arg(amount, atTime);
     return (forward
-                ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 on %2 at %3",
-                                              "%2 is a weekday")
-                : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 on %2 at %3", "%2 is a weekday"))
+                ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 on %2 %3",
+                                              "%2 is a weekday, %3 a time with its preposition")
+                : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 on %2 %3",
+                                              "%2 is a weekday, %3 a time with its preposition"))
         .arg(amount, locale.dayName(at.date().dayOfWeek()), atTime);
 }
 

@@ -18,3 +18,10 @@ QString ClockTimeText::of(const QTime &time) const
     const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
     return QStringLiteral("%1:%2").arg(hour).arg(time.minute(), 2, 10, QLatin1Char('0')) + mMarkers.at(time);
 }
+
+QString ClockTimeText::at(const QTime &time) const
+{
+    if (time.hour() == 0 && time.minute() == 0)
+        return QCoreApplication::translate("ClockTimeText", "at midnight");
+    return QCoreApplication::translate("ClockTimeText", "at %1", "a time of day").arg(of(time));
+}

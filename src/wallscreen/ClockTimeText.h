@@ -12,6 +12,9 @@ public:
     ClockTimeText(bool twelveHour, DayHalfMarkers markers);
 
     QString of(const QTime &time) const;
+    // The time after "at" in a sentence ("at 2:00 AM", "at midnight"), which languages word
+    // differently for midnight ("alle 02:00", "a mezzanotte").
+    QString at(const QTime &time) const;
 
 private:
     bool mTwelveHour;

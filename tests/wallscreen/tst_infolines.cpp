@@ -16,7 +16,7 @@ class TestInfoLines : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(mEnglishPlurals.load(LUMETRA_ENGLISH_PLURALS) && QCoreApplication::installTranslator(&mEnglishPlurals));
+        QVERIFY(mEnglishPlurals.load(QStringLiteral(":/translations/lumetra_en.qm")) && QCoreApplication::installTranslator(&mEnglishPlurals));
     }
     void shownDate_data();
     void shownDate();
