@@ -17,8 +17,8 @@ QString location(const char *window, const char *procedure)
 QString messageText(const QString &description, const QString &location, int line)
 {
     // The descriptions are English source texts; the report shows them in the user's language.
-    return inUserLanguage("RuntimeError", description) + QStringLiteral("\r\n")
-        + location + QCoreApplication::translate("ErrorReport", "at line %1").arg(line) + QStringLiteral("\r\r")
+    return inUserLanguage("RuntimeError", description) + QStringLiteral("\r\n") + location
+        + QCoreApplication::translate("ErrorReport", "at line %1").arg(line) + QStringLiteral("\r\r")
         + QCoreApplication::translate("ErrorReport", "Please email screenshot of this message to %1")
               .arg(ProductInfo::supportEmail);
 }

@@ -7,7 +7,8 @@ namespace ProductInfo {
 inline const QString productName = QStringLiteral("Lumetra Wall Time Display");
 inline const QString organisation = QStringLiteral("Orvanta");
 inline const QString version = QStringLiteral(LUMETRA_VERSION);
-inline const QString licence = QStringLiteral(QT_TRANSLATE_NOOP("ProductInfo", "Proprietary software of Orvanta. All rights reserved."));
+inline const QString licence
+    = QStringLiteral(QT_TRANSLATE_NOOP("ProductInfo", "Proprietary software of Orvanta. All rights reserved."));
 inline const QString homePage = QStringLiteral("https://www.orvanta.example/lumetra/");
 inline const QString supportEmail = QStringLiteral("support@orvanta.example");
 inline const QString pointerFileName = QStringLiteral("HAND-M.CUR");

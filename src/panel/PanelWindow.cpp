@@ -58,8 +58,7 @@ PanelWindow::PanelWindow()
     ZoneListFilter::attach(*Combo1);
 
     Frame4 = place<QGroupBox>(this, tr("Format Options"), twipsRect(120, 1430, 7800, 1395));
-    Option1
-        = place<QRadioButton>(Frame4, tr("Hour, minutes, seconds, AM PM"), twipsRect(240, 300, 5175, 255));
+    Option1 = place<QRadioButton>(Frame4, tr("Hour, minutes, seconds, AM PM"), twipsRect(240, 300, 5175, 255));
     Option2 = place<QRadioButton>(Frame4, tr("Hour, minutes, AM PM"), twipsRect(240, 650, 5175, 255));
     Option3 = place<QRadioButton>(Frame4, tr("Hour, minutes"), twipsRect(240, 1000, 6075, 255));
     Option1->setChecked(true);
@@ -71,8 +70,7 @@ PanelWindow::PanelWindow()
     Check1 = place<QCheckBox>(Frame1, tr("Hide 'Press ESC To Exit'"), twipsRect(240, 650, 5295, 255));
 
     Frame3 = place<QGroupBox>(this, tr("Startup Options"), twipsRect(120, 3990, 7800, 735));
-    Check3 = place<QCheckBox>(Frame3, tr("Load this software on Windows startup"),
-                              twipsRect(240, 300, 3930, 285));
+    Check3 = place<QCheckBox>(Frame3, tr("Load this software on Windows startup"), twipsRect(240, 300, 3930, 285));
     Check8 = place<QCheckBox>(Frame3, tr("Start in system tray"), twipsRect(4200, 330, 2340, 285));
     Check8->hide();
 

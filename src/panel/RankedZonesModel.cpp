@@ -54,7 +54,9 @@ QModelIndex RankedZonesModel::mapFromSource(const QModelIndex &sourceIndex) cons
 QVariant RankedZonesModel::data(const QModelIndex &index, int role) const
 {
     if (isNoMatchRow(index))
-        return role == Qt::DisplayRole ? QCoreApplication::translate("RankedZonesModel", "No time zone matches '%1'").arg(mTyped) : QVariant();
+        return role == Qt::DisplayRole
+            ? QCoreApplication::translate("RankedZonesModel", "No time zone matches '%1'").arg(mTyped)
+            : QVariant();
     const QVariant text = QAbstractProxyModel::data(index, role);
     const QString &reason = mMatches.at(index.row()).reason;
     if (role != Qt::DisplayRole || reason.isEmpty())

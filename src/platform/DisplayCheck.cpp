@@ -36,7 +36,8 @@ QString waylandProblem(const Environment &environment, const Probes &probes)
 {
     const QString path = waylandSocketPath(environment);
     if (path.isEmpty())
-        return QCoreApplication::translate("DisplayCheck", "XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found");
+        return QCoreApplication::translate("DisplayCheck",
+                                           "XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found");
     return probes.wayland(path);
 }
 
@@ -158,8 +159,9 @@ bool displayOpensOrReport(int argc, char *argv[])
     const QString reason = problem(Environment::ofProcess(arguments), realProbes());
     if (reason.isEmpty())
         return true;
-    std::fprintf(stderr, "%s\n",
-                 qUtf8Printable(QCoreApplication::translate("DisplayCheck", "Cannot open the display: %1").arg(reason)));
+    std::fprintf(
+        stderr, "%s\n",
+        qUtf8Printable(QCoreApplication::translate("DisplayCheck", "Cannot open the display: %1").arg(reason)));
     return false;
 }
 

@@ -22,7 +22,8 @@ QDBusMessage screenSaverCall(const QString &method)
 }
 
 const QString ScreenSaverBus::applicationName = ProductInfo::productName;
-const QString ScreenSaverBus::inhibitReason = QStringLiteral(QT_TRANSLATE_NOOP("ScreenSaverBus", "Showing the full-screen clock"));
+const QString ScreenSaverBus::inhibitReason
+    = QStringLiteral(QT_TRANSLATE_NOOP("ScreenSaverBus", "Showing the full-screen clock"));
 
 ScreenSaverBus::ScreenSaverBus() = default;
 

@@ -35,26 +35,30 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             .arg(ProductInfo::productName));
     const QCommandLineOption help(QStringList { QStringLiteral("h"), QStringLiteral("help") },
                                   QCoreApplication::translate("CommandLine", "Show this help and end."));
-    const QCommandLineOption version(QStringLiteral("version"), QCoreApplication::translate("CommandLine", "Show the program's version and end."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QCoreApplication::translate("CommandLine", "Show the program's version and end."));
     const QCommandLineOption clock(
         QStringLiteral("clock"),
         QCoreApplication::translate("CommandLine",
                                     "Open the clock at once, as \"Load this software on Windows startup\" does, "
-                       "without changing any setting."));
+                                    "without changing any setting."));
     const QCommandLineOption screen(
         QStringLiteral("screen"),
-        QCoreApplication::translate("CommandLine", "The screen the clock opens on (and the panel, without --clock); the clock "
-                       "remembers it. Without it the clock opens on the screen it last covered, "
-                       "else on the primary."),
+        QCoreApplication::translate("CommandLine",
+                                    "The screen the clock opens on (and the panel, without --clock); the clock "
+                                    "remembers it. Without it the clock opens on the screen it last covered, "
+                                    "else on the primary."),
         QStringLiteral("NAME"));
-    const QCommandLineOption listScreens(QStringLiteral("list-screens"),
-                                         QCoreApplication::translate("CommandLine", "Print the names of the connected screens and end."));
+    const QCommandLineOption listScreens(
+        QStringLiteral("list-screens"),
+        QCoreApplication::translate("CommandLine", "Print the names of the connected screens and end."));
     parser.addOptions({ help, version, clock, screen, listScreens });
 
     if (!parser.parse(arguments))
         return refusal(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return refusal(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+        return refusal(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                           .arg(parser.positionalArguments().constFirst()));
 
     CommandLine command;
     if (parser.isSet(help)) {
@@ -83,9 +87,9 @@ void CommandLine::applyScreens(const QStringList &connectedScreens)
     }
     if (outcome != Outcome::Run || screenName.isEmpty() || connectedScreens.contains(screenName))
         return;
-    *this = refusal(
-        QCoreApplication::translate("CommandLine",
-                                    "No screen named '%1' is connected; --list-screens prints the names.").arg(screenName));
+    *this = refusal(QCoreApplication::translate("CommandLine",
+                                                "No screen named '%1' is connected; --list-screens prints the names.")
+                        .arg(screenName));
 }
 
 int CommandLine::finish() const

@@ -46,12 +46,14 @@ std::optional<QString> pathProblem(const QString &executablePath)
     if (executablePath.isEmpty())
         return QCoreApplication::translate("AutostartEntry", "the program's own file is not known");
     if (std::any_of(executablePath.cbegin(), executablePath.cend(), DesktopExec::isControlCharacter)) {
-        return QCoreApplication::translate("AutostartEntry", "the program's path \"%1\" contains a line break or another control "
-                              "character, which a start-up entry cannot hold")
+        return QCoreApplication::translate("AutostartEntry",
+                                           "the program's path \"%1\" contains a line break or another control "
+                                           "character, which a start-up entry cannot hold")
             .arg(visiblePath(executablePath));
     }
     if (!QDir::isAbsolutePath(executablePath))
-        return QCoreApplication::translate("AutostartEntry", "the program's path \"%1\" is not a full path").arg(executablePath);
+        return QCoreApplication::translate("AutostartEntry", "the program's path \"%1\" is not a full path")
+            .arg(executablePath);
     return std::nullopt;
 }
 

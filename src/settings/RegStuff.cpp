@@ -15,8 +15,9 @@ namespace {
 
 QString writeFailure(const QString &entryFile, const QString &reason)
 {
-    return QCoreApplication::translate("RegStuff", "The program will not start at log-in: the start-up entry \"%1\" "
-                          "could not be written (%2).")
+    return QCoreApplication::translate("RegStuff",
+                                       "The program will not start at log-in: the start-up entry \"%1\" "
+                                       "could not be written (%2).")
         .arg(entryFile, reason);
 }
 
@@ -48,8 +49,9 @@ std::optional<QString> writeEntry(const QString &executablePath, const QString &
 
 QString removalFailure(const QString &entryFile, const QString &reason)
 {
-    return QCoreApplication::translate("RegStuff", "The program may still start at log-in: the start-up entry \"%1\" "
-                          "could not be removed (%2).")
+    return QCoreApplication::translate("RegStuff",
+                                       "The program may still start at log-in: the start-up entry \"%1\" "
+                                       "could not be removed (%2).")
         .arg(entryFile, reason);
 }
 

@@ -143,10 +143,12 @@ bool SettingsStore::replaceInvalidText()
         QFile::remove(copy);
         return false;
     }
-    mReportProblem(QCoreApplication::translate("SettingsStore", "The settings file \"%1\" held characters that are not valid UTF-8 text; "
-                                  "they now read as \"%3\". The file as it was has been kept as \"%2\".")
-                       .arg(QDir::toNativeSeparators(mFilePath), QDir::toNativeSeparators(copy),
-                            QString(QChar::ReplacementCharacter)));
+    mReportProblem(
+        QCoreApplication::translate("SettingsStore",
+                                    "The settings file \"%1\" held characters that are not valid UTF-8 text; "
+                                    "they now read as \"%3\". The file as it was has been kept as \"%2\".")
+            .arg(QDir::toNativeSeparators(mFilePath), QDir::toNativeSeparators(copy),
+                 QString(QChar::ReplacementCharacter)));
     return true;
 }
 
@@ -154,14 +156,16 @@ void SettingsStore::setAsideUnreadableFile()
 {
     const QString setAside = unusedSetAsidePath(mFilePath);
     if (QFile::rename(mFilePath, setAside)) {
-        mReportProblem(QCoreApplication::translate("SettingsStore", "The settings file \"%1\" could not be read. It has been kept as "
-                                      "\"%2\" and the program starts with its default settings.")
+        mReportProblem(QCoreApplication::translate("SettingsStore",
+                                                   "The settings file \"%1\" could not be read. It has been kept as "
+                                                   "\"%2\" and the program starts with its default settings.")
                            .arg(QDir::toNativeSeparators(mFilePath), QDir::toNativeSeparators(setAside)));
         return;
     }
-    mReportProblem(QCoreApplication::translate("SettingsStore", "The settings file \"%1\" could not be read, and it could not be set "
-                                  "aside either. The program starts with its default settings; "
-                                  "changes are not saved.")
+    mReportProblem(QCoreApplication::translate("SettingsStore",
+                                               "The settings file \"%1\" could not be read, and it could not be set "
+                                               "aside either. The program starts with its default settings; "
+                                               "changes are not saved.")
                        .arg(QDir::toNativeSeparators(mFilePath)));
     mWriteFailureReported = true;
 }
@@ -250,9 +254,10 @@ void SettingsStore::writeUnsaved()
     }
     if (!mWriteFailureReported) {
         mWriteFailureReported = true;
-        mReportProblem(QCoreApplication::translate("SettingsStore", "The settings could not be saved to \"%1\". Check that the folder "
-                                      "exists, is writable and that the disk is not full. Your changes "
-                                      "stay in force while the program runs.")
+        mReportProblem(QCoreApplication::translate("SettingsStore",
+                                                   "The settings could not be saved to \"%1\". Check that the folder "
+                                                   "exists, is writable and that the disk is not full. Your changes "
+                                                   "stay in force while the program runs.")
                            .arg(QDir::toNativeSeparators(mFilePath)));
     }
 }

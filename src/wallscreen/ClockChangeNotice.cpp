@@ -49,11 +49,10 @@ QString text(qint64 instant, qint64 changeAt, int offsetBefore, int offsetAfter,
         return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 today %2")
                         : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 today %2"))
             .arg(amount, atTime);
-    return (forward
-                ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 on %2 %3",
-                                              "%2 is a weekday, %3 a time with its preposition")
-                : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 on %2 %3",
-                                              "%2 is a weekday, %3 a time with its preposition"))
+    return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 on %2 %3",
+                                                  "%2 is a weekday, %3 a time with its preposition")
+                    : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 on %2 %3",
+                                                  "%2 is a weekday, %3 a time with its preposition"))
         .arg(amount, locale.dayName(at.date().dayOfWeek()), atTime);
 }
 

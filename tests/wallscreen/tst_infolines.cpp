@@ -16,7 +16,8 @@ class TestInfoLines : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(mEnglishPlurals.load(QStringLiteral(":/translations/lumetra_en.qm")) && QCoreApplication::installTranslator(&mEnglishPlurals));
+        QVERIFY(mEnglishPlurals.load(QStringLiteral(":/translations/lumetra_en.qm"))
+                && QCoreApplication::installTranslator(&mEnglishPlurals));
     }
     void shownDate_data();
     void shownDate();
