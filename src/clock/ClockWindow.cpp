@@ -58,6 +58,9 @@ ClockWindow::ClockWindow()
     optionsTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     optionsTip->setPalette(hint);
     optionsTip->hide();
+    // A translation longer than the designed width shows whole.
+    for (QLabel *label : { Label1, optionsTip })
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     optionsTipTimer = new QTimer(this);
     optionsTipTimer->setSingleShot(true);
     optionsTipTimer->setInterval(10000);

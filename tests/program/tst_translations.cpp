@@ -1,4 +1,5 @@
 #include "base/ProductInfo.h"
+#include "clock/ClockWindow.h"
 #include "dressing/Twips.h"
 #include "panel/ColourWindow.h"
 #include "panel/OtherZonesWindow.h"
@@ -50,6 +51,7 @@ using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
 const QList<QPair<const char *, WindowMaker>> windows = {
     { "panel", [] { return std::make_unique<PanelWindow>(); } },
     { "colour window", [] { return std::make_unique<ColourWindow>(); } },
+    { "clock", [] { return std::make_unique<ClockWindow>(); } },
     { "clock's menu", [] { return std::make_unique<WallScreenMenu>(nullptr); } },
     { "night hours", [] { return std::make_unique<NightHoursDialog>(NightDimming {}, nullptr); } },
     { "other zones", [] { return std::make_unique<OtherZonesWindow>(QByteArrayList { "Europe/Berlin" }, nullptr); } },
@@ -96,22 +98,25 @@ private slots:
                 if (english[i] == translated[i] && !readsAsInEnglish(language, english[i]))
                     QFAIL(qPrintable(QStringLiteral("%1: '%2' is left in English").arg(name, english[i])));
             }
-            for (const QAbstractButton *control : window->findChildren<QAbstractButton *>()) {
-                if (!control->isVisibleTo(window.get()) || window->layout())
+            for (const QWidget *control : window->findChildren<QWidget *>()) {
+                const bool hasText = qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QLabel *>(control);
+                if (!hasText || !control->isVisibleTo(window.get()) || window->layout())
                     continue;
-                QVERIFY2(control->sizeHint().width() <= control->width(), qPrintable(control->text()));
-                QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(control->text()));
+                const QString text = control->property("text").toString();
+                QVERIFY2(control->sizeHint().width() <= control->width(), qPrintable(text));
+                QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(text));
             }
         }
     }
 
-    void englishPanelKeepsItsDesignedSize()
+    void englishWindowsKeepTheirDesignedSizes()
     {
         Translations translations { QLocale(QLocale::English, QLocale::UnitedStates) };
         translations.install();
         const PanelWindow panel;
         QCOMPARE(panel.size(), QSize(twips(8040), twips(6900)));
         QCOMPARE(panel.PushButton1->geometry(), twipsRect(120, 120, 7800, 405));
+        QCOMPARE(ClockWindow().Label1->geometry(), twipsRect(120, 120, 4215, 495));
     }
 };
 
