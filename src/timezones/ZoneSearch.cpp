@@ -3,6 +3,7 @@
 #include "timezones/ZoneCity.h"
 #include "timezones/ZoneTextMatch.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -25,28 +26,37 @@ bool isWholeName(const QString &name, const QString &key)
     return comparableZoneText(name) == key || comparableZoneText(zoneCityName(name.toUtf8())) == key;
 }
 
-Rank rankOf(const ZoneCandidate &candidate, const QString &key, const QStringList &otherNames, QString *reason)
+// Whether a name of otherNames matches, with the shown name of its place in reason.
+template <typename Matches>
+bool findOtherName(const QList<QStringList> &otherNames, Matches matches, QString *reason)
 {
-    const QString identifier = QString::fromUtf8(candidate.identifier);
-    if (isWholeName(identifier, key))
-        return wholeName;
-    for (const QString &name : otherNames) {
-        if (isWholeName(name, key)) {
-            *reason = name;
-            return wholeName;
+    for (const QStringList &place : otherNames) {
+        if (std::any_of(place.cbegin(), place.cend(), matches)) {
+            *reason = place.first();
+            return true;
         }
     }
+    return false;
+}
+
+Rank rankOf(const ZoneCandidate &candidate, const QString &key, const QList<QStringList> &otherNames, QString *reason)
+{
+    const QString identifier = QString::fromUtf8(candidate.identifier);
+    const QString city = comparableZoneText(candidate.city);
+    if (isWholeName(identifier, key) || (!city.isEmpty() && city == key))
+        return wholeName;
+    if (findOtherName(
+            otherNames, [&key](const QString &name) { return isWholeName(name, key); }, reason))
+        return wholeName;
     const QString comparable = comparableZoneText(identifier);
-    if (comparable.startsWith(key) || comparableZoneText(zoneCityName(candidate.identifier)).startsWith(key))
+    if (comparable.startsWith(key) || comparableZoneText(zoneCityName(candidate.identifier)).startsWith(key)
+        || (!city.isEmpty() && city.startsWith(key)))
         return start;
     if (comparable.contains(key))
         return inIdentifier;
-    for (const QString &name : otherNames) {
-        if (hasWordStartingWith(comparableZoneText(name), key)) {
-            *reason = name;
-            return otherNameWord;
-        }
-    }
+    const auto wordStarts = [&key](const QString &name) { return hasWordStartingWith(comparableZoneText(name), key); };
+    if (findOtherName(otherNames, wordStarts, reason))
+        return otherNameWord;
     return zoneTextMatches(candidate.display, key) ? inDisplay : noMatch;
 }
 
