@@ -1,6 +1,5 @@
 #include "timezones/ZoneSearch.h"
 
-#include "timezones/ZoneCity.h"
 #include "timezones/ZoneTextMatch.h"
 
 #include <algorithm>
@@ -21,18 +20,22 @@ bool hasWordStartingWith(const QString &text, const QString &key)
     return false;
 }
 
-bool isWholeName(const QString &name, const QString &key)
+// Whether a name, or its last part ("Calcutta" of "Asia/Calcutta"), both as comparable
+// text, is the whole key.
+bool isWholeName(const QString &comparable, const QString &key)
 {
-    return comparableZoneText(name) == key || comparableZoneText(zoneCityName(name.toUtf8())) == key;
+    return comparable == key || comparable.section(u'/', -1) == key;
 }
 
-// Whether a name of otherNames matches, with the shown name of its place in reason.
+// Whether a name of otherNames matches, with the shown name of its place in reason. Each
+// name is made comparable once: most are not ASCII.
 template <typename Matches>
-bool findOtherName(const QList<QStringList> &otherNames, Matches matches, QString *reason)
+bool findOtherName(const QList<QStringList> &otherNames, const QList<QStringList> &comparable, Matches matches,
+                   QString *reason)
 {
-    for (const QStringList &place : otherNames) {
-        if (std::any_of(place.cbegin(), place.cend(), matches)) {
-            *reason = place.first();
+    for (qsizetype place = 0; place < otherNames.size(); ++place) {
+        if (std::any_of(comparable.at(place).cbegin(), comparable.at(place).cend(), matches)) {
+            *reason = otherNames.at(place).first();
             return true;
         }
     }
@@ -41,21 +44,26 @@ bool findOtherName(const QList<QStringList> &otherNames, Matches matches, QStrin
 
 Rank rankOf(const ZoneCandidate &candidate, const QString &key, const QList<QStringList> &otherNames, QString *reason)
 {
-    const QString identifier = QString::fromUtf8(candidate.identifier);
+    const QString comparable = comparableZoneText(QString::fromUtf8(candidate.identifier));
     const QString city = comparableZoneText(candidate.city);
-    if (isWholeName(identifier, key) || (!city.isEmpty() && city == key))
+    if (isWholeName(comparable, key) || (!city.isEmpty() && city == key))
         return wholeName;
+    QList<QStringList> comparableNames;
+    for (const QStringList &place : otherNames) {
+        comparableNames.append(QStringList());
+        for (const QString &name : place)
+            comparableNames.last().append(comparableZoneText(name));
+    }
     if (findOtherName(
-            otherNames, [&key](const QString &name) { return isWholeName(name, key); }, reason))
+            otherNames, comparableNames, [&key](const QString &name) { return isWholeName(name, key); }, reason))
         return wholeName;
-    const QString comparable = comparableZoneText(identifier);
-    if (comparable.startsWith(key) || comparableZoneText(zoneCityName(candidate.identifier)).startsWith(key)
+    if (comparable.startsWith(key) || comparable.section(u'/', -1).startsWith(key)
         || (!city.isEmpty() && city.startsWith(key)))
         return start;
     if (comparable.contains(key))
         return inIdentifier;
-    const auto wordStarts = [&key](const QString &name) { return hasWordStartingWith(comparableZoneText(name), key); };
-    if (findOtherName(otherNames, wordStarts, reason))
+    const auto wordStarts = [&key](const QString &name) { return hasWordStartingWith(name, key); };
+    if (findOtherName(otherNames, comparableNames, wordStarts, reason))
         return otherNameWord;
     return zoneTextMatches(candidate.display, key) ? inDisplay : noMatch;
 }
