@@ -11,7 +11,7 @@
 struct ZoneCandidate {
     QByteArray identifier;
     QString display;
-    QString city;
+    QString city = {};
 };
 
 // A zone found: its index among the candidates, and the shown name of the other name it was
