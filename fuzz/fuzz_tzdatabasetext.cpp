@@ -32,6 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!isField(link.target, " ") || !isField(link.name, " "))
             std::abort();
     }
-    zoneOtherNames(text, text, text);
+    zoneOtherNames(text, text, text, {});
     return 0;
 }

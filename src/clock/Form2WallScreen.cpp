@@ -8,7 +8,7 @@
 #include "drawing/TimeStrip.h"
 #include "panel/Form1.h"
 #include "settings/SettingsStore.h"
-#include "timezones/ZoneCity.h"
+#include "timezones/ZoneCityNames.h"
 #include "wallscreen/AboutBox.h"
 #include "wallscreen/BurnInPath.h"
 #include "wallscreen/ClockBlock.h"
@@ -151,9 +151,9 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
         // The computer's place where the clock shows the computer's time.
         const QByteArray zone
             = !mZone.chosenId().isEmpty() && !mZone.unreadable() ? mZone.chosenId() : QTimeZone::systemTimeZoneId();
-        const QString lines
-            = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), mOptions.dateFormat, zoneCityName(zone),
-                              mOptions.showDate, mOptions.showZone, QLocale::system());
+        const QString lines = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), mOptions.dateFormat,
+                                              ZoneCityNames::ofUser().city(zone), mOptions.showDate, mOptions.showZone,
+                                              QLocale::system());
         const QString notice = mOptions.announceClockChanges ? clockChangeNotice(instant) : QString();
         const QString text = lines.isEmpty() || notice.isEmpty() ? lines + notice : lines + u'\n' + notice;
         if (text != window.infoLines->text()) {

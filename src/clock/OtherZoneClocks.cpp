@@ -1,6 +1,6 @@
 #include "clock/OtherZoneClocks.h"
 
-#include "timezones/ZoneCity.h"
+#include "timezones/ZoneCityNames.h"
 #include "wallscreen/InfoLines.h"
 
 #include <QCoreApplication>
@@ -36,7 +36,7 @@ void OtherZoneClocks::setZones(const QByteArrayList &zones)
     mFaces.clear();
     for (const QByteArray &zone : zones) {
         mKeepers.emplace_back(zone);
-        mFaces.append({ zoneCityName(zone), QString() });
+        mFaces.append({ ZoneCityNames::ofUser().city(zone), QString() });
     }
     mMinute = -1;
 }

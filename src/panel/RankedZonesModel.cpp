@@ -1,5 +1,7 @@
 #include "panel/RankedZonesModel.h"
 
+#include "timezones/ZoneCity.h"
+#include "timezones/ZoneCityNames.h"
 #include "timezones/ZoneSearch.h"
 #include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
@@ -11,15 +13,19 @@ void RankedZonesModel::setTyped(const QString &typed)
 {
     beginResetModel();
     mTyped = typed;
-    QList<ZoneCandidate> candidates;
+    mCandidates.clear();
     const int count = sourceModel() ? sourceModel()->rowCount() : 0;
     for (int row = 0; row < count; ++row) {
         const QModelIndex item = sourceModel()->index(row, 0);
-        const int k = item.data(Qt::UserRole).toInt();
-        candidates.append({ modTimeZones::TimeZoneKeys.value(k), item.data().toString() });
+        const QByteArray zone = modTimeZones::TimeZoneKeys.value(item.data(Qt::UserRole).toInt());
+        // Only a city other than the identifier's is worth showing and searching.
+        QString city = ZoneCityNames::ofUser().city(zone);
+        if (city == zoneCityName(zone))
+            city.clear();
+        mCandidates.append({ zone, item.data().toString(), city });
     }
     const ZoneOtherNames &otherNames = zoneOtherNamesIn(modTimeFunctions::TimeZoneFolder());
-    mMatches = rankZoneMatches(candidates, typed, otherNames);
+    mMatches = rankZoneMatches(mCandidates, typed, otherNames);
     endResetModel();
 }
 
@@ -58,10 +64,12 @@ QVariant RankedZonesModel::data(const QModelIndex &index, int role) const
             ? QCoreApplication::translate("RankedZonesModel", "No time zone matches '%1'").arg(mTyped)
             : QVariant();
     const QVariant text = QAbstractProxyModel::data(index, role);
-    const QString &reason = mMatches.at(index.row()).reason;
-    if (role != Qt::DisplayRole || reason.isEmpty())
+    const ZoneMatch &match = mMatches.at(index.row());
+    QStringList notes { mCandidates.at(match.candidate).city, match.reason };
+    notes.removeAll(QString());
+    if (role != Qt::DisplayRole || notes.isEmpty())
         return text;
-    return text.toString() + QStringLiteral(" — ") + reason;
+    return text.toString() + QStringLiteral(" — ") + notes.join(QStringLiteral(", "));
 }
 
 Qt::ItemFlags RankedZonesModel::flags(const QModelIndex &index) const

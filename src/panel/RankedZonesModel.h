@@ -8,9 +8,10 @@
 
 // The zones of a time zone list that match typed text, best first (rankZoneMatches), as a
 // proxy of the list's rows, whose item data are catalogue indices: a chosen row maps back to
-// the list's own item, and its text to complete with is the item's. A zone found by another
-// name shows it beside its text ("(UTC+05:30) Asia/Kolkata — India"); when nothing matches,
-// one disabled row says so.
+// the list's own item, and its text to complete with is the item's. Beside its text a zone
+// shows its city in the user's language where that is not the identifier's, and the other
+// name it was found by ("(UTC+05:30) Asia/Kolkata — Kalkutta, Indien"); when nothing
+// matches, one disabled row says so.
 class RankedZonesModel : public QAbstractProxyModel {
 public:
     using QAbstractProxyModel::QAbstractProxyModel;
@@ -30,6 +31,7 @@ private:
     bool isNoMatchRow(const QModelIndex &index) const { return mMatches.isEmpty() && index.row() == 0; }
 
     QString mTyped;
+    QList<ZoneCandidate> mCandidates;
     // The list's rows in ranked order, each with the other name it was found by.
     QList<ZoneMatch> mMatches;
 };

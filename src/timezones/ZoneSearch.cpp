@@ -1,8 +1,8 @@
 #include "timezones/ZoneSearch.h"
 
-#include "timezones/ZoneCity.h"
 #include "timezones/ZoneTextMatch.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -20,33 +20,51 @@ bool hasWordStartingWith(const QString &text, const QString &key)
     return false;
 }
 
-bool isWholeName(const QString &name, const QString &key)
+// Whether a name, or its last part ("Calcutta" of "Asia/Calcutta"), both as comparable
+// text, is the whole key.
+bool isWholeName(const QString &comparable, const QString &key)
 {
-    return comparableZoneText(name) == key || comparableZoneText(zoneCityName(name.toUtf8())) == key;
+    return comparable == key || comparable.section(u'/', -1) == key;
 }
 
-Rank rankOf(const ZoneCandidate &candidate, const QString &key, const QStringList &otherNames, QString *reason)
+// Whether a name of otherNames matches, with the shown name of its place in reason. Each
+// name is made comparable once: most are not ASCII.
+template <typename Matches>
+bool findOtherName(const QList<QStringList> &otherNames, const QList<QStringList> &comparable, Matches matches,
+                   QString *reason)
 {
-    const QString identifier = QString::fromUtf8(candidate.identifier);
-    if (isWholeName(identifier, key))
-        return wholeName;
-    for (const QString &name : otherNames) {
-        if (isWholeName(name, key)) {
-            *reason = name;
-            return wholeName;
+    for (qsizetype place = 0; place < otherNames.size(); ++place) {
+        if (std::any_of(comparable.at(place).cbegin(), comparable.at(place).cend(), matches)) {
+            *reason = otherNames.at(place).first();
+            return true;
         }
     }
-    const QString comparable = comparableZoneText(identifier);
-    if (comparable.startsWith(key) || comparableZoneText(zoneCityName(candidate.identifier)).startsWith(key))
+    return false;
+}
+
+Rank rankOf(const ZoneCandidate &candidate, const QString &key, const QList<QStringList> &otherNames, QString *reason)
+{
+    const QString comparable = comparableZoneText(QString::fromUtf8(candidate.identifier));
+    const QString city = comparableZoneText(candidate.city);
+    if (isWholeName(comparable, key) || (!city.isEmpty() && city == key))
+        return wholeName;
+    QList<QStringList> comparableNames;
+    for (const QStringList &place : otherNames) {
+        comparableNames.append(QStringList());
+        for (const QString &name : place)
+            comparableNames.last().append(comparableZoneText(name));
+    }
+    if (findOtherName(
+            otherNames, comparableNames, [&key](const QString &name) { return isWholeName(name, key); }, reason))
+        return wholeName;
+    if (comparable.startsWith(key) || comparable.section(u'/', -1).startsWith(key)
+        || (!city.isEmpty() && city.startsWith(key)))
         return start;
     if (comparable.contains(key))
         return inIdentifier;
-    for (const QString &name : otherNames) {
-        if (hasWordStartingWith(comparableZoneText(name), key)) {
-            *reason = name;
-            return otherNameWord;
-        }
-    }
+    const auto wordStarts = [&key](const QString &name) { return hasWordStartingWith(name, key); };
+    if (findOtherName(otherNames, comparableNames, wordStarts, reason))
+        return otherNameWord;
     return zoneTextMatches(candidate.display, key) ? inDisplay : noMatch;
 }
 

@@ -6,14 +6,16 @@
 #include <QList>
 #include <QString>
 
-// A zone a search may find: its identifier and the text the list shows for it.
+// A zone a search may find: its identifier, the text the list shows for it and its city in
+// the user's language ("Kalkutta"; empty: none but the identifier's).
 struct ZoneCandidate {
     QByteArray identifier;
     QString display;
+    QString city = {};
 };
 
-// A zone found: its index among the candidates, and the other name it was found by
-// ("India"), empty when its own text matched.
+// A zone found: its index among the candidates, and the shown name of the other name it was
+// found by ("Indien" for "India"), empty when its own text or city matched.
 struct ZoneMatch {
     int candidate = -1;
     QString reason;
@@ -23,7 +25,7 @@ struct ZoneMatch {
 
 // The candidates that match typed text (letter case and accents ignored, "_" as a blank),
 // best first: an identifier, city or other name that is the whole typed text ("utc",
-// "India", "Calcutta"); an identifier or its city starting with it; the identifier holding
+// "India", "Calcutta", "Kalkutta"); an identifier or a city starting with it; the identifier holding
 // it; a word of an other name starting with it; the display text, with its offset, holding
 // it ("+05:30"). Within each rank the candidates keep their order. Nothing typed matches all.
 QList<ZoneMatch> rankZoneMatches(const QList<ZoneCandidate> &candidates, const QString &typed,

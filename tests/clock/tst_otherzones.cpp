@@ -94,8 +94,8 @@ void TestOtherZones::faces_data()
               "Pacific/Kiritimati|2026-01-15T10:30:42Z|0|2|Kiritimati Fri 00:30",
               "Pacific/Pago_Pago|2026-01-15T10:30:42Z|60|0|Pago Pago Wed 11:30 PM",
               "Asia/Kathmandu|2026-01-15T10:30:42Z|-660|1|Kathmandu Thu 04:15 PM",
-              "America/St_Johns|2026-03-08T05:29:59Z|0|2|St Johns 01:59",
-              "America/St_Johns|2026-03-08T05:30:00Z|0|2|St Johns 03:00",
+              "America/St_Johns|2026-03-08T05:29:59Z|0|2|St. John’s 01:59",
+              "America/St_Johns|2026-03-08T05:30:00Z|0|2|St. John’s 03:00",
               "America/Port-au-Prince|2026-01-15T10:30:42Z|0|2|Port-au-Prince 05:30" });
 }
 

@@ -132,7 +132,8 @@ void TestZoneFilter::typedTextOffersRankedZonesAndKeysChoose_data()
                                           << "Europe/Berlin";
     QTest::newRow("old name") << newYork << "Saigon"
                               << "Return"
-                              << QStringList { InstalledZones::listText("Asia/Ho_Chi_Minh") + " — Asia/Saigon" }
+                              << QStringList { InstalledZones::listText("Asia/Ho_Chi_Minh")
+                                               + " — Ho Chi Minh City, Asia/Saigon" }
                               << "Asia/Ho_Chi_Minh";
     QTest::newRow("no match") << newYork << "xyz"
                               << "Return" << QStringList { "No time zone matches 'xyz'" } << "";

@@ -4,8 +4,9 @@
 
 namespace {
 
-// A small database: zones in list order, their countries and an old name, with comments,
-// a line of another kind and a link named like a zone of its own (Busingen).
+// A small database: zones in list order, a city in the user's language, their countries
+// (one also in the user's language) and an old name, with comments, a line of another kind
+// and a link named like a zone of its own (Busingen).
 const QList<ZoneCandidate> candidates {
     { "America/Indiana/Knox", "(UTC-06:00) America/Indiana/Knox" },
     { "UTC", "(UTC+00:00) UTC" },
@@ -13,7 +14,7 @@ const QList<ZoneCandidate> candidates {
     { "Europe/Busingen", "(UTC+01:00) Europe/Busingen" },
     { "Europe/Zurich", "(UTC+01:00) Europe/Zurich" },
     { "Asia/Colombo", "(UTC+05:30) Asia/Colombo" },
-    { "Asia/Kolkata", "(UTC+05:30) Asia/Kolkata" },
+    { "Asia/Kolkata", "(UTC+05:30) Asia/Kolkata", "Kalkutta" },
     { "Indian/Chagos", "(UTC+06:00) Indian/Chagos" },
     { "Africa/Abidjan", "(UTC+00:00) Africa/Abidjan" },
     { "Europe/Mariehamn", "(UTC+02:00) Europe/Mariehamn" },
@@ -26,7 +27,8 @@ const ZoneOtherNames otherNames = zoneOtherNames(
     "CI\t+0519-00402\tAfrica/Abidjan\nAX\t+6006+01957\tEurope/Mariehamn\nFO\t+6201-00646\tAtlantic/Faroe\n",
     "# ISO 3166\nIN\tIndia\nDE\tGermany\nCH\tSwitzerland\nIO\tBritish Indian Ocean Territory\n"
     "CI\tCôte d'Ivoire\nAX\tÅland Islands\nFO\tFøroyar\n",
-    "Z Asia/Tokyo 9:18:59 - LMT 1887 D 31 15u\nL Asia/Kolkata Asia/Calcutta\nL Europe/Zurich Europe/Busingen\n");
+    "Z Asia/Tokyo 9:18:59 - LMT 1887 D 31 15u\nL Asia/Kolkata Asia/Calcutta\nL Europe/Zurich Europe/Busingen\n",
+    { { "DE", { "Deutschland", "Bundesrepublik Deutschland", "Germany" } } });
 
 }
 
@@ -48,7 +50,11 @@ void TestZoneSearch::typedTextFindsZonesBestFirst_data()
     QTest::newRow("old name") << "calcutta" << QStringList { "Asia/Kolkata Asia/Calcutta" };
     QTest::newRow("a zone's own name is no old name") << "Busingen" << QStringList { "Europe/Busingen" };
     QTest::newRow("word of a country") << "ocean" << QStringList { "Indian/Chagos British Indian Ocean Territory" };
-    QTest::newRow("country start") << "germ" << QStringList { "Europe/Berlin Germany", "Europe/Busingen Germany" };
+    QTest::newRow("English country start, shown in the user's language")
+        << "germ" << QStringList { "Europe/Berlin Deutschland", "Europe/Busingen Deutschland" };
+    QTest::newRow("country in the user's language")
+        << "deutschland" << QStringList { "Europe/Berlin Deutschland", "Europe/Busingen Deutschland" };
+    QTest::newRow("city in the user's language") << "kalk" << QStringList { "Asia/Kolkata" };
     QTest::newRow("inside a word of a country") << "many" << QStringList {};
     QTest::newRow("inside the identifier") << "pe/ber" << QStringList { "Europe/Berlin" };
     QTest::newRow("utc first, then every offset text") << "utc" << QStringList { "UTC",

@@ -1,0 +1,79 @@
+#include "timezones/GettextCatalogue.h"
+
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+// A catalogue msgfmt wrote of a header, a plural entry and an entry with a context: its
+// table of English texts at 28, the first entry's text at 136, its last text ends the file.
+QByteArray catalogue(const char *name)
+{
+    QFile file(QFINDTESTDATA(QStringLiteral("../../fuzz/corpus/fuzz_gettextcatalogue/") + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}
+
+class TestGettextCatalogue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTranslations_data();
+    void readsTranslations();
+    void refusesBadCatalogue_data();
+    void refusesBadCatalogue();
+};
+
+void TestGettextCatalogue::readsTranslations_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("little-endian") << catalogue("little-endian.mo");
+    QTest::newRow("big-endian") << catalogue("big-endian.mo");
+    QTest::newRow("no hash table") << catalogue("no-hash-table.mo");
+}
+
+void TestGettextCatalogue::readsTranslations()
+{
+    QFETCH(QByteArray, bytes);
+    const GettextCatalogue::Translations expected { { "Germany", "Deutschland" },
+                                                    { "Federal Republic of Germany", "Bundesrepublik Deutschland" },
+                                                    { "Island", "Insel" },
+                                                    { "Name for DE\x04Germany", "Deutschland" } };
+    QCOMPARE(GettextCatalogue::parse(bytes), expected);
+}
+
+void TestGettextCatalogue::refusesBadCatalogue_data()
+{
+    // A catalogue, a number of it replaced (at, value), its bytes cut to a size.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("at");
+    QTest::addColumn<quint32>("value");
+    QTest::addColumn<int>("size");
+    const QByteArray good = catalogue("little-endian.mo");
+    const int whole = int(good.size());
+    QTest::newRow("wrong magic") << good << 0 << 0x950412dfu << whole;
+    QTest::newRow("later major revision") << good << 4 << 0x20000u << whole;
+    QTest::newRow("header cut short") << good << 0 << 0x950412deu << 27;
+    QTest::newRow("last text cut short") << good << 0 << 0x950412deu << whole - 1;
+    QTest::newRow("count past the end") << good << 8 << 0xffffffffu << whole;
+    QTest::newRow("table offset past the end") << good << 16 << quint32(whole) << whole;
+    QTest::newRow("text offset past the end") << good << 32 << 0xfffffff0u << whole;
+    QTest::newRow("text length past the end") << good << 36 << 0xfffffff0u << whole;
+    QTest::newRow("text without its NUL") << good << 36 << 28u << whole;
+    const QByteArray koi8 = QByteArray(good).replace("charset=UTF-8", "charset=KOI8R");
+    QTest::newRow("other charset") << koi8 << 0 << 0x950412deu << whole;
+}
+
+void TestGettextCatalogue::refusesBadCatalogue()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, at);
+    QFETCH(quint32, value);
+    QFETCH(int, size);
+    qToLittleEndian(value, bytes.data() + at);
+    QCOMPARE(GettextCatalogue::parse(bytes.first(size)), std::nullopt);
+}
+
+QTEST_GUILESS_MAIN(TestGettextCatalogue)
+#include "tst_gettextcatalogue.moc"
