@@ -99,7 +99,8 @@ private slots:
                     QFAIL(qPrintable(QStringLiteral("%1: '%2' is left in English").arg(name, english[i])));
             }
             for (const QWidget *control : window->findChildren<QWidget *>()) {
-                const bool hasText = qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QLabel *>(control);
+                const bool hasText
+                    = qobject_cast<const QAbstractButton *>(control) || qobject_cast<const QLabel *>(control);
                 if (!hasText || !control->isVisibleTo(window.get()) || window->layout())
                     continue;
                 const QString text = control->property("text").toString();
