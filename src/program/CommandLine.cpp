@@ -63,10 +63,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     CommandLine command;
     if (parser.isSet(help)) {
         command.outcome = Outcome::ShowHelp;
-        // Without an application object the parser cannot name the program itself.
+        // The parser names the program as it was called (a placeholder without an application
+        // object); the help names it by its file's name.
         const QString programName
             = arguments.isEmpty() ? QStringLiteral("lumetra") : QFileInfo(arguments.constFirst()).fileName();
-        command.text = parser.helpText().replace(QStringLiteral("<executable_name>"), programName);
+        const QString calledAs = QCoreApplication::instance() ? QCoreApplication::arguments().constFirst()
+                                                              : QStringLiteral("<executable_name>");
+        command.text = parser.helpText().replace(calledAs, programName);
     } else if (parser.isSet(version)) {
         command.outcome = Outcome::ShowVersion;
         command.text = QStringLiteral("%1 %2\n").arg(ProductInfo::productName, ProductInfo::version);
