@@ -19,7 +19,6 @@
 #include "settings/Conversions.h"
 #include "settings/FontDefaults.h"
 #include "settings/SettingsStore.h"
-#include "timezones/ZoneCityNames.h"
 #include "windows/ProgramContext.h"
 
 #include <QCheckBox>
@@ -30,7 +29,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QScreen>
-#include <QTimeZone>
 #include <QTimer>
 
 #include <algorithm>
@@ -305,9 +303,6 @@ void Form2::setChosenZone(const QByteArray &zone, const QDateTime &now)
     mZone = ZoneTime::OffsetKeeper(zone);
     watchZoneFiles();
     mTimeZone = mZone.offsetAt(now);
-    // The places the info lines may name are looked up here, not on the tick that shows them.
-    ZoneCityNames::ofUser().city(zone);
-    ZoneCityNames::ofUser().city(QTimeZone::systemTimeZoneId());
 }
 
 void Form2::watchZoneFiles()

@@ -148,12 +148,13 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
     bool moved = offset != mBurnInOffset;
     mBurnInOffset = offset;
     if (mOptions.showsInfoLines()) {
-        // The computer's place where the clock shows the computer's time.
+        // The computer's place where the clock shows the computer's time. The place's name is
+        // looked up (once, kept) only while the zone line shows.
         const QByteArray zone
             = !mZone.chosenId().isEmpty() && !mZone.unreadable() ? mZone.chosenId() : QTimeZone::systemTimeZoneId();
-        const QString lines = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), mOptions.dateFormat,
-                                              ZoneCityNames::ofUser().city(zone), mOptions.showDate, mOptions.showZone,
-                                              QLocale::system());
+        const QString place = mOptions.showZone ? ZoneCityNames::ofUser().city(zone) : QString();
+        const QString lines = InfoLines::text(InfoLines::shownDate(instant, mTimeZone), mOptions.dateFormat, place,
+                                              mOptions.showDate, mOptions.showZone, QLocale::system());
         const QString notice = mOptions.announceClockChanges ? clockChangeNotice(instant) : QString();
         const QString text = lines.isEmpty() || notice.isEmpty() ? lines + notice : lines + u'\n' + notice;
         if (text != window.infoLines->text()) {
