@@ -21,8 +21,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orvanta <support@orvanta.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.orvanta.example/lumetra/")
 # Libraries the executable links come from dpkg-shlibdeps; what Qt loads at run time does not:
-# the X11 and Wayland platform plugins, the SVG icon engine for the window icon, and the
-# fonts whose metrics match "Arial" and "Courier New".
+# the X11 and Wayland platform plugins, the SVG icon engine for the window icon, the fonts
+# whose metrics match "Arial" and "Courier New", Qt's own translations for the dialogs'
+# buttons, and the country names in the user's language.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, libqt6svg6, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-wayland, libqt6svg6, fonts-liberation, qt6-translations-l10n, iso-codes")
 include(CPack)
