@@ -14,6 +14,7 @@ namespace {
 SwatchLabel *swatchIn(QGroupBox *frame)
 {
     auto *swatch = new SwatchLabel(frame);
+    swatch->setAccessibleName(frame->title());
     swatch->setGeometry(twipsRect(240, 300, 3300, 495));
     swatch->setMouseTracking(true);
     return swatch;
@@ -48,6 +49,7 @@ ColourWindow::ColourWindow()
     PushButton1 = makePushButton(this, tr("Close"), twipsRect(120, 1140, 7800, 405));
     Text1 = new QLineEdit(QStringLiteral("Text1"), this);
     Text1->setGeometry(twipsRect(840, 2160, 2655, 420));
+    Text1->setFocusPolicy(Qt::NoFocus);
     makeRoomForTexts(*this);
 
     setTabOrder();
@@ -55,9 +57,9 @@ ColourWindow::ColourWindow()
 
 void ColourWindow::setTabOrder()
 {
-    // The designed tab order, the frames last; of these only Text1 and the button take focus.
+    // The designed tab order, the frames last; the field out of sight takes no focus.
     const QList<QWidget *> order = { Text1, Label1, Label2, PushButton1 };
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    Text1->setFocus();
+    Label1->setFocus();
 }

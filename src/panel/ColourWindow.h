@@ -22,7 +22,7 @@ public:
     QGroupBox *Frame2;
     SwatchLabel *Label2;
     QPushButton *PushButton1;
-    // Placed below the visible area: it takes the first focus out of sight.
+    // Placed below the visible area, where it takes no focus.
     QLineEdit *Text1;
 
     MousePointer pointer;

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A caption-less label that shows a colour and reports clicks: a press and a release of
-// the left button inside it.
+// the left button inside it, or Space or Enter while it has the keyboard's focus, which it
+// shows with a frame.
 class SwatchLabel : public QLabel {
     Q_OBJECT
 
@@ -16,4 +17,6 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -20,6 +20,9 @@ void showAboutBox(QWidget *parent, const std::function<void(const QUrl &)> &open
     box->setIconPixmap(parent->windowIcon().pixmap(64));
     for (QLabel *label : box->findChildren<QLabel *>()) {
         label->setOpenExternalLinks(false);
+        // Tab reaches the home page's link and Enter opens it.
+        if (label->text().contains(ProductInfo::homePage))
+            label->setTextInteractionFlags(label->textInteractionFlags() | Qt::LinksAccessibleByKeyboard);
         QObject::connect(label, &QLabel::linkActivated, box, [openLink](const QString &link) { openLink(QUrl(link)); });
     }
     box->open();
