@@ -1,11 +1,13 @@
 #include "panel/OtherZonesWindow.h"
 
+#include "dressing/FocusNeighbours.h"
 #include "panel/ZonePicker.h"
 #include "timezones/modTimeZones.h"
 #include "wallscreen/OtherZoneList.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -16,20 +18,27 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     // The clock hides its pointer when it rests; here it shows.
     setCursor(Qt::ArrowCursor);
     picker = new ZonePicker(this);
+    auto *pickerLabel = new QLabel(tr("&Zone to add:"), this);
+    pickerLabel->setBuddy(picker);
     list = new QListWidget(this);
+    list->setAccessibleName(tr("Zones shown"));
     add = new QPushButton(tr("Add"), this);
     remove = new QPushButton(tr("Remove"), this);
     moveUp = new QPushButton(tr("Move up"), this);
     moveDown = new QPushButton(tr("Move down"), this);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(picker, 0, 0);
-    grid->addWidget(add, 0, 1);
-    grid->addWidget(list, 1, 0, 4, 1);
-    grid->addWidget(remove, 1, 1);
-    grid->addWidget(moveUp, 2, 1);
-    grid->addWidget(moveDown, 3, 1);
-    grid->addWidget(close, 5, 0, 1, 2);
+    grid->addWidget(pickerLabel, 0, 0, 1, 2);
+    grid->addWidget(picker, 1, 0);
+    grid->addWidget(add, 1, 1);
+    grid->addWidget(list, 2, 0, 4, 1);
+    grid->addWidget(remove, 2, 1);
+    grid->addWidget(moveUp, 3, 1);
+    grid->addWidget(moveDown, 4, 1);
+    grid->addWidget(close, 6, 0, 1, 2);
+    // A button that its own click disables (Move up at the top) hands the focus to another
+    // button here, not to Close.
+    FocusNeighbours::keepFocusInGroup({ add, remove, moveUp, moveDown });
     for (const QByteArray &zone : zones)
         addZone(zone);
     connect(add, &QPushButton::clicked, this, &OtherZonesWindow::addPicked);
