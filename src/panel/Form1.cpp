@@ -81,7 +81,8 @@ void Form1::lockSiteSettings(PanelWindow &window)
     SiteLocks::declare(*window.PushButton3, FontSettings::keys);
     SiteLocks::declareOpener(*window.PushButton4, ColourSettings::keys);
     SiteLocks::declare(*window.PushButton5, ColourSettings::keys);
-    SiteLocks::apply(window, mProgram.settings());
+    if (SiteLocks::apply(window, mProgram.settings()))
+        window.showSiteLockNote();
 }
 
 void Form1::connectControls(PanelWindow &window)

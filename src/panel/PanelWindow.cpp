@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -103,6 +104,19 @@ void PanelWindow::setTabOrder()
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     Combo1->setFocus();
+}
+
+void PanelWindow::showSiteLockNote()
+{
+    if (SiteLockNote)
+        return;
+    // Close under the last button, in the margin below it, which the line's height extends.
+    const int top = PushButton5->geometry().bottom() + 1 + twips(45);
+    SiteLockNote = new QLabel(tr("Some settings are set by your administrator"), this);
+    const int lineHeight = SiteLockNote->sizeHint().height();
+    SiteLockNote->setGeometry(twips(120), top, width() - twips(240), lineHeight);
+    setFixedSize(width(), height() + lineHeight);
+    SiteLockNote->show();
 }
 
 void PanelWindow::centreOnScreen()

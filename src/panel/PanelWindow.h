@@ -7,6 +7,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -20,6 +21,9 @@ public:
 
     // Places the window in the centre of the screen it is on.
     void centreOnScreen();
+    // Adds, under the last button, the line that tells why some controls are disabled; the
+    // window grows by its height.
+    void showSiteLockNote();
 
     QPushButton *PushButton1;
     QGroupBox *Frame2;
@@ -38,6 +42,8 @@ public:
     QPushButton *PushButton3;
     QPushButton *PushButton4;
     QPushButton *PushButton5;
+    // Made by showSiteLockNote only.
+    QLabel *SiteLockNote = nullptr;
 
     MousePointer pointer;
 

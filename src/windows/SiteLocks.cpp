@@ -1,5 +1,6 @@
 #include "windows/SiteLocks.h"
 
+#include "dressing/ReadableText.h"
 #include "settings/SettingsStore.h"
 
 #include <QAction>
@@ -20,11 +21,41 @@ QString lockedTip()
     return QCoreApplication::translate("SiteLocks", "Set by your administrator");
 }
 
-template <typename Control>
-void lock(Control &control)
+const char *const markedProperty = "siteLockMarked";
+
+void lock(QWidget &control)
 {
     control.setEnabled(false);
     control.setToolTip(lockedTip());
+    // The site's value stays readable: the dimmed text darkens as far as a reading contrast needs.
+    QPalette palette = control.palette();
+    const QList<QPair<QPalette::ColorRole, QPalette::ColorRole>> textOnBackground
+        = { { QPalette::WindowText, QPalette::Window },
+            { QPalette::Text, QPalette::Base },
+            { QPalette::ButtonText, QPalette::Button } };
+    for (const auto &[text, background] : textOnBackground) {
+        palette.setColor(QPalette::Disabled, text,
+                         ReadableText::dimmedButReadable(palette.color(QPalette::Disabled, text),
+                                                         palette.color(QPalette::Active, text),
+                                                         palette.color(QPalette::Disabled, background)));
+    }
+    control.setPalette(palette);
+}
+
+void lock(QAction &entry)
+{
+    entry.setEnabled(false);
+    entry.setToolTip(lockedTip());
+    // A menu is read, not hovered: the entry's text says it too, once however often the
+    // menu is locked again. A shortcut after a tab stays last.
+    if (entry.property(markedProperty).toBool())
+        return;
+    entry.setProperty(markedProperty, true);
+    const QString text = entry.text();
+    const qsizetype tab = text.indexOf(u'\t');
+    const QString marked
+        = QCoreApplication::translate("SiteLocks", "%1 (set by your administrator)").arg(text.left(tab));
+    entry.setText(tab < 0 ? marked : marked + text.mid(tab));
 }
 
 bool isLockedControl(const QObject &control, const SettingsStore &settings)
@@ -50,16 +81,21 @@ void declareOpener(QObject &control, const QStringList &keys)
     control.setProperty(opensProperty, true);
 }
 
-void apply(QWidget &root, const SettingsStore &settings)
+bool apply(QWidget &root, const SettingsStore &settings)
 {
+    bool anyLocked = false;
     QList<QWidget *> widgets = root.findChildren<QWidget *>();
     widgets.prepend(&root);
     for (QWidget *widget : widgets) {
-        if (isLockedControl(*widget, settings))
+        if (isLockedControl(*widget, settings)) {
             lock(*widget);
+            anyLocked = true;
+        }
         for (QAction *entry : widget->actions()) {
-            if (isLockedControl(*entry, settings))
+            if (isLockedControl(*entry, settings)) {
                 lock(*entry);
+                anyLocked = true;
+            }
         }
     }
     for (QMenu *submenu : root.findChildren<QMenu *>()) {
@@ -70,6 +106,7 @@ void apply(QWidget &root, const SettingsStore &settings)
         if (!entries.isEmpty() && nothingToChoose)
             lock(*submenu->menuAction());
     }
+    return anyLocked;
 }
 
 }

@@ -6,7 +6,8 @@ class QObject;
 class QWidget;
 class SettingsStore;
 
-// Controls whose settings the site has locked: disabled, with a tip that says who sets them.
+// Controls whose settings the site has locked: disabled, with a tip that says who sets them,
+// their values still readable.
 // A control (a widget or a menu entry) declares the keys it writes where it is made; the
 // locks then find it, so a new control is locked by being declared.
 namespace SiteLocks {
@@ -18,7 +19,8 @@ void declare(QObject &control, const QStringList &keys);
 void declareOpener(QObject &control, const QStringList &keys);
 
 // Disables the declared controls of the widget and of the widgets under it, menu entries
-// included, and a submenu that has nothing left to choose.
-void apply(QWidget &root, const SettingsStore &settings);
+// included, and a submenu that has nothing left to choose; a locked menu entry says so in its
+// text. Returns whether any control is locked.
+bool apply(QWidget &root, const SettingsStore &settings);
 
 }

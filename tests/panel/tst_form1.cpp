@@ -143,6 +143,7 @@ void TestForm1::layoutAsDesigned()
     PanelWindow &ui = fixture->program.form1().ui();
     QCOMPARE(ui.windowTitle(), QStringLiteral("Lumetra Wall Time Display"));
     QCOMPARE(ui.size(), QSize(536, 460));
+    QVERIFY(!ui.SiteLockNote);
     QCOMPARE(ui.minimumSize(), ui.maximumSize());
     QVERIFY(!(ui.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(ui.PushButton1->geometry(), QRect(8, 8, 520, 27));

@@ -50,6 +50,12 @@ using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
 
 const QList<QPair<const char *, WindowMaker>> windows = {
     { "panel", [] { return std::make_unique<PanelWindow>(); } },
+    { "panel with its lock note",
+      [] {
+          auto panel = std::make_unique<PanelWindow>();
+          panel->showSiteLockNote();
+          return panel;
+      } },
     { "colour window", [] { return std::make_unique<ColourWindow>(); } },
     { "clock", [] { return std::make_unique<ClockWindow>(); } },
     { "clock's menu", [] { return std::make_unique<WallScreenMenu>(nullptr); } },

@@ -1,6 +1,7 @@
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
 #include "drawing/TimeStrip.h"
+#include "dressing/ReadableText.h"
 #include "panel/ColourWindow.h"
 #include "panel/Form1.h"
 #include "panel/Form3.h"
@@ -63,7 +64,7 @@ QObject *controlNamed(ProgramFixture &fixture, const QString &name)
     }
     for (const QMenu *menu : { static_cast<QMenu *>(clock.optionsMenu), clock.optionsMenu->nightDimming }) {
         for (QAction *entry : menu->actions()) {
-            if (entry->text() == name)
+            if (entry->text().startsWith(name))
                 return entry;
         }
     }
@@ -332,6 +333,15 @@ void TestSiteDefaults::lockedKeysHoldWhereverTheyAreUsed()
     QVERIFY(used);
     QCOMPARE(!used->property("enabled").toBool(), disabled);
     QCOMPARE(used->property("toolTip").toString() == "Set by your administrator", disabled);
+    // A locked control of the panel: the panel says why, and the control's value stays readable.
+    const PanelWindow &panel = fixture->program.form1().ui();
+    if (const auto *widget = qobject_cast<QWidget *>(used); disabled && panel.isAncestorOf(widget)) {
+        QVERIFY(panel.SiteLockNote && panel.height() == 460 + panel.SiteLockNote->height());
+        const QPalette palette = widget->palette();
+        QVERIFY(ReadableText::contrastRatio(palette.color(QPalette::Disabled, QPalette::WindowText),
+                                            palette.color(QPalette::Disabled, QPalette::Window))
+                >= ReadableText::leastContrast);
+    }
     useAnyway(*used);
     QVERIFY2(valuesInForce(*fixture).contains(inForce), qPrintable(valuesInForce(*fixture)));
 }
