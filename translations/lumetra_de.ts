@@ -244,6 +244,14 @@
         <source>Move down</source>
         <translation>Nach unten</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>&amp;Zeitzone hinzufügen:</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>Angezeigte Zeitzonen</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -310,6 +318,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>Farbe zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>Einige Einstellungen werden von Ihrem Administrator festgelegt</translation>
     </message>
 </context>
 <context>
@@ -407,6 +419,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>Von Ihrem Administrator festgelegt</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1 (von Ihrem Administrator festgelegt)</translation>
     </message>
 </context>
 <context>

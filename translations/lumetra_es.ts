@@ -244,6 +244,14 @@
         <source>Move down</source>
         <translation>Bajar</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>&amp;Zona horaria que añadir:</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>Zonas horarias mostradas</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -310,6 +318,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>Restablecer color</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>Algunos ajustes los establece su administrador</translation>
     </message>
 </context>
 <context>
@@ -407,6 +419,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>Establecido por su administrador</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1 (establecido por su administrador)</translation>
     </message>
 </context>
 <context>

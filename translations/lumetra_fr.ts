@@ -244,6 +244,14 @@
         <source>Move down</source>
         <translation>Descendre</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>Fuseau horaire à &amp;ajouter&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>Fuseaux horaires affichés</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -310,6 +318,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>Réinitialiser la couleur</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>Certains paramètres sont définis par votre administrateur</translation>
     </message>
 </context>
 <context>
@@ -407,6 +419,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>Défini par votre administrateur</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1 (défini par votre administrateur)</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,14 @@
         <source>Move down</source>
         <translation>Sposta giù</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>&amp;Fuso orario da aggiungere:</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>Fusi orari mostrati</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -310,6 +318,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>Ripristina colore</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>Alcune impostazioni sono stabilite dall&apos;amministratore</translation>
     </message>
 </context>
 <context>
@@ -407,6 +419,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>Impostato dall&apos;amministratore</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1 (impostato dall&apos;amministratore)</translation>
     </message>
 </context>
 <context>

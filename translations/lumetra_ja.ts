@@ -242,6 +242,14 @@
         <source>Move down</source>
         <translation>下へ</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>追加するタイムゾーン(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>表示するタイムゾーン</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -308,6 +316,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>色を既定に戻す</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>一部の設定は管理者によって設定されています</translation>
     </message>
 </context>
 <context>
@@ -405,6 +417,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>管理者によって設定されています</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1（管理者が設定）</translation>
     </message>
 </context>
 <context>

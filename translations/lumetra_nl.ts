@@ -244,6 +244,14 @@
         <source>Move down</source>
         <translation>Omlaag</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>&amp;Tijdzone om toe te voegen:</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>Getoonde tijdzones</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -310,6 +318,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>Standaardkleuren herstellen</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>Sommige instellingen worden door uw beheerder ingesteld</translation>
     </message>
 </context>
 <context>
@@ -407,6 +419,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>Ingesteld door uw beheerder</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1 (ingesteld door uw beheerder)</translation>
     </message>
 </context>
 <context>

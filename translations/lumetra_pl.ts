@@ -246,6 +246,14 @@
         <source>Move down</source>
         <translation>W dół</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>&amp;Strefa czasowa do dodania:</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>Wyświetlane strefy czasowe</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -312,6 +320,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>Przywróć domyślne kolory</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>Niektóre ustawienia są określane przez administratora</translation>
     </message>
 </context>
 <context>
@@ -409,6 +421,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>Ustawione przez administratora</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1 (ustawione przez administratora)</translation>
     </message>
 </context>
 <context>

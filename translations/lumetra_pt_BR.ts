@@ -244,6 +244,14 @@
         <source>Move down</source>
         <translation>Mover para baixo</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>Fu&amp;so horário a adicionar:</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>Fusos horários exibidos</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -310,6 +318,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>Restaurar cor padrão</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>Algumas configurações são definidas pelo seu administrador</translation>
     </message>
 </context>
 <context>
@@ -407,6 +419,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>Definido pelo seu administrador</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1 (definido pelo seu administrador)</translation>
     </message>
 </context>
 <context>

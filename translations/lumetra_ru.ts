@@ -246,6 +246,14 @@
         <source>Move down</source>
         <translation>Вниз</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>&amp;Часовой пояс для добавления:</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>Показываемые часовые пояса</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -312,6 +320,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>Цвета по умолчанию</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>Некоторые параметры заданы администратором</translation>
     </message>
 </context>
 <context>
@@ -409,6 +421,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>Задано администратором</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1 (задано администратором)</translation>
     </message>
 </context>
 <context>

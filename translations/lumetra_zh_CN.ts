@@ -242,6 +242,14 @@
         <source>Move down</source>
         <translation>下移</translation>
     </message>
+    <message>
+        <source>&amp;Zone to add:</source>
+        <translation>要添加的时区(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>Zones shown</source>
+        <translation>显示的时区</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -308,6 +316,10 @@
     <message>
         <source>Reset Color To Defaults</source>
         <translation>恢复默认颜色</translation>
+    </message>
+    <message>
+        <source>Some settings are set by your administrator</source>
+        <translation>部分设置由管理员设置</translation>
     </message>
 </context>
 <context>
@@ -405,6 +417,10 @@
     <message>
         <source>Set by your administrator</source>
         <translation>由管理员设置</translation>
+    </message>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <translation>%1（由管理员设置）</translation>
     </message>
 </context>
 <context>
