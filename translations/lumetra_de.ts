@@ -103,6 +103,10 @@
         <source>Time not synchronised</source>
         <translation>Uhrzeit nicht synchronisiert</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — Uhr</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -495,10 +499,6 @@
         <translation>Über</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>Uhr schließen	Esc</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>Zeiten wählen…</translation>
     </message>
@@ -513,6 +513,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>Ziffern mit %1 % Helligkeit</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>Optionen des Wandbildschirms</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>Uhr schließen</translation>
     </message>
 </context>
 <context>

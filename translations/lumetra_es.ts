@@ -103,6 +103,10 @@
         <source>Time not synchronised</source>
         <translation>Hora no sincronizada</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — reloj</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -495,10 +499,6 @@
         <translation>Acerca de</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>Cerrar reloj	Esc</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>Elegir horas…</translation>
     </message>
@@ -513,6 +513,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>Dígitos al %1 % de brillo</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>Opciones de pantalla mural</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>Cerrar reloj</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,10 @@
         <source>Time not synchronised</source>
         <translation>Heure non synchronisée</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — horloge</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -495,10 +499,6 @@
         <translation>À propos</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>Fermer l&apos;horloge	Échap</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>Choisir les heures…</translation>
     </message>
@@ -513,6 +513,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>Chiffres à %1&#xa0;% de luminosité</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>Options de l&apos;écran mural</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>Fermer l&apos;horloge</translation>
     </message>
 </context>
 <context>

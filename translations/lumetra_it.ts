@@ -103,6 +103,10 @@
         <source>Time not synchronised</source>
         <translation>Ora non sincronizzata</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — orologio</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -495,10 +499,6 @@
         <translation>Informazioni</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>Chiudi orologio	Esc</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>Scegli orari…</translation>
     </message>
@@ -513,6 +513,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>Cifre al %1% di luminosità</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>Opzioni dello schermo a parete</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>Chiudi orologio</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>Time not synchronised</source>
         <translation>時刻が同期されていません</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — 時計</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -493,10 +497,6 @@
         <translation>バージョン情報</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>時計を閉じる	Esc</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>時間帯を選択…</translation>
     </message>
@@ -511,6 +511,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>数字の明るさ %1%</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>壁面ディスプレイのオプション</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>時計を閉じる</translation>
     </message>
 </context>
 <context>

@@ -103,6 +103,10 @@
         <source>Time not synchronised</source>
         <translation>Tijd niet gesynchroniseerd</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — klok</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -495,10 +499,6 @@
         <translation>Over</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>Klok sluiten	Esc</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>Uren kiezen…</translation>
     </message>
@@ -513,6 +513,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>Cijfers op %1% helderheid</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>Wandschermopties</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>Klok sluiten</translation>
     </message>
 </context>
 <context>

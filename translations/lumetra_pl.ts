@@ -105,6 +105,10 @@
         <source>Time not synchronised</source>
         <translation>Czas niezsynchronizowany</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — zegar</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -497,10 +501,6 @@
         <translation>O programie</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>Zamknij zegar	Esc</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>Wybierz godziny…</translation>
     </message>
@@ -515,6 +515,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>Jasność cyfr: %1%</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>Opcje ekranu ściennego</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>Zamknij zegar</translation>
     </message>
 </context>
 <context>

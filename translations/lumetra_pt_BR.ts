@@ -103,6 +103,10 @@
         <source>Time not synchronised</source>
         <translation>Horário não sincronizado</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — relógio</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -495,10 +499,6 @@
         <translation>Sobre</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>Fechar relógio	Esc</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>Escolher horário…</translation>
     </message>
@@ -513,6 +513,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>Dígitos com %1% de brilho</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>Opções da tela de parede</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>Fechar relógio</translation>
     </message>
 </context>
 <context>

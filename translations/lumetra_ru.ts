@@ -105,6 +105,10 @@
         <source>Time not synchronised</source>
         <translation>Время не синхронизировано</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — часы</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -497,10 +501,6 @@
         <translation>О программе</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>Закрыть часы	Esc</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>Выбрать время…</translation>
     </message>
@@ -515,6 +515,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>Яркость цифр: %1%</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>Параметры настенного экрана</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>Закрыть часы</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>Time not synchronised</source>
         <translation>时间未同步</translation>
     </message>
+    <message>
+        <source>%1 — clock</source>
+        <translation>%1 — 时钟</translation>
+    </message>
 </context>
 <context>
     <name>ColourWindow</name>
@@ -493,10 +497,6 @@
         <translation>关于</translation>
     </message>
     <message>
-        <source>Close clock	Esc</source>
-        <translation>关闭时钟	Esc</translation>
-    </message>
-    <message>
         <source>Choose hours…</source>
         <translation>选择时段…</translation>
     </message>
@@ -511,6 +511,14 @@
     <message>
         <source>Digits at %1% brightness</source>
         <translation>数字亮度 %1%</translation>
+    </message>
+    <message>
+        <source>Wall-screen options</source>
+        <translation>墙面屏幕选项</translation>
+    </message>
+    <message>
+        <source>Close clock</source>
+        <translation>关闭时钟</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "clock/ClockWindow.h"
 
+#include "base/ProductInfo.h"
 #include "drawing/TimeStrip.h"
+#include "dressing/AccessibleRole.h"
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
 #include "wallscreen/OtherZonesView.h"
@@ -31,6 +33,8 @@ ClockWindow::ClockWindow()
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     OpenWindows::markAsGround(*this);
+    setAccessibleRole(*this, QAccessible::Window);
+    setAccessibleName(tr("%1 — clock").arg(ProductInfo::productName));
     resize(twips(7095), twips(3690));
     QFont windowFont(QStringLiteral("Arial"), 9);
     windowFont.setBold(true);
@@ -40,7 +44,8 @@ ClockWindow::ClockWindow()
     Picture1 = new TimeStrip(this);
     Picture1->setGeometry(twipsRect(1200, 360, 4350, 1650));
 
-    lblTime = new QLabel(QStringLiteral("12345"), this);
+    mMeasuringLabel = std::make_unique<QLabel>(QStringLiteral("12345"));
+    lblTime = mMeasuringLabel.get();
     QFont measuringFont(QStringLiteral("Courier New"), 72);
     measuringFont.setBold(true);
     lblTime->setFont(measuringFont);
@@ -87,6 +92,8 @@ ClockWindow::ClockWindow()
     // A long press opens the menu on a touch screen.
     grabGesture(Qt::TapAndHoldGesture);
 }
+
+ClockWindow::~ClockWindow() = default;
 
 void ClockWindow::hideOptionsTip()
 {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QWidget>
+#include <memory>
 
 class QLabel;
 class QTimer;
@@ -18,6 +19,7 @@ class ClockWindow : public QWidget {
 
 public:
     ClockWindow();
+    ~ClockWindow() override;
 
     // Covers the whole screen the window is on, with or without a window manager.
     void showOverScreen(QScreen *screen);
@@ -28,6 +30,8 @@ public:
     QColor backColor() const { return mBackColor; }
 
     TimeStrip *Picture1;
+    // Measures the time's font; never shown, and kept out of the window so that screen
+    // readers do not find it.
     QLabel *lblTime;
     QLabel *Label1;
     // The hint's colour before night dimming.
@@ -64,6 +68,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    std::unique_ptr<QLabel> mMeasuringLabel;
     QColor mBackColor = Qt::black;
     bool mWatchingExposure = false;
 };

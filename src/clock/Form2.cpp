@@ -61,6 +61,13 @@ HideWord::Key hideWordKey(int key)
     }
 }
 
+// The Menu key and Shift+F10 open the menu, as they open context menus elsewhere.
+bool opensTheMenu(const QKeyEvent &press)
+{
+    return press.key() == Qt::Key_Menu
+        || (press.key() == Qt::Key_F10 && (press.modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier);
+}
+
 QColor storedColour(SettingsStore &settings, const QString &key, int defaultValue)
 {
     return OleColor::toColor(Conversions::toInt32(settings.GetSetting(key, defaultValue)));
@@ -105,6 +112,7 @@ ClockWindow &Form2::ui()
 QWidget *Form2::createWindow()
 {
     auto *window = new ClockWindow;
+    mNamedMinute = -1;
     connect(window, &ClockWindow::resized, this, &Form2::Form_Resize);
     connect(window->Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     connect(window->Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
@@ -122,9 +130,10 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     // The window sees every key before its controls.
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent *>(event)->key();
+        const auto *press = static_cast<QKeyEvent *>(event);
+        const int key = press->key();
         Form_KeyDown(key);
-        if (key == Qt::Key_Menu && isLoaded())
+        if (opensTheMenu(*press) && isLoaded())
             openOptionsMenu(ui().mapToGlobal(ui().rect().center()));
         return true;
     }
@@ -143,6 +152,10 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
             Form_DblClick();
             return true;
         }
+        break;
+    case QEvent::WindowActivate:
+        if (isLoaded())
+            nameTheTime(ui());
         break;
     case QEvent::ScreenChangeInternal:
         // Points become other pixels on another screen.
@@ -273,6 +286,10 @@ void Form2::Timer1_Timer()
     // A clear and a draw in the same tick make one repaint, of what really changed.
     trap.line(112, [&] { window.Picture1->Refresh(); });
     trap.line(114, [&] { followWallScreenOptions(instant); });
+    if (const int minute = shown.hour() * 60 + shown.minute(); minute != mNamedMinute) {
+        mNamedMinute = minute;
+        nameTheTime(window);
+    }
     // A tick that ran inside this one (under its report) set the next from a later reading.
     if (tick == mTicksStarted)
         scheduleNextTick(instant, format);

@@ -116,6 +116,10 @@ private:
     void colourLines(ClockWindow &window);
     void placeClockBlock(ClockWindow &window);
     void setBrightness(int percent);
+    // Names the drawn time after what the window shows, for screen readers. Done when the
+    // minute changes and when the clock is activated, not every second: each new name is
+    // read out.
+    void nameTheTime(ClockWindow &window);
     // The pointer shows until it rests for 3 s.
     void pointerMoved(ClockWindow &window);
     void hidePointerWhenIdle();
@@ -143,6 +147,8 @@ private:
     bool mIdleInhibited = false;
     // Ticks begun so far, so that a tick can tell whether another ran inside it.
     quint64 mTicksStarted = 0;
+    // The minute of day that the drawn time was last named in.
+    int mNamedMinute = -1;
     ZoneTime::OffsetKeeper mZone;
     // The chosen zone's and the computer's zone files: a change reaches the clock at once.
     ZoneFileWatch mZoneFiles;

@@ -17,6 +17,8 @@
 #include "wallscreen/InfoLines.h"
 #include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/OtherZonesView.h"
+#include "wallscreen/ReadableColour.h"
+#include "wallscreen/SpokenClock.h"
 #include "wallscreen/UnreadableZoneNotice.h"
 #include "wallscreen/WallScreenMenu.h"
 #include "windows/ProgramContext.h"
@@ -281,6 +283,16 @@ void Form2::setBrightness(int percent)
     colourLines(window);
 }
 
+void Form2::nameTheTime(ClockWindow &window)
+{
+    const QString name
+        = spokenClock(window.Picture1->text(), window.infoLines->isHidden() ? QString() : window.infoLines->text(),
+                      window.otherZones->isHidden() ? QList<ZoneFace>() : window.otherZones->faces());
+    // Every new name is read out.
+    if (name != window.Picture1->accessibleName())
+        window.Picture1->setAccessibleName(name);
+}
+
 void Form2::colourLines(ClockWindow &window)
 {
     const auto colour = [](QWidget &line, const QColor &textColour) {
@@ -288,11 +300,17 @@ void Form2::colourLines(ClockWindow &window)
         palette.setColor(QPalette::WindowText, textColour);
         line.setPalette(palette);
     };
+    // The hint, the tip and the warnings stay readable on the background until night dims them.
+    const auto readable = [this, &window](const QColor &full, double share) {
+        const QColor wanted = dimmed(full, 100 * share);
+        const QColor chosen = ReadableColour::on(window.backColor(), wanted);
+        return chosen == wanted ? dimmed(full, mBrightness * share) : dimmed(chosen, mBrightness);
+    };
     colour(*window.infoLines, dimmed(mDigitColour, mBrightness));
-    colour(*window.syncWarning, dimmed(mDigitColour, mBrightness / 2.0));
-    colour(*window.zoneWarning, dimmed(mDigitColour, mBrightness / 2.0));
-    colour(*window.Label1, dimmed(ClockWindow::hintColour, mBrightness));
-    colour(*window.optionsTip, dimmed(ClockWindow::hintColour, mBrightness));
+    colour(*window.syncWarning, readable(mDigitColour, 0.5));
+    colour(*window.zoneWarning, readable(mDigitColour, 0.5));
+    colour(*window.Label1, readable(ClockWindow::hintColour, 1));
+    colour(*window.optionsTip, readable(ClockWindow::hintColour, 1));
     colour(*window.otherZones, dimmed(mDigitColour, mBrightness));
 }
 

@@ -1,5 +1,7 @@
 #include "drawing/TimeStrip.h"
 
+#include "dressing/AccessibleRole.h"
+
 #include <QEvent>
 #include <QImage>
 #include <QPaintEvent>
@@ -13,6 +15,8 @@ TimeStrip::TimeStrip(QWidget *parent)
 {
     // Every pixel is painted here: Qt need not clear or compose underneath.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Read out as a text: the clock names it after what the window shows.
+    setAccessibleRole(*this, QAccessible::StaticText);
 }
 
 void TimeStrip::setForeColor(const QColor &colour)

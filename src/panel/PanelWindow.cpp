@@ -1,5 +1,7 @@
 #include "panel/PanelWindow.h"
 
+#include "base/ProductInfo.h"
+#include "dressing/AccessibleRole.h"
 #include "dressing/PushButtonLook.h"
 #include "dressing/RadioGroupKeys.h"
 #include "dressing/TextRoom.h"
@@ -45,6 +47,8 @@ PanelWindow::PanelWindow()
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(8040), twips(6900));
     OpenWindows::markAsGround(*this);
+    setAccessibleRole(*this, QAccessible::Window);
+    setAccessibleName(ProductInfo::productName);
     setBackgroundColour(*this, designWhite);
     QFont font(QStringLiteral("Arial"), 9);
     font.setBold(true);

@@ -9,6 +9,7 @@
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"
 #include "program/AppIconEngine.h"
+#include "program/ApplicationAccessible.h"
 #include "program/CommandLine.h"
 #include "settings/SettingsStore.h"
 #include "windows/OpenWindows.h"
@@ -29,6 +30,7 @@ Program::Program(PlatformServices &platform, QString programFolder)
 {
     // Whatever window closes, a waiting request may now run.
     qApp->installEventFilter(this);
+    nameApplicationForScreenReaders();
 }
 
 Program::~Program()

@@ -2,6 +2,7 @@
 
 #include "base/ProductInfo.h"
 #include "base/SourceText.h"
+#include "dressing/AccessibleRole.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -12,6 +13,8 @@ void showAboutBox(QWidget *parent, const std::function<void(const QUrl &)> &open
 {
     auto *box = new QMessageBox(parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // A window to read at leisure, not an alert to interrupt with.
+    setAccessibleRole(*box, QAccessible::Dialog);
     box->setWindowTitle(QCoreApplication::translate("AboutBox", "About %1").arg(ProductInfo::productName));
     box->setTextFormat(Qt::RichText);
     box->setText(QStringLiteral("<b>%1</b> %2<br>%3<br><a href=\"%4\">%4</a>")

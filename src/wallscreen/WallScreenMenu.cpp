@@ -37,6 +37,7 @@ QAction *checkable(QMenu &menu, const QString &text)
 WallScreenMenu::WallScreenMenu(QWidget *parent)
     : QMenu(parent)
 {
+    setAccessibleName(tr("Wall-screen options"));
     // An entry the site has locked says so.
     setToolTipsVisible(true);
     fitToScreen = addOnOff(tr("Fit to screen"), WallScreenOptions::fitToScreenKey);
@@ -58,7 +59,13 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
     SiteLocks::declareOpener(*otherZones, { OtherZoneList::key });
     addSeparator();
     about = addAction(tr("About"));
-    closeClock = addAction(tr("Close clock\tEsc"));
+    // The clock closes on Esc itself: the shortcut only shows beside the entry, since an
+    // entry of a menu that no window holds takes no shortcut.
+    closeClock = addAction(tr("Close clock"));
+    closeClock->setShortcut(Qt::Key_Escape);
+    closeClock->setShortcutVisibleInContextMenu(true);
+    for (QMenu *submenu : { nightDimming, dateFormat })
+        submenu->setAccessibleName(submenu->title());
 }
 
 QAction *WallScreenMenu::addOnOff(const QString &text, const QString &key)

@@ -9,6 +9,7 @@
 #include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/WallScreenMenu.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -78,6 +79,9 @@ private slots:
     void doubleTapClosesTheClock();
     void menuOpens_data();
     void menuOpens();
+    void screenReadersKnowTheParts_data();
+    void screenReadersKnowTheParts();
+    void timeIsNamedAtEachMinuteNotEachSecond();
     void menuEntriesStoreTheirKeys_data();
     void menuEntriesStoreTheirKeys();
     void nightDimmingFromTheMenu();
@@ -282,9 +286,9 @@ void TestWallScreen::dateAndZoneLinesAreCentredWithTheTime()
 
 void TestWallScreen::syncWarningShowsUnderTheTime()
 {
-    // Red digits, a warning at half their brightness. The kernel's answers ('y' synchronised, 'n'
-    // not, '?' none) at those seconds: five minutes of 'n' in a row show it.
-    auto fixture = clockShown({ { "Font Color", "255" }, { "Show Date", "On" }, { "FontSize", "60" } });
+    // White digits, a warning at half their brightness. The kernel's answers ('y' synchronised,
+    // 'n' not, '?' none) at those seconds: five minutes of 'n' in a row show it.
+    auto fixture = clockShown({ { "Font Color", "16777215" }, { "Show Date", "On" }, { "FontSize", "60" } });
     setClockSize(*fixture, QSize(1920, 1080));
     ClockWindow &clock = clockOf(*fixture);
     const QString answers = "nyn?nnnny";
@@ -375,6 +379,7 @@ void TestWallScreen::menuOpens_data()
     QTest::addColumn<QString>("how");
     QTest::newRow("right-click") << "right-click";
     QTest::newRow("Menu key") << "Menu key";
+    QTest::newRow("Shift+F10") << "Shift+F10";
     QTest::newRow("long press") << "long press";
 }
 
@@ -389,6 +394,8 @@ void TestWallScreen::menuOpens()
         QTest::mouseClick(clock.windowHandle(), Qt::RightButton, {}, QPoint(60, 70));
     } else if (how == "Menu key") {
         QTest::keyClick(&clock, Qt::Key_Menu);
+    } else if (how == "Shift+F10") {
+        QTest::keyClick(&clock, Qt::Key_F10, Qt::ShiftModifier);
     } else {
         QPointingDevice *screen = mTouchScreen;
         QTest::touchEvent(clock.windowHandle(), screen).press(0, QPoint(100, 100));
@@ -404,6 +411,65 @@ void TestWallScreen::menuOpens()
     QTest::keyClick(clock.optionsMenu, Qt::Key_Escape);
     QTRY_VERIFY(!clock.optionsMenu->isVisible());
     QVERIFY(fixture->program.form2().isLoaded());
+}
+
+void TestWallScreen::screenReadersKnowTheParts_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("checkable");
+    const QString product = ProductInfo::productName;
+    QTest::newRow("application") << "application" << int(QAccessible::Application) << product << false;
+    QTest::newRow("panel") << "panel" << int(QAccessible::Window) << product << false;
+    QTest::newRow("clock") << "clock" << int(QAccessible::Window) << product + " — clock" << false;
+    QTest::newRow("drawn time") << "time" << int(QAccessible::StaticText) << "13:05\nThursday, 15 January 2026"
+                                << false;
+    QTest::newRow("menu") << "menu" << int(QAccessible::PopupMenu) << "Wall-screen options" << false;
+    QTest::newRow("submenu") << "submenu" << int(QAccessible::PopupMenu) << "Date format" << false;
+    QTest::newRow("on/off entry") << "Fit to screen" << int(QAccessible::MenuItem) << "Fit to screen" << true;
+    QTest::newRow("choice entry") << "ISO 8601" << int(QAccessible::MenuItem) << "ISO 8601" << true;
+    QTest::newRow("close entry") << "Close clock" << int(QAccessible::MenuItem) << "Close clock" << false;
+    QTest::newRow("About") << "About" << int(QAccessible::Dialog) << "About " + product << false;
+}
+
+void TestWallScreen::screenReadersKnowTheParts()
+{
+    QFETCH(QString, part);
+    auto fixture = clockShown({ { "Show Date", "On" }, { "Option3", "True" } });
+    ClockWindow &clock = clockOf(*fixture);
+    WallScreenMenu &menu = *clock.optionsMenu;
+    const QMap<QString, QObject *> parts { { "application", qApp }, { "panel", &fixture->program.form1().ui() },
+                                           { "clock", &clock },     { "time", clock.Picture1 },
+                                           { "menu", &menu },       { "submenu", menu.dateFormat } };
+    if (part == "About")
+        menu.about->trigger();
+    fixture->program.form2().Timer1_Timer();
+    QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(
+        parts.value(part, part == "About" ? clock.findChild<QMessageBox *>() : nullptr));
+    for (QMenu *holder : { static_cast<QMenu *>(&menu), menu.dateFormat }) {
+        QAccessibleInterface *entries = QAccessible::queryAccessibleInterface(holder);
+        for (int k = 0; !reading && k < entries->childCount(); ++k)
+            reading = entries->child(k)->text(QAccessible::Name) == part ? entries->child(k) : nullptr;
+    }
+    QVERIFY(reading);
+    QTEST(int(reading->role()), "role");
+    QTEST(reading->text(QAccessible::Name), "name");
+    QTEST(bool(reading->state().checkable), "checkable");
+}
+
+void TestWallScreen::timeIsNamedAtEachMinuteNotEachSecond()
+{
+    auto fixture = clockShown({ { "Option1", "True" } });
+    QWidget &time = *clockOf(*fixture).Picture1;
+    for (const auto &[seconds, name] :
+         { std::pair(0, "01:05:42 PM"), std::pair(1, "01:05:42 PM"), std::pair(18, "01:06:00 PM") }) {
+        fixture->platform.now = afternoon.addSecs(seconds);
+        fixture->program.form2().Timer1_Timer();
+        QCOMPARE(time.accessibleName(), QString::fromLatin1(name));
+    }
+    // The time, the hint, the tip, three lines and the other zones; not the measuring label.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&clockOf(*fixture))->childCount(), 7);
 }
 
 void TestWallScreen::menuEntriesStoreTheirKeys_data()

@@ -1,0 +1,13 @@
+#include "wallscreen/SpokenClock.h"
+
+#include <QStringList>
+
+QString spokenClock(const QString &time, const QString &infoLines, const QList<ZoneFace> &otherZones)
+{
+    QStringList lines { time.trimmed() };
+    if (!infoLines.isEmpty())
+        lines.append(infoLines);
+    for (const ZoneFace &zone : otherZones)
+        lines.append(zone.place + u' ' + zone.time);
+    return lines.join(u'\n');
+}
