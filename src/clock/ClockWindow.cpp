@@ -2,7 +2,6 @@
 
 #include "base/ProductInfo.h"
 #include "drawing/TimeStrip.h"
-#include "dressing/AccessibleRole.h"
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
 #include "wallscreen/OtherZonesView.h"
@@ -33,7 +32,6 @@ ClockWindow::ClockWindow()
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     OpenWindows::markAsGround(*this);
-    setAccessibleRole(*this, QAccessible::Window);
     setAccessibleName(tr("%1 — clock").arg(ProductInfo::productName));
     resize(twips(7095), twips(3690));
     QFont windowFont(QStringLiteral("Arial"), 9);

@@ -9,16 +9,26 @@ const char roleProperty[] = "lumetraAccessibleRole";
 
 QAccessibleInterface *interfaceWithRole(const QString &, QObject *object)
 {
-    const QVariant role = object->property(roleProperty);
-    if (!role.isValid() || !object->isWidgetType())
+    if (!object->isWidgetType())
         return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget *>(object), static_cast<QAccessible::Role>(role.toInt()));
+    auto *widget = static_cast<QWidget *>(object);
+    if (const QVariant role = object->property(roleProperty); role.isValid())
+        return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+    // Dialogs, menus, tips and Qt's other windows have roles of their own.
+    if (widget->windowType() == Qt::Window && object->metaObject()->superClass() == &QWidget::staticMetaObject)
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
 }
 
+}
+
+void installAccessibleRoles()
+{
+    QAccessible::installFactory(interfaceWithRole);
 }
 
 void setAccessibleRole(QWidget &widget, QAccessible::Role role)
 {
-    QAccessible::installFactory(interfaceWithRole);
+    installAccessibleRoles();
     widget.setProperty(roleProperty, static_cast<int>(role));
 }

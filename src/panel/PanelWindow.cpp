@@ -1,7 +1,6 @@
 #include "panel/PanelWindow.h"
 
 #include "base/ProductInfo.h"
-#include "dressing/AccessibleRole.h"
 #include "dressing/PushButtonLook.h"
 #include "dressing/RadioGroupKeys.h"
 #include "dressing/TextRoom.h"
@@ -47,7 +46,6 @@ PanelWindow::PanelWindow()
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(twips(8040), twips(6900));
     OpenWindows::markAsGround(*this);
-    setAccessibleRole(*this, QAccessible::Window);
     setAccessibleName(ProductInfo::productName);
     setBackgroundColour(*this, designWhite);
     QFont font(QStringLiteral("Arial"), 9);

@@ -5,6 +5,7 @@
 #include "clock/ClockScreenSetting.h"
 #include "clock/ClockScreens.h"
 #include "clock/Form2.h"
+#include "dressing/AccessibleRole.h"
 #include "panel/Form1.h"
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"
@@ -31,6 +32,7 @@ Program::Program(PlatformServices &platform, QString programFolder)
     // Whatever window closes, a waiting request may now run.
     qApp->installEventFilter(this);
     nameApplicationForScreenReaders();
+    installAccessibleRoles();
 }
 
 Program::~Program()
