@@ -6,6 +6,7 @@
 #include "base/PlatformServices.h"
 #include "clock/ClockWindow.h"
 #include "drawing/TimeStrip.h"
+#include "dressing/ReadableText.h"
 #include "panel/Form1.h"
 #include "settings/SettingsStore.h"
 #include "timezones/ZoneCityNames.h"
@@ -17,7 +18,6 @@
 #include "wallscreen/InfoLines.h"
 #include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/OtherZonesView.h"
-#include "wallscreen/ReadableColour.h"
 #include "wallscreen/SpokenClock.h"
 #include "wallscreen/UnreadableZoneNotice.h"
 #include "wallscreen/WallScreenMenu.h"
@@ -303,7 +303,7 @@ void Form2::colourLines(ClockWindow &window)
     // The hint, the tip and the warnings stay readable on the background until night dims them.
     const auto readable = [this, &window](const QColor &full, double share) {
         const QColor wanted = dimmed(full, 100 * share);
-        const QColor chosen = ReadableColour::on(window.backColor(), wanted);
+        const QColor chosen = ReadableText::on(window.backColor(), wanted);
         return chosen == wanted ? dimmed(full, mBrightness * share) : dimmed(chosen, mBrightness);
     };
     colour(*window.infoLines, dimmed(mDigitColour, mBrightness));

@@ -35,6 +35,15 @@ double contrastRatio(const QColor &first, const QColor &second)
     return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
 }
 
+QColor on(const QColor &background, const QColor &wanted)
+{
+    if (contrastRatio(wanted, background) >= leastContrast)
+        return wanted;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
 QColor dimmedButReadable(const QColor &dimmed, const QColor &full, const QColor &background)
 {
     constexpr int steps = 20;

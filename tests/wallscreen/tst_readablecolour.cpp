@@ -1,4 +1,4 @@
-#include "wallscreen/ReadableColour.h"
+#include "dressing/ReadableText.h"
 
 #include <QTest>
 
@@ -28,7 +28,7 @@ void TestReadableColour::lineColourOnTheBackground()
     QFETCH(QColor, background);
     QFETCH(QColor, wanted);
     QFETCH(QColor, expected);
-    QCOMPARE(ReadableColour::on(background, wanted), expected);
+    QCOMPARE(ReadableText::on(background, wanted), expected);
 }
 
 QTEST_APPLESS_MAIN(TestReadableColour)
