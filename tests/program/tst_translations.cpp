@@ -6,6 +6,7 @@
 #include "panel/PanelWindow.h"
 #include "program/Translations.h"
 #include "timezones/modTimeZones.h"
+#include "wallscreen/ClockTimeText.h"
 #include "wallscreen/NightDimming.h"
 #include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/WallScreenMenu.h"
@@ -114,6 +115,16 @@ private slots:
                 QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(text));
             }
         }
+    }
+
+    // Italian words midnight with a preposition of its own: "a mezzanotte", "alle 02:00".
+    void timesInSentencesTakeTheLanguagesPreposition()
+    {
+        Translations translations { QLocale(QStringLiteral("it")) };
+        translations.install();
+        const ClockTimeText clock(false, DayHalfMarkers::of(QLocale::c()));
+        QCOMPARE(clock.at(QTime(0, 0)), QStringLiteral("a mezzanotte"));
+        QCOMPARE(clock.at(QTime(2, 0)), QStringLiteral("alle 02:00"));
     }
 
     void englishWindowsKeepTheirDesignedSizes()
