@@ -217,9 +217,21 @@ close_and_await_exit() {
     ok "closing the panel ends the program with exit code 0"
 }
 
+# await_program_focus: waits up to five seconds for the keyboard focus to reach a window of
+# the program. Without a window manager a window maps before its own request for the focus
+# is carried out, and a key pressed in between goes to the window under the pointer.
+await_program_focus() {
+    local deadline=$((SECONDS + 5))
+    until xdotool search --pid "$program_pid" 2>/dev/null | grep -xF "$(xdotool getwindowfocus 2>/dev/null)" >/dev/null; do
+        [ $SECONDS -le $deadline ] || return 1
+        sleep 0.05
+    done
+}
+
 # press_escape_for_panel SCALE: Esc closes the clock and brings the panel back.
 press_escape_for_panel() {
     local scale=$1 panel
+    await_program_focus || fail "the clock did not get the keyboard focus"
     xdotool key Escape
     panel=$(await_window 5 $((536 * scale)) $((460 * scale)) "$title") || fail "Esc did not bring the panel back"
     await_gone 5 "$screen_w" "$screen_h" || fail "the clock stays on the screen after Esc"
