@@ -12,16 +12,13 @@
 #include "drawing/TimeStrip.h"
 #include "dressing/MouseMoveNotifier.h"
 #include "dressing/WindowDressing.h"
-#include "panel/ControlValues.h"
-#include "panel/Form1.h"
-#include "panel/PanelWindow.h"
 #include "platform/OleColor.h"
 #include "settings/Conversions.h"
 #include "settings/FontDefaults.h"
 #include "settings/SettingsStore.h"
+#include "windows/PanelForm.h"
 #include "windows/ProgramContext.h"
 
-#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGestureEvent>
 #include <QGuiApplication>
@@ -172,23 +169,23 @@ void Form2::Form_Load()
     ClockWindow &window = ui();
     SettingsStore &settings = mProgram.settings();
     ErrorTrap trap(mProgram.platform(), formLoadLocation);
-    const auto panel = [this]() -> PanelWindow & { return mProgram.form1().ui(); };
+    PanelForm &panel = mProgram.form1();
 
     trap.line(100, [&] { Form_Resize(); });
     trap.line(102, [&] { window.setWindowIcon(mProgram.appIcon()); });
     trap.line(104, [&] {
-        mProgram.form1().showStoredCheckValue(*panel().Check1, Conversions::toInt16(settings.GetSetting("Check1", 0)));
+        panel.showStoredCheckValue(PanelForm::Box::Check1, Conversions::toInt16(settings.GetSetting("Check1", 0)));
     });
-    if (trap.condition(106, [&] { return checkValue(*panel().Check1) == 1; })) {
+    if (trap.condition(106, [&] { return panel.boxValue(PanelForm::Box::Check1) == 1; })) {
         window.Label1->hide();
         window.hideOptionsTip();
     } else {
         window.Label1->show();
     }
     trap.line(108, [&] {
-        mProgram.form1().showStoredCheckValue(*panel().Check4, Conversions::toInt16(settings.GetSetting("Check4", 1)));
+        panel.showStoredCheckValue(PanelForm::Box::Check4, Conversions::toInt16(settings.GetSetting("Check4", 1)));
     });
-    if (trap.condition(110, [&] { return checkValue(*panel().Check4) == 1; })) {
+    if (trap.condition(110, [&] { return panel.boxValue(PanelForm::Box::Check4) == 1; })) {
         if (!window.Timer2->isActive())
             window.Timer2->start();
     } else {

@@ -4,14 +4,14 @@
 
 #include "clock/ClockWindow.h"
 #include "drawing/TimeStrip.h"
-#include "panel/Form1.h"
-#include "panel/OtherZonesWindow.h"
 #include "settings/SettingsStore.h"
 #include "timezones/modTimeZones.h"
 #include "wallscreen/FitToScreen.h"
 #include "wallscreen/OtherZoneList.h"
 #include "wallscreen/OtherZonesView.h"
+#include "windows/PanelForm.h"
 #include "windows/ProgramContext.h"
+#include "zonechoice/OtherZonesWindow.h"
 
 #include <QFontMetricsF>
 

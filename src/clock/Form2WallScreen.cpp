@@ -7,7 +7,6 @@
 #include "clock/ClockWindow.h"
 #include "drawing/TimeStrip.h"
 #include "dressing/ReadableText.h"
-#include "panel/Form1.h"
 #include "settings/SettingsStore.h"
 #include "timezones/ZoneCityNames.h"
 #include "wallscreen/AboutBox.h"
@@ -21,6 +20,7 @@
 #include "wallscreen/SpokenClock.h"
 #include "wallscreen/UnreadableZoneNotice.h"
 #include "wallscreen/WallScreenMenu.h"
+#include "windows/PanelForm.h"
 #include "windows/ProgramContext.h"
 #include "windows/SiteLocks.h"
 

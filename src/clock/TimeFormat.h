@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/ClockFormat.h"
 #include "wallscreen/DayHalfMarkers.h"
 
 #include <QString>
@@ -8,7 +9,7 @@
 // The clock's time text and where it goes.
 namespace TimeFormat {
 
-enum class ClockFormat { HoursMinutesSecondsAmPm, HoursMinutesAmPm, HoursMinutes, HoursMinutesSeconds, None };
+using ClockFormat = ::ClockFormat;
 
 // The format the clock shows for the one selected on the panel: the 24-hour time with
 // seconds where that option is on.

@@ -18,7 +18,6 @@
 #include "panel/FontSettings.h"
 #include "panel/Form3.h"
 #include "panel/PanelWindow.h"
-#include "panel/TimeZoneSelector.h"
 #include "settings/AutostartEntry.h"
 #include "settings/Conversions.h"
 #include "settings/FirstRunFormat.h"
@@ -27,6 +26,7 @@
 #include "timezones/modTimeZones.h"
 #include "windows/ProgramContext.h"
 #include "windows/SiteLocks.h"
+#include "zonechoice/TimeZoneSelector.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -279,6 +279,21 @@ void Form1::showStoredCheckValue(QCheckBox &box, int value)
     const bool showing = std::exchange(mShowingStoredValues, true);
     setCheckValue(box, value);
     mShowingStoredValues = showing;
+}
+
+QCheckBox &Form1::box(Box which)
+{
+    return which == Box::Check1 ? *ui().Check1 : *ui().Check4;
+}
+
+void Form1::showStoredCheckValue(Box which, int value)
+{
+    showStoredCheckValue(box(which), value);
+}
+
+int Form1::boxValue(Box which)
+{
+    return checkValue(box(which));
 }
 
 void Form1::PushButton1_Click()

@@ -3,7 +3,7 @@
 #include "base/FontChoice.h"
 #include "clock/TimeFormat.h"
 #include "dressing/SkinFramework.h"
-#include "windows/FormObject.h"
+#include "windows/PanelForm.h"
 
 class PanelWindow;
 class QCheckBox;
@@ -13,7 +13,7 @@ class ProgramContext;
 // The control panel: the program's start-up window. Every control stores its setting
 // the moment it changes; closing the panel ends the program unless it is closed only
 // to make room for the clock.
-class Form1 : public FormObject {
+class Form1 : public PanelForm {
     Q_OBJECT
 
 public:
@@ -35,9 +35,9 @@ public:
     void Check8_Click();
     void PushButton1_Click();
 
-    // The format of the first selected format option (the clock reads it every tick), as
-    // the options held when the panel's window was last loaded: reading it loads nothing.
-    TimeFormat::ClockFormat selectedClockFormat() const { return mSelectedClockFormat; }
+    ClockFormat selectedClockFormat() const override { return mSelectedClockFormat; }
+    void showStoredCheckValue(Box box, int value) override;
+    int boxValue(Box box) override;
 
     // The time zone selector (in Form1TimeZones.cpp).
     void ListTimeZones();
@@ -55,9 +55,6 @@ public:
     // Shows a stored value in a box of the panel (as the clock's load does): its click
     // procedure runs and stores nothing.
     void showStoredCheckValue(QCheckBox &box, int value);
-
-    // True while the panel closes only to make room for the clock.
-    bool mDontUnload = false;
 
     bool isLoading() const { return mLoading; }
     qint32 localBias() const { return mLocalBias; }
@@ -78,6 +75,7 @@ private:
     void lockSiteSettings(PanelWindow &window);
     void keepSelectedClockFormat(const PanelWindow &window);
     void storeCombo1Position();
+    QCheckBox &box(Box which);
     // Whether a control changes by a person's choice, which is stored; the values the
     // loads show are not, so that site defaults and the computer's zone stay live.
     bool choosing() const { return !mLoading && !mShowingStoredValues; }

@@ -7,11 +7,11 @@
 #include "base/PlatformServices.h"
 #include "base/ProductInfo.h"
 #include "panel/PanelWindow.h"
-#include "panel/TimeZoneSelector.h"
 #include "settings/Conversions.h"
 #include "settings/SettingsStore.h"
 #include "timezones/modTimeZones.h"
 #include "windows/ProgramContext.h"
+#include "zonechoice/TimeZoneSelector.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -7,8 +7,8 @@
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
 #include "dressing/WindowPlacement.h"
-#include "panel/ZoneListFilter.h"
 #include "windows/OpenWindows.h"
+#include "zonechoice/ZoneListFilter.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panel/Form1.h"
 #include "program/DialogCountingPlatform.h"
 #include "windows/ProgramContext.h"
 

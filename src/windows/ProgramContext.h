@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-class Form1;
+class PanelForm;
 class Form2;
 class Form3;
 class PlatformServices;
@@ -20,7 +20,7 @@ public:
 
     virtual PlatformServices &platform() = 0;
     virtual SettingsStore &settings() = 0;
-    virtual Form1 &form1() = 0;
+    virtual PanelForm &form1() = 0;
     virtual Form2 &form2() = 0;
     virtual Form3 &form3() = 0;
 

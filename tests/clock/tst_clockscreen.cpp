@@ -4,11 +4,11 @@
 #include "panel/ColourWindow.h"
 #include "panel/Form1.h"
 #include "panel/Form3.h"
-#include "panel/OtherZonesWindow.h"
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
 #include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/WallScreenMenu.h"
+#include "zonechoice/OtherZonesWindow.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

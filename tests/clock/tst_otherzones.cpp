@@ -2,8 +2,6 @@
 #include "clock/Form2.h"
 #include "clock/OtherZoneClocks.h"
 #include "drawing/TimeStrip.h"
-#include "panel/OtherZonesWindow.h"
-#include "panel/ZonePicker.h"
 #include "support/ClockFixture.h"
 #include "timezones/modTimeZones.h"
 #include "wallscreen/BurnInPath.h"
@@ -11,6 +9,8 @@
 #include "wallscreen/OtherZonesLayout.h"
 #include "wallscreen/OtherZonesView.h"
 #include "wallscreen/WallScreenMenu.h"
+#include "zonechoice/OtherZonesWindow.h"
+#include "zonechoice/ZonePicker.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #include "panel/ColourWindow.h"
-#include "panel/OtherZonesWindow.h"
 #include "panel/PanelWindow.h"
 #include "panel/SwatchLabel.h"
 #include "timezones/modTimeZones.h"
 #include "wallscreen/AboutBox.h"
 #include "wallscreen/NightHoursDialog.h"
+#include "zonechoice/OtherZonesWindow.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

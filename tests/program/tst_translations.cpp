@@ -2,7 +2,6 @@
 #include "clock/ClockWindow.h"
 #include "dressing/Twips.h"
 #include "panel/ColourWindow.h"
-#include "panel/OtherZonesWindow.h"
 #include "panel/PanelWindow.h"
 #include "program/Translations.h"
 #include "timezones/modTimeZones.h"
@@ -10,6 +9,7 @@
 #include "wallscreen/NightDimming.h"
 #include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/WallScreenMenu.h"
+#include "zonechoice/OtherZonesWindow.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

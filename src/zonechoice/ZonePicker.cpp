@@ -1,8 +1,8 @@
-#include "panel/ZonePicker.h"
+#include "zonechoice/ZonePicker.h"
 
-#include "panel/TimeZoneSelector.h"
-#include "panel/ZoneListFilter.h"
 #include "timezones/modTimeZones.h"
+#include "zonechoice/TimeZoneSelector.h"
+#include "zonechoice/ZoneListFilter.h"
 
 ZonePicker::ZonePicker(QWidget *parent)
     : QComboBox(parent)

@@ -1,4 +1,4 @@
-#include "panel/RankedZonesModel.h"
+#include "zonechoice/RankedZonesModel.h"
 
 #include "timezones/ZoneCity.h"
 #include "timezones/ZoneCityNames.h"

@@ -1,6 +1,6 @@
-#include "panel/ZoneListFilter.h"
+#include "zonechoice/ZoneListFilter.h"
 
-#include "panel/RankedZonesModel.h"
+#include "zonechoice/RankedZonesModel.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "panel/TimeZoneSelector.h"
+#include "zonechoice/TimeZoneSelector.h"
 
 #include "base/RuntimeError.h"
 

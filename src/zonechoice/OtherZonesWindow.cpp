@@ -1,9 +1,9 @@
-#include "panel/OtherZonesWindow.h"
+#include "zonechoice/OtherZonesWindow.h"
 
 #include "dressing/FocusNeighbours.h"
-#include "panel/ZonePicker.h"
 #include "timezones/modTimeZones.h"
 #include "wallscreen/OtherZoneList.h"
+#include "zonechoice/ZonePicker.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
