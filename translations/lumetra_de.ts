@@ -47,30 +47,44 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>Die Uhren werden heute Nacht %2 um %1 vorgestellt</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Die Uhren wurden %2 %1 vorgestellt</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>Die Uhren werden heute Nacht %2 um %1 zurückgestellt</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Die Uhren wurden %2 %1 zurückgestellt</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>Die Uhren werden heute %2 um %1 vorgestellt</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Heute Nacht werden die Uhren um %1 vorgestellt: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>Die Uhren werden heute %2 um %1 zurückgestellt</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Heute Nacht werden die Uhren um %1 zurückgestellt: %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Die Uhren werden am %2 %3 um %1 vorgestellt</translation>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Heute werden die Uhren um %1 vorgestellt: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Die Uhren werden am %2 %3 um %1 zurückgestellt</translation>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Heute werden die Uhren um %1 zurückgestellt: %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Am %2 werden die Uhren um %1 vorgestellt: %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Am %2 werden die Uhren um %1 zurückgestellt: %3</translation>
     </message>
 </context>
 <context>
@@ -88,6 +102,21 @@
         <comment>a time of day</comment>
         <translation>um %1</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>aus Mitternacht wird %1</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>aus %1 wird Mitternacht</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>aus %1 wird %2</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -100,12 +129,12 @@
         <translation>Rechtsklick oder Menütaste für die Optionen des Wandbildschirms</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>Uhrzeit nicht synchronisiert</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — Uhr</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>Uhrzeit evtl. ungenau: nicht synchronisiert</translation>
     </message>
 </context>
 <context>
@@ -521,6 +550,18 @@
     <message>
         <source>Close clock</source>
         <translation>Uhr schließen</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>Nur im 24-Stunden-Format „%1“</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>Format: %1 (24 Stunden)</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>Format: %1 (12 Stunden)</translation>
     </message>
 </context>
 <context>

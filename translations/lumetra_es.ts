@@ -47,30 +47,44 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>Los relojes se adelantan %1 esta noche %2</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Los relojes se adelantaron %1 %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>Los relojes se atrasan %1 esta noche %2</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Los relojes se atrasaron %1 %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>Los relojes se adelantan %1 hoy %2</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Los relojes se adelantan %1 esta noche: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>Los relojes se atrasan %1 hoy %2</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Los relojes se atrasan %1 esta noche: %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Los relojes se adelantan %1 el %2 %3</translation>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Los relojes se adelantan %1 hoy: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Los relojes se atrasan %1 el %2 %3</translation>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Los relojes se atrasan %1 hoy: %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Los relojes se adelantan %1 el %2: %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Los relojes se atrasan %1 el %2: %3</translation>
     </message>
 </context>
 <context>
@@ -88,6 +102,21 @@
         <comment>a time of day</comment>
         <translation>a las %1</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>la medianoche pasa a ser %1</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>%1 pasa a ser medianoche</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>%1 pasa a ser %2</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -100,12 +129,12 @@
         <translation>Clic derecho o tecla Menú para las opciones de pantalla mural</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>Hora no sincronizada</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — reloj</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>La hora puede no ser exacta: sin sincronizar</translation>
     </message>
 </context>
 <context>
@@ -521,6 +550,18 @@
     <message>
         <source>Close clock</source>
         <translation>Cerrar reloj</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>Solo con el formato de 24 horas «%1»</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>Formato: %1 (24 horas)</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>Formato: %1 (12 horas)</translation>
     </message>
 </context>
 <context>

@@ -47,30 +47,44 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>Les horloges avancent de %1 cette nuit %2</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Les horloges ont avancé de %1 %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>Les horloges reculent de %1 cette nuit %2</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Les horloges ont reculé de %1 %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>Les horloges avancent de %1 aujourd’hui %2</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Les horloges avancent de %1 cette nuit : %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>Les horloges reculent de %1 aujourd’hui %2</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Les horloges reculent de %1 cette nuit : %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Les horloges avancent de %1 %2 %3</translation>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Les horloges avancent de %1 aujourd’hui : %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Les horloges reculent de %1 %2 %3</translation>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Les horloges reculent de %1 aujourd’hui : %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Les horloges avancent de %1 %2 : %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Les horloges reculent de %1 %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -88,6 +102,21 @@
         <comment>a time of day</comment>
         <translation>à %1</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>minuit devient %1</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>%1 devient minuit</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>%1 devient %2</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -100,12 +129,12 @@
         <translation>Clic droit ou touche Menu pour les options de l&apos;écran mural</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>Heure non synchronisée</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — horloge</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>Heure peut-être inexacte : non synchronisée</translation>
     </message>
 </context>
 <context>
@@ -521,6 +550,18 @@
     <message>
         <source>Close clock</source>
         <translation>Fermer l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>Uniquement avec le format 24 heures « %1 »</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>Format : %1 (24 heures)</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>Format : %1 (12 heures)</translation>
     </message>
 </context>
 <context>

@@ -47,30 +47,44 @@
         <translation>%1 e %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>Gli orologi vanno avanti di %1 stanotte %2</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Gli orologi sono andati avanti di %1 %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>Gli orologi vanno indietro di %1 stanotte %2</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Gli orologi sono andati indietro di %1 %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>Gli orologi vanno avanti di %1 oggi %2</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Gli orologi vanno avanti di %1 stanotte: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>Gli orologi vanno indietro di %1 oggi %2</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Gli orologi vanno indietro di %1 stanotte: %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Gli orologi vanno avanti di %1 %2 %3</translation>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Gli orologi vanno avanti di %1 oggi: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Gli orologi vanno indietro di %1 %2 %3</translation>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Gli orologi vanno indietro di %1 oggi: %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Gli orologi vanno avanti di %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Gli orologi vanno indietro di %1 %2: %3</translation>
     </message>
 </context>
 <context>
@@ -88,6 +102,21 @@
         <comment>a time of day</comment>
         <translation>alle %1</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>la mezzanotte diventa le ore %1</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>le ore %1 diventano mezzanotte</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>le ore %1 diventano le ore %2</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -100,12 +129,12 @@
         <translation>Clic destro o tasto Menu per le opzioni dello schermo a parete</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>Ora non sincronizzata</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — orologio</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>L’ora potrebbe essere errata: non sincronizzata</translation>
     </message>
 </context>
 <context>
@@ -521,6 +550,18 @@
     <message>
         <source>Close clock</source>
         <translation>Chiudi orologio</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>Solo con il formato 24 ore «%1»</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>Formato: %1 (24 ore)</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>Formato: %1 (12 ore)</translation>
     </message>
 </context>
 <context>

@@ -45,30 +45,44 @@
         <translation>%1%2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>今夜%2時計が%1進みます</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>%2時計が%1進みました</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>今夜%2時計が%1戻ります</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>%2時計が%1戻りました</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>今日%2時計が%1進みます</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>今夜時計が%1進みます：%2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>今日%2時計が%1戻ります</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>今夜時計が%1戻ります：%2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>%2の%3時計が%1進みます</translation>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>今日時計が%1進みます：%2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>%2の%3時計が%1戻ります</translation>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>今日時計が%1戻ります：%2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>%2に時計が%1進みます：%3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>%2に時計が%1戻ります：%3</translation>
     </message>
 </context>
 <context>
@@ -86,6 +100,21 @@
         <comment>a time of day</comment>
         <translation>%1に</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>午前0時が%1になります</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>%1が午前0時になります</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>%1が%2になります</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -98,12 +127,12 @@
         <translation>右クリックまたは Menu キーで壁面ディスプレイのオプションを表示</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>時刻が同期されていません</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — 時計</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>時刻がずれている可能性があります：同期されていません</translation>
     </message>
 </context>
 <context>
@@ -519,6 +548,18 @@
     <message>
         <source>Close clock</source>
         <translation>時計を閉じる</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>24 時間表示「%1」でのみ使用できます</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>表示形式：%1（24 時間表示）</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>表示形式：%1（12 時間表示）</translation>
     </message>
 </context>
 <context>

@@ -47,30 +47,44 @@
         <translation>%1 en %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>De klok gaat vannacht %2 %1 vooruit</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>De klok ging %2 %1 vooruit</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>De klok gaat vannacht %2 %1 terug</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>De klok ging %2 %1 terug</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>De klok gaat vandaag %2 %1 vooruit</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>De klok gaat vannacht %1 vooruit: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>De klok gaat vandaag %2 %1 terug</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>De klok gaat vannacht %1 terug: %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>De klok gaat op %2 %3 %1 vooruit</translation>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>De klok gaat vandaag %1 vooruit: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>De klok gaat op %2 %3 %1 terug</translation>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>De klok gaat vandaag %1 terug: %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>De klok gaat op %2 %1 vooruit: %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>De klok gaat op %2 %1 terug: %3</translation>
     </message>
 </context>
 <context>
@@ -88,6 +102,21 @@
         <comment>a time of day</comment>
         <translation>om %1</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>middernacht wordt %1</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>%1 wordt middernacht</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>%1 wordt %2</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -100,12 +129,12 @@
         <translation>Klik met rechts of druk op Menu voor de wandschermopties</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>Tijd niet gesynchroniseerd</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — klok</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>Tijd mogelijk onjuist: niet gesynchroniseerd</translation>
     </message>
 </context>
 <context>
@@ -521,6 +550,18 @@
     <message>
         <source>Close clock</source>
         <translation>Klok sluiten</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>Alleen met de 24-uursnotatie ‘%1’</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>Notatie: %1 (24-uurs)</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>Notatie: %1 (12-uurs)</translation>
     </message>
 </context>
 <context>

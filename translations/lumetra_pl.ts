@@ -49,29 +49,43 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>Dziś w nocy %2 zegary zostaną przestawione o %1 do przodu</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Zegary przestawiono o %1 do przodu %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>Dziś w nocy %2 zegary zostaną przestawione o %1 do tyłu</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Zegary przestawiono o %1 do tyłu %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>Dziś %2 zegary zostaną przestawione o %1 do przodu</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Dziś w nocy zegary zostaną przestawione o %1 do przodu: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>Dziś %2 zegary zostaną przestawione o %1 do tyłu</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Dziś w nocy zegary zostaną przestawione o %1 do tyłu: %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Dziś zegary zostaną przestawione o %1 do przodu: %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Dziś zegary zostaną przestawione o %1 do tyłu: %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
         <translation>Zegary zostaną przestawione o %1 do przodu: %2, %3</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
         <translation>Zegary zostaną przestawione o %1 do tyłu: %2, %3</translation>
     </message>
 </context>
@@ -90,6 +104,21 @@
         <comment>a time of day</comment>
         <translation>o %1</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>z północy na %1</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>z %1 na północ</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>z %1 na %2</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -102,12 +131,12 @@
         <translation>Kliknij prawym przyciskiem lub naciśnij Menu, aby otworzyć opcje ekranu ściennego</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>Czas niezsynchronizowany</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — zegar</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>Czas może być niedokładny: brak synchronizacji</translation>
     </message>
 </context>
 <context>
@@ -523,6 +552,18 @@
     <message>
         <source>Close clock</source>
         <translation>Zamknij zegar</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>Tylko w formacie 24-godzinnym „%1”</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>Format: %1 (24-godzinny)</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>Format: %1 (12-godzinny)</translation>
     </message>
 </context>
 <context>

@@ -47,30 +47,44 @@
         <translation>%1 e %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>Os relógios adiantam %1 esta noite %2</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Os relógios adiantaram %1 %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>Os relógios atrasam %1 esta noite %2</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Os relógios atrasaram %1 %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>Os relógios adiantam %1 hoje %2</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Os relógios adiantam %1 esta noite: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>Os relógios atrasam %1 hoje %2</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Os relógios atrasam %1 esta noite: %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Os relógios adiantam %1 – %2, %3</translation>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Os relógios adiantam %1 hoje: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>Os relógios atrasam %1 – %2, %3</translation>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Os relógios atrasam %1 hoje: %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Os relógios adiantam %1 – %2: %3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>Os relógios atrasam %1 – %2: %3</translation>
     </message>
 </context>
 <context>
@@ -88,6 +102,21 @@
         <comment>a time of day</comment>
         <translation>às %1</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>meia-noite passa a ser %1</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>%1 passa a ser meia-noite</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>%1 passa a ser %2</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -100,12 +129,12 @@
         <translation>Clique com o botão direito ou pressione Menu para as opções da tela de parede</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>Horário não sincronizado</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — relógio</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>O horário pode estar errado: não sincronizado</translation>
     </message>
 </context>
 <context>
@@ -521,6 +550,18 @@
     <message>
         <source>Close clock</source>
         <translation>Fechar relógio</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>Somente com o formato de 24 horas “%1”</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>Formato: %1 (24 horas)</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>Formato: %1 (12 horas)</translation>
     </message>
 </context>
 <context>

@@ -49,29 +49,43 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>Сегодня ночью %2 часы переводятся на %1 вперёд</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Часы переведены на %1 вперёд %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>Сегодня ночью %2 часы переводятся на %1 назад</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>Часы переведены на %1 назад %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>Сегодня %2 часы переводятся на %1 вперёд</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Сегодня ночью часы переводятся на %1 вперёд: %2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>Сегодня %2 часы переводятся на %1 назад</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Сегодня ночью часы переводятся на %1 назад: %2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Сегодня часы переводятся на %1 вперёд: %2</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>Сегодня часы переводятся на %1 назад: %2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
         <translation>Часы переводятся на %1 вперёд: %2, %3</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
         <translation>Часы переводятся на %1 назад: %2, %3</translation>
     </message>
 </context>
@@ -90,6 +104,21 @@
         <comment>a time of day</comment>
         <translation>в %1</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>с полуночи на %1</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>с %1 на полночь</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>с %1 на %2</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -102,12 +131,12 @@
         <translation>Щёлкните правой кнопкой или нажмите Menu, чтобы открыть параметры настенного экрана</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>Время не синхронизировано</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — часы</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>Время может быть неточным: нет синхронизации</translation>
     </message>
 </context>
 <context>
@@ -523,6 +552,18 @@
     <message>
         <source>Close clock</source>
         <translation>Закрыть часы</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>Только в 24-часовом формате «%1»</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>Формат: %1 (24 часа)</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>Формат: %1 (12 часов)</translation>
     </message>
 </context>
 <context>

@@ -45,30 +45,44 @@
         <translation>%1%2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 tonight %2</source>
-        <translation>时钟将于今晚%2拨快%1</translation>
+        <source>Clocks went forward %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>时钟已于%2拨快%1</translation>
     </message>
     <message>
-        <source>Clocks go back %1 tonight %2</source>
-        <translation>时钟将于今晚%2拨慢%1</translation>
+        <source>Clocks went back %1 %2</source>
+        <comment>%2 is a time with its preposition</comment>
+        <translation>时钟已于%2拨慢%1</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 today %2</source>
-        <translation>时钟将于今天%2拨快%1</translation>
+        <source>Clocks go forward %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>时钟将于今晚拨快%1：%2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 today %2</source>
-        <translation>时钟将于今天%2拨慢%1</translation>
+        <source>Clocks go back %1 tonight: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>时钟将于今晚拨慢%1：%2</translation>
     </message>
     <message>
-        <source>Clocks go forward %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>时钟将于%2%3拨快%1</translation>
+        <source>Clocks go forward %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>时钟将于今天拨快%1：%2</translation>
     </message>
     <message>
-        <source>Clocks go back %1 on %2 %3</source>
-        <comment>%2 is a weekday, %3 a time with its preposition</comment>
-        <translation>时钟将于%2%3拨慢%1</translation>
+        <source>Clocks go back %1 today: %2</source>
+        <comment>%2 is the time before, then after</comment>
+        <translation>时钟将于今天拨慢%1：%2</translation>
+    </message>
+    <message>
+        <source>Clocks go forward %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>时钟将于%2拨快%1：%3</translation>
+    </message>
+    <message>
+        <source>Clocks go back %1 on %2: %3</source>
+        <comment>%2 is a weekday, %3 the time before, then after</comment>
+        <translation>时钟将于%2拨慢%1：%3</translation>
     </message>
 </context>
 <context>
@@ -86,6 +100,21 @@
         <comment>a time of day</comment>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>midnight becomes %1</source>
+        <comment>a clock change</comment>
+        <translation>午夜变为%1</translation>
+    </message>
+    <message>
+        <source>%1 becomes midnight</source>
+        <comment>a clock change</comment>
+        <translation>%1变为午夜</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2</source>
+        <comment>a clock change: the time before, then after</comment>
+        <translation>%1变为%2</translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
@@ -98,12 +127,12 @@
         <translation>右键单击或按 Menu 键可打开墙面屏幕选项</translation>
     </message>
     <message>
-        <source>Time not synchronised</source>
-        <translation>时间未同步</translation>
-    </message>
-    <message>
         <source>%1 — clock</source>
         <translation>%1 — 时钟</translation>
+    </message>
+    <message>
+        <source>Time may be off: not synchronised</source>
+        <translation>时间可能不准：未同步</translation>
     </message>
 </context>
 <context>
@@ -519,6 +548,18 @@
     <message>
         <source>Close clock</source>
         <translation>关闭时钟</translation>
+    </message>
+    <message>
+        <source>Only with the 24-hour format “%1”</source>
+        <translation>仅适用于 24 小时制“%1”</translation>
+    </message>
+    <message>
+        <source>Format: %1 (24-hour)</source>
+        <translation>时间格式：%1（24 小时制）</translation>
+    </message>
+    <message>
+        <source>Format: %1 (12-hour)</source>
+        <translation>时间格式：%1（12 小时制）</translation>
     </message>
 </context>
 <context>

@@ -78,7 +78,7 @@ ClockWindow::ClockWindow()
     Timer2->setInterval(59000);
 
     infoLines = lineUnderTheTime(*this, QString());
-    syncWarning = lineUnderTheTime(*this, tr("Time not synchronised"));
+    syncWarning = lineUnderTheTime(*this, tr("Time may be off: not synchronised"));
     zoneWarning = lineUnderTheTime(*this, QString());
     otherZones = new OtherZonesView(this);
     // The time and the lines under it take no mouse input: a move, a click or a double-click

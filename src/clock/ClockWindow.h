@@ -47,7 +47,7 @@ public:
 
     // The date and place lines under the time, shown when either option is on.
     QLabel *infoLines;
-    // "Time not synchronised", under those lines, while the clock warns of it.
+    // "Time may be off: not synchronised", under those lines, while the clock warns of it.
     QLabel *syncWarning;
     // The zones whose files cannot be read, under the warning, while there are any.
     QLabel *zoneWarning;

@@ -87,7 +87,8 @@ void Form2::showWallScreenOptions()
 void Form2::applyWallScreenOptions(bool layOut)
 {
     ClockWindow &window = ui();
-    window.optionsMenu->showOptions(mOptions, mProgram.settings(), clockTimeText());
+    window.optionsMenu->showOptions(mOptions, mProgram.settings(), clockTimeText(),
+                                    mProgram.form1().selectedClockFormat());
     colourLines(window);
     window.infoLines->setVisible(mOptions.showsInfoLines());
     if (!layOut)
@@ -134,7 +135,8 @@ void Form2::showOptionsTip()
 void Form2::openOptionsMenu(const QPoint &globalPosition)
 {
     ClockWindow &window = ui();
-    window.optionsMenu->showOptions(mOptions, mProgram.settings(), clockTimeText());
+    window.optionsMenu->showOptions(mOptions, mProgram.settings(), clockTimeText(),
+                                    mProgram.form1().selectedClockFormat());
     window.optionsMenu->popup(globalPosition);
 }
 
@@ -187,11 +189,7 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
 
 QString Form2::clockChangeNotice(const QDateTime &instant) const
 {
-    const qint64 now = instant.toSecsSinceEpoch();
-    const std::optional<ZoneTime::OffsetKeeper::Change> change = mZone.nextChosenChange(now);
-    return change
-        ? ClockChangeNotice::text(now, change->at, change->before, change->after, QLocale::system(), clockTimeText())
-        : QString();
+    return ClockChangeNotice::text(instant.toSecsSinceEpoch(), mZone, QLocale::system(), clockTimeText());
 }
 
 void Form2::sizeTime(ClockWindow &window)

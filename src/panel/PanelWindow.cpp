@@ -7,6 +7,7 @@
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
 #include "dressing/WindowPlacement.h"
+#include "settings/ClockFormatName.h"
 #include "windows/OpenWindows.h"
 #include "zonechoice/ZoneListFilter.h"
 
@@ -61,9 +62,12 @@ PanelWindow::PanelWindow()
     ZoneListFilter::attach(*Combo1);
 
     Frame4 = place<QGroupBox>(this, tr("Format Options"), twipsRect(120, 1430, 7800, 1395));
-    Option1 = place<QRadioButton>(Frame4, tr("Hour, minutes, seconds, AM PM"), twipsRect(240, 300, 5175, 255));
-    Option2 = place<QRadioButton>(Frame4, tr("Hour, minutes, AM PM"), twipsRect(240, 650, 5175, 255));
-    Option3 = place<QRadioButton>(Frame4, tr("Hour, minutes"), twipsRect(240, 1000, 6075, 255));
+    Option1 = place<QRadioButton>(Frame4, ClockFormatName::of(ClockFormat::HoursMinutesSecondsAmPm),
+                                  twipsRect(240, 300, 5175, 255));
+    Option2 = place<QRadioButton>(Frame4, ClockFormatName::of(ClockFormat::HoursMinutesAmPm),
+                                  twipsRect(240, 650, 5175, 255));
+    Option3
+        = place<QRadioButton>(Frame4, ClockFormatName::of(ClockFormat::HoursMinutes), twipsRect(240, 1000, 6075, 255));
     Option1->setChecked(true);
     RadioGroupKeys::selectWithArrowKeys({ Option1, Option2, Option3 });
 

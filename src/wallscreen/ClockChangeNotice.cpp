@@ -25,35 +25,57 @@ QString amountText(int seconds)
         .arg(hoursText, minutesText);
 }
 
+// "Clocks went back 1 hour at 03:00", the time as the clock read it before the change.
+QString pastText(const QString &amount, bool forward, const QTime &at, const ClockTimeText &time)
+{
+    return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks went forward %1 %2",
+                                                  "%2 is a time with its preposition")
+                    : QCoreApplication::translate("ClockChangeNotice", "Clocks went back %1 %2",
+                                                  "%2 is a time with its preposition"))
+        .arg(amount, time.at(at));
 }
 
-QString text(qint64 instant, qint64 changeAt, int offsetBefore, int offsetAfter, const QLocale &locale,
-             const ClockTimeText &time)
+}
+
+QString text(qint64 instant, const Change &change, const QLocale &locale, const ClockTimeText &time)
 {
-    if (offsetBefore == offsetAfter || changeAt <= instant || changeAt - instant > ahead)
+    if (change.before == change.after || change.at - instant > ahead || instant - change.at >= afterwards)
         return QString();
     // Dates and times on the clock, which shows the zone's time before the change until then.
-    const QDateTime now = QDateTime::fromSecsSinceEpoch(instant + offsetBefore, Qt::UTC);
-    const QDateTime at = QDateTime::fromSecsSinceEpoch(changeAt + offsetBefore, Qt::UTC);
+    const QDateTime now = QDateTime::fromSecsSinceEpoch(instant + change.before, Qt::UTC);
+    const QDateTime at = QDateTime::fromSecsSinceEpoch(change.at + change.before, Qt::UTC);
+    const QTime becomes = QDateTime::fromSecsSinceEpoch(change.at + change.after, Qt::UTC).time();
+    const QString amount = amountText(change.after - change.before);
+    const bool forward = change.after > change.before;
+    if (change.at <= instant)
+        return pastText(amount, forward, at.time(), time);
     const qint64 days = now.date().daysTo(at.date());
-    const QString amount = amountText(offsetAfter - offsetBefore);
-    const QString atTime = time.at(at.time());
-    const bool forward = offsetAfter > offsetBefore;
+    const QString clocksRead = time.becomes(at.time(), becomes);
     // A change in the small hours is tonight's from the afternoon before on.
     if (at.time().hour() < 6 && (days == 0 || now.time().hour() >= 12)) {
-        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 tonight %2")
-                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 tonight %2"))
-            .arg(amount, atTime);
+        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 tonight: %2",
+                                                      "%2 is the time before, then after")
+                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 tonight: %2",
+                                                      "%2 is the time before, then after"))
+            .arg(amount, clocksRead);
     }
     if (days == 0)
-        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 today %2")
-                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 today %2"))
-            .arg(amount, atTime);
-    return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 on %2 %3",
-                                                  "%2 is a weekday, %3 a time with its preposition")
-                    : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 on %2 %3",
-                                                  "%2 is a weekday, %3 a time with its preposition"))
-        .arg(amount, locale.dayName(at.date().dayOfWeek()), atTime);
+        return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 today: %2",
+                                                      "%2 is the time before, then after")
+                        : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 today: %2",
+                                                      "%2 is the time before, then after"))
+            .arg(amount, clocksRead);
+    return (forward ? QCoreApplication::translate("ClockChangeNotice", "Clocks go forward %1 on %2: %3",
+                                                  "%2 is a weekday, %3 the time before, then after")
+                    : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 on %2: %3",
+                                                  "%2 is a weekday, %3 the time before, then after"))
+        .arg(amount, locale.dayName(at.date().dayOfWeek()), clocksRead);
+}
+
+QString text(qint64 instant, const ZoneTime::OffsetKeeper &zone, const QLocale &locale, const ClockTimeText &time)
+{
+    const std::optional<Change> change = zone.nextChosenChange(instant - afterwards);
+    return change ? text(instant, *change, locale, time) : QString();
 }
 
 }

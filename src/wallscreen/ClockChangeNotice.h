@@ -1,22 +1,29 @@
 #pragma once
 
+#include "timezones/ZoneTime.h"
 #include "wallscreen/ClockTimeText.h"
 
 #include <QLocale>
 #include <QString>
 
 // The line that announces a change of the clock zone's offset within the coming day, such as
-// "Clocks go forward 1 hour tonight at 2:00 AM" or "Clocks go back 1 hour on Sunday at 03:00".
+// "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM", and tells of it for half a day
+// after: "Clocks went back 1 hour at 03:00".
 namespace ClockChangeNotice {
 
-// How long before a change it is announced, in seconds.
-constexpr qint64 ahead = 24 * 3600;
+using Change = ZoneTime::OffsetKeeper::Change;
 
-// The line at an instant for a change at changeAt from offsetBefore to offsetAfter (instants
-// in seconds since the epoch, offsets in seconds east of UTC), the time of the change as the
-// clock shows it before the change, the weekday in the locale; empty unless the change comes
-// within the next 24 hours.
-QString text(qint64 instant, qint64 changeAt, int offsetBefore, int offsetAfter, const QLocale &locale,
-             const ClockTimeText &time);
+// How long before a change it is announced, and how long after it is told of, in seconds.
+constexpr qint64 ahead = 24 * 3600;
+constexpr qint64 afterwards = 12 * 3600;
+
+// The line at an instant (seconds since the epoch) about a change: its times as the clock
+// shows them on either side of it, the weekday in the locale; empty unless the change comes
+// within the next 24 hours or came within the last 12.
+QString text(qint64 instant, const Change &change, const QLocale &locale, const ClockTimeText &time);
+
+// The line at an instant about the chosen zone's change that came within the last 12 hours,
+// else its next; empty where there is none to tell of.
+QString text(qint64 instant, const ZoneTime::OffsetKeeper &zone, const QLocale &locale, const ClockTimeText &time);
 
 }

@@ -9,9 +9,18 @@ ClockTimeText::ClockTimeText(bool twelveHour, DayHalfMarkers markers)
 {
 }
 
+namespace {
+
+bool isMidnight(const QTime &time)
+{
+    return time.hour() == 0 && time.minute() == 0;
+}
+
+}
+
 QString ClockTimeText::of(const QTime &time) const
 {
-    if (time.hour() == 0 && time.minute() == 0)
+    if (isMidnight(time))
         return QCoreApplication::translate("ClockTimeText", "midnight");
     if (!mTwelveHour)
         return time.toString(u"HH:mm");
@@ -21,7 +30,17 @@ QString ClockTimeText::of(const QTime &time) const
 
 QString ClockTimeText::at(const QTime &time) const
 {
-    if (time.hour() == 0 && time.minute() == 0)
+    if (isMidnight(time))
         return QCoreApplication::translate("ClockTimeText", "at midnight");
     return QCoreApplication::translate("ClockTimeText", "at %1", "a time of day").arg(of(time));
+}
+
+QString ClockTimeText::becomes(const QTime &from, const QTime &to) const
+{
+    if (isMidnight(from))
+        return QCoreApplication::translate("ClockTimeText", "midnight becomes %1", "a clock change").arg(of(to));
+    if (isMidnight(to))
+        return QCoreApplication::translate("ClockTimeText", "%1 becomes midnight", "a clock change").arg(of(from));
+    return QCoreApplication::translate("ClockTimeText", "%1 becomes %2", "a clock change: the time before, then after")
+        .arg(of(from), of(to));
 }

@@ -15,6 +15,9 @@ public:
     // The time after "at" in a sentence ("at 2:00 AM", "at midnight"), which languages word
     // differently for midnight ("alle 02:00", "a mezzanotte").
     QString at(const QTime &time) const;
+    // A clock change as the clock reads it: "2:00 AM becomes 3:00 AM", "midnight becomes 01:00",
+    // a sentence of its own for midnight on either side, as for at().
+    QString becomes(const QTime &from, const QTime &to) const;
 
 private:
     bool mTwelveHour;

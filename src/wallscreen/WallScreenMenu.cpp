@@ -1,5 +1,6 @@
 #include "wallscreen/WallScreenMenu.h"
 
+#include "settings/ClockFormatName.h"
 #include "settings/Conversions.h"
 #include "settings/WallScreenValues.h"
 #include "wallscreen/OtherZoneList.h"
@@ -40,11 +41,19 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
     setAccessibleName(tr("Wall-screen options"));
     // An entry the site has locked says so.
     setToolTipsVisible(true);
+    // Read, not chosen: a disabled entry, which screen readers read out too.
+    formatInUse = addAction(QString());
+    formatInUse->setEnabled(false);
+    addSeparator();
     fitToScreen = addOnOff(tr("Fit to screen"), WallScreenOptions::fitToScreenKey);
     burnInGuard = addOnOff(tr("Burn-in guard"), WallScreenOptions::burnInGuardKey);
     nightDimming = addMenu(tr("Night dimming"));
     nightDimming->setToolTipsVisible(true);
     secondsIn24Hour = addOnOff(tr("Seconds in 24-hour time"), WallScreenOptions::secondsIn24HourKey);
+    const QString onlyIn24Hour
+        = tr("Only with the 24-hour format “%1”").arg(ClockFormatName::of(ClockFormat::HoursMinutes));
+    secondsIn24Hour->setToolTip(onlyIn24Hour);
+    secondsIn24Hour->setStatusTip(onlyIn24Hour);
     showDate = addOnOff(tr("Show date"), WallScreenOptions::showDateKey);
     dateFormat = addMenu(tr("Date format"));
     dateFormat->setToolTipsVisible(true);
@@ -89,15 +98,30 @@ QAction *WallScreenMenu::addChoice(QMenu &menu, const QString &text, const Choic
 
 void WallScreenMenu::addDateFormat(QActionGroup &group, InfoLines::DateFormat format, const QString &text)
 {
-    QAction *action = addChoice(*dateFormat, text,
-                                { { WallScreenOptions::dateFormatKey, WallScreenOptions::dateFormatText(format) } });
+    QAction *action = checkable(*dateFormat, text);
+    const Choice choice { { WallScreenOptions::dateFormatKey, WallScreenOptions::dateFormatText(format) } };
+    SiteLocks::declare(*action, choice.keys());
+    // A date format is chosen to be seen: the date comes on with it, where the site leaves
+    // "Show date" to the user (the store keeps a locked key as the site sets it).
+    connect(action, &QAction::triggered, this, [this, choice] {
+        Choice withDate = choice;
+        if (!showDate->isChecked())
+            withDate.insert(WallScreenOptions::showDateKey, Conversions::onOffText(true));
+        emit chosen(withDate);
+    });
     action->setData(static_cast<int>(format));
     group.addAction(action);
 }
 
 void WallScreenMenu::showOptions(const WallScreenOptions &options, const SettingsStore &settings,
-                                 const ClockTimeText &times)
+                                 const ClockTimeText &times, ClockFormat selected)
 {
+    const QString formatName = ClockFormatName::of(selected);
+    formatInUse->setText(selected == ClockFormat::HoursMinutes ? tr("Format: %1 (24-hour)").arg(formatName)
+                                                               : tr("Format: %1 (12-hour)").arg(formatName));
+    formatInUse->setVisible(!formatName.isEmpty());
+    // The seconds are the 24-hour time's: with another format the entry keeps its value, disabled.
+    secondsIn24Hour->setEnabled(selected == ClockFormat::HoursMinutes);
     fitToScreen->setChecked(options.fitToScreen);
     burnInGuard->setChecked(options.burnInGuard);
     secondsIn24Hour->setChecked(options.secondsIn24Hour);

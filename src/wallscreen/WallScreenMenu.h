@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/ClockFormat.h"
 #include "wallscreen/ClockTimeText.h"
 #include "wallscreen/InfoLines.h"
 
@@ -24,9 +25,12 @@ public:
     explicit WallScreenMenu(QWidget *parent);
 
     // Checks the options in force and disables what the site locks; the night hours read as
-    // times on the clock.
-    void showOptions(const WallScreenOptions &options, const SettingsStore &settings, const ClockTimeText &times);
+    // times on the clock. The first line names the format selected on the panel, and the
+    // 24-hour seconds can be chosen only with the 24-hour format.
+    void showOptions(const WallScreenOptions &options, const SettingsStore &settings, const ClockTimeText &times,
+                     ClockFormat selected);
 
+    QAction *formatInUse;
     QAction *fitToScreen;
     QAction *burnInGuard;
     QMenu *nightDimming;

@@ -6,6 +6,8 @@
 #include "panel/PanelWindow.h"
 #include "support/ClockFixture.h"
 #include "support/ProgramFixture.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TestFiles.h"
 #include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/WallScreenMenu.h"
 
@@ -16,7 +18,9 @@
 #include <QPointer>
 #include <QPointingDevice>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 #include <QTimer>
@@ -87,7 +91,10 @@ private slots:
     void nightDimmingFromTheMenu();
     void nightHoursOfYourOwn_data();
     void nightHoursOfYourOwn();
+    void dateFormatFromTheMenu_data();
     void dateFormatFromTheMenu();
+    void secondsOnlyWithTheTwentyFourHourFormat_data();
+    void secondsOnlyWithTheTwentyFourHourFormat();
     void aboutShowsTheVersionAndOpensTheHomePage();
     void optionsTipShowsOnlyAfterTheButton_data();
     void optionsTipShowsOnlyAfterTheButton();
@@ -494,7 +501,8 @@ void TestWallScreen::menuEntriesStoreTheirKeys()
 {
     QFETCH(QString, entry);
     QFETCH(QString, key);
-    auto fixture = clockShown();
+    // The 24-hour format, which the 24-hour seconds need.
+    auto fixture = clockShown({ { "Option3", "True" } });
     setClockSize(*fixture, QSize(1920, 1080));
     ClockWindow &clock = clockOf(*fixture);
     QAction *action = entryOf(*clock.optionsMenu, entry);
@@ -571,14 +579,79 @@ void TestWallScreen::nightHoursOfYourOwn()
     QCOMPARE(clock.Picture1->foreColor(), digits);
 }
 
+void TestWallScreen::dateFormatFromTheMenu_data()
+{
+    QTest::addColumn<QString>("showDate");
+    QTest::addColumn<QByteArray>("site");
+    QTest::addColumn<QString>("lines");
+    QTest::newRow("date shown") << "On" << QByteArray() << "2026-01-15";
+    QTest::newRow("date hidden: it comes on") << QString() << QByteArray() << "2026-01-15";
+    // The format is stored for when the site lets the date show.
+    QTest::newRow("date kept hidden by the site")
+        << QString() << QByteArray("Show%20Date=Off\nLocked%20Keys=Show Date\n") << "";
+}
+
 void TestWallScreen::dateFormatFromTheMenu()
 {
-    auto fixture = clockShown({ { "Show Date", "On" }, { "Date Format", "Short" } });
+    QFETCH(QString, showDate);
+    QFETCH(QByteArray, site);
+    QFETCH(QString, lines);
+    QTemporaryDir siteFolder;
+    TestFiles::write(siteFolder.filePath("Orvanta/Lumetra Wall Time Display.ini"), "[General]\n" + site);
+    const ScopedEnvironment siteDirs("XDG_CONFIG_DIRS", siteFolder.path().toLocal8Bit());
+    StoredValues stored { { "Date Format", "Short" } };
+    if (!showDate.isNull())
+        stored.insert("Show Date", showDate);
+    auto fixture = clockShown(stored);
     ClockWindow &clock = clockOf(*fixture);
     QVERIFY(entryOf(*clock.optionsMenu->dateFormat, "Short")->isChecked());
     entryOf(*clock.optionsMenu->dateFormat, "ISO 8601")->trigger();
     QCOMPARE(fixture->store.value("Date Format"), QStringLiteral("ISO"));
-    QCOMPARE(clock.infoLines->text(), QStringLiteral("2026-01-15"));
+    QCOMPARE(fixture->store.value("Show Date"), site.isEmpty() ? QStringLiteral("On") : QString());
+    QCOMPARE(clock.infoLines->text(), lines);
+}
+
+void TestWallScreen::secondsOnlyWithTheTwentyFourHourFormat_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("site");
+    QTest::addColumn<QString>("formatLine");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("with seconds, AM PM") << "Option1" << QByteArray()
+                                         << "Format: Hour, minutes, seconds, AM PM (12-hour)" << false;
+    QTest::newRow("AM PM") << "Option2" << QByteArray() << "Format: Hour, minutes, AM PM (12-hour)" << false;
+    QTest::newRow("24-hour") << "Option3" << QByteArray() << "Format: Hour, minutes (24-hour)" << true;
+    QTest::newRow("24-hour, locked by the site")
+        << "Option3" << QByteArray("24-Hour%20Seconds=On\nLocked%20Keys=24-Hour Seconds\n")
+        << "Format: Hour, minutes (24-hour)" << false;
+}
+
+// The entry keeps the stored value whatever the format, and follows the panel's format each
+// time the menu opens.
+void TestWallScreen::secondsOnlyWithTheTwentyFourHourFormat()
+{
+    QFETCH(QString, option);
+    QFETCH(QByteArray, site);
+    QFETCH(QString, formatLine);
+    QFETCH(bool, enabled);
+    QTemporaryDir siteFolder;
+    TestFiles::write(siteFolder.filePath("Orvanta/Lumetra Wall Time Display.ini"), "[General]\n" + site);
+    const ScopedEnvironment siteDirs("XDG_CONFIG_DIRS", siteFolder.path().toLocal8Bit());
+    auto fixture = clockShown({ { option, "True" }, { "24-Hour Seconds", "On" } });
+    WallScreenMenu &menu = *clockOf(*fixture).optionsMenu;
+    fixture->program.form2().openOptionsMenu(QPoint());
+    QCOMPARE(menu.actions().first()->text(), formatLine);
+    QVERIFY(!menu.actions().first()->isEnabled());
+    QCOMPARE(menu.secondsIn24Hour->isEnabled(), enabled);
+    QVERIFY(menu.secondsIn24Hour->isChecked());
+    menu.hide();
+    PanelWindow &panel = fixture->program.form1().ui();
+    (option == "Option3" ? panel.Option1 : panel.Option3)->click();
+    fixture->program.form2().openOptionsMenu(QPoint());
+    QCOMPARE(menu.secondsIn24Hour->isEnabled(), option != "Option3");
+    QVERIFY(menu.secondsIn24Hour->isChecked());
+    QCOMPARE(fixture->store.value("24-Hour Seconds"), QStringLiteral("On"));
+    menu.hide();
 }
 
 void TestWallScreen::aboutShowsTheVersionAndOpensTheHomePage()

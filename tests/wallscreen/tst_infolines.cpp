@@ -25,6 +25,8 @@ private slots:
     void text();
     void conventionsByLocale_data();
     void conventionsByLocale();
+    void noticeByZone_data();
+    void noticeByZone();
 
 private:
     QTranslator mEnglishPlurals;
@@ -109,21 +111,28 @@ void TestInfoLines::conventionsByLocale_data()
                          const QList<int> &hours, const char *notice, const char *user = "", const char *site = "") {
         QTest::newRow(name) << locale << user << site << markers << notice << twentyFourHour << hours;
     };
-    row("American", "en_US", false, english, { -5, 2, 3600 }, "Clocks go forward 1 hour tonight at 2:00 AM");
-    row("C", "C", false, english, { -20, 2, 3600 }, "Clocks go forward 1 hour on Sunday at 2:00 AM");
-    row("POSIX", "POSIX", false, english, { 9, 13, -1800 }, "Clocks go back 30 minutes today at 1:00 PM");
-    row("British", "en_GB", true, english, { -5, 0, -3600 }, "Clocks go back 1 hour tonight at midnight");
-    row("German", "de_DE", true, english, { -20, 3, -3600 }, "Clocks go back 1 hour on Sonntag at 03:00");
-    row("French", "fr_FR", true, english, { 9, 14, 5400 }, "Clocks go forward 1 hour 30 minutes today at 14:00");
-    row("Japanese", "ja_JP", true, " 午前/ 午後", { -5, 2, 7200 }, "Clocks go forward 2 hours tonight at 02:00");
-    row("Chinese, once it happened", "zh_CN", true, " 上午/ 下午", { 1, 0, 60 }, "");
-    row("Brazilian", "pt_BR", true, english, { -22, 2, 60 }, "Clocks go forward 1 minute on domingo at 02:00");
+    row("American", "en_US", false, english, { -5, 2, 3600 },
+        "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM");
+    row("C", "C", false, english, { -20, 2, 3600 }, "Clocks go forward 1 hour on Sunday: 2:00 AM becomes 3:00 AM");
+    row("POSIX", "POSIX", false, english, { 9, 13, -1800 },
+        "Clocks go back 30 minutes today: 1:00 PM becomes 12:30 PM");
+    row("British", "en_GB", true, english, { -5, 0, -3600 }, "Clocks go back 1 hour tonight: midnight becomes 23:00");
+    row("German", "de_DE", true, english, { -20, 3, -3600 }, "Clocks go back 1 hour on Sonntag: 03:00 becomes 02:00");
+    row("French", "fr_FR", true, english, { 9, 14, 5400 },
+        "Clocks go forward 1 hour 30 minutes today: 14:00 becomes 15:30");
+    row("Japanese", "ja_JP", true, " 午前/ 午後", { -5, 2, 7200 },
+        "Clocks go forward 2 hours tonight: 02:00 becomes 04:00");
+    row("Chinese, once it happened", "zh_CN", true, " 上午/ 下午", { 1, 0, 60 },
+        "Clocks went forward 1 minute at midnight");
+    row("Brazilian", "pt_BR", true, english, { -22, 2, 60 },
+        "Clocks go forward 1 minute on domingo: 02:00 becomes 02:01");
     row("Russian, a day ahead", "ru_RU", true, english, { -22, 3, -7200 }, "");
-    row("Korean", "ko_KR", false, " 오전/ 오후", { 9, 23, 3600 }, "Clocks go forward 1 hour today at 11:00 오후");
+    row("Korean", "ko_KR", false, " 오전/ 오후", { 9, 23, 3600 },
+        "Clocks go forward 1 hour today: 11:00 오후 becomes midnight");
     row("German, the user's choice", "de_DE", false, english, { -5, 2, 3600 },
-        "Clocks go forward 1 hour tonight at 2:00 AM", "Option1=True");
-    row("German, the site's", "de_DE", false, english, { 9, 13, 60 }, "Clocks go forward 1 minute today at 1:00 PM", "",
-        "Option2=True");
+        "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM", "Option1=True");
+    row("German, the site's", "de_DE", false, english, { 9, 13, 60 },
+        "Clocks go forward 1 minute today: 1:00 PM becomes 1:01 PM", "", "Option2=True");
 }
 
 void TestInfoLines::conventionsByLocale()
@@ -144,9 +153,70 @@ void TestInfoLines::conventionsByLocale()
     const DayHalfMarkers dayHalves = DayHalfMarkers::of(pinned);
     QCOMPARE(dayHalves.am + u'/' + dayHalves.pm, markers);
     const qint64 sunday = QDateTime(QDate(2026, 3, 29), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
-    QCOMPARE(ClockChangeNotice::text(sunday + nowChangeAndOffset[0] * 3600, sunday + nowChangeAndOffset[1] * 3600, 0,
-                                     nowChangeAndOffset[2], pinned, ClockTimeText(!twentyFourHour, dayHalves)),
+    const ClockChangeNotice::Change change { sunday + nowChangeAndOffset[1] * 3600, 0, nowChangeAndOffset[2] };
+    QCOMPARE(ClockChangeNotice::text(sunday + nowChangeAndOffset[0] * 3600, change, pinned,
+                                     ClockTimeText(!twentyFourHour, dayHalves)),
              notice);
+}
+
+// The line for a zone's changes as its file on this computer gives them, on either clock.
+void TestInfoLines::noticeByZone_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDateTime>("instant");
+    QTest::addColumn<bool>("twelveHour");
+    QTest::addColumn<QString>("expected");
+    const auto utc = [](int month, int day, int hour, int minute = 0) {
+        return QDateTime(QDate(2026, month, day), QTime(hour, minute), Qt::UTC);
+    };
+    // Berlin: 02:00 CET becomes 03:00 on 29 March, 03:00 CEST becomes 02:00 at 01:00 UTC on 25 October.
+    QTest::newRow("Berlin spring, the evening before") << QByteArray("Europe/Berlin") << utc(3, 28, 19) << false
+                                                       << "Clocks go forward 1 hour tonight: 02:00 becomes 03:00";
+    QTest::newRow("Berlin spring, 12-hour") << QByteArray("Europe/Berlin") << utc(3, 28, 19) << true
+                                            << "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM";
+    QTest::newRow("Berlin autumn, the morning before") << QByteArray("Europe/Berlin") << utc(10, 24, 8) << false
+                                                       << "Clocks go back 1 hour on Sunday: 03:00 becomes 02:00";
+    QTest::newRow("Berlin autumn, 11:59 after")
+        << QByteArray("Europe/Berlin") << utc(10, 25, 12, 59) << false << "Clocks went back 1 hour at 03:00";
+    QTest::newRow("Berlin autumn, 12:01 after") << QByteArray("Europe/Berlin") << utc(10, 25, 13, 1) << false << "";
+    QTest::newRow("Berlin autumn, 12-hour, after")
+        << QByteArray("Europe/Berlin") << utc(10, 25, 2) << true << "Clocks went back 1 hour at 3:00 AM";
+    // New York: at 07:00 UTC on 8 March and 06:00 UTC on 1 November.
+    QTest::newRow("New York spring, an hour before") << QByteArray("America/New_York") << utc(3, 8, 6) << true
+                                                     << "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM";
+    QTest::newRow("New York autumn, the morning before") << QByteArray("America/New_York") << utc(10, 31, 13) << true
+                                                         << "Clocks go back 1 hour on Sunday: 2:00 AM becomes 1:00 AM";
+    QTest::newRow("New York, a day and an hour before") << QByteArray("America/New_York") << utc(3, 7, 6) << true << "";
+    // Lord Howe Island goes back and forward by half an hour, at 15:00 UTC on 4 April and
+    // 15:30 UTC on 3 October.
+    QTest::newRow("Lord Howe autumn") << QByteArray("Australia/Lord_Howe") << utc(4, 4, 8) << false
+                                      << "Clocks go back 30 minutes tonight: 02:00 becomes 01:30";
+    QTest::newRow("Lord Howe spring, after")
+        << QByteArray("Australia/Lord_Howe") << utc(10, 3, 16) << true << "Clocks went forward 30 minutes at 2:00 AM";
+    // Havana changes at midnight in spring and to midnight in autumn; Santiago goes back at
+    // the midnight before Sunday 5 April.
+    QTest::newRow("Havana spring") << QByteArray("America/Havana") << utc(3, 8, 1) << true
+                                   << "Clocks go forward 1 hour tonight: midnight becomes 1:00 AM";
+    QTest::newRow("Havana spring, after")
+        << QByteArray("America/Havana") << utc(3, 8, 10) << false << "Clocks went forward 1 hour at midnight";
+    QTest::newRow("Havana autumn") << QByteArray("America/Havana") << utc(10, 31, 23) << false
+                                   << "Clocks go back 1 hour tonight: 01:00 becomes midnight";
+    QTest::newRow("Santiago autumn") << QByteArray("America/Santiago") << utc(4, 4, 21) << false
+                                     << "Clocks go back 1 hour tonight: midnight becomes 23:00";
+    QTest::newRow("Santiago autumn, 12-hour, after")
+        << QByteArray("America/Santiago") << utc(4, 5, 3, 30) << true << "Clocks went back 1 hour at midnight";
+}
+
+void TestInfoLines::noticeByZone()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDateTime, instant);
+    QFETCH(bool, twelveHour);
+    QFETCH(QString, expected);
+    const QLocale american("en_US");
+    const ClockTimeText times(twelveHour, DayHalfMarkers::of(american));
+    QCOMPARE(ClockChangeNotice::text(instant.toSecsSinceEpoch(), ZoneTime::OffsetKeeper(zone), american, times),
+             expected);
 }
 
 QTEST_GUILESS_MAIN(TestInfoLines)
