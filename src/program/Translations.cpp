@@ -5,8 +5,12 @@
 
 Translations::Translations(const QLocale &locale)
 {
-    if (!mProgram.load(locale, QStringLiteral("lumetra"), QStringLiteral("_"), QStringLiteral(":/translations")))
+    if (!mProgram.load(locale, QStringLiteral("lumetra"), QStringLiteral("_"), QStringLiteral(":/translations"))) {
+        // No catalogue speaks the language (the C locale among them): the English one gives
+        // the counted texts their plural forms, "1 hour" and not "1 hour(s)".
+        static_cast<void>(mProgram.load(QStringLiteral("lumetra_en"), QStringLiteral(":/translations")));
         return;
+    }
     // Qt's own catalogue in the language the program speaks, so that the dialogs' buttons
     // agree with the rest of the window.
     const QLocale spoken(mProgram.language());

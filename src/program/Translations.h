@@ -5,8 +5,8 @@
 
 // The program's texts and Qt's own (its dialogs' buttons, the command line's help) in the
 // user's language: the first language of the locale's list (LANGUAGE, then LC_ALL,
-// LC_MESSAGES, LANG) that the program ships a catalogue for. English needs none but for
-// its plural forms.
+// LC_MESSAGES, LANG) that the program ships a catalogue for, else English, whose catalogue
+// holds only its plural forms.
 class Translations {
 public:
     explicit Translations(const QLocale &locale = QLocale::system());
@@ -19,7 +19,7 @@ public:
     void install();
     void remove();
 
-    // The language of the program's catalogue ("de", "pt_BR"); empty for none.
+    // The language of the program's catalogue ("de", "pt_BR", "en").
     QString language() const { return mProgram.language(); }
 
 private:

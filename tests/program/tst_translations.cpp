@@ -127,6 +127,28 @@ private slots:
         QCOMPARE(clock.at(QTime(2, 0)), QStringLiteral("alle 02:00"));
     }
 
+    // Where no catalogue speaks the language, the English one counts: "2 hours", not "2 hour(s)".
+    void countedTextsTakeTheirPluralForms_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("C") << "C"
+                           << "2 hours";
+        QTest::newRow("Korean, without a catalogue") << "ko_KR"
+                                                     << "2 hours";
+        QTest::newRow("German") << "de_DE"
+                                << "2 Stunden";
+    }
+
+    void countedTextsTakeTheirPluralForms()
+    {
+        QFETCH(QString, locale);
+        Translations translations { QLocale(locale) };
+        translations.install();
+        QTEST(QCoreApplication::translate("ClockChangeNotice", "%n hour(s)", "how far clocks go forward or back", 2),
+              "expected");
+    }
+
     void englishWindowsKeepTheirDesignedSizes()
     {
         Translations translations { QLocale(QLocale::English, QLocale::UnitedStates) };
