@@ -110,7 +110,7 @@
     <message>
         <source>%1 becomes midnight</source>
         <comment>a clock change</comment>
-        <translation>%1 pasa a ser medianoche</translation>
+        <translation>%1 pasa a ser la medianoche</translation>
     </message>
     <message>
         <source>%1 becomes %2</source>

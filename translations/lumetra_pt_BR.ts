@@ -105,7 +105,7 @@
     <message>
         <source>midnight becomes %1</source>
         <comment>a clock change</comment>
-        <translation>meia-noite passa a ser %1</translation>
+        <translation>a meia-noite passa a ser %1</translation>
     </message>
     <message>
         <source>%1 becomes midnight</source>
