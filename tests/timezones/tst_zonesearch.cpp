@@ -1,3 +1,4 @@
+#include "timezones/NearSpelling.h"
 #include "timezones/ZoneSearch.h"
 
 #include <QTest>
@@ -38,6 +39,8 @@ class TestZoneSearch : public QObject {
 private slots:
     void typedTextFindsZonesBestFirst_data();
     void typedTextFindsZonesBestFirst();
+    void editsBetween_data();
+    void editsBetween();
 };
 
 void TestZoneSearch::typedTextFindsZonesBestFirst_data()
@@ -76,6 +79,14 @@ void TestZoneSearch::typedTextFindsZonesBestFirst_data()
     QTest::newRow("accents and case") << "ALAND" << QStringList { "Europe/Mariehamn Åland Islands" };
     QTest::newRow("accents typed") << "São Paulo" << QStringList { "America/Sao_Paulo" };
     QTest::newRow("a letter of its own") << "foroy" << QStringList { "Atlantic/Faroe Føroyar" };
+    QTest::newRow("a slip in a city") << "berln" << QStringList { "Europe/Berlin" };
+    QTest::newRow("a slip in a country") << "germny"
+                                         << QStringList { "Europe/Berlin Deutschland", "Europe/Busingen Deutschland" };
+    QTest::newRow("two slips in an old name of seven letters")
+        << "clacuta" << QStringList { "Asia/Kolkata Asia/Calcutta" };
+    QTest::newRow("two slips in five letters are too many") << "kolkt" << QStringList {};
+    QTest::newRow("no slips in three letters") << "brl" << QStringList {};
+    QTest::newRow("a word of a city") << "paolo" << QStringList { "America/Sao_Paulo" };
 }
 
 void TestZoneSearch::typedTextFindsZonesBestFirst()
@@ -86,6 +97,42 @@ void TestZoneSearch::typedTextFindsZonesBestFirst()
     for (const ZoneMatch &match : rankZoneMatches(candidates, typed, otherNames))
         matches << (QString::fromUtf8(candidates.at(match.candidate).identifier) + u' ' + match.reason).trimmed();
     QCOMPARE(matches, found);
+}
+
+void TestZoneSearch::editsBetween_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("most");
+    QTest::addColumn<int>("edits");
+    QTest::newRow("same") << "berlin"
+                          << "berlin" << 0 << 0;
+    QTest::newRow("dropped") << "berln"
+                             << "berlin" << 1 << 1;
+    QTest::newRow("added") << "berlinn"
+                           << "berlin" << 1 << 1;
+    QTest::newRow("changed") << "barlin"
+                             << "berlin" << 1 << 1;
+    QTest::newRow("neighbours swapped") << "zuirch"
+                                        << "zurich" << 1 << 1;
+    QTest::newRow("swapped and dropped") << "clacuta"
+                                         << "calcutta" << 2 << 2;
+    QTest::newRow("more than most") << "kitten"
+                                    << "sitting" << 2 << 3;
+    QTest::newRow("cut short") << "abcdef"
+                               << "ghijkl" << 2 << 3;
+    QTest::newRow("lengths too far apart") << ""
+                                           << "abc" << 2 << 3;
+}
+
+void TestZoneSearch::editsBetween()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, most);
+    QFETCH(int, edits);
+    QCOMPARE(::editsBetween(a, b, most), edits);
+    QCOMPARE(::editsBetween(b, a, most), edits);
 }
 
 QTEST_GUILESS_MAIN(TestZoneSearch)
