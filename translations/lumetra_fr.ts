@@ -256,6 +256,18 @@
         <source>Zones shown</source>
         <translation>Fuseaux horaires affichés</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>Déjà sur l’horloge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>Au maximum %n fuseau horaire</numerusform>
+            <numerusform>Au maximum %n fuseaux horaires</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -521,6 +533,13 @@
     <message>
         <source>Close clock</source>
         <translation>Fermer l&apos;horloge</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>Ville, pays ou décalage UTC</translation>
     </message>
 </context>
 <context>

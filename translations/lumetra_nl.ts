@@ -256,6 +256,18 @@
         <source>Zones shown</source>
         <translation>Getoonde tijdzones</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>Staat al op de klok</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>Maximaal %n tijdzone</numerusform>
+            <numerusform>Maximaal %n tijdzones</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -521,6 +533,13 @@
     <message>
         <source>Close clock</source>
         <translation>Klok sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>Stad, land of UTC-afwijking</translation>
     </message>
 </context>
 <context>
