@@ -20,13 +20,13 @@ ZonePicker::ZonePicker(QWidget *parent)
     // Before the search's own handling, which gives a search left unchosen up for the picked
     // zone's text: a search that matches is not lost by moving on to Add.
     connect(lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        const QByteArray first = firstMatch();
-        if (!first.isEmpty())
-            setCurrentIndex(findData(modTimeZones::IndexOfKey(first)));
+        if (const int first = firstMatchPosition(); first >= 0)
+            setCurrentIndex(first);
     });
     // Searched as the panel's list is: typed names, countries and old names.
     ZoneListFilter::attach(*this);
-    // The list has picked the match by then; told once the completer has also put the match's text in the field.
+    // The list has picked the match by then; told once the completer has also put the
+    // match's text in the field.
     connect(completer(), qOverload<const QModelIndex &>(&QCompleter::activated), this, &ZonePicker::matchChosen,
             Qt::QueuedConnection);
     setCurrentIndex(-1);
@@ -39,19 +39,18 @@ QByteArray ZonePicker::pickedZone() const
 
 QByteArray ZonePicker::zoneToAdd() const
 {
-    if (currentIndex() >= 0 && currentText() == itemText(currentIndex()))
-        return pickedZone();
-    return firstMatch();
+    const bool pickedShows = currentIndex() >= 0 && currentText() == itemText(currentIndex());
+    return zoneAt(pickedShows ? currentIndex() : firstMatchPosition());
 }
 
-QByteArray ZonePicker::firstMatch() const
+int ZonePicker::firstMatchPosition() const
 {
-    // The search's matches, best first, as rows of the list (RankedZonesModel); they follow
-    // each edit of the text.
-    const auto &matches = *qobject_cast<const QAbstractProxyModel *>(completer()->model());
     if (currentText().isEmpty() || currentText() == itemText(currentIndex()))
-        return {};
-    return zoneAt(matches.mapToSource(matches.index(0, 0)).row());
+        return -1;
+    // The search's matches, best first, as rows of the list (RankedZonesModel); they follow
+    // each edit of the text. The row saying that nothing matches maps to none.
+    const auto &matches = *qobject_cast<const QAbstractProxyModel *>(completer()->model());
+    return matches.mapToSource(matches.index(0, 0)).row();
 }
 
 QByteArray ZonePicker::zoneAt(int position) const

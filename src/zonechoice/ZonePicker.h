@@ -23,6 +23,8 @@ signals:
     void matchChosen();
 
 private:
-    QByteArray firstMatch() const;
+    // The list position of the search's first match; -1 when nothing is typed or nothing
+    // matches.
+    int firstMatchPosition() const;
     QByteArray zoneAt(int position) const;
 };

@@ -25,35 +25,32 @@ void TestOtherZonesWindow::keysAddAndAddSaysWhyNot_data()
     QTest::addColumn<QString>("row");
     // Zones shown | typed | keys ("Matches": Enter in the open matches) | last row after | Add enabled after |
     // Add's reason. A zone added empties the search; one refused stays in it.
-    const char *eight = "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo,Africa/Lagos";
     for (const QString row :
          { "|||||", "|tokyo|||yes|", "|tokyo|Return|Tokyo — Asia/Tokyo||",
            "|new y|Matches|New York — America/New_York||", "|tokyo|Tab Space|Tokyo — Asia/Tokyo||",
            "UTC|berln|Return|Berlin — Europe/Berlin||", "|sngapre|Return|Singapore — Asia/Singapore||",
            "|xyzq|Return|||", "|utc|Return|UTC||", "Asia/Tokyo|tokyo|Return|Tokyo — Asia/Tokyo||Already on the clock",
-           "Asia/Tokyo|tokio|Matches|Tokyo — Asia/Tokyo||Already on the clock" })
-        QTest::newRow(qPrintable(row)) << row;
-    QTest::newRow("eight") << QString(eight) + "|lima|Return|Lagos — Africa/Lagos||8 zones at most";
+           "Asia/Tokyo|tokio|Matches|Tokyo — Asia/Tokyo||Already on the clock",
+           "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo,Africa/Lagos|lima|"
+           "Return|Lagos — Africa/Lagos||8 zones at most" })
+        QTest::newRow(qPrintable(row.left(60))) << row;
 }
 
 void TestOtherZonesWindow::keysAddAndAddSaysWhyNot()
 {
     QFETCH(QString, row);
     const QStringList column = row.split(u'|');
-    const QByteArrayList shown = column[0].isEmpty() ? QByteArrayList() : column[0].toLatin1().split(',');
-    OtherZonesWindow window(shown, nullptr);
+    OtherZonesWindow window(column[0].isEmpty() ? QByteArrayList() : column[0].toLatin1().split(','), nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     ZonePicker &picker = *window.picker;
     picker.setFocus();
     QTest::keyClicks(&picker, column[1]);
     for (const QString &key : column[2].split(u' ', Qt::SkipEmptyParts)) {
-        QWidget *target = QApplication::focusWidget();
-        if (key == "Matches") {
-            QTRY_VERIFY(picker.completer()->popup()->isVisible());
-            target = picker.completer()->popup();
-        }
-        QTest::keyClick(target, key == "Matches" ? Qt::Key_Return : QKeySequence::fromString(key)[0].key());
+        QAbstractItemView &matches = *picker.completer()->popup();
+        QTRY_VERIFY(key != "Matches" || matches.isVisible());
+        QTest::keyClick(key == "Matches" ? &matches : QApplication::focusWidget(),
+                        key == "Matches" ? Qt::Key_Return : QKeySequence::fromString(key)[0].key());
     }
     // A match chosen is added once the completer is done with it.
     QCoreApplication::processEvents();
