@@ -285,6 +285,18 @@
         <source>Zones shown</source>
         <translation>Angezeigte Zeitzonen</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>Bereits auf der Uhr</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>Höchstens %n Zeitzone</numerusform>
+            <numerusform>Höchstens %n Zeitzonen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -562,6 +574,13 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Format: %1 (12 Stunden)</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>Stadt, Land oder UTC-Versatz</translation>
     </message>
 </context>
 <context>

@@ -20,4 +20,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>OtherZonesWindow</name>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>%n zone at most</numerusform>
+            <numerusform>%n zones at most</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

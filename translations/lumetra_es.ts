@@ -285,6 +285,18 @@
         <source>Zones shown</source>
         <translation>Zonas horarias mostradas</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>Ya está en el reloj</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>Como máximo %n zona horaria</numerusform>
+            <numerusform>Como máximo %n zonas horarias</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -562,6 +574,13 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Formato: %1 (12 horas)</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>Ciudad, país o desfase UTC</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,18 @@
         <source>Zones shown</source>
         <translation>Fuseaux horaires affichés</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>Déjà sur l’horloge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>Au maximum %n fuseau horaire</numerusform>
+            <numerusform>Au maximum %n fuseaux horaires</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -562,6 +574,13 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Format : %1 (12 heures)</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>Ville, pays ou décalage UTC</translation>
     </message>
 </context>
 <context>

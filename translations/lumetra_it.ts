@@ -285,6 +285,18 @@
         <source>Zones shown</source>
         <translation>Fusi orari mostrati</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>Già sull’orologio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>Al massimo %n fuso orario</numerusform>
+            <numerusform>Al massimo %n fusi orari</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -562,6 +574,13 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Formato: %1 (12 ore)</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>Città, paese o differenza da UTC</translation>
     </message>
 </context>
 <context>

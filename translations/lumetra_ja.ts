@@ -283,6 +283,17 @@
         <source>Zones shown</source>
         <translation>表示するタイムゾーン</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>既に時計に表示中</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>タイムゾーンは最大 %n 個まで</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -560,6 +571,13 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>表示形式：%1（12 時間表示）</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>都市、国、または UTC との時差</translation>
     </message>
 </context>
 <context>

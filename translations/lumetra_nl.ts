@@ -285,6 +285,18 @@
         <source>Zones shown</source>
         <translation>Getoonde tijdzones</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>Staat al op de klok</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>Maximaal %n tijdzone</numerusform>
+            <numerusform>Maximaal %n tijdzones</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -562,6 +574,13 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Notatie: %1 (12-uurs)</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>Stad, land of UTC-afwijking</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,19 @@
         <source>Zones shown</source>
         <translation>Wyświetlane strefy czasowe</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>Już jest na zegarze</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>Najwyżej %n strefa czasowa</numerusform>
+            <numerusform>Najwyżej %n strefy czasowe</numerusform>
+            <numerusform>Najwyżej %n stref czasowych</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -564,6 +577,13 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Format: %1 (12-godzinny)</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>Miasto, kraj lub przesunięcie UTC</translation>
     </message>
 </context>
 <context>

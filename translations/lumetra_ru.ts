@@ -287,6 +287,19 @@
         <source>Zones shown</source>
         <translation>Показываемые часовые пояса</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>Уже на часах</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>Максимум %n часовой пояс</numerusform>
+            <numerusform>Максимум %n часовых пояса</numerusform>
+            <numerusform>Максимум %n часовых поясов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -564,6 +577,13 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Формат: %1 (12 часов)</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>Город, страна или смещение от UTC</translation>
     </message>
 </context>
 <context>

@@ -283,6 +283,17 @@
         <source>Zones shown</source>
         <translation>显示的时区</translation>
     </message>
+    <message>
+        <source>Already on the clock</source>
+        <translation>已在时钟上</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n zones at most</source>
+        <comment>why Add is greyed out: the clock shows no more zones</comment>
+        <translation>
+            <numerusform>最多 %n 个时区</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -560,6 +571,13 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>时间格式：%1（12 小时制）</translation>
+    </message>
+</context>
+<context>
+    <name>ZonePicker</name>
+    <message>
+        <source>City, country or UTC offset</source>
+        <translation>城市、国家或 UTC 时差</translation>
     </message>
 </context>
 <context>

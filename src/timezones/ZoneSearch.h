@@ -27,6 +27,9 @@ struct ZoneMatch {
 // best first: an identifier, city or other name that is the whole typed text ("utc",
 // "India", "Calcutta", "Kalkutta"); an identifier or a city starting with it; the identifier holding
 // it; a word of an other name starting with it; the display text, with its offset, holding
-// it ("+05:30"). Within each rank the candidates keep their order. Nothing typed matches all.
+// it ("+05:30"). When no name is or starts with a typed word of four letters or more, the
+// names and their words a slip or two of the keys away follow ("berln" finds Europe/Berlin;
+// slipsAllowedIn), one slip before two. Within each rank the candidates keep their order.
+// Nothing typed matches all.
 QList<ZoneMatch> rankZoneMatches(const QList<ZoneCandidate> &candidates, const QString &typed,
                                  const ZoneOtherNames &otherNames);

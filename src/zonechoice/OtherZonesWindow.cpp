@@ -1,12 +1,13 @@
 #include "zonechoice/OtherZonesWindow.h"
 
 #include "dressing/FocusNeighbours.h"
-#include "timezones/modTimeZones.h"
-#include "wallscreen/OtherZoneList.h"
+#include "zonechoice/ZoneAddRefusal.h"
+#include "zonechoice/ZoneListText.h"
 #include "zonechoice/ZonePicker.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -23,12 +24,18 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     list = new QListWidget(this);
     list->setAccessibleName(tr("Zones shown"));
     add = new QPushButton(tr("Add"), this);
+    whyNotAdd = new QLabel(this);
     remove = new QPushButton(tr("Remove"), this);
     moveUp = new QPushButton(tr("Move up"), this);
     moveDown = new QPushButton(tr("Move down"), this);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(pickerLabel, 0, 0, 1, 2);
+    // The reason Add gives stands over it, on the line of the picker's label.
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(pickerLabel);
+    heading->addStretch();
+    heading->addWidget(whyNotAdd);
+    grid->addLayout(heading, 0, 0, 1, 2);
     grid->addWidget(picker, 1, 0);
     grid->addWidget(add, 1, 1);
     grid->addWidget(list, 2, 0, 4, 1);
@@ -39,6 +46,8 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     // A button that its own click disables (Move up at the top) hands the focus to another
     // button here, not to Close.
     FocusNeighbours::keepFocusInGroup({ add, remove, moveUp, moveDown });
+    // Tab from the search reaches Add, beside it.
+    setTabOrder(picker, add);
     for (const QByteArray &zone : zones)
         addZone(zone);
     connect(add, &QPushButton::clicked, this, &OtherZonesWindow::addPicked);
@@ -48,6 +57,8 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list, &QListWidget::currentRowChanged, this, &OtherZonesWindow::enableButtons);
     connect(picker, &QComboBox::currentIndexChanged, this, &OtherZonesWindow::enableButtons);
+    connect(picker, &QComboBox::currentTextChanged, this, &OtherZonesWindow::enableButtons);
+    connect(picker, &ZonePicker::matchChosen, this, &OtherZonesWindow::addPicked);
     enableButtons();
 }
 
@@ -61,13 +72,18 @@ QByteArrayList OtherZonesWindow::zones() const
 
 void OtherZonesWindow::addZone(const QByteArray &zone)
 {
-    auto *item = new QListWidgetItem(modTimeZones::EntryAt(modTimeZones::IndexOfKey(zone)).Display, list);
+    auto *item = new QListWidgetItem(zoneListText(zone), list);
     item->setData(Qt::UserRole, zone);
 }
 
 void OtherZonesWindow::addPicked()
 {
-    addZone(picker->pickedZone());
+    // A match chosen that cannot be added stays picked, with the reason beside Add.
+    const QByteArray zone = picker->zoneToAdd();
+    if (zone.isEmpty() || !whyZoneCannotBeAdded(zones(), zone).isEmpty())
+        return;
+    addZone(zone);
+    picker->setCurrentIndex(-1);
     list->setCurrentRow(list->count() - 1);
     changed();
 }
@@ -95,8 +111,12 @@ void OtherZonesWindow::changed()
 void OtherZonesWindow::enableButtons()
 {
     const int row = list->currentRow();
-    const QByteArray picked = picker->pickedZone();
-    add->setEnabled(list->count() < OtherZoneList::most && !picked.isEmpty() && !zones().contains(picked));
+    const QByteArray zone = picker->zoneToAdd();
+    const QString refusal = whyZoneCannotBeAdded(zones(), zone);
+    add->setEnabled(!zone.isEmpty() && refusal.isEmpty());
+    whyNotAdd->setText(refusal);
+    // Screen readers hear it with the button.
+    add->setAccessibleDescription(refusal);
     remove->setEnabled(row >= 0);
     moveUp->setEnabled(row > 0);
     moveDown->setEnabled(row >= 0 && row < list->count() - 1);

@@ -3,12 +3,14 @@
 #include <QByteArrayList>
 #include <QDialog>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 class ZonePicker;
 
 // The small window of the clock's "Other zones…": the zones shown under the time, in order,
-// with Add (from the picker), Remove, Move up and Move down, at most eight. Each change is
+// with Add (from the picker), Remove, Move up and Move down, at most eight. Enter in the
+// picker's search adds its first match and empties the search for the next. Each change is
 // signalled at once; the clock stores and shows it.
 class OtherZonesWindow : public QDialog {
     Q_OBJECT
@@ -21,6 +23,8 @@ public:
     ZonePicker *picker;
     QListWidget *list;
     QPushButton *add;
+    // Why Add cannot add, beside it; empty when it can.
+    QLabel *whyNotAdd;
     QPushButton *remove;
     QPushButton *moveUp;
     QPushButton *moveDown;

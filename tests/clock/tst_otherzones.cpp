@@ -121,7 +121,7 @@ void TestOtherZones::faces()
 void TestOtherZones::changesAreStored_data()
 {
     // Stored | steps: a button and the row or zone it acts on | stored after | Add enabled after.
-    addRows({ "||none|yes", "|Add Asia/Tokyo|Asia/Tokyo|", "No/Else,UTC,Asia/Tokyo|Remove 0|Asia/Tokyo,No/Else|yes",
+    addRows({ "||none|", "|Add Asia/Tokyo|Asia/Tokyo|", "No/Else,UTC,Asia/Tokyo|Remove 0|Asia/Tokyo,No/Else|yes",
               "Asia/Tokyo,Europe/Paris,UTC|Move up 2,Move down 0|UTC,Asia/Tokyo,Europe/Paris|yes",
               "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo|Add Africa/Lagos|"
               "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo,Africa/Lagos|" });

@@ -1,3 +1,4 @@
+#include "timezones/NearSpelling.h"
 #include "timezones/ZoneSearch.h"
 
 #include <QTest>
@@ -38,6 +39,8 @@ class TestZoneSearch : public QObject {
 private slots:
     void typedTextFindsZonesBestFirst_data();
     void typedTextFindsZonesBestFirst();
+    void editsBetween_data();
+    void editsBetween();
 };
 
 void TestZoneSearch::typedTextFindsZonesBestFirst_data()
@@ -76,6 +79,14 @@ void TestZoneSearch::typedTextFindsZonesBestFirst_data()
     QTest::newRow("accents and case") << "ALAND" << QStringList { "Europe/Mariehamn Åland Islands" };
     QTest::newRow("accents typed") << "São Paulo" << QStringList { "America/Sao_Paulo" };
     QTest::newRow("a letter of its own") << "foroy" << QStringList { "Atlantic/Faroe Føroyar" };
+    QTest::newRow("a slip in a city") << "berln" << QStringList { "Europe/Berlin" };
+    QTest::newRow("a slip in a country") << "germny"
+                                         << QStringList { "Europe/Berlin Deutschland", "Europe/Busingen Deutschland" };
+    QTest::newRow("two slips in an old name of seven letters")
+        << "clacuta" << QStringList { "Asia/Kolkata Asia/Calcutta" };
+    QTest::newRow("two slips in five letters are too many") << "kolkt" << QStringList {};
+    QTest::newRow("no slips in three letters") << "brl" << QStringList {};
+    QTest::newRow("a word of a city") << "paolo" << QStringList { "America/Sao_Paulo" };
 }
 
 void TestZoneSearch::typedTextFindsZonesBestFirst()
@@ -86,6 +97,23 @@ void TestZoneSearch::typedTextFindsZonesBestFirst()
     for (const ZoneMatch &match : rankZoneMatches(candidates, typed, otherNames))
         matches << (QString::fromUtf8(candidates.at(match.candidate).identifier) + u' ' + match.reason).trimmed();
     QCOMPARE(matches, found);
+}
+
+void TestZoneSearch::editsBetween_data()
+{
+    QTest::addColumn<QString>("row");
+    // a | b | most edits looked for | edits found, most + 1 for more.
+    for (const char *row : { "berlin|berlin|0|0", "berln|berlin|1|1", "barlin|berlin|1|1", "zuirch|zurich|1|1",
+                             "clacuta|calcutta|2|2", "kitten|sitting|2|3", "|abc|2|3" })
+        QTest::newRow(row) << QString(row);
+}
+
+void TestZoneSearch::editsBetween()
+{
+    QFETCH(QString, row);
+    const QStringList column = row.split(u'|');
+    QCOMPARE(::editsBetween(column[0], column[1], column[2].toInt()), column[3].toInt());
+    QCOMPARE(::editsBetween(column[1], column[0], column[2].toInt()), column[3].toInt());
 }
 
 QTEST_GUILESS_MAIN(TestZoneSearch)

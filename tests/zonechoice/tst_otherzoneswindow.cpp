@@ -1,0 +1,65 @@
+#include "timezones/modTimeZones.h"
+#include "zonechoice/OtherZonesWindow.h"
+#include "zonechoice/ZonePicker.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+// The keys of the "Other zones" window's search, and what Add says.
+class TestOtherZonesWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(modTimeZones::LoadTimeZones()); }
+    void keysAddAndAddSaysWhyNot_data();
+    void keysAddAndAddSaysWhyNot();
+};
+
+void TestOtherZonesWindow::keysAddAndAddSaysWhyNot_data()
+{
+    QTest::addColumn<QString>("row");
+    // Zones shown | typed | keys ("Matches": Enter in the open matches) | last row after | Add enabled after |
+    // Add's reason. A zone added empties the search; one refused stays in it.
+    for (const QString row :
+         { "|||||", "|tokyo|||yes|", "|tokyo|Return|Tokyo — Asia/Tokyo||",
+           "|new y|Matches|New York — America/New_York||", "|tokyo|Tab Space|Tokyo — Asia/Tokyo||",
+           "UTC|berln|Return|Berlin — Europe/Berlin||", "|sngapre|Return|Singapore — Asia/Singapore||",
+           "|xyzq|Return|||", "|utc|Return|UTC||", "Asia/Tokyo|tokyo|Return|Tokyo — Asia/Tokyo||Already on the clock",
+           "Asia/Tokyo|tokio|Matches|Tokyo — Asia/Tokyo||Already on the clock",
+           "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo,Africa/Lagos|lima|"
+           "Return|Lagos — Africa/Lagos||8 zones at most" })
+        QTest::newRow(qPrintable(row.left(60))) << row;
+}
+
+void TestOtherZonesWindow::keysAddAndAddSaysWhyNot()
+{
+    QFETCH(QString, row);
+    const QStringList column = row.split(u'|');
+    OtherZonesWindow window(column[0].isEmpty() ? QByteArrayList() : column[0].toLatin1().split(','), nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    ZonePicker &picker = *window.picker;
+    picker.setFocus();
+    QTest::keyClicks(&picker, column[1]);
+    for (const QString &key : column[2].split(u' ', Qt::SkipEmptyParts)) {
+        QAbstractItemView &matches = *picker.completer()->popup();
+        QTRY_VERIFY(key != "Matches" || matches.isVisible());
+        QTest::keyClick(key == "Matches" ? &matches : QApplication::focusWidget(),
+                        key == "Matches" ? Qt::Key_Return : QKeySequence::fromString(key)[0].key());
+    }
+    // A match chosen is added once the completer is done with it.
+    QCoreApplication::processEvents();
+    QCOMPARE(window.list->count() ? window.list->item(window.list->count() - 1)->text() : "", column[3]);
+    QCOMPARE(window.add->isEnabled(), !column[4].isEmpty());
+    QCOMPARE(window.whyNotAdd->text(), column[5]);
+    QCOMPARE(window.add->accessibleDescription(), column[5]);
+    QCOMPARE(picker.currentText().isEmpty(), column[4].isEmpty() && column[5].isEmpty());
+}
+
+QTEST_MAIN(TestOtherZonesWindow)
+#include "tst_otherzoneswindow.moc"
