@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -26,6 +27,10 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     remove = new QPushButton(tr("Remove"), this);
     moveUp = new QPushButton(tr("Move up"), this);
     moveDown = new QPushButton(tr("Move down"), this);
+    label = new QLineEdit(this);
+    label->setAccessibleName(tr("Label of the selected zone"));
+    auto *labelCaption = new QLabel(tr("&Label (shown in place of the city):"), this);
+    labelCaption->setBuddy(label);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto *grid = new QGridLayout(this);
     grid->addWidget(pickerLabel, 0, 0, 1, 2);
@@ -35,7 +40,9 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     grid->addWidget(remove, 2, 1);
     grid->addWidget(moveUp, 3, 1);
     grid->addWidget(moveDown, 4, 1);
-    grid->addWidget(close, 6, 0, 1, 2);
+    grid->addWidget(labelCaption, 6, 0, 1, 2);
+    grid->addWidget(label, 7, 0, 1, 2);
+    grid->addWidget(close, 8, 0, 1, 2);
     // A button that its own click disables (Move up at the top) hands the focus to another
     // button here, not to Close.
     FocusNeighbours::keepFocusInGroup({ add, remove, moveUp, moveDown });
@@ -48,6 +55,9 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list, &QListWidget::currentRowChanged, this, &OtherZonesWindow::enableButtons);
     connect(picker, &QComboBox::currentIndexChanged, this, &OtherZonesWindow::enableButtons);
+    connect(list, &QListWidget::currentRowChanged, this, &OtherZonesWindow::showLabel);
+    connect(label, &QLineEdit::textEdited, this, &OtherZonesWindow::labelSelected);
+    showLabel();
     enableButtons();
 }
 
@@ -57,6 +67,37 @@ QByteArrayList OtherZonesWindow::zones() const
     for (int row = 0; row < list->count(); ++row)
         zones.append(list->item(row)->data(Qt::UserRole).toByteArray());
     return zones;
+}
+
+OtherZoneList::Entries OtherZonesWindow::entries() const
+{
+    OtherZoneList::Entries entries;
+    for (int row = 0; row < list->count(); ++row)
+        entries.append(
+            { list->item(row)->data(Qt::UserRole).toByteArray(), list->item(row)->data(labelRole).toString() });
+    return entries;
+}
+
+void OtherZonesWindow::setLabels(const QStringList &labels)
+{
+    for (int row = 0; row < std::min(list->count(), static_cast<int>(labels.size())); ++row)
+        list->item(row)->setData(labelRole, labels[row]);
+    showLabel();
+}
+
+void OtherZonesWindow::showLabel()
+{
+    const QListWidgetItem *item = list->currentItem();
+    label->setEnabled(item);
+    label->setText(item ? item->data(labelRole).toString() : QString());
+}
+
+void OtherZonesWindow::labelSelected(const QString &text)
+{
+    if (QListWidgetItem *item = list->currentItem()) {
+        item->setData(labelRole, OtherZoneList::cleanLabel(text));
+        changed();
+    }
 }
 
 void OtherZonesWindow::addZone(const QByteArray &zone)
