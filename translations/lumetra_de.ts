@@ -256,6 +256,14 @@
         <source>Zones shown</source>
         <translation>Angezeigte Zeitzonen</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Bezeichnung der gewählten Zeitzone</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Bezeichnung (statt der Stadt):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -521,6 +529,21 @@
     <message>
         <source>Close clock</source>
         <translation>Uhr schließen</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gestern</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,14 @@
         <source>Zones shown</source>
         <translation>Zonas horarias mostradas</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Etiqueta de la zona horaria seleccionada</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Etiqueta (en lugar de la ciudad):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -521,6 +529,21 @@
     <message>
         <source>Close clock</source>
         <translation>Cerrar reloj</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ayer</translation>
     </message>
 </context>
 <context>

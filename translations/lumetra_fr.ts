@@ -256,6 +256,14 @@
         <source>Zones shown</source>
         <translation>Fuseaux horaires affichés</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Libellé du fuseau horaire sélectionné</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Libellé (à la place de la ville)&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -521,6 +529,21 @@
     <message>
         <source>Close clock</source>
         <translation>Fermer l&apos;horloge</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Hier</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,14 @@
         <source>Zones shown</source>
         <translation>Fusi orari mostrati</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Etichetta del fuso orario selezionato</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Etichetta (al posto della città):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -521,6 +529,21 @@
     <message>
         <source>Close clock</source>
         <translation>Chiudi orologio</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Domani</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ieri</translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,14 @@
         <source>Zones shown</source>
         <translation>表示するタイムゾーン</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>選択したタイムゾーンのラベル</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>ラベル(都市名の代わりに表示)(&amp;L):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -519,6 +527,21 @@
     <message>
         <source>Close clock</source>
         <translation>時計を閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1時間</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明日</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨日</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,14 @@
         <source>Zones shown</source>
         <translation>Getoonde tijdzones</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Label van de gekozen tijdzone</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Label (in plaats van de stad):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -521,6 +529,21 @@
     <message>
         <source>Close clock</source>
         <translation>Klok sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 u</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gisteren</translation>
     </message>
 </context>
 <context>

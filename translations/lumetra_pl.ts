@@ -258,6 +258,14 @@
         <source>Zones shown</source>
         <translation>Wyświetlane strefy czasowe</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Etykieta wybranej strefy czasowej</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Etykieta (zamiast miasta):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -523,6 +531,21 @@
     <message>
         <source>Close clock</source>
         <translation>Zamknij zegar</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 godz.</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Jutro</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Wczoraj</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,14 @@
         <source>Zones shown</source>
         <translation>Fusos horários exibidos</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Rótulo do fuso horário selecionado</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Rótulo (no lugar da cidade):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -521,6 +529,21 @@
     <message>
         <source>Close clock</source>
         <translation>Fechar relógio</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Amanhã</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ontem</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,14 @@
         <source>Zones shown</source>
         <translation>Показываемые часовые пояса</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Подпись выбранного часового пояса</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Подпись (вместо города):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -523,6 +531,21 @@
     <message>
         <source>Close clock</source>
         <translation>Закрыть часы</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Завтра</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Вчера</translation>
     </message>
 </context>
 <context>

@@ -254,6 +254,14 @@
         <source>Zones shown</source>
         <translation>显示的时区</translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>所选时区的标签</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>标签(代替城市名显示)(&amp;L):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -519,6 +527,21 @@
     <message>
         <source>Close clock</source>
         <translation>关闭时钟</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1小时</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明天</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨天</translation>
     </message>
 </context>
 <context>
