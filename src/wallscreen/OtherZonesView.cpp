@@ -29,6 +29,7 @@ void drawMark(QPainter &painter, const QRectF &square, bool night)
 {
     const QPointF centre = square.center();
     const double radius = square.width() / 2;
+    painter.save();
     painter.setPen(Qt::NoPen);
     if (night) {
         QPainterPath moon;
@@ -36,14 +37,15 @@ void drawMark(QPainter &painter, const QRectF &square, bool night)
         QPainterPath shadow;
         shadow.addEllipse(centre + QPointF(radius * 0.55, -radius * 0.3), radius * 0.85, radius * 0.85);
         painter.drawPath(moon.subtracted(shadow));
-        return;
+    } else {
+        painter.drawEllipse(centre, radius * 0.5, radius * 0.5);
+        painter.setPen(QPen(painter.brush(), std::max(1.0, radius / 6), Qt::SolidLine, Qt::RoundCap));
+        for (int ray = 0; ray < 8; ++ray) {
+            const QLineF line = QLineF::fromPolar(radius, ray * 45.0).translated(centre);
+            painter.drawLine(QLineF(line.pointAt(0.7), line.p2()));
+        }
     }
-    painter.drawEllipse(centre, radius * 0.5, radius * 0.5);
-    painter.setPen(QPen(painter.brush(), std::max(1.0, radius / 6), Qt::SolidLine, Qt::RoundCap));
-    for (int ray = 0; ray < 8; ++ray) {
-        const QLineF line = QLineF::fromPolar(radius, ray * 45.0).translated(centre);
-        painter.drawLine(QLineF(line.pointAt(0.7), line.p2()));
-    }
+    painter.restore();
 }
 
 }
