@@ -56,13 +56,13 @@ OtherZonesLayout OtherZonesLayout::arrange(const QSize &window, int room, int ti
     const QSizeF gaps = gapsOf(cell);
     const int rows = (count + layout.columns - 1) / layout.columns;
     layout.size = QSize(window.width(), qCeil(blockSize(cell, layout.columns, rows).height()));
-    layout.gap = qRound(groupGapOf(cell));
+    layout.gap = qFloor(groupGapOf(cell));
     for (int i = 0; i < count; ++i) {
         const int row = i / layout.columns;
         const int inRow = std::min(layout.columns, count - row * layout.columns);
         const double left = (window.width() - cellsSize(cell, inRow, 1).width()) / 2;
         const QPointF at(left + (i % layout.columns) * (cell.width() + gaps.width()),
-                         groupGapOf(cell) + row * (cell.height() + gaps.height()));
+                         layout.gap + row * (cell.height() + gaps.height()));
         layout.cells.append(QRectF(at, cell).toAlignedRect());
     }
     return layout;

@@ -12,6 +12,7 @@
 #include "zonechoice/OtherZonesWindow.h"
 #include "zonechoice/ZonePicker.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -41,6 +42,8 @@ private slots:
     void changesAreStored_data();
     void changesAreStored();
     void zonesShowUnderTheTimeAndMoveAndDimWithIt();
+    void groupsStayApartAndDifferencesFit_data();
+    void groupsStayApartAndDifferencesFit();
 };
 
 void TestOtherZones::storedList_data()
@@ -86,6 +89,10 @@ void TestOtherZones::layout()
         QVERIFY(QRect(QPoint(), layout.size).contains(layout.cells[i])
                 && (i == 0 || !layout.cells[i].intersects(layout.cells[i - 1])));
     QVERIFY(qAbs(layout.cells[0].left() - (width - 1 - layout.cells[std::min(count, columns) - 1].right())) <= 1);
+    // Over the cells a gap at least twice that between rows.
+    QVERIFY(layout.gap > 0 && layout.cells[0].top() == layout.gap);
+    if (count > columns)
+        QVERIFY(layout.gap >= 2 * (layout.cells[columns].top() - layout.cells[0].bottom() - 1));
 }
 
 void TestOtherZones::faces_data()
@@ -168,6 +175,39 @@ void TestOtherZones::zonesShowUnderTheTimeAndMoveAndDimWithIt()
     QCOMPARE(zones.topLeft(), time.bottomLeft() + QPoint(0, 1));
     QVERIFY(!offset.isNull() && qAbs((time | zones).center().y() - 540 - offset.y()) <= 1);
     QCOMPARE(clock.otherZones->palette().color(QPalette::WindowText), QColor(77, 0, 0));
+}
+
+void TestOtherZones::groupsStayApartAndDifferencesFit_data()
+{
+    // Window width | height | zones.
+    addRows({ "800|600|1", "800|600|4", "800|600|8", "1920|1080|1", "1920|1080|4", "1920|1080|8", "1080|1920|1",
+              "1080|1920|4", "1080|1920|8" });
+}
+
+void TestOtherZones::groupsStayApartAndDifferencesFit()
+{
+    QFETCH(QStringList, row);
+    const QStringList zones = QStringLiteral("Pacific/Kiritimati=Line Islands,Asia/Kolkata,Australia/Adelaide,"
+                                             "America/St_Johns,Asia/Kathmandu,Pacific/Pago_Pago,Asia/Tokyo,UTC")
+                                  .split(u',')
+                                  .first(row[2].toInt());
+    auto fixture = clockOpenedAt(thursday,
+                                 { { "Other Zones", zones.join(u',') },
+                                   { "Show Date", "On" },
+                                   { "Show Zone", "On" },
+                                   { "Announce Clock Changes", "On" } });
+    ClockWindow &clock = clockOf(*fixture);
+    clock.showNormal();
+    clock.setGeometry(0, 0, row[0].toInt(), row[1].toInt());
+    tickAndGrab(*fixture);
+    const OtherZonesView &view = *clock.otherZones;
+    const OtherZonesLayout &layout = view.arrangement();
+    // Half a zone's time line at least between the time's own lines and the zones.
+    QVERIFY(layout.gap >= QFontMetrics(view.font()).height() / 2);
+    QVERIFY(view.y() + layout.cells[0].top() - clock.infoLines->geometry().bottom() > layout.gap);
+    for (qsizetype i = 0; i < zones.size(); ++i)
+        QVERIFY(!view.faces()[i].difference.isEmpty()
+                && QRectF(layout.cells[i]).adjusted(-0.5, 0, 0.5, 0).contains(view.differenceBounds(i)));
 }
 
 QTEST_MAIN(TestOtherZones)
