@@ -13,6 +13,7 @@
 #include "zonechoice/ZonePicker.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -129,11 +130,14 @@ void TestOtherZones::faces()
 
 void TestOtherZones::changesAreStored_data()
 {
-    // Stored | steps: a button and the row or zone it acts on | stored after | Add enabled after.
-    addRows({ "||none|yes", "|Add Asia/Tokyo|Asia/Tokyo|", "No/Else,UTC,Asia/Tokyo|Remove 0|Asia/Tokyo,No/Else|yes",
-              "Asia/Tokyo,Europe/Paris,UTC|Move up 2,Move down 0|UTC,Asia/Tokyo,Europe/Paris|yes",
-              "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo|Add Africa/Lagos|"
-              "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo,Africa/Lagos|" });
+    // Stored | steps: a button (or "Label" and the text typed) and the row or zone it acts on |
+    // stored after | Add enabled after.
+    addRows(
+        { "||none|yes", "|Add Asia/Tokyo|Asia/Tokyo|", "No/Else,UTC,Asia/Tokyo|Remove 0|Asia/Tokyo,No/Else|yes",
+          "Asia/Tokyo,Europe/Paris,UTC|Move up 2,Move down 0|UTC,Asia/Tokyo,Europe/Paris|yes",
+          "UTC=A,No/X=Old,Asia/Tokyo|Label  Head=office % 1,Move up 1|Asia/Tokyo=Head%3Doffice %25,UTC=A,No/X=Old|yes",
+          "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo|Add Africa/Lagos|"
+          "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo,Africa/Lagos|" });
 }
 
 void TestOtherZones::changesAreStored()
@@ -148,6 +152,8 @@ void TestOtherZones::changesAreStored()
         window.list->setCurrentRow(argument.toInt());
         window.picker->setCurrentIndex(
             std::max(0, window.picker->findData(modTimeZones::IndexOfKey(argument.toUtf8()))));
+        if (step.startsWith(u"Label "))
+            QTest::keyClicks(window.label, step.section(u' ', 1, -2));
         for (QPushButton *button : window.findChildren<QPushButton *>())
             if (button->text() == step.section(u' ', 0, -2))
                 button->click();
