@@ -88,7 +88,7 @@ void OtherZonesWindow::setLabels(const QStringList &labels)
 void OtherZonesWindow::showLabel()
 {
     const QListWidgetItem *item = list->currentItem();
-    label->setEnabled(item);
+    label->setEnabled(item != nullptr);
     label->setText(item ? item->data(labelRole).toString() : QString());
 }
 
