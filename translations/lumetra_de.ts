@@ -297,6 +297,14 @@
             <numerusform>Höchstens %n Zeitzonen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Bezeichnung der gewählten Zeitzone</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Bezeichnung (statt der Stadt):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -574,6 +582,21 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Format: %1 (12 Stunden)</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gestern</translation>
     </message>
 </context>
 <context>

@@ -59,32 +59,32 @@
     <message>
         <source>Clocks go forward %1 tonight: %2</source>
         <comment>%2 is the time before, then after</comment>
-        <translation>Les horloges avancent de %1 cette nuit : %2</translation>
+        <translation>Les horloges avancent de %1 cette nuit&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clocks go back %1 tonight: %2</source>
         <comment>%2 is the time before, then after</comment>
-        <translation>Les horloges reculent de %1 cette nuit : %2</translation>
+        <translation>Les horloges reculent de %1 cette nuit&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clocks go forward %1 today: %2</source>
         <comment>%2 is the time before, then after</comment>
-        <translation>Les horloges avancent de %1 aujourd’hui : %2</translation>
+        <translation>Les horloges avancent de %1 aujourd’hui&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clocks go back %1 today: %2</source>
         <comment>%2 is the time before, then after</comment>
-        <translation>Les horloges reculent de %1 aujourd’hui : %2</translation>
+        <translation>Les horloges reculent de %1 aujourd’hui&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clocks go forward %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Les horloges avancent de %1 %2 : %3</translation>
+        <translation>Les horloges avancent de %1 %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Les horloges reculent de %1 %2 : %3</translation>
+        <translation>Les horloges reculent de %1 %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Time may be off: not synchronised</source>
-        <translation>Heure peut-être inexacte : non synchronisée</translation>
+        <translation>Heure peut-être inexacte&#xa0;: non synchronisée</translation>
     </message>
 </context>
 <context>
@@ -296,6 +296,14 @@
             <numerusform>Au maximum %n fuseau horaire</numerusform>
             <numerusform>Au maximum %n fuseaux horaires</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Libellé du fuseau horaire sélectionné</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Libellé (à la place de la ville)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -565,15 +573,30 @@
     </message>
     <message>
         <source>Only with the 24-hour format “%1”</source>
-        <translation>Uniquement avec le format 24 heures « %1 »</translation>
+        <translation>Uniquement avec le format 24&#xa0;heures «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Format: %1 (24-hour)</source>
-        <translation>Format : %1 (24 heures)</translation>
+        <translation>Format&#xa0;: %1 (24&#xa0;heures)</translation>
     </message>
     <message>
         <source>Format: %1 (12-hour)</source>
-        <translation>Format : %1 (12 heures)</translation>
+        <translation>Format&#xa0;: %1 (12&#xa0;heures)</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Hier</translation>
     </message>
 </context>
 <context>

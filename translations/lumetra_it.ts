@@ -297,6 +297,14 @@
             <numerusform>Al massimo %n fusi orari</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Etichetta del fuso orario selezionato</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Etichetta (al posto della città):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -574,6 +582,21 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Formato: %1 (12 ore)</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Domani</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ieri</translation>
     </message>
 </context>
 <context>

@@ -294,6 +294,14 @@
             <numerusform>タイムゾーンは最大 %n 個まで</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>選択したタイムゾーンのラベル</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>ラベル(都市名の代わりに表示)(&amp;L):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -571,6 +579,21 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>表示形式：%1（12 時間表示）</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1時間</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明日</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨日</translation>
     </message>
 </context>
 <context>

@@ -297,6 +297,14 @@
             <numerusform>Maximaal %n tijdzones</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Label van de gekozen tijdzone</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Label (in plaats van de stad):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -574,6 +582,21 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Notatie: %1 (12-uurs)</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 u</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gisteren</translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,14 @@
             <numerusform>Najwyżej %n stref czasowych</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Etykieta wybranej strefy czasowej</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Etykieta (zamiast miasta):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -577,6 +585,21 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Format: %1 (12-godzinny)</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 godz.</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Jutro</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Wczoraj</translation>
     </message>
 </context>
 <context>

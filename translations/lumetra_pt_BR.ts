@@ -297,6 +297,14 @@
             <numerusform>No máximo %n fusos horários</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Rótulo do fuso horário selecionado</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Rótulo (no lugar da cidade):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -574,6 +582,21 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Formato: %1 (12 horas)</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Amanhã</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ontem</translation>
     </message>
 </context>
 <context>

@@ -300,6 +300,14 @@
             <numerusform>Максимум %n часовых поясов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>Подпись выбранного часового пояса</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>&amp;Подпись (вместо города):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -577,6 +585,21 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>Формат: %1 (12 часов)</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Завтра</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Вчера</translation>
     </message>
 </context>
 <context>

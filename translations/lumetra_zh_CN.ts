@@ -294,6 +294,14 @@
             <numerusform>最多 %n 个时区</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Label of the selected zone</source>
+        <translation>所选时区的标签</translation>
+    </message>
+    <message>
+        <source>&amp;Label (shown in place of the city):</source>
+        <translation>标签(代替城市名显示)(&amp;L):</translation>
+    </message>
 </context>
 <context>
     <name>PanelWindow</name>
@@ -571,6 +579,21 @@
     <message>
         <source>Format: %1 (12-hour)</source>
         <translation>时间格式：%1（12 小时制）</translation>
+    </message>
+</context>
+<context>
+    <name>ZoneDifference</name>
+    <message>
+        <source>%1 h</source>
+        <translation>%1小时</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明天</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨天</translation>
     </message>
 </context>
 <context>

@@ -55,7 +55,7 @@ public:
     void showOptionsTip();
     // The zones shown under the time: their window, and a change made there (stored at once).
     void openOtherZones();
-    void setOtherZones(const QByteArrayList &zones);
+    void setOtherZones(const OtherZoneList::Entries &entries);
 
     // Shows the clock over the whole of the wanted screen, else of the primary, and keeps
     // it there through hot-plug and mode changes, holding off the screen saver while it is

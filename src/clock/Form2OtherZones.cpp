@@ -13,8 +13,6 @@
 #include "windows/ProgramContext.h"
 #include "zonechoice/OtherZonesWindow.h"
 
-#include <QFontMetricsF>
-
 namespace {
 
 bool inCatalogue(const QByteArray &zone)
@@ -29,25 +27,12 @@ bool shownUnderTheTime(const QByteArray &zone)
     return inCatalogue(zone) || modTimeZones::IsUnreadableZone(zone);
 }
 
-// The largest face's size at the font: the place over the time, whichever digits it shows.
-QSizeF largestFace(const QFont &font, const QList<ZoneFace> &faces)
-{
-    const QFontMetricsF metrics(font);
-    double width = 0;
-    for (const ZoneFace &face : faces) {
-        width = std::max(width, metrics.horizontalAdvance(face.place));
-        for (const QString &time : FitToScreen::digitVariants(face.time))
-            width = std::max(width, metrics.horizontalAdvance(time));
-    }
-    return QSizeF(width, 2 * metrics.height());
-}
-
 // The faces with every digit a nought: a new minute that keeps it keeps the layout.
 QStringList shapeOf(const QList<ZoneFace> &faces)
 {
     QStringList shape;
     for (const ZoneFace &face : faces)
-        shape << face.place << FitToScreen::digitVariants(face.time).first();
+        shape << face.place << FitToScreen::digitVariants(face.time).first() << face.difference;
     return shape;
 }
 
@@ -55,21 +40,25 @@ QStringList shapeOf(const QList<ZoneFace> &faces)
 
 void Form2::openOtherZones()
 {
-    QByteArrayList listed = mOtherZones.zones();
-    listed.removeIf([](const QByteArray &zone) { return !inCatalogue(zone); });
-    auto *window = new OtherZonesWindow(listed, &ui());
+    OtherZoneList::Entries listed = mOtherZones.entries();
+    listed.removeIf([](const OtherZoneList::Entry &entry) { return !inCatalogue(entry.zone); });
+    auto *window = new OtherZonesWindow(OtherZoneList::zonesOf(listed), &ui());
+    QStringList labels;
+    for (const OtherZoneList::Entry &entry : listed)
+        labels << entry.label;
+    window->setLabels(labels);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::WindowModal);
-    connect(window, &OtherZonesWindow::zonesChanged, this, &Form2::setOtherZones);
+    connect(window, &OtherZonesWindow::zonesChanged, this, [this, window] { setOtherZones(window->entries()); });
     window->show();
 }
 
-void Form2::setOtherZones(const QByteArrayList &zones)
+void Form2::setOtherZones(const OtherZoneList::Entries &entries)
 {
     SettingsStore &settings = mProgram.settings();
-    const QByteArrayList stored = OtherZoneList::fromText(settings.GetSetting(OtherZoneList::key, QString()));
+    const OtherZoneList::Entries stored = OtherZoneList::fromText(settings.GetSetting(OtherZoneList::key, QString()));
     settings.SaveSetting(OtherZoneList::key,
-                         OtherZoneList::toText(OtherZoneList::afterEdit(zones, stored, inCatalogue)));
+                         OtherZoneList::toText(OtherZoneList::afterEdit(entries, stored, inCatalogue)));
     readOtherZones();
     applyWallScreenOptions(true);
 }
@@ -80,7 +69,7 @@ void Form2::readOtherZones()
     mOtherZones.setZones(OtherZoneList::shown(OtherZoneList::fromText(stored), shownUnderTheTime));
     watchZoneFiles();
     ui().otherZones->setFaces({});
-    ui().otherZones->setVisible(!mOtherZones.zones().isEmpty());
+    ui().otherZones->setVisible(!mOtherZones.entries().isEmpty());
 }
 
 bool Form2::followOtherZones(ClockWindow &window, const QDateTime &instant)
@@ -111,7 +100,7 @@ int Form2::layOutOtherZones(ClockWindow &window, int used)
         QFont font = face;
         const auto cellAt = [&](int points) {
             font.setPointSize(points);
-            return largestFace(font, view.faces());
+            return OtherZonesView::largestFace(font, view.faces());
         };
         const int count = static_cast<int>(view.faces().size());
         view.setArrangement(OtherZonesLayout::arrange(window.size(), room, face.pointSize(), count, cellAt), face, key);

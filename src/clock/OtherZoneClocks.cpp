@@ -2,6 +2,7 @@
 
 #include "timezones/ZoneCityNames.h"
 #include "wallscreen/InfoLines.h"
+#include "wallscreen/ZoneDifference.h"
 
 #include <QCoreApplication>
 
@@ -13,30 +14,37 @@ TimeFormat::ClockFormat withoutSeconds(TimeFormat::ClockFormat format)
                                                                       : format;
 }
 
-// A zone's time on its face, after the weekday's short name where its date is not the
-// clock's; a zone whose file cannot be read shows none.
-QString faceAt(ZoneTime::OffsetKeeper &keeper, const QDateTime &instant, const QDate &clockDate,
-               TimeFormat::ClockFormat format, const QLocale &locale)
+// A zone's face at an instant: its time, how it differs from the clock and its day where
+// that is not the clock's; a zone whose file cannot be read shows no time and no difference.
+void showAt(ZoneFace &face, ZoneTime::OffsetKeeper &keeper, const QDateTime &instant, qint64 clockMinutes,
+            TimeFormat::ClockFormat format, const QLocale &locale)
 {
-    if (keeper.unreadable())
-        return QCoreApplication::translate("OtherZoneClocks", "--:--");
+    if (keeper.unreadable()) {
+        face.time = QCoreApplication::translate("OtherZoneClocks", "--:--");
+        face.difference.clear();
+        return;
+    }
     const qint32 minutes = keeper.offsetAt(instant);
-    const QDate date = InfoLines::shownDate(instant, minutes);
-    const QString time = TimeFormat::format(TimeFormat::shiftedTimeOfDay(instant.time(), minutes),
-                                            withoutSeconds(format), DayHalfMarkers::of(locale));
-    return date == clockDate ? time : locale.dayName(date.dayOfWeek(), QLocale::ShortFormat) + u' ' + time;
+    const QTime timeOfDay = TimeFormat::shiftedTimeOfDay(instant.time(), minutes);
+    face.time = TimeFormat::format(timeOfDay, withoutSeconds(format), DayHalfMarkers::of(locale));
+    const QString day = ZoneDifference::dayText(InfoLines::shownDate(instant, minutes),
+                                                InfoLines::shownDate(instant, clockMinutes), locale);
+    const QString difference = ZoneDifference::text(minutes - clockMinutes);
+    face.difference = day.isEmpty() ? difference : day + QStringLiteral(" · ") + difference;
+    face.night = ZoneDifference::isNight(timeOfDay);
 }
 
 }
 
-void OtherZoneClocks::setZones(const QByteArrayList &zones)
+void OtherZoneClocks::setZones(const OtherZoneList::Entries &entries)
 {
-    mZones = zones;
+    mEntries = entries;
     mKeepers.clear();
     mFaces.clear();
-    for (const QByteArray &zone : zones) {
-        mKeepers.emplace_back(zone);
-        mFaces.append({ ZoneCityNames::ofUser().city(zone), QString() });
+    for (const OtherZoneList::Entry &entry : entries) {
+        mKeepers.emplace_back(entry.zone);
+        mFaces.append(
+            { entry.label.isEmpty() ? ZoneCityNames::ofUser().city(entry.zone) : entry.label, {}, {}, false });
     }
     mMinute = -1;
 }
@@ -76,11 +84,10 @@ const QList<ZoneFace> &OtherZoneClocks::facesAt(const QDateTime &instant, qint64
     mMinute = minute;
     mClockMinutes = clockMinutes;
     mFormat = format;
-    const QDate clockDate = InfoLines::shownDate(instant, clockMinutes);
     for (qsizetype i = 0; i < mFaces.size(); ++i) {
-        const QString time = faceAt(mKeepers[static_cast<size_t>(i)], instant, clockDate, format, locale);
-        *changed = *changed || time != mFaces[i].time;
-        mFaces[i].time = time;
+        const ZoneFace before = mFaces[i];
+        showAt(mFaces[i], mKeepers[static_cast<size_t>(i)], instant, clockMinutes, format, locale);
+        *changed = *changed || mFaces[i] != before;
     }
     return mFaces;
 }

@@ -2,6 +2,7 @@
 
 #include "clock/TimeFormat.h"
 #include "timezones/ZoneTime.h"
+#include "wallscreen/OtherZoneList.h"
 #include "wallscreen/ZoneFace.h"
 
 #include <QByteArrayList>
@@ -15,8 +16,8 @@
 // does: a tick in the same minute gets them without working them out again.
 class OtherZoneClocks {
 public:
-    void setZones(const QByteArrayList &zones);
-    const QByteArrayList &zones() const { return mZones; }
+    void setZones(const OtherZoneList::Entries &entries);
+    const OtherZoneList::Entries &entries() const { return mEntries; }
     // Reads the zones' files again, as after an update of the tz database.
     void reload();
     // The files whose change may change the zones' times.
@@ -25,14 +26,14 @@ public:
     QByteArrayList unreadable() const;
 
     // The faces at a local instant on a clock that adds clockMinutes to the local time of
-    // day and shows format: each zone's time in that format without seconds, after the
-    // weekday's short name where the zone's date is not the clock's. Sets changed when
-    // they differ from the last ones given.
+    // day and shows format: each zone's time in that format without seconds, how it differs
+    // from the clock's, its day where its date is not the clock's, and whether it is night
+    // there. Sets changed when they differ from the last ones given.
     const QList<ZoneFace> &facesAt(const QDateTime &instant, qint64 clockMinutes, TimeFormat::ClockFormat format,
                                    const QLocale &locale, bool *changed);
 
 private:
-    QByteArrayList mZones;
+    OtherZoneList::Entries mEntries;
     std::vector<ZoneTime::OffsetKeeper> mKeepers;
     QList<ZoneFace> mFaces;
     // What the faces were worked out for: minute since the epoch, clock minutes, format.

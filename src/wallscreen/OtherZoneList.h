@@ -1,27 +1,44 @@
 #pragma once
 
 #include <QByteArrayList>
+#include <QList>
 #include <QString>
 #include <functional>
 
-// The zones shown under the clock's time, stored as "Other Zones": tz identifiers separated
-// by commas, in the order shown. An identifier the catalogue lacks stays stored, unshown.
+// The zones shown under the clock's time, stored as "Other Zones": entries separated by
+// commas, in the order shown, each a tz identifier, or an identifier, '=' and the zone's own
+// label ("America/New_York=Head office"). A label keeps no blanks at its ends, and its '%', ','
+// and '=' are written %25, %2C and %3D, so that any label reads back as it was. An identifier
+// the catalogue lacks stays stored, unshown, with its label.
 namespace OtherZoneList {
 
 inline const QString key = QStringLiteral("Other Zones");
 // The most zones the clock shows.
 constexpr int most = 8;
 
-// The identifiers of a stored text, blanks around them and empty ones dropped.
-QByteArrayList fromText(const QString &text);
-QString toText(const QByteArrayList &zones);
+struct Entry {
+    QByteArray zone;
+    // Shown in place of the zone's city when not empty.
+    QString label;
 
-// The zones shown: the first known ones, at most eight, each once.
-QByteArrayList shown(const QByteArrayList &stored, const std::function<bool(const QByteArray &)> &known);
+    friend bool operator==(const Entry &, const Entry &) = default;
+};
+using Entries = QList<Entry>;
 
-// What to store after the user changed the shown zones to edited: those, then the stored
-// identifiers that are not known, as they were.
-QByteArrayList afterEdit(const QByteArrayList &edited, const QByteArrayList &stored,
-                         const std::function<bool(const QByteArray &)> &known);
+// The entries of a stored text: blanks around identifiers and labels dropped, entries without
+// an identifier too.
+Entries fromText(const QString &text);
+QString toText(const Entries &entries);
+// A label as stored: without blanks at its ends.
+QString cleanLabel(const QString &label);
+
+// The entries shown: the first ones of known zones, at most eight, each zone once.
+Entries shown(const Entries &stored, const std::function<bool(const QByteArray &)> &known);
+
+// What to store after the user changed the shown entries to edited: those, then the stored
+// entries whose zones are not known, as they were.
+Entries afterEdit(const Entries &edited, const Entries &stored, const std::function<bool(const QByteArray &)> &known);
+
+QByteArrayList zonesOf(const Entries &entries);
 
 }

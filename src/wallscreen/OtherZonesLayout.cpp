@@ -12,11 +12,22 @@ QSizeF gapsOf(const QSizeF &cell)
     return QSizeF(cell.height() / 2, cell.height() / 4);
 }
 
-QSizeF blockSize(const QSizeF &cell, int columns, int rows)
+// Above the cells, twice the rows' gap: the zones stand apart from the time's own lines.
+double groupGapOf(const QSizeF &cell)
+{
+    return cell.height() / 2;
+}
+
+QSizeF cellsSize(const QSizeF &cell, int columns, int rows)
 {
     const QSizeF gaps = gapsOf(cell);
     return QSizeF(columns * cell.width() + (columns - 1) * gaps.width(),
                   rows * cell.height() + (rows - 1) * gaps.height());
+}
+
+QSizeF blockSize(const QSizeF &cell, int columns, int rows)
+{
+    return cellsSize(cell, columns, rows) + QSizeF(0, groupGapOf(cell));
 }
 
 }
@@ -45,12 +56,13 @@ OtherZonesLayout OtherZonesLayout::arrange(const QSize &window, int room, int ti
     const QSizeF gaps = gapsOf(cell);
     const int rows = (count + layout.columns - 1) / layout.columns;
     layout.size = QSize(window.width(), qCeil(blockSize(cell, layout.columns, rows).height()));
+    layout.gap = qFloor(groupGapOf(cell));
     for (int i = 0; i < count; ++i) {
         const int row = i / layout.columns;
         const int inRow = std::min(layout.columns, count - row * layout.columns);
-        const double left = (window.width() - blockSize(cell, inRow, 1).width()) / 2;
+        const double left = (window.width() - cellsSize(cell, inRow, 1).width()) / 2;
         const QPointF at(left + (i % layout.columns) * (cell.width() + gaps.width()),
-                         row * (cell.height() + gaps.height()));
+                         layout.gap + row * (cell.height() + gaps.height()));
         layout.cells.append(QRectF(at, cell).toAlignedRect());
     }
     return layout;

@@ -5,8 +5,10 @@
 
 #include <QWidget>
 
-// The other zones under the clock's time, each place over its time, centred in its cell,
-// in the palette's text colour. Mouse input goes past it to the clock.
+// The other zones under the clock's time, each centred in its cell: its place in a smaller,
+// lighter, dimmer face over its time, and under that a sun or moon mark before its difference
+// in the place's face. A thin rule in the gap over the cells parts them from the time's own
+// lines. In the palette's text colour; mouse input goes past it to the clock.
 class OtherZonesView : public QWidget {
     Q_OBJECT
 
@@ -21,13 +23,22 @@ public:
     const OtherZonesLayout &arrangement() const { return mLayout; }
     const QString &arrangedFor() const { return mArrangedFor; }
 
+    // The face of the places and differences beside a time's face.
+    static QFont smallerFont(const QFont &timeFont);
+    // The size of the largest of the faces with times in timeFont, whichever digits they show.
+    static QSizeF largestFace(const QFont &timeFont, const QList<ZoneFace> &faces);
+    // Where a zone's place, time and difference go in its cell.
+    QRect placeArea(qsizetype zone) const;
+    QRect timeArea(qsizetype zone) const;
+    QRect differenceArea(qsizetype zone) const;
+    // Where the mark and the difference are drawn in their area.
+    QRectF differenceBounds(qsizetype zone) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // Where a zone's place and its time are drawn.
-    QRect placeArea(qsizetype zone) const;
-    QRect timeArea(qsizetype zone) const;
+    void drawDifference(QPainter &painter, qsizetype zone) const;
 
     QList<ZoneFace> mFaces;
     OtherZonesLayout mLayout;

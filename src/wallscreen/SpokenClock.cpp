@@ -8,6 +8,6 @@ QString spokenClock(const QString &time, const QString &infoLines, const QList<Z
     if (!infoLines.isEmpty())
         lines.append(infoLines);
     for (const ZoneFace &zone : otherZones)
-        lines.append(zone.place + u' ' + zone.time);
+        lines.append(zone.place + u' ' + zone.time + u' ' + zone.difference);
     return lines.join(u'\n');
 }

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -28,6 +29,10 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     remove = new QPushButton(tr("Remove"), this);
     moveUp = new QPushButton(tr("Move up"), this);
     moveDown = new QPushButton(tr("Move down"), this);
+    label = new QLineEdit(this);
+    label->setAccessibleName(tr("Label of the selected zone"));
+    auto *labelCaption = new QLabel(tr("&Label (shown in place of the city):"), this);
+    labelCaption->setBuddy(label);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto *grid = new QGridLayout(this);
     // The reason Add gives stands over it, on the line of the picker's label.
@@ -42,7 +47,9 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     grid->addWidget(remove, 2, 1);
     grid->addWidget(moveUp, 3, 1);
     grid->addWidget(moveDown, 4, 1);
-    grid->addWidget(close, 6, 0, 1, 2);
+    grid->addWidget(labelCaption, 6, 0, 1, 2);
+    grid->addWidget(label, 7, 0, 1, 2);
+    grid->addWidget(close, 8, 0, 1, 2);
     // A button that its own click disables (Move up at the top) hands the focus to another
     // button here, not to Close.
     FocusNeighbours::keepFocusInGroup({ add, remove, moveUp, moveDown });
@@ -59,6 +66,9 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     connect(picker, &QComboBox::currentIndexChanged, this, &OtherZonesWindow::enableButtons);
     connect(picker, &QComboBox::currentTextChanged, this, &OtherZonesWindow::enableButtons);
     connect(picker, &ZonePicker::matchChosen, this, &OtherZonesWindow::addPicked);
+    connect(list, &QListWidget::currentRowChanged, this, &OtherZonesWindow::showLabel);
+    connect(label, &QLineEdit::textEdited, this, &OtherZonesWindow::labelSelected);
+    showLabel();
     enableButtons();
 }
 
@@ -68,6 +78,43 @@ QByteArrayList OtherZonesWindow::zones() const
     for (int row = 0; row < list->count(); ++row)
         zones.append(list->item(row)->data(Qt::UserRole).toByteArray());
     return zones;
+}
+
+OtherZoneList::Entries OtherZonesWindow::entries() const
+{
+    OtherZoneList::Entries entries;
+    for (int row = 0; row < list->count(); ++row)
+        entries.append(
+            { list->item(row)->data(Qt::UserRole).toByteArray(), list->item(row)->data(labelRole).toString() });
+    return entries;
+}
+
+void OtherZonesWindow::setLabels(const QStringList &labels)
+{
+    for (int row = 0; row < std::min(list->count(), static_cast<int>(labels.size())); ++row)
+        nameItem(*list->item(row), labels[row]);
+    showLabel();
+}
+
+void OtherZonesWindow::showLabel()
+{
+    const QListWidgetItem *item = list->currentItem();
+    label->setEnabled(item != nullptr);
+    label->setText(item ? item->data(labelRole).toString() : QString());
+}
+
+void OtherZonesWindow::labelSelected(const QString &text)
+{
+    if (QListWidgetItem *item = list->currentItem()) {
+        nameItem(*item, OtherZoneList::cleanLabel(text));
+        changed();
+    }
+}
+
+void OtherZonesWindow::nameItem(QListWidgetItem &item, const QString &text)
+{
+    item.setData(labelRole, text);
+    item.setText(zoneListText(item.data(Qt::UserRole).toByteArray(), text));
 }
 
 void OtherZonesWindow::addZone(const QByteArray &zone)

@@ -1,17 +1,21 @@
 #pragma once
 
+#include "wallscreen/OtherZoneList.h"
+
 #include <QByteArrayList>
 #include <QDialog>
 
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class ZonePicker;
 
 // The small window of the clock's "Other zones…": the zones shown under the time, in order,
-// with Add (from the picker), Remove, Move up and Move down, at most eight. Enter in the
-// picker's search adds its first match and empties the search for the next. Each change is
-// signalled at once; the clock stores and shows it.
+// with Add (from the picker), Remove, Move up and Move down, at most eight, and a label of
+// the selected zone's own. Enter in the picker's search adds its first match and empties
+// the search for the next. Each change is signalled at once; the clock stores and shows it.
 class OtherZonesWindow : public QDialog {
     Q_OBJECT
 
@@ -19,6 +23,10 @@ public:
     OtherZonesWindow(const QByteArrayList &zones, QWidget *parent);
 
     QByteArrayList zones() const;
+    // The zones with their labels.
+    OtherZoneList::Entries entries() const;
+    // The listed zones' labels, in their order.
+    void setLabels(const QStringList &labels);
 
     ZonePicker *picker;
     QListWidget *list;
@@ -28,6 +36,7 @@ public:
     QPushButton *remove;
     QPushButton *moveUp;
     QPushButton *moveDown;
+    QLineEdit *label;
 
 signals:
     void zonesChanged(const QByteArrayList &zones);
@@ -40,4 +49,11 @@ private:
     void moveSelected(int step);
     void changed();
     void enableButtons();
+    // The selected zone's label in the field; an empty, disabled field when none is selected.
+    void showLabel();
+    void labelSelected(const QString &text);
+    // The zone's label, shown in its line of the list.
+    void nameItem(QListWidgetItem &item, const QString &text);
+
+    static constexpr int labelRole = Qt::UserRole + 1;
 };

@@ -2,9 +2,13 @@
 
 #include "timezones/ZoneCityNames.h"
 
-QString zoneListText(const QByteArray &zone)
+QString zoneListText(const QByteArray &zone, const QString &label)
 {
     const QString identifier = QString::fromUtf8(zone);
     const QString city = ZoneCityNames::ofUser().city(zone);
-    return city == identifier ? identifier : city + QStringLiteral(" — ") + identifier;
+    const QString place = city == identifier ? QString() : city;
+    const QString named = label.isEmpty() ? place
+        : place.isEmpty()                 ? label
+                                          : label + QStringLiteral(" (") + place + u')';
+    return named.isEmpty() ? identifier : named + QStringLiteral(" — ") + identifier;
 }

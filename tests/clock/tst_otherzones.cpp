@@ -12,6 +12,8 @@
 #include "zonechoice/OtherZonesWindow.h"
 #include "zonechoice/ZonePicker.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -41,12 +43,16 @@ private slots:
     void changesAreStored_data();
     void changesAreStored();
     void zonesShowUnderTheTimeAndMoveAndDimWithIt();
+    void groupsStayApartAndDifferencesFit_data();
+    void groupsStayApartAndDifferencesFit();
 };
 
 void TestOtherZones::storedList_data()
 {
-    // Stored | edited to | shown | stored after the edit ("No/" zones are unknown).
+    // Stored | edited to | shown | stored after the edit ("No/" zones are unknown). A label
+    // keeps its escaped ',', '=' and '%', and no blanks at its ends.
     addRows({ " Asia/Tokyo , ,UTC,Asia/Tokyo|UTC|Asia/Tokyo,UTC|UTC",
+              "No/A=Old,UTC= a%2Cb%3D%25 ,=X|UTC=Head office|UTC=a%2Cb%3D%25|UTC=Head office,No/A=Old",
               "No/A,UTC,No/B|UTC,Asia/Tokyo|UTC|UTC,Asia/Tokyo,No/A,No/B",
               "A/1,A/2,A/3,A/4,A/5,A/6,A/7,A/8,A/9|A/2|A/1,A/2,A/3,A/4,A/5,A/6,A/7,A/8|A/2" });
 }
@@ -55,7 +61,7 @@ void TestOtherZones::storedList()
 {
     QFETCH(QStringList, row);
     const auto known = [](const QByteArray &zone) { return !zone.startsWith("No/"); };
-    const QByteArrayList stored = OtherZoneList::fromText(row[0]);
+    const OtherZoneList::Entries stored = OtherZoneList::fromText(row[0]);
     QCOMPARE(OtherZoneList::toText(OtherZoneList::shown(stored, known)), row[2]);
     QCOMPARE(OtherZoneList::toText(OtherZoneList::afterEdit(OtherZoneList::fromText(row[1]), stored, known)), row[3]);
 }
@@ -84,31 +90,35 @@ void TestOtherZones::layout()
         QVERIFY(QRect(QPoint(), layout.size).contains(layout.cells[i])
                 && (i == 0 || !layout.cells[i].intersects(layout.cells[i - 1])));
     QVERIFY(qAbs(layout.cells[0].left() - (width - 1 - layout.cells[std::min(count, columns) - 1].right())) <= 1);
+    // Over the cells a gap at least twice that between rows.
+    QVERIFY(layout.gap > 0 && layout.cells[0].top() == layout.gap);
+    if (count > columns)
+        QVERIFY(layout.gap >= 2 * (layout.cells[columns].top() - layout.cells[0].bottom() - 1));
 }
 
 void TestOtherZones::faces_data()
 {
-    // Zone | instant | minutes the clock adds | format (0 with seconds, 1 AM/PM, 2 24-hour) | face.
-    // St John's springs forward at 05:30 UTC on 8 March 2026.
-    addRows({ "Asia/Kathmandu|2026-01-15T10:30:42Z|0|2|Kathmandu 16:15",
-              "Pacific/Kiritimati|2026-01-15T10:30:42Z|0|2|Kiritimati Fri 00:30",
-              "Pacific/Pago_Pago|2026-01-15T10:30:42Z|60|0|Pago Pago Wed 11:30 PM",
-              "Asia/Kathmandu|2026-01-15T10:30:42Z|-660|1|Kathmandu Thu 04:15 PM",
-              "America/St_Johns|2026-03-08T05:29:59Z|0|2|St. John’s 01:59",
-              "America/St_Johns|2026-03-08T05:30:00Z|0|2|St. John’s 03:00",
-              "America/Port-au-Prince|2026-01-15T10:30:42Z|0|2|Port-au-Prince 05:30" });
+    // Stored zone | instant | minutes the clock adds | format (0 with seconds, 1 AM/PM, 2 24-hour)
+    // | face, with "*" at night. St John's springs forward at 05:30 UTC on 8 March 2026.
+    addRows({ "Asia/Kathmandu|2026-01-15T10:30:42Z|0|2|Kathmandu 16:15 +5:45",
+              "Pacific/Kiritimati=Line Islands|2026-01-15T10:30:42Z|0|2|Line Islands 00:30 Tomorrow · +14 h*",
+              "Pacific/Pago_Pago|2026-01-15T10:30:42Z|60|0|Pago Pago 11:30 PM Yesterday · −12 h*",
+              "Asia/Kathmandu|2026-01-15T10:30:42Z|-660|1|Kathmandu 04:15 PM Tomorrow · +16:45",
+              "America/St_Johns|2026-03-08T05:29:59Z|0|2|St. John’s 01:59 −3:30*",
+              "America/St_Johns|2026-03-08T05:30:00Z|0|2|St. John’s 03:00 −2:30*",
+              "America/Port-au-Prince|2026-01-15T10:30:42Z|0|2|Port-au-Prince 05:30 −5 h*" });
 }
 
 void TestOtherZones::faces()
 {
     QFETCH(QStringList, row);
     OtherZoneClocks clocks;
-    clocks.setZones({ row[0].toUtf8() });
+    clocks.setZones(OtherZoneList::fromText(row[0]));
     const QDateTime instant = QDateTime::fromString(row[1], Qt::ISODate).toLocalTime();
     const auto faceAt = [&](int second, bool *changed) {
         const ZoneFace face = clocks.facesAt(instant.addSecs(second - instant.time().second()), row[2].toInt(),
                                              TimeFormat::ClockFormat(row[3].toInt()), QLocale::c(), changed)[0];
-        return face.place + u' ' + face.time;
+        return face.place + u' ' + face.time + u' ' + face.difference + QString(face.night ? "*" : "");
     };
     bool changed = false;
     QCOMPARE(faceAt(instant.time().second(), &changed), row[4]);
@@ -120,11 +130,14 @@ void TestOtherZones::faces()
 
 void TestOtherZones::changesAreStored_data()
 {
-    // Stored | steps: a button and the row or zone it acts on | stored after | Add enabled after.
-    addRows({ "||none|", "|Add Asia/Tokyo|Asia/Tokyo|", "No/Else,UTC,Asia/Tokyo|Remove 0|Asia/Tokyo,No/Else|yes",
-              "Asia/Tokyo,Europe/Paris,UTC|Move up 2,Move down 0|UTC,Asia/Tokyo,Europe/Paris|yes",
-              "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo|Add Africa/Lagos|"
-              "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo,Africa/Lagos|" });
+    // Stored | steps: a button (or "Label" and the text typed) and the row or zone it acts on |
+    // stored after | Add enabled after.
+    addRows(
+        { "||none|", "|Add Asia/Tokyo|Asia/Tokyo|", "No/Else,UTC,Asia/Tokyo|Remove 0|Asia/Tokyo,No/Else|yes",
+          "Asia/Tokyo,Europe/Paris,UTC|Move up 2,Move down 0|UTC,Asia/Tokyo,Europe/Paris|yes",
+          "UTC=A,No/X=Old,Asia/Tokyo|Label  Head=office % 1,Move up 1|Asia/Tokyo=Head%3Doffice %25,UTC=A,No/X=Old|yes",
+          "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo|Add Africa/Lagos|"
+          "UTC,Asia/Tokyo,Europe/Paris,Asia/Kolkata,Europe/London,Asia/Dubai,Africa/Cairo,Africa/Lagos|" });
 }
 
 void TestOtherZones::changesAreStored()
@@ -139,6 +152,8 @@ void TestOtherZones::changesAreStored()
         window.list->setCurrentRow(argument.toInt());
         window.picker->setCurrentIndex(
             std::max(0, window.picker->findData(modTimeZones::IndexOfKey(argument.toUtf8()))));
+        if (step.startsWith(u"Label "))
+            QTest::keyClicks(window.label, step.section(u' ', 1, -2));
         for (QPushButton *button : window.findChildren<QPushButton *>())
             if (button->text() == step.section(u' ', 0, -2))
                 button->click();
@@ -166,6 +181,39 @@ void TestOtherZones::zonesShowUnderTheTimeAndMoveAndDimWithIt()
     QCOMPARE(zones.topLeft(), time.bottomLeft() + QPoint(0, 1));
     QVERIFY(!offset.isNull() && qAbs((time | zones).center().y() - 540 - offset.y()) <= 1);
     QCOMPARE(clock.otherZones->palette().color(QPalette::WindowText), QColor(77, 0, 0));
+}
+
+void TestOtherZones::groupsStayApartAndDifferencesFit_data()
+{
+    // Window width | height | zones.
+    addRows({ "800|600|1", "800|600|4", "800|600|8", "1920|1080|1", "1920|1080|4", "1920|1080|8", "1080|1920|1",
+              "1080|1920|4", "1080|1920|8" });
+}
+
+void TestOtherZones::groupsStayApartAndDifferencesFit()
+{
+    QFETCH(QStringList, row);
+    const QStringList zones = QStringLiteral("Pacific/Kiritimati=Line Islands,Asia/Kolkata,Australia/Adelaide,"
+                                             "America/St_Johns,Asia/Kathmandu,Pacific/Pago_Pago,Asia/Tokyo,UTC")
+                                  .split(u',')
+                                  .first(row[2].toInt());
+    auto fixture = clockOpenedAt(thursday,
+                                 { { "Other Zones", zones.join(u',') },
+                                   { "Show Date", "On" },
+                                   { "Show Zone", "On" },
+                                   { "Announce Clock Changes", "On" } });
+    ClockWindow &clock = clockOf(*fixture);
+    clock.showNormal();
+    clock.setGeometry(0, 0, row[0].toInt(), row[1].toInt());
+    tickAndGrab(*fixture);
+    const OtherZonesView &view = *clock.otherZones;
+    const OtherZonesLayout &layout = view.arrangement();
+    // Half a zone's time line at least between the time's own lines and the zones.
+    QVERIFY(layout.gap >= QFontMetrics(view.font()).height() / 2);
+    QVERIFY(view.y() + layout.cells[0].top() - clock.infoLines->geometry().bottom() > layout.gap);
+    for (qsizetype i = 0; i < zones.size(); ++i)
+        QVERIFY(!view.faces()[i].difference.isEmpty()
+                && QRectF(layout.cells[i]).adjusted(-0.5, 0, 0.5, 0).contains(view.differenceBounds(i)));
 }
 
 QTEST_MAIN(TestOtherZones)

@@ -1,5 +1,6 @@
 #include "timezones/modTimeZones.h"
 #include "zonechoice/OtherZonesWindow.h"
+#include "zonechoice/ZoneListText.h"
 #include "zonechoice/ZonePicker.h"
 
 #include <QAbstractItemView>
@@ -18,6 +19,8 @@ private slots:
     void initTestCase() { QVERIFY(modTimeZones::LoadTimeZones()); }
     void keysAddAndAddSaysWhyNot_data();
     void keysAddAndAddSaysWhyNot();
+    void listLineNamesLabelCityAndZone_data();
+    void listLineNamesLabelCityAndZone();
 };
 
 void TestOtherZonesWindow::keysAddAndAddSaysWhyNot_data()
@@ -59,6 +62,27 @@ void TestOtherZonesWindow::keysAddAndAddSaysWhyNot()
     QCOMPARE(window.whyNotAdd->text(), column[5]);
     QCOMPARE(window.add->accessibleDescription(), column[5]);
     QCOMPARE(picker.currentText().isEmpty(), column[4].isEmpty() && column[5].isEmpty());
+}
+
+void TestOtherZonesWindow::listLineNamesLabelCityAndZone_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("city") << QByteArray("America/New_York") << QString() << "New York — America/New_York";
+    QTest::newRow("label") << QByteArray("America/New_York") << "Head office"
+                           << "Head office (New York) — America/New_York";
+    QTest::newRow("no city") << QByteArray("UTC") << QString() << "UTC";
+    QTest::newRow("label, no city") << QByteArray("UTC") << "Servers"
+                                    << "Servers — UTC";
+}
+
+void TestOtherZonesWindow::listLineNamesLabelCityAndZone()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, label);
+    QFETCH(QString, line);
+    QCOMPARE(zoneListText(zone, label), line);
 }
 
 QTEST_MAIN(TestOtherZonesWindow)
