@@ -42,11 +42,7 @@ void Form2::openOtherZones()
 {
     OtherZoneList::Entries listed = mOtherZones.entries();
     listed.removeIf([](const OtherZoneList::Entry &entry) { return !inCatalogue(entry.zone); });
-    auto *window = new OtherZonesWindow(OtherZoneList::zonesOf(listed), &ui());
-    QStringList labels;
-    for (const OtherZoneList::Entry &entry : listed)
-        labels << entry.label;
-    window->setLabels(labels);
+    auto *window = new OtherZonesWindow(listed, &ui());
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::WindowModal);
     connect(window, &OtherZonesWindow::zonesChanged, this, [this, window] { setOtherZones(window->entries()); });

@@ -13,7 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
+OtherZonesWindow::OtherZonesWindow(const OtherZoneList::Entries &entries, QWidget *parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Other zones"));
@@ -55,8 +55,8 @@ OtherZonesWindow::OtherZonesWindow(const QByteArrayList &zones, QWidget *parent)
     FocusNeighbours::keepFocusInGroup({ add, remove, moveUp, moveDown });
     // Tab from the search reaches Add, beside it.
     setTabOrder(picker, add);
-    for (const QByteArray &zone : zones)
-        addZone(zone);
+    for (const OtherZoneList::Entry &entry : entries)
+        addZone(entry.zone, entry.label);
     connect(add, &QPushButton::clicked, this, &OtherZonesWindow::addPicked);
     connect(remove, &QPushButton::clicked, this, &OtherZonesWindow::removeSelected);
     connect(moveUp, &QPushButton::clicked, this, [this] { moveSelected(-1); });
@@ -89,13 +89,6 @@ OtherZoneList::Entries OtherZonesWindow::entries() const
     return entries;
 }
 
-void OtherZonesWindow::setLabels(const QStringList &labels)
-{
-    for (int row = 0; row < std::min(list->count(), static_cast<int>(labels.size())); ++row)
-        nameItem(*list->item(row), labels[row]);
-    showLabel();
-}
-
 void OtherZonesWindow::showLabel()
 {
     const QListWidgetItem *item = list->currentItem();
@@ -117,10 +110,11 @@ void OtherZonesWindow::nameItem(QListWidgetItem &item, const QString &text)
     item.setText(zoneListText(item.data(Qt::UserRole).toByteArray(), text));
 }
 
-void OtherZonesWindow::addZone(const QByteArray &zone)
+void OtherZonesWindow::addZone(const QByteArray &zone, const QString &zoneLabel)
 {
-    auto *item = new QListWidgetItem(zoneListText(zone), list);
+    auto *item = new QListWidgetItem(list);
     item->setData(Qt::UserRole, zone);
+    nameItem(*item, zoneLabel);
 }
 
 void OtherZonesWindow::addPicked()

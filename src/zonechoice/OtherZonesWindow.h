@@ -20,13 +20,11 @@ class OtherZonesWindow : public QDialog {
     Q_OBJECT
 
 public:
-    OtherZonesWindow(const QByteArrayList &zones, QWidget *parent);
+    OtherZonesWindow(const OtherZoneList::Entries &entries, QWidget *parent);
 
     QByteArrayList zones() const;
     // The zones with their labels.
     OtherZoneList::Entries entries() const;
-    // The listed zones' labels, in their order.
-    void setLabels(const QStringList &labels);
 
     ZonePicker *picker;
     QListWidget *list;
@@ -42,7 +40,7 @@ signals:
     void zonesChanged(const QByteArrayList &zones);
 
 private:
-    void addZone(const QByteArray &zone);
+    void addZone(const QByteArray &zone, const QString &zoneLabel = {});
     void addPicked();
     void removeSelected();
     // Moves the selected zone by step places.

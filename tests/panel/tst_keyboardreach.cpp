@@ -65,7 +65,7 @@ private slots:
         QTest::newRow("panel") << Maker([](QWidget &owner) { return ownedBy(owner, new PanelWindow); });
         QTest::newRow("colour window") << Maker([](QWidget &owner) { return ownedBy(owner, new ColourWindow); });
         QTest::newRow("other zones") << Maker([](QWidget &owner) {
-            auto *window = new OtherZonesWindow({ "UTC", "Asia/Tokyo" }, &owner);
+            auto *window = new OtherZonesWindow({ { "UTC", {} }, { "Asia/Tokyo", {} } }, &owner);
             window->list->setCurrentRow(0);
             return window;
         });
@@ -110,7 +110,7 @@ private slots:
     void aButtonDisabledByItsOwnClickHandsTheFocusToItsNeighbour()
     {
         QFETCH(bool, up);
-        OtherZonesWindow window({ "UTC", "Asia/Tokyo" }, nullptr);
+        OtherZonesWindow window({ { "UTC", {} }, { "Asia/Tokyo", {} } }, nullptr);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -61,7 +61,10 @@ const QList<QPair<const char *, WindowMaker>> windows = {
     { "clock", [] { return std::make_unique<ClockWindow>(); } },
     { "clock's menu", [] { return std::make_unique<WallScreenMenu>(nullptr); } },
     { "night hours", [] { return std::make_unique<NightHoursDialog>(NightDimming {}, nullptr); } },
-    { "other zones", [] { return std::make_unique<OtherZonesWindow>(QByteArrayList { "Europe/Berlin" }, nullptr); } },
+    { "other zones",
+      [] {
+          return std::make_unique<OtherZonesWindow>(OtherZoneList::Entries { { "Europe/Berlin", {} } }, nullptr);
+      } },
 };
 
 // A text that reads as in English: the product's name, one without a lower-case word (ISO

@@ -43,7 +43,7 @@ void TestOtherZonesWindow::keysAddAndAddSaysWhyNot()
 {
     QFETCH(QString, row);
     const QStringList column = row.split(u'|');
-    OtherZonesWindow window(column[0].isEmpty() ? QByteArrayList() : column[0].toLatin1().split(','), nullptr);
+    OtherZonesWindow window(OtherZoneList::fromText(column[0]), nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     ZonePicker &picker = *window.picker;
