@@ -1,5 +1,5 @@
 // Long runs of the clock: a million ticks across midnight and both zones' daylight-saving
-// changes with every text checked and memory flat, and a thousand openings and closings
+// changes with every text checked and memory flat, and 600 openings and closings
 // that leave no window, timer or inhibition behind.
 #include "clock/ClockWindow.h"
 #include "clock/Form2.h"
@@ -200,15 +200,18 @@ void TestClockSoak::openingAndClosingTheClockLeavesNothingBehind()
         QTest::keyClick(&clock.ui(), Qt::Key_Escape);
         runPendingEvents();
     };
-    openAndClose();
+    // The first openings fill caches of Qt's (fonts, glyphs, styles) once for all.
+    const int warmUps = 20;
+    for (int i = 0; i < warmUps; ++i)
+        openAndClose();
     const qsizetype windows = QApplication::topLevelWidgets().size();
     const int timers = countTimers();
     const qint64 heapBefore = heapInUse();
 
-    const int cycles = static_cast<int>(soakCount("LUMETRA_SOAK_OPENINGS", 1000));
+    const int cycles = static_cast<int>(soakCount("LUMETRA_SOAK_OPENINGS", 600));
     QElapsedTimer elapsed;
     elapsed.start();
-    for (int i = 1; i < cycles; ++i)
+    for (int i = warmUps; i < cycles; ++i)
         openAndClose();
     const qint64 heapAfter = heapInUse();
     qInfo("%d openings and closings in %lld ms: top-level windows %lld after the first, %lld after the last; "
@@ -224,9 +227,10 @@ void TestClockSoak::openingAndClosingTheClockLeavesNothingBehind()
     QCOMPARE(fixture.platform.inhibitions, cycles);
     QCOMPARE(fixture.platform.releases, cycles);
     QVERIFY(fixture.platform.messages.isEmpty());
-    // A window, timer or connection left behind each time would add up to far more.
+    // Past the warm-up Qt's caches still grow by some 50 KiB up to their limits; a window,
+    // timer or connection left behind each time would add up to far more.
     if (memoryBoundsApply())
-        QVERIFY2(heapAfter - heapBefore < 256 * 1024, "the heap grew by 256 KiB or more");
+        QVERIFY2(heapAfter - heapBefore < 160 * 1024, "the heap grew by 160 KiB or more");
 }
 
 QTEST_MAIN(TestClockSoak)
