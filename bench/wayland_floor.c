@@ -47,13 +47,13 @@ static void draw_digit(struct buffer *b, int stride, int digit)
     const struct {
         int x, y, w, h;
     } shapes[7] = {
-        { digit_x, digit_y, digit_w, stroke },                         /* a */
-        { right, digit_y, stroke, half },                              /* b */
-        { right, digit_y + half, stroke, half },                       /* c */
-        { digit_x, digit_y + digit_h - stroke, digit_w, stroke },      /* d */
-        { digit_x, digit_y + half, stroke, half },                     /* e */
-        { digit_x, digit_y, stroke, half },                            /* f */
-        { digit_x, digit_y + half - stroke / 2, digit_w, stroke },     /* g */
+        { digit_x, digit_y, digit_w, stroke }, /* a */
+        { right, digit_y, stroke, half }, /* b */
+        { right, digit_y + half, stroke, half }, /* c */
+        { digit_x, digit_y + digit_h - stroke, digit_w, stroke }, /* d */
+        { digit_x, digit_y + half, stroke, half }, /* e */
+        { digit_x, digit_y, stroke, half }, /* f */
+        { digit_x, digit_y + half - stroke / 2, digit_w, stroke }, /* g */
     };
     fill(b, stride, digit_x, digit_y, digit_w, digit_h, 0xff000000);
     for (int s = 0; s < 7; ++s)
@@ -149,8 +149,8 @@ static void toplevel_close(void *data, struct xdg_toplevel *toplevel)
     (void)toplevel;
     exit(0);
 }
-static const struct xdg_toplevel_listener toplevel_listener = { .configure = toplevel_configure,
-                                                                .close = toplevel_close };
+static const struct xdg_toplevel_listener toplevel_listener
+    = { .configure = toplevel_configure, .close = toplevel_close };
 
 static void global(void *data, struct wl_registry *registry, uint32_t name, const char *interface, uint32_t version)
 {
