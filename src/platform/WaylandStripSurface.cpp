@@ -47,7 +47,8 @@ private:
     std::function<void()> mExposed;
 };
 
-// Said once for the whole run, whichever strip gives up first.
+// Said once for the whole run, whichever strip gives up first; the reason names what was
+// missing or failed as Wayland and the system call it.
 void reportOnce(const QString &reason)
 {
     static bool reported = false;
@@ -104,7 +105,7 @@ bool WaylandStripSurface::connect()
     QPlatformNativeInterface *native = QGuiApplication::platformNativeInterface();
     mDisplay = native ? static_cast<wl_display *>(native->nativeResourceForIntegration("wl_display")) : nullptr;
     if (!mDisplay) {
-        fail(QStringLiteral("no wl_display from Qt"));
+        fail(QStringLiteral("no wl_display"));
         return false;
     }
     mQueue = wl_display_create_queue(mDisplay);
@@ -117,11 +118,11 @@ bool WaylandStripSurface::connect()
     const bool answered = wl_display_roundtrip_queue(mDisplay, mQueue) >= 0;
     wl_registry_destroy(registry);
     if (!answered)
-        fail(QStringLiteral("the compositor did not answer"));
+        fail(QStringLiteral("wl_display_roundtrip_queue failed"));
     else if (!mHasSubcompositor)
-        fail(QStringLiteral("the compositor has no wl_subcompositor"));
+        fail(QStringLiteral("no wl_subcompositor"));
     else if (!mShm)
-        fail(QStringLiteral("the compositor has no wl_shm"));
+        fail(QStringLiteral("no wl_shm"));
     return !mFailed;
 }
 
@@ -137,7 +138,7 @@ bool WaylandStripSurface::show(QWindow *window, const QRect &area, qreal pixelRa
     // The compositor scales buffers by whole numbers only, and Qt's own scaling on top would
     // put the content's pixels off the screen's.
     if (platformRatio != scale || window->devicePixelRatio() != scale || pixelRatio != scale) {
-        reportOnce(QStringLiteral("device pixel ratio %1 (Qt's scale factor)").arg(window->devicePixelRatio()));
+        reportOnce(QStringLiteral("device pixel ratio %1").arg(window->devicePixelRatio()));
         return false;
     }
     if (!connect())
@@ -152,7 +153,7 @@ bool WaylandStripSurface::show(QWindow *window, const QRect &area, qreal pixelRa
     auto *compositor = static_cast<wl_compositor *>(
         QGuiApplication::platformNativeInterface()->nativeResourceForIntegration("compositor"));
     if (!mSurface || !compositor) {
-        fail(QStringLiteral("no subsurface from Qt"));
+        fail(QStringLiteral("no wl_surface for the subsurface"));
         return false;
     }
     mArea = area;
@@ -240,7 +241,7 @@ bool WaylandStripSurface::send(const QRegion &changed, const Painter &paint)
     if (!mSurface)
         return false;
     if (wl_display_get_error(mDisplay) != 0) {
-        fail(QStringLiteral("display error %1").arg(wl_display_get_error(mDisplay)));
+        fail(QStringLiteral("wl_display error %1").arg(wl_display_get_error(mDisplay)));
         return false;
     }
     // The compositor's releases, read by Qt's event threads into this queue.
@@ -254,9 +255,12 @@ bool WaylandStripSurface::send(const QRegion &changed, const Painter &paint)
     const auto buffer = static_cast<std::size_t>(write->buffer);
     {
         QPainter painter(&mImages[buffer]);
-        painter.setClipRegion(write->paint);
-        for (const QRect &area : write->paint)
+        // A clip of one rectangle at a time keeps Qt's plain copies of the glyphs' tiles; a
+        // clip region would fill span by span, on Qt's thread pool for taller areas.
+        for (const QRect &area : write->paint) {
+            painter.setClipRect(area);
             paint(painter, area);
+        }
     }
     wl_surface_set_buffer_scale(mSurface, mScale);
     wl_surface_attach(mSurface, mBuffers[buffer], 0, 0);
