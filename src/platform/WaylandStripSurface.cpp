@@ -229,7 +229,7 @@ void WaylandStripSurface::dropBuffers()
 
 void WaylandStripSurface::exposed()
 {
-    if (!mSurface || mExposed)
+    if (!isShown() || mExposed)
         return;
     mExposed = true;
     if (onExposed)
@@ -238,7 +238,7 @@ void WaylandStripSurface::exposed()
 
 bool WaylandStripSurface::send(const QRegion &changed, const Painter &paint)
 {
-    if (!mSurface)
+    if (!isShown())
         return false;
     if (wl_display_get_error(mDisplay) != 0) {
         fail(QStringLiteral("wl_display error %1").arg(wl_display_get_error(mDisplay)));

@@ -44,7 +44,8 @@ public:
     bool show(QWindow *window, const QRect &area, qreal pixelRatio);
     // Takes the strip off the screen; the window underneath shows again.
     void hide();
-    bool isShown() const { return mSurface != nullptr; }
+    // Also false once Qt has destroyed the window with its parent.
+    bool isShown() const { return mSurface && mWindow; }
 
     // Shows the changed area (strip's logical pixels) in the next free buffer, painting
     // what that buffer lacks; while the compositor holds both, the change waits for the
