@@ -585,6 +585,13 @@
     </message>
 </context>
 <context>
+    <name>WaylandStripSurface</name>
+    <message>
+        <source>Wayland: the time is drawn through Qt&apos;s window painting: %1</source>
+        <translation>Wayland: la hora se dibuja mediante el pintado de ventanas de Qt: %1</translation>
+    </message>
+</context>
+<context>
     <name>ZoneDifference</name>
     <message>
         <source>%1 h</source>

@@ -585,6 +585,13 @@
     </message>
 </context>
 <context>
+    <name>WaylandStripSurface</name>
+    <message>
+        <source>Wayland: the time is drawn through Qt&apos;s window painting: %1</source>
+        <translation>Wayland: l&apos;ora viene disegnata tramite il disegno delle finestre di Qt: %1</translation>
+    </message>
+</context>
+<context>
     <name>ZoneDifference</name>
     <message>
         <source>%1 h</source>

@@ -582,6 +582,13 @@
     </message>
 </context>
 <context>
+    <name>WaylandStripSurface</name>
+    <message>
+        <source>Wayland: the time is drawn through Qt&apos;s window painting: %1</source>
+        <translation>Wayland: 時刻は Qt のウィンドウ描画で表示されます: %1</translation>
+    </message>
+</context>
+<context>
     <name>ZoneDifference</name>
     <message>
         <source>%1 h</source>

@@ -585,6 +585,13 @@
     </message>
 </context>
 <context>
+    <name>WaylandStripSurface</name>
+    <message>
+        <source>Wayland: the time is drawn through Qt&apos;s window painting: %1</source>
+        <translation>Wayland: de tijd wordt getekend via het venstertekenen van Qt: %1</translation>
+    </message>
+</context>
+<context>
     <name>ZoneDifference</name>
     <message>
         <source>%1 h</source>

@@ -588,6 +588,13 @@
     </message>
 </context>
 <context>
+    <name>WaylandStripSurface</name>
+    <message>
+        <source>Wayland: the time is drawn through Qt&apos;s window painting: %1</source>
+        <translation>Wayland: czas jest rysowany przez rysowanie okien Qt: %1</translation>
+    </message>
+</context>
+<context>
     <name>ZoneDifference</name>
     <message>
         <source>%1 h</source>

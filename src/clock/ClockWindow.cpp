@@ -105,6 +105,14 @@ void ClockWindow::setBackColor(const QColor &colour)
     setBackgroundColour(*this, colour);
 }
 
+void ClockWindow::setVisible(bool visible)
+{
+    // The time's own surface lives on this window's: it goes first.
+    if (!visible)
+        Picture1->showThroughWindow();
+    QWidget::setVisible(visible);
+}
+
 void ClockWindow::showOverScreen(QScreen *screen)
 {
     const bool wasShown = isVisible();

@@ -27,6 +27,7 @@ public:
     void hideOptionsTip();
 
     void setBackColor(const QColor &colour);
+    void setVisible(bool visible) override;
     QColor backColor() const { return mBackColor; }
 
     TimeStrip *Picture1;

@@ -17,6 +17,7 @@ TimeStrip::TimeStrip(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Read out as a text: the clock names it after what the window shows.
     setAccessibleRole(*this, QAccessible::StaticText);
+    mOwnSurface.onExposed = [this] { sendToOwnSurface(QRegion()); };
 }
 
 void TimeStrip::setForeColor(const QColor &colour)
@@ -24,7 +25,7 @@ void TimeStrip::setForeColor(const QColor &colour)
     if (colour == mForeColor)
         return;
     mForeColor = colour;
-    update();
+    repaintEverywhere();
 }
 
 void TimeStrip::setBackColor(const QColor &colour)
@@ -32,7 +33,7 @@ void TimeStrip::setBackColor(const QColor &colour)
     if (colour == mBackColor)
         return;
     mBackColor = colour;
-    update();
+    repaintEverywhere();
 }
 
 void TimeStrip::Cls()
@@ -49,8 +50,13 @@ void TimeStrip::Print(int x, const QString &text)
 
 void TimeStrip::Refresh()
 {
-    if (mText == mShownText && (mX == mShownX || mText.isEmpty()))
+    const bool ownSurface = WaylandStripSurface::wanted();
+    if (mText == mShownText && (mX == mShownX || mText.isEmpty())) {
+        // A change that waited for a free buffer, or a surface to show again.
+        if (ownSurface)
+            sendToOwnSurface(QRegion());
         return;
+    }
     mNextGlyphs.setText(mText, font(), devicePixelRatioF(), mPieces);
     const bool moved = mX != mShownX;
     const QRectF changed = mNextGlyphs.differenceFrom(mShownGlyphs);
@@ -60,6 +66,8 @@ void TimeStrip::Refresh()
     const QRect changedArea = moved ? rect() : changed.translated(mX, 0).toAlignedRect();
     // Nothing shows past the strip's edges: a glyph reaching past them is cut there.
     const QRect area = changedArea & rect();
+    if (ownSurface && sendToOwnSurface(area))
+        return;
     // Painted and sent at once, within the tick: a posted repaint would wake the event
     // loop a second time.
     const bool sent = canSendPastBackingStore(area)
@@ -74,6 +82,34 @@ void TimeStrip::Refresh()
         native->installEventFilter(this);
         mWatchedWindow = native;
     }
+}
+
+bool TimeStrip::sendToOwnSurface(const QRegion &changed)
+{
+    QWindow *native = window()->windowHandle();
+    // The surface would hide what is drawn over the strip.
+    if (!isVisible() || !native || !native->isExposed() || !nothingCovers(rect())) {
+        showThroughWindow();
+        return false;
+    }
+    return mOwnSurface.show(native, QRect(mapTo(window(), QPoint()), size()), devicePixelRatioF())
+        && mOwnSurface.send(changed, [this](QPainter &painter, const QRect &area) { paintArea(painter, area); });
+}
+
+void TimeStrip::showThroughWindow()
+{
+    if (!mOwnSurface.isShown())
+        return;
+    // The window shows the current second before the surface goes.
+    repaint(rect());
+    mOwnSurface.hide();
+}
+
+void TimeStrip::repaintEverywhere()
+{
+    update();
+    if (mOwnSurface.isShown())
+        sendToOwnSurface(rect());
 }
 
 bool TimeStrip::canSendPastBackingStore(const QRect &area) const
@@ -191,15 +227,29 @@ void TimeStrip::paintArea(QPainter &painter, const QRect &area)
 void TimeStrip::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange)
-        update();
+        repaintEverywhere();
     QWidget::changeEvent(event);
 }
 
 // Qt moves a widget by copying its pixels within the backing store: they must be current.
+// The strip's surface comes back at the new place with the next refresh.
 void TimeStrip::moveEvent(QMoveEvent *event)
 {
     catchUpBackingStore();
+    showThroughWindow();
     QWidget::moveEvent(event);
+}
+
+void TimeStrip::resizeEvent(QResizeEvent *event)
+{
+    showThroughWindow();
+    QWidget::resizeEvent(event);
+}
+
+void TimeStrip::hideEvent(QHideEvent *event)
+{
+    mOwnSurface.hide();
+    QWidget::hideEvent(event);
 }
 
 // An expose shows the backing store again: what was sent past it is repainted into it

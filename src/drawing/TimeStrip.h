@@ -3,6 +3,7 @@
 #include "drawing/GlyphLine.h"
 #include "drawing/GlyphTiles.h"
 #include "drawing/TextPieces.h"
+#include "platform/WaylandStripSurface.h"
 #include "platform/X11WindowPixels.h"
 
 #include <QImage>
@@ -17,7 +18,8 @@
 // a tick that changes one digit costs one digit's repaint and an unchanged tick none.
 // A repaint copies rasterised glyphs instead of filling their outlines again. On an X
 // display a refresh sends those pixels straight to the window; the window's own copy of
-// them is brought up to date before the window shows it again.
+// them is brought up to date before the window shows it again. On a Wayland compositor the
+// strip is shown on a surface of its own over the window while nothing covers it.
 class TimeStrip : public QWidget {
     Q_OBJECT
 
@@ -43,10 +45,16 @@ public:
     QString text() const { return mText; }
     int textX() const { return mX; }
 
+    // Shows the strip through the window's own painting until the next refresh; the window
+    // calls it before it hides, as its surface goes with it.
+    void showThroughWindow();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -61,6 +69,11 @@ private:
     bool nothingCovers(const QRect &area) const;
     // Repaints the window's copy of what was sent past it.
     void catchUpBackingStore();
+    // Shows the changed area on the strip's own surface where it can be; false where the
+    // window is to paint it.
+    bool sendToOwnSurface(const QRegion &changed);
+    // The whole strip changed: colours or font.
+    void repaintEverywhere();
 
     QColor mForeColor = Qt::white;
     QColor mBackColor = Qt::black;
@@ -82,4 +95,5 @@ private:
     // Where the screen shows newer pixels than the window's backing store holds.
     QRegion mAheadOfBackingStore;
     QPointer<QWindow> mWatchedWindow;
+    WaylandStripSurface mOwnSurface;
 };

@@ -29,6 +29,13 @@ int main(int argc, char *argv[])
     // Qt aborts with a core dump when it cannot open the display; say why and end instead.
     if (!DisplayCheck::displayOpensOrReport(argc, argv))
         return 1;
+    // Qt's Wayland windows check 100 ms after each repaint that the compositor answered it:
+    // a wake-up the clock has no use for.
+    const QStringList platforms
+        = DisplayCheck::platformsToTry(DisplayCheck::Environment::ofProcess(QCoreApplication::arguments()));
+    if (platforms.value(0).startsWith(QLatin1String("wayland"))
+        && !qEnvironmentVariableIsSet("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT"))
+        qputenv("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
     textsOnly.reset();
     // The control panel's load lists the zones; reading them overlaps the making of the
     // application object and of the panel. Qt takes the first thread that asks for its
