@@ -92,6 +92,8 @@ bool TimeStrip::sendToOwnSurface(const QRegion &changed)
         showThroughWindow();
         return false;
     }
+    if (!mOwnSurface.isShown())
+        window()->installEventFilter(this);
     return mOwnSurface.show(native, QRect(mapTo(window(), QPoint()), size()), devicePixelRatioF())
         && mOwnSurface.send(changed, [this](QPainter &painter, const QRect &area) { paintArea(painter, area); });
 }
@@ -258,5 +260,12 @@ bool TimeStrip::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == mWatchedWindow && event->type() == QEvent::Expose)
         catchUpBackingStore();
+    // The window is about to paint, maybe a widget that now stands over the strip: the strip
+    // goes back into the window's painting at once, or its surface would hide that widget.
+    if (watched == window() && event->type() == QEvent::UpdateRequest && mOwnSurface.isShown()
+        && !nothingCovers(rect())) {
+        update();
+        mOwnSurface.hide();
+    }
     return QWidget::eventFilter(watched, event);
 }
