@@ -11,7 +11,9 @@ extern "C" int adjtimex(timex *state)
     char word[16] = {};
     const char *path = std::getenv("FAKE_ADJTIMEX_FILE");
     if (std::FILE *file = path ? std::fopen(path, "r") : nullptr) {
-        std::fgets(word, sizeof word, file);
+        // An empty or unreadable file reads as synchronised.
+        if (std::fgets(word, sizeof word, file) == nullptr)
+            word[0] = '\0';
         std::fclose(file);
     }
     const bool unsynchronised = std::strncmp(word, "unsynchronised", 14) == 0;
