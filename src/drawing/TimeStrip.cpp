@@ -18,6 +18,12 @@ TimeStrip::TimeStrip(QWidget *parent)
     // Read out as a text: the clock names it after what the window shows.
     setAccessibleRole(*this, QAccessible::StaticText);
     mOwnSurface.onExposed = [this] { sendToOwnSurface(QRegion()); };
+    // The window's paint of the strip is the commit that brings a new surface on screen,
+    // and from then on the window's paints may have to take the strip back.
+    mOwnSurface.onPlaced = [this] {
+        window()->installEventFilter(this);
+        update();
+    };
 }
 
 void TimeStrip::setForeColor(const QColor &colour)
@@ -92,8 +98,6 @@ bool TimeStrip::sendToOwnSurface(const QRegion &changed)
         showThroughWindow();
         return false;
     }
-    if (!mOwnSurface.isShown())
-        window()->installEventFilter(this);
     return mOwnSurface.show(native, QRect(mapTo(window(), QPoint()), size()), devicePixelRatioF())
         && mOwnSurface.send(changed, [this](QPainter &painter, const QRect &area) { paintArea(painter, area); });
 }

@@ -165,6 +165,8 @@ bool WaylandStripSurface::show(QWindow *window, const QRect &area, qreal pixelRa
     wl_surface_set_input_region(mSurface, nowhere);
     wl_region_destroy(nowhere);
     mTurns.reset(QRect(QPoint(), area.size()));
+    if (onPlaced)
+        onPlaced();
     return true;
 }
 

@@ -55,6 +55,9 @@ public:
 
     // Called on the surface's first expose, when the whole strip can be sent.
     std::function<void()> onExposed;
+    // Called when a new surface was put over the window: the compositor shows it from the
+    // window's next commit on, so the window is to repaint.
+    std::function<void()> onPlaced;
 
 private:
     bool connect();
