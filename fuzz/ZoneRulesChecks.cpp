@@ -5,6 +5,15 @@
 #include <cstdlib>
 #include <limits>
 
+namespace {
+
+bool plausible(int offset)
+{
+    return offset >= -89999 && offset <= 93599;
+}
+
+}
+
 void checkZoneRules(const ZoneRules &rules)
 {
     constexpr qint64 first = std::numeric_limits<qint64>::min();
@@ -14,7 +23,9 @@ void checkZoneRules(const ZoneRules &rules)
         // A few changes from each instant on.
         for (int step = 0; step < 4; ++step) {
             const int offset = rules.offsetAt(instant);
-            if (offset < -89999 || offset > 93599)
+            const ZonePeriod period = rules.periodAt(instant);
+            if (!plausible(offset) || period.offset != offset || !plausible(period.standardOffset)
+                || (!period.daylight && period.standardOffset != offset))
                 std::abort();
             const std::optional<qint64> next = rules.nextChange(instant);
             if (!next)

@@ -305,7 +305,7 @@ void Form1::PushButton1_Click()
         PanelWindow &window = ui();
         const QByteArray zone = !mUnreadableStoredZone.isEmpty()
             ? mUnreadableStoredZone
-            : modTimeZones::TimeZoneAt(TimeZoneSelector::itemData(*window.Combo1, window.Combo1->currentIndex())).id();
+            : modTimeZones::TimeZoneKeyAt(TimeZoneSelector::itemData(*window.Combo1, window.Combo1->currentIndex()));
         clock.setChosenZone(zone, mProgram.platform().currentDateTime());
     });
     // Loading the clock runs its load procedure; a clock window that exists already runs

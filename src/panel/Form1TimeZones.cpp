@@ -133,7 +133,7 @@ void Form1::storeCombo1Position()
     if (list.currentIndex() == -1)
         return;
     const QString name
-        = QString::fromLatin1(modTimeZones::TimeZoneAt(TimeZoneSelector::itemData(list, list.currentIndex())).id());
+        = QString::fromLatin1(modTimeZones::TimeZoneKeyAt(TimeZoneSelector::itemData(list, list.currentIndex())));
     settings.SaveSettingIfChanged(timeZoneNameKey, name);
     mUnreadableStoredZone.clear();
 }

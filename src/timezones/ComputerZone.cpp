@@ -50,11 +50,6 @@ int localOffsetAt(qint64 msecs)
     return static_cast<int>(local.tm_gmtoff);
 }
 
-int zoneOffsetAt(const QTimeZone &zone, qint64 msecs)
-{
-    return zone.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC));
-}
-
 // The instants of the year at which the local offset differs from the hour before: the
 // start of each period, whatever rule (a zone file or a POSIX TZ text) the C library
 // follows. Shifts happen on whole or half hours, so hourly steps find every one.
@@ -117,17 +112,17 @@ LocalYear::LocalYear(int year)
 {
 }
 
-bool LocalYear::matches(const QTimeZone &zone) const
+bool LocalYear::matches(const ZoneRules &zone) const
 {
     // Both offsets are constant between their own changes: comparing them where either
     // changes compares them everywhere.
     QList<qint64> instants = mPeriodStarts;
-    const QDateTime from = QDateTime::fromMSecsSinceEpoch(yearStartMSecs(mYear), Qt::UTC);
-    const QDateTime to = QDateTime::fromMSecsSinceEpoch(yearStartMSecs(mYear + 1) - 1, Qt::UTC);
-    for (const QTimeZone::OffsetData &change : zone.transitions(from, to))
-        instants.append(change.atUtc.toMSecsSinceEpoch());
+    const qint64 end = yearStartMSecs(mYear + 1) / 1000;
+    for (std::optional<qint64> change = zone.nextChange(yearStartMSecs(mYear) / 1000); change && *change < end;
+         change = zone.nextChange(*change))
+        instants.append(*change * 1000);
     for (qint64 instant : std::as_const(instants)) {
-        if (zoneOffsetAt(zone, instant) != localOffsetAt(instant))
+        if (zone.offsetAt(instant / 1000) != localOffsetAt(instant))
             return false;
     }
     return true;

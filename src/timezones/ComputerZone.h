@@ -4,7 +4,6 @@
 #include <QByteArrayList>
 #include <QList>
 #include <QString>
-#include <QTimeZone>
 #include <memory>
 #include <optional>
 
@@ -36,7 +35,7 @@ public:
     explicit LocalYear(int year);
 
     // Whether zone's offset from UTC equals the local offset at every instant of the year.
-    bool matches(const QTimeZone &zone) const;
+    bool matches(const ZoneRules &zone) const;
 
 private:
     int mYear;

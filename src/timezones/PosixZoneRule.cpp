@@ -40,16 +40,16 @@ public:
     }
 
     // An abbreviation: three or more letters, or any text in angle brackets.
-    void name()
+    QByteArray name()
     {
         const bool quoted = take('<');
-        qsizetype length = 0;
-        while (mAt < mText.size() && (quoted ? mText[mAt] != '>' : isLetter(mText[mAt]))) {
+        const qsizetype start = mAt;
+        while (mAt < mText.size() && (quoted ? mText[mAt] != '>' : isLetter(mText[mAt])))
             ++mAt;
-            ++length;
-        }
-        if (length < 3 || (quoted && !take('>')))
+        const QByteArrayView name = mText.sliced(start, mAt - start);
+        if (name.size() < 3 || (quoted && !take('>')))
             mFailed = true;
+        return name.toByteArray();
     }
 
     // A number of at most maxDigits digits, at most maxValue.
@@ -115,12 +115,12 @@ std::optional<PosixZoneRule> PosixZoneRule::parse(QByteArrayView text)
 {
     Reader reader(text);
     PosixZoneRule rule;
-    reader.name();
+    rule.mStandardAbbreviation = reader.name();
     // The text counts hours west of UTC.
     rule.mStandardOffset = -reader.signedTime(24);
     if (!reader.atEnd()) {
         Daylight summer;
-        reader.name();
+        summer.abbreviation = reader.name();
         summer.offset = reader.nextIsSignOrDigit() ? -reader.signedTime(24) : rule.mStandardOffset + hour;
         // Without dates, the C library's default: the second Sunday of March to the first
         // of November.
@@ -188,27 +188,38 @@ qint64 PosixZoneRule::endIn(int year) const
     return dayOf(mDaylight->end, year) * day + mDaylight->end.time - mDaylight->offset;
 }
 
-int PosixZoneRule::offsetAt(qint64 instant) const
+bool PosixZoneRule::daylightAt(qint64 instant) const
 {
     if (!mDaylight)
-        return mStandardOffset;
+        return false;
     instant = withinReach(instant);
     // The last change at or before instant among those of the year before to the year after:
     // a start or an end lies in every year.
     const int year = yearOf(instant + mStandardOffset);
-    int offset = mStandardOffset;
+    bool inDaylight = false;
     qint64 latest = std::numeric_limits<qint64>::min();
     for (int y = year - 1; y <= year + 1; ++y) {
-        for (const auto &[at, after] :
-             { std::pair(startIn(y), mDaylight->offset), std::pair(endIn(y), mStandardOffset) }) {
+        for (const auto &[at, starts] : { std::pair(startIn(y), true), std::pair(endIn(y), false) }) {
             // A start and an end at the same instant: the later year's change holds.
             if (at <= instant && at >= latest) {
                 latest = at;
-                offset = after;
+                inDaylight = starts;
             }
         }
     }
-    return offset;
+    return inDaylight;
+}
+
+int PosixZoneRule::offsetAt(qint64 instant) const
+{
+    return daylightAt(instant) ? mDaylight->offset : mStandardOffset;
+}
+
+ZonePeriod PosixZoneRule::periodAt(qint64 instant) const
+{
+    if (daylightAt(instant))
+        return { mDaylight->offset, mStandardOffset, true, mDaylight->abbreviation };
+    return { mStandardOffset, mStandardOffset, false, mStandardAbbreviation };
 }
 
 std::optional<qint64> PosixZoneRule::nextChange(qint64 instant) const

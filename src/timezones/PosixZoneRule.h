@@ -1,5 +1,7 @@
 #pragma once
 
+#include "timezones/ZonePeriod.h"
+
 #include <QByteArrayView>
 #include <QtGlobal>
 #include <optional>
@@ -14,6 +16,8 @@ public:
     // Seconds east of UTC at an instant (seconds since the epoch). Any instant is taken;
     // those more than 2^50 seconds (35 million years) from the epoch get the offset there.
     int offsetAt(qint64 instant) const;
+    // The offset, standard offset, daylight time and abbreviation at an instant.
+    ZonePeriod periodAt(qint64 instant) const;
     // The first instant after instant at which the offset differs from the one at instant;
     // none for a rule without daylight saving.
     std::optional<qint64> nextChange(qint64 instant) const;
@@ -29,6 +33,7 @@ private:
     };
     struct Daylight {
         int offset = 0;
+        QByteArray abbreviation;
         Change start;
         Change end;
     };
@@ -36,7 +41,9 @@ private:
     // The instants at which daylight time starts and ends in a year, in UTC.
     qint64 startIn(int year) const;
     qint64 endIn(int year) const;
+    bool daylightAt(qint64 instant) const;
 
     int mStandardOffset = 0;
+    QByteArray mStandardAbbreviation;
     std::optional<Daylight> mDaylight;
 };

@@ -129,27 +129,42 @@ std::optional<ZoneRules> ZoneRules::fromZoneFile(QByteArrayView data)
         != rules.mChanges.cend())
         return std::nullopt;
     const QByteArrayView typeOfChange = bytes.take(counts->changes);
-    QList<int> typeOffsets;
-    typeOffsets.reserve(counts->types);
+    struct Type {
+        ZonePeriod period;
+        quint8 abbreviationAt = 0;
+    };
+    QList<Type> types;
+    types.reserve(counts->types);
     for (quint32 k = 0; k < counts->types; ++k) {
         const qint64 offset = bytes.number(4);
-        if (!plausibleOffset(offset))
+        const QByteArrayView flags = bytes.take(2);
+        if (!plausibleOffset(offset) || flags.size() != 2 || static_cast<quint8>(flags[0]) > 1)
             return std::nullopt;
-        typeOffsets.append(static_cast<int>(offset));
-        bytes.take(2);
+        const int seconds = static_cast<int>(offset);
+        types.append({ { seconds, seconds, flags[0] == 1, {} }, static_cast<quint8>(flags[1]) });
     }
-    bytes.take(
-        static_cast<qsizetype>(counts->dataSize(timeSize) - counts->changesSize(timeSize) - counts->typesSize()));
+    const QByteArrayView abbreviations = bytes.take(counts->abbreviationBytes);
+    bytes.take(static_cast<qsizetype>(counts->dataSize(timeSize) - counts->changesSize(timeSize) - counts->typesSize()
+                                      - counts->abbreviationBytes));
     if (bytes.failed())
         return std::nullopt;
-    rules.mOffsets.reserve(counts->changes);
+    for (Type &type : types) {
+        // Each abbreviation ends with a zero byte, and types may point into the middle of one.
+        if (type.abbreviationAt > abbreviations.size())
+            return std::nullopt;
+        const QByteArrayView text = abbreviations.sliced(type.abbreviationAt);
+        const qsizetype end = text.indexOf('\0');
+        type.period.abbreviation = (end < 0 ? text : text.first(end)).toByteArray();
+    }
+    rules.mPeriods.reserve(counts->changes);
     for (char type : typeOfChange) {
         const quint8 index = static_cast<quint8>(type);
-        if (index >= typeOffsets.size())
+        if (index >= types.size())
             return std::nullopt;
-        rules.mOffsets.append(typeOffsets.at(index));
+        rules.mPeriods.append(types.at(index).period);
     }
-    rules.mFirstOffset = typeOffsets.first();
+    rules.mFirstPeriod = types.first().period;
+    rules.setStandardOffsets();
     if (timeSize == 4)
         return rules;
     // The closing rule ends the file, between two line ends; it may be empty.
@@ -178,14 +193,40 @@ ZoneRules ZoneRules::fromRule(const PosixZoneRule &rule)
     return rules;
 }
 
-int ZoneRules::offsetAt(qint64 instant) const
+void ZoneRules::setStandardOffsets()
+{
+    // A zone file names no standard offset for daylight time: it is the one of the nearest
+    // standard time before, else of the nearest after.
+    QList<ZonePeriod *> periods { &mFirstPeriod };
+    for (ZonePeriod &period : mPeriods)
+        periods.append(&period);
+    std::optional<int> standard;
+    for (ZonePeriod *period : std::as_const(periods)) {
+        if (!period->daylight)
+            standard = period->offset;
+        else if (standard)
+            period->standardOffset = *standard;
+    }
+    const auto firstStandard
+        = std::find_if(periods.cbegin(), periods.cend(), [](const ZonePeriod *period) { return !period->daylight; });
+    if (firstStandard != periods.cend())
+        std::for_each(periods.cbegin(), firstStandard,
+                      [&](ZonePeriod *period) { period->standardOffset = (*firstStandard)->offset; });
+}
+
+ZonePeriod ZoneRules::periodAt(qint64 instant) const
 {
     const auto after = std::upper_bound(mChanges.cbegin(), mChanges.cend(), instant);
     if (after == mChanges.cend() && mRule)
-        return mRule->offsetAt(instant);
+        return mRule->periodAt(instant);
     if (after == mChanges.cbegin())
-        return mFirstOffset;
-    return mOffsets.at(after - mChanges.cbegin() - 1);
+        return mFirstPeriod;
+    return mPeriods.at(after - mChanges.cbegin() - 1);
+}
+
+int ZoneRules::offsetAt(qint64 instant) const
+{
+    return periodAt(instant).offset;
 }
 
 std::optional<qint64> ZoneRules::nextChange(qint64 instant) const

@@ -26,14 +26,19 @@ public:
 
     // Seconds east of UTC at an instant (seconds since the epoch).
     int offsetAt(qint64 instant) const;
+    // The offset, standard offset, daylight time and abbreviation at an instant.
+    ZonePeriod periodAt(qint64 instant) const;
     // The first instant after instant at which the offset differs; none when it never does.
     std::optional<qint64> nextChange(qint64 instant) const;
 
 private:
-    // The offset before the first listed change.
-    int mFirstOffset = 0;
+    // Gives each daylight period the standard offset of its neighbours.
+    void setStandardOffsets();
+
+    // The period before the first listed change.
+    ZonePeriod mFirstPeriod;
     QList<qint64> mChanges;
-    // The offset from each listed change on.
-    QList<int> mOffsets;
+    // The period from each listed change on.
+    QList<ZonePeriod> mPeriods;
     std::optional<PosixZoneRule> mRule;
 };

@@ -27,33 +27,18 @@ QString chosenZoneFile(const QByteArray &chosen)
                             : QDir(modTimeFunctions::TimeZoneFolder()).filePath(QString::fromLatin1(chosen));
 }
 
-QDateTime nextChangeOf(const QTimeZone &zone, const QDateTime &instant)
+// Qt's zone of a fixed offset from UTC ("UTC", "UTC+05:30"). Qt reads other zones from
+// the system's database whatever TZDIR says, so they are read from their files instead.
+QTimeZone fixedOffsetZone(const QByteArray &identifier)
 {
-    if (!zone.isValid() || !zone.hasTransitions())
-        return {};
-    return zone.nextTransition(instant).atUtc;
+    return identifier.startsWith("UTC") ? QTimeZone(identifier) : QTimeZone();
 }
 
-}
-
-qint32 minuteOffset(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant)
-{
-    return (chosen.offsetFromUtc(instant) - local.offsetFromUtc(instant)) / 60;
-}
-
-qint32 minuteOffset(const QTimeZone &chosen, const QDateTime &instant)
-{
-    return (chosen.offsetFromUtc(instant) - instant.toLocalTime().offsetFromUtc()) / 60;
-}
-
-QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant)
-{
-    return earlier(nextChangeOf(chosen, instant), nextChangeOf(local, instant));
 }
 
 OffsetKeeper::OffsetKeeper(QByteArray chosen)
     : mChosenId(std::move(chosen))
-    , mChosen(mChosenId)
+    , mChosen(fixedOffsetZone(mChosenId))
 {
     reload();
 }
@@ -93,14 +78,14 @@ qint32 OffsetKeeper::offsetAt(const QDateTime &instant)
     if (mChosenRules)
         mOffset = (mChosenRules->offsetAt(seconds) - localOffset) / 60;
     else
-        mOffset = mChosen.isValid() ? minuteOffset(mChosen, instant) : 0;
+        mOffset = mChosen.isValid() ? (mChosen.offsetFromUtc(instant) - localOffset) / 60 : 0;
     mComputed = true;
     mComputedAt = at;
     const auto nextOf = [&](const std::shared_ptr<const ZoneRules> &rules) {
         const std::optional<qint64> next = rules ? rules->nextChange(seconds) : std::nullopt;
         return next ? QDateTime::fromSecsSinceEpoch(*next, Qt::UTC) : QDateTime();
     };
-    mValidUntil = earlier(mChosenRules ? nextOf(mChosenRules) : nextChangeOf(mChosen, instant), nextOf(mComputerRules));
+    mValidUntil = earlier(nextOf(mChosenRules), nextOf(mComputerRules));
     mValidUntilMsecs = mValidUntil.isValid() ? mValidUntil.toMSecsSinceEpoch() : std::numeric_limits<qint64>::max();
     return mOffset;
 }

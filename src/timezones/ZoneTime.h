@@ -13,21 +13,6 @@
 // true current time, daylight saving included on both sides.
 namespace ZoneTime {
 
-// The minutes to add to the local time of day at instant so that it shows the chosen
-// zone's time of day: the chosen zone's offset from UTC at instant minus the local
-// zone's offset from UTC at instant (0 when both are the same zone).
-// Example: local Europe/Berlin, chosen Asia/Tokyo: +480 in January, +420 in July.
-qint32 minuteOffset(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant);
-
-// The same against the computer's own zone, as the C library applies it to the local
-// time of day (honours TZ): chosen offset minus instant.toLocalTime().offsetFromUtc().
-qint32 minuteOffset(const QTimeZone &chosen, const QDateTime &instant);
-
-// The first instant after instant at which minuteOffset(chosen, local, ...) may change:
-// the earlier of the two zones' next transitions; an invalid QDateTime when neither
-// zone changes its offset again.
-QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, const QDateTime &instant);
-
 // Keeps mTimeZone right while the clock is open: the offset is recomputed when either
 // zone's offset changes, when the clock is set, and when the zone files are read again;
 // otherwise the stored value is returned. The chosen zone's offsets come from its zone
@@ -37,7 +22,8 @@ QDateTime nextOffsetChange(const QTimeZone &chosen, const QTimeZone &local, cons
 class OffsetKeeper {
 public:
     OffsetKeeper() = default;
-    // The zone of that identifier ("Europe/Berlin", "UTC+05:30").
+    // The zone of that identifier: one of the tz database in TimeZoneFolder()
+    // ("Europe/Berlin"), or a fixed offset from UTC ("UTC+05:30").
     explicit OffsetKeeper(QByteArray chosen);
 
     // The offset to add to the local time of day at instant.
@@ -59,7 +45,7 @@ public:
 
     const QByteArray &chosenId() const { return mChosenId; }
     // Whether nothing gives the chosen zone's offsets: its file cannot be read (and was not
-    // read before) and the time zone library does not know it. offsetAt() then gives 0: the
+    // read before) and it is no fixed offset from UTC. offsetAt() then gives 0: the
     // computer's own time. A reload() that reads the file brings the zone back.
     bool unreadable() const { return !mChosenId.isEmpty() && !mChosenRules && !mChosen.isValid(); }
     // The next instant at which either zone's offset changes, as of the last offsetAt();
@@ -68,9 +54,10 @@ public:
 
 private:
     QByteArray mChosenId;
+    // A fixed offset from UTC, as QTimeZone reads it; invalid for any other identifier.
     QTimeZone mChosen;
     // The chosen zone's rules from its file; none for a zone without one (such as
-    // "UTC+05:30"), whose offsets QTimeZone gives. Both are shared with the other zones
+    // "UTC+05:30"). Both are shared with the other zones
     // that read the same file.
     std::shared_ptr<const ZoneRules> mChosenRules;
     std::shared_ptr<const ZoneRules> mComputerRules;

@@ -3,11 +3,14 @@
 #include "base/RuntimeError.h"
 #include "timezones/ComputerZone.h"
 #include "timezones/TzDatabaseFiles.h"
+#include "timezones/ZoneRulesCache.h"
 #include "timezones/modTimeFunctions.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QTimeZone>
 
 #include <atomic>
 #include <future>
@@ -23,9 +26,15 @@ namespace {
 
 const QByteArray utcIdentifier = QByteArrayLiteral("UTC");
 
-qint32 biasOf(const QTimeZone &zone, const QDateTime &now)
+qint32 biasOf(const ZonePeriod &period)
 {
-    return -zone.standardTimeOffset(now) / 60;
+    return -period.standardOffset / 60;
+}
+
+// The rules of a zone of the database in folder; null when its file cannot be read.
+std::shared_ptr<const ZoneRules> rulesOfZone(const QString &folder, const QByteArray &identifier)
+{
+    return ZoneRulesCache::rulesOf(QDir(folder).filePath(QString::fromLatin1(identifier)));
 }
 
 struct Catalogue {
@@ -47,19 +56,21 @@ Catalogue readCatalogue(const QString &zoneTabPath)
     if (!identifiers.contains(utcIdentifier))
         identifiers.append(utcIdentifier);
 
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    // The zone files beside the zone.tab.
+    const QString folder = QFileInfo(zoneTabPath).path();
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
     catalogue.list.reserve(identifiers.size());
     catalogue.keys.reserve(identifiers.size());
     for (const QByteArray &identifier : std::as_const(identifiers)) {
         if (prefetchAbandoned)
             return {};
-        const QTimeZone zone = QTimeZone(identifier);
-        if (!zone.isValid()) {
+        const std::shared_ptr<const ZoneRules> rules = rulesOfZone(folder, identifier);
+        if (!rules) {
             catalogue.unreadable.append(identifier);
             continue;
         }
         catalogue.keys.append(identifier);
-        catalogue.list.append(EntryFor(zone, now));
+        catalogue.list.append(EntryFor(identifier, *rules, now));
     }
     return catalogue;
 }
@@ -131,41 +142,42 @@ bool IsUnreadableZone(const QByteArray &name)
         && ComputerZone::indexOfComputerZone(UnreadableKeys, name, modTimeFunctions::TimeZoneFolder()) != -1;
 }
 
-TimeZoneEntry EntryFor(const QTimeZone &zone, const QDateTime &now)
+TimeZoneEntry EntryFor(const QByteArray &identifier, const ZoneRules &rules, qint64 now)
 {
     TimeZoneEntry entry;
-    entry.Bias = biasOf(zone, now);
+    const ZonePeriod current = rules.periodAt(now);
+    entry.Bias = biasOf(current);
     entry.Display = modTimeFunctions::NormaliseDisplay(
-        modTimeFunctions::OffsetDisplay(-entry.Bias, QString::fromLatin1(zone.id())));
+        modTimeFunctions::OffsetDisplay(-entry.Bias, QString::fromLatin1(identifier)));
 
     // The names of standard and daylight time: the current period's abbreviation, and
     // for a zone that changes, the next period's.
-    const auto record = [&entry](const QString &abbreviation, int daylightSeconds) {
-        if (daylightSeconds == 0) {
+    const auto record = [&entry](const ZonePeriod &period) {
+        if (period.abbreviation.isEmpty())
+            return;
+        const QString abbreviation = QString::fromLatin1(period.abbreviation);
+        if (period.daylightSaving() == 0) {
             if (entry.Std.isEmpty())
                 entry.Std = abbreviation;
         } else if (entry.Dlt.isEmpty()) {
             entry.Dlt = abbreviation;
-            entry.DaylightBias = -daylightSeconds / 60;
+            entry.DaylightBias = -period.daylightSaving() / 60;
         }
     };
-    record(zone.abbreviation(now), zone.isDaylightTime(now) ? zone.daylightTimeOffset(now) : 0);
-    if (zone.hasTransitions()) {
-        const QTimeZone::OffsetData next = zone.nextTransition(now);
-        if (next.atUtc.isValid() && !next.abbreviation.isEmpty())
-            record(next.abbreviation, next.daylightTimeOffset);
-    }
+    record(current);
+    if (const std::optional<qint64> next = rules.nextChange(now))
+        record(rules.periodAt(*next));
     return entry;
 }
 
 qint32 GetLocalBias()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QTimeZone system = QTimeZone::systemTimeZone();
+    const std::shared_ptr<const ZoneRules> computer = ComputerZone::rules();
     const QDateTime local = now.toLocalTime();
-    // A zone whose name is stale beside the C library's rules is not taken either.
-    if (system.isValid() && system.offsetFromUtc(now) == local.offsetFromUtc())
-        return biasOf(system, now);
+    // Rules that disagree with the C library's offset now are not taken either.
+    if (computer && computer->offsetAt(now.toSecsSinceEpoch()) == local.offsetFromUtc())
+        return biasOf(computer->periodAt(now.toSecsSinceEpoch()));
     // A TZ the library cannot name: the C library's offset now, daylight saving removed.
     const int daylight = local.isDaylightTime() ? 3600 : 0;
     return -(local.offsetFromUtc() - daylight) / 60;
@@ -176,12 +188,16 @@ int ComputerZoneIndex(const QList<int> &listOrder, int year)
     // The name the computer gives (TZ, /etc/timezone, the link /etc/localtime) may be stale
     // beside the rules the C library follows: it is taken only when they agree all year.
     const ComputerZone::LocalYear local(year);
-    const int own = ComputerZone::indexOfComputerZone(TimeZoneKeys, QTimeZone::systemTimeZoneId(),
-                                                      modTimeFunctions::TimeZoneFolder());
-    if (own != -1 && local.matches(QTimeZone(TimeZoneKeys.at(own))))
+    const QString folder = modTimeFunctions::TimeZoneFolder();
+    const int own = ComputerZone::indexOfComputerZone(TimeZoneKeys, QTimeZone::systemTimeZoneId(), folder);
+    const auto matches = [&local, &folder](const QByteArray &identifier) {
+        const std::shared_ptr<const ZoneRules> rules = rulesOfZone(folder, identifier);
+        return rules && local.matches(*rules);
+    };
+    if (own != -1 && matches(TimeZoneKeys.at(own)))
         return own;
     for (int k : listOrder) {
-        if (k >= 0 && k < TimeZoneKeys.size() && local.matches(QTimeZone(TimeZoneKeys.at(k))))
+        if (k >= 0 && k < TimeZoneKeys.size() && matches(TimeZoneKeys.at(k)))
             return k;
     }
     return -1;
@@ -220,10 +236,10 @@ const TimeZoneEntry &EntryAt(int k)
     return TimeZoneList.at(k);
 }
 
-QTimeZone TimeZoneAt(int k)
+const QByteArray &TimeZoneKeyAt(int k)
 {
     EntryAt(k);
-    return QTimeZone(TimeZoneKeys.at(k));
+    return TimeZoneKeys.at(k);
 }
 
 }

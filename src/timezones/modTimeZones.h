@@ -1,11 +1,11 @@
 #pragma once
 
 #include "timezones/TimeZoneEntry.h"
+#include "timezones/ZoneRules.h"
 
 #include <QByteArrayList>
 #include <QList>
 #include <QString>
-#include <QTimeZone>
 
 // The time zone catalogue, read from the tz database: the zones of its
 // zone.tab in file order, plus "UTC". Filled anew at every load of the control panel.
@@ -14,7 +14,7 @@ namespace modTimeZones {
 // The catalogue and each entry's zone identifier (for example "Europe/Paris"), same indices.
 extern QList<TimeZoneEntry> TimeZoneList;
 extern QByteArrayList TimeZoneKeys;
-// The identifiers zone.tab lists that the time zone library cannot read (a file damaged or
+// The identifiers zone.tab lists whose zone files cannot be read (a file damaged or
 // missing): the catalogue lacks them.
 extern QByteArrayList UnreadableKeys;
 
@@ -36,7 +36,7 @@ void AbandonPrefetch();
 
 // Fills the catalogue from the zone.tab at path (from a prefetch of that path when one
 // is pending); false (catalogue left as it was) when
-// the file cannot be read. Zones the time zone library does not know are skipped, so
+// the file cannot be read. Zones whose files cannot be read are skipped, so
 // the indices stay dense, and kept in UnreadableKeys. A catalogue with no entries is a success.
 bool ReadTimeZones(const QString &zoneTabPath);
 
@@ -61,8 +61,9 @@ int IndexOfZoneNamed(const QByteArray &name);
 // read: one of UnreadableKeys, or a name of the same file on disk.
 bool IsUnreadableZone(const QByteArray &name);
 
-// The entry for one zone at the instant now: standard offset, display text, names.
-TimeZoneEntry EntryFor(const QTimeZone &zone, const QDateTime &now);
+// The entry for one zone at the instant now (seconds since the epoch): standard offset,
+// display text, names.
+TimeZoneEntry EntryFor(const QByteArray &identifier, const ZoneRules &rules, qint64 now);
 
 // The text of the message shown when the database cannot be read.
 QString FailureMessage(const QString &failedPath);
@@ -70,8 +71,8 @@ QString FailureMessage(const QString &failedPath);
 // Catalogue entry k; throws RuntimeError "Subscript out of range" when k names no entry.
 const TimeZoneEntry &EntryAt(int k);
 
-// The zone of catalogue entry k; throws RuntimeError "Subscript out of range" when k
+// The identifier of catalogue entry k; throws RuntimeError "Subscript out of range" when k
 // names no entry.
-QTimeZone TimeZoneAt(int k);
+const QByteArray &TimeZoneKeyAt(int k);
 
 }

@@ -11,6 +11,7 @@
 #include "support/ProgramFixture.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TestFiles.h"
+#include "support/TestZones.h"
 #include "wallscreen/OtherZonesView.h"
 
 #include <QApplication>
@@ -244,9 +245,9 @@ void TestForm2::tickShowsTheSelectedFormat()
 
 void TestForm2::unreadableZoneIsSaidUntilItsFileReads()
 {
-    // Zones of the database's list that the time zone library does not know either.
+    // Zones of the database's list whose files do not read.
     QTemporaryDir database;
-    TestFiles::write(database.filePath("zone.tab"), "XX\t+0000+00000\tTest/Zone\nXX\t+0000+00000\tTest/Other\n");
+    TestZones::writeZoneDatabase(database.path(), "XX\t+0000+00000\tTest/Zone\nXX\t+0000+00000\tTest/Other\n");
     const QStringList files { database.filePath("Test/Zone"), database.filePath("Test/Other") };
     for (const QString &file : files)
         TestFiles::write(file, "not a zone file\n");

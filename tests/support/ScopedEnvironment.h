@@ -4,7 +4,8 @@
 #include <ctime>
 
 // Sets an environment variable for the life of the object and restores it afterwards.
-// Setting TZ also tells the C library (tzset), so local times follow at once.
+// The C library is told each time (tzset), so local times follow a change of TZ or TZDIR
+// at once.
 class ScopedEnvironment {
 public:
     ScopedEnvironment(const char *name, const QByteArray &value)
@@ -13,7 +14,7 @@ public:
         , mPrevious(qgetenv(name))
     {
         qputenv(mName, value);
-        tzset();
+        reloadLocalZone();
     }
 
     ~ScopedEnvironment()
@@ -22,13 +23,28 @@ public:
             qputenv(mName, mPrevious);
         else
             qunsetenv(mName);
-        tzset();
+        reloadLocalZone();
     }
 
     ScopedEnvironment(const ScopedEnvironment &) = delete;
     ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
 
 private:
+    // The C library reads its zone again only when the text of TZ changes: a change of TZDIR
+    // alone goes unseen until TZ reads otherwise for a moment.
+    static void reloadLocalZone()
+    {
+        const bool had = qEnvironmentVariableIsSet("TZ");
+        const QByteArray tz = qgetenv("TZ");
+        qputenv("TZ", tz == "UTC0" ? "UTC1" : "UTC0");
+        tzset();
+        if (had)
+            qputenv("TZ", tz);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+
     const char *mName;
     bool mHad;
     QByteArray mPrevious;

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <cstdio>
 #include <limits>
@@ -80,6 +81,8 @@ private slots:
     void zoneFiles();
     void rules_data();
     void rules();
+    void periodsOfARule_data();
+    void periodsOfARule();
     void rulesAreSharedUntilTheFileChanges();
     void aFolderMadeAgainIsWatchedAgain();
 };
@@ -98,13 +101,17 @@ void TestZoneRules::everyZoneFileReadsAsQtReadsIt_data()
 void TestZoneRules::everyZoneFileReadsAsQtReadsIt()
 {
     QFETCH(qint64, instant);
+    // The installed database, which is where Qt reads its zones.
     qunsetenv("TZDIR");
     QVERIFY(modTimeZones::LoadTimeZones());
     QStringList wrong;
     for (const QByteArray &key : std::as_const(modTimeZones::TimeZoneKeys)) {
         const QTimeZone zone(key);
+        const QDateTime at = QDateTime::fromSecsSinceEpoch(instant, Qt::UTC);
         const auto rules = ZoneRules::read(QDir(modTimeFunctions::TimeZoneFolder()).filePath(QString::fromLatin1(key)));
-        if (!rules || rules->offsetAt(instant) != zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(instant, Qt::UTC))
+        const ZonePeriod period = rules ? rules->periodAt(instant) : ZonePeriod();
+        if (!rules || period.offset != zone.offsetFromUtc(at) || period.standardOffset != zone.standardTimeOffset(at)
+            || period.daylight != zone.isDaylightTime(at) || period.abbreviation != zone.abbreviation(at).toLatin1()
             || rules->nextChange(instant).value_or(-1) != qtNextChange(zone, instant))
             wrong << QString::fromLatin1(key);
     }
@@ -135,6 +142,8 @@ void TestZoneRules::zoneFiles_data()
     refusedFile("changes out of order", { 0, 0, 0, 2, 1, 0 },
                 bigEndian(2000) + bigEndian(1000) + QByteArray(2, '\0') + type(0));
     refusedFile("offset of 26 hours", { 0, 0, 0, 0, 1, 0 }, type(26 * 3600));
+    refusedFile("abbreviation past the end", { 0, 0, 0, 0, 1, 1 }, bigEndian(0) + '\0' + '\2' + '\0');
+    refusedFile("daylight flag neither 0 nor 1", { 0, 0, 0, 0, 1, 1 }, bigEndian(0) + '\2' + '\0' + '\0');
     refusedFile("flags for some types only", { 0, 1, 0, 0, 2, 0 }, type(0) + type(0) + '\0');
     // Leap seconds are skipped; enough of them make a file too big to be a zone file.
     refusedFile("too big", { 0, 0, ZoneRules::maxFileBytes / 8, 0, 1, 0 },
@@ -181,6 +190,37 @@ void TestZoneRules::rules()
         return;
     QCOMPARE(parsed->offsetAt(instant), offset);
     QCOMPARE(parsed->nextChange(instant).value_or(-1), next);
+}
+
+void TestZoneRules::periodsOfARule_data()
+{
+    QTest::addColumn<QByteArray>("rule");
+    QTest::addColumn<qint64>("instant");
+    QTest::addColumn<int>("standardOffset");
+    QTest::addColumn<bool>("inDaylight");
+    QTest::addColumn<QByteArray>("abbreviation");
+    const QByteArray berlin("CET-1CEST,M3.5.0,M10.5.0/3");
+    QTest::newRow("standard time") << berlin << utc(2026, 1, 15, 12) << 3600 << false << QByteArray("CET");
+    QTest::newRow("daylight time") << berlin << utc(2026, 7, 15, 12) << 3600 << true << QByteArray("CEST");
+    QTest::newRow("names in angle brackets")
+        << QByteArray("<+0530>-5:30") << 0LL << 19800 << false << QByteArray("+0530");
+    // Dublin's winter time is daylight time an hour behind its standard time.
+    QTest::newRow("daylight time behind")
+        << QByteArray("IST-1GMT0,M10.5.0,M3.5.0/1") << utc(2026, 1, 15, 12) << 3600 << true << QByteArray("GMT");
+}
+
+void TestZoneRules::periodsOfARule()
+{
+    QFETCH(QByteArray, rule);
+    QFETCH(qint64, instant);
+    QFETCH(int, standardOffset);
+    QFETCH(bool, inDaylight);
+    QFETCH(QByteArray, abbreviation);
+    const ZonePeriod period = PosixZoneRule::parse(rule).value().periodAt(instant);
+    QCOMPARE(period.offset, PosixZoneRule::parse(rule)->offsetAt(instant));
+    QCOMPARE(period.standardOffset, standardOffset);
+    QCOMPARE(period.daylight, inDaylight);
+    QCOMPARE(period.abbreviation, abbreviation);
 }
 
 void TestZoneRules::rulesAreSharedUntilTheFileChanges()
