@@ -1,6 +1,7 @@
 #include "support/TestZones.h"
 
 #include "support/TestFiles.h"
+#include "timezones/modTimeFunctions.h"
 
 #include <QDir>
 
@@ -8,7 +9,7 @@ namespace TestZones {
 
 QByteArray zoneFile(const QByteArray &zone)
 {
-    return TestFiles::read(QDir(qEnvironmentVariable("TZDIR")).filePath(QString::fromLatin1(zone)));
+    return TestFiles::read(QDir(modTimeFunctions::TimeZoneFolder()).filePath(QString::fromLatin1(zone)));
 }
 
 ZoneRules rules(const QByteArray &zone)

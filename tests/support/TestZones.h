@@ -6,8 +6,8 @@
 #include <QDateTime>
 #include <QString>
 
-// Zones of the tz database the tests read (TZDIR, the release the build compiled), so that
-// what a test expects is a fact of that release, not of the one the machine has installed.
+// Zones of the tz database the tests read (TZDIR, which ctest points at the release the build
+// compiled), so that what a test expects is a fact of that release, not of the installed one.
 namespace TestZones {
 
 // The file of a zone; empty when the database has none.

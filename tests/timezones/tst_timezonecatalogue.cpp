@@ -41,6 +41,8 @@ private slots:
     void unknownZonesAreSkippedKeepingIndicesDense();
     void missingZoneTabFails();
     void fullDatabase();
+    void entryAtAnInstant_data();
+    void entryAtAnInstant();
     void prefetchGivesTheCatalogueOfItsPath_data();
     void prefetchGivesTheCatalogueOfItsPath();
     void localBias_data();
@@ -254,6 +256,31 @@ void TestTimeZoneCatalogue::fullDatabase()
     // As Qt reads the installed database.
     QCOMPARE(TimeZoneList.at(kolkata).Bias,
              -QTimeZone("Asia/Kolkata").standardTimeOffset(QDateTime::currentDateTimeUtc()) / 60);
+}
+
+void TestTimeZoneCatalogue::entryAtAnInstant_data()
+{
+    // Zone | instant | display | bias | standard and daylight names | daylight bias: in daylight
+    // time as well, the list shows the standard offset.
+    QTest::addColumn<QStringList>("row");
+    for (const char *row : { "Europe/Paris|2026-07-15T12:00:00Z|(UTC+01:00) Europe/Paris|-60|CET|CEST|-60",
+                             "Europe/Paris|2026-01-15T12:00:00Z|(UTC+01:00) Europe/Paris|-60|CET|CEST|-60",
+                             "Australia/Sydney|2026-01-15T12:00:00Z|(UTC+10:00) Australia/Sydney|-600|AEST|AEDT|-60",
+                             "America/St_Johns|2026-07-15T12:00:00Z|(UTC-03:30) America/St_Johns|210|NST|NDT|-60",
+                             "Asia/Kolkata|2026-07-15T12:00:00Z|(UTC+05:30) Asia/Kolkata|-330|IST||0" })
+        QTest::newRow(row) << QString::fromLatin1(row).split(u'|');
+}
+
+void TestTimeZoneCatalogue::entryAtAnInstant()
+{
+    QFETCH(QStringList, row);
+    const qint64 instant = QDateTime::fromString(row[1], Qt::ISODate).toSecsSinceEpoch();
+    const TimeZoneEntry entry = EntryFor(row[0].toLatin1(), TestZones::rules(row[0].toLatin1()), instant);
+    QCOMPARE(entry.Display, row[2]);
+    QCOMPARE(entry.Bias, row[3].toInt());
+    QCOMPARE(entry.Std, row[4]);
+    QCOMPARE(entry.Dlt, row[5]);
+    QCOMPARE(entry.DaylightBias, row[6].toInt());
 }
 
 void TestTimeZoneCatalogue::prefetchGivesTheCatalogueOfItsPath_data()
