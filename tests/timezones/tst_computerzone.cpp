@@ -3,7 +3,6 @@
 #include "support/TestZones.h"
 #include "timezones/ComputerZone.h"
 #include "timezones/ZoneRules.h"
-#include "timezones/modTimeFunctions.h"
 #include "timezones/modTimeZones.h"
 
 #include <QDateTime>
