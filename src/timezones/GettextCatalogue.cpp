@@ -13,6 +13,11 @@ constexpr qsizetype headerSize = 7 * 4;
 constexpr qsizetype entrySize = 2 * 4;
 // The largest of iso-codes' catalogues of country names holds about 40 KB.
 constexpr qint64 maxFileSize = 4 * 1024 * 1024;
+// The longest text of iso-codes' catalogues, their headers included, is under 700 bytes; a
+// longer text would slow every lookup and every search over the names.
+constexpr quint32 maxTextLength = 4096;
+// iso-codes' largest catalogue (of languages) has under 10,000 entries.
+constexpr quint32 maxCount = 65536;
 
 class CatalogueBytes {
 public:
@@ -35,6 +40,21 @@ public:
     bool holdsTable(quint32 offset, quint32 count) const
     {
         return offset <= size() && quint64(count) * entrySize <= size() - offset;
+    }
+
+    // The bytes the texts of a table's count entries (checked by holdsTable) take with their
+    // NULs, counted for each entry even where entries share a text; none when a text is
+    // longer than any catalogue of names holds.
+    std::optional<quint64> textBytes(quint32 table, quint32 count) const
+    {
+        quint64 total = 0;
+        for (quint32 i = 0; i < count; ++i) {
+            const quint32 length = number(qsizetype(table) + qsizetype(i) * entrySize);
+            if (length > maxTextLength)
+                return std::nullopt;
+            total += quint64(length) + 1;
+        }
+        return total;
     }
 
     // The text of entry i of the table at offset (checked by holdsTable) up to its first
@@ -86,7 +106,13 @@ std::optional<Translations> parse(QByteArrayView bytes)
     const quint32 count = catalogue.number(8);
     const quint32 originals = catalogue.number(12);
     const quint32 translations = catalogue.number(16);
-    if (!catalogue.holdsTable(originals, count) || !catalogue.holdsTable(translations, count))
+    if (count > maxCount || !catalogue.holdsTable(originals, count) || !catalogue.holdsTable(translations, count))
+        return std::nullopt;
+    // Texts that do not overlap fit in the file: more text than that means entries pointing
+    // at the same bytes, which would make the work of reading them grow past the file's size.
+    const std::optional<quint64> originalBytes = catalogue.textBytes(originals, count);
+    const std::optional<quint64> translationBytes = catalogue.textBytes(translations, count);
+    if (!originalBytes || !translationBytes || *originalBytes + *translationBytes > quint64(bytes.size()))
         return std::nullopt;
     Translations found;
     found.reserve(count);

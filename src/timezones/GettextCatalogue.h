@@ -14,7 +14,9 @@ using Translations = QHash<QString, QString>;
 
 // The catalogue in bytes, in either byte order; none when they are no catalogue (a wrong
 // magic number, a table or text past the end, a text not ended by a NUL, a charset other
-// than UTF-8): a bad file gives no translation at all.
+// than UTF-8), or when reading them would take work out of proportion to their size (texts
+// that overlap, more entries or longer texts than a catalogue of names holds): a bad file
+// gives no translation at all.
 std::optional<Translations> parse(QByteArrayView bytes);
 
 // The catalogue at path; none when it cannot be read, is larger than a catalogue of

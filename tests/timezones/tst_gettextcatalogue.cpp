@@ -1,5 +1,6 @@
 #include "timezones/GettextCatalogue.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <QtEndian>
 
@@ -13,6 +14,34 @@ QByteArray catalogue(const char *name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A little-endian catalogue of count entries whose translations all point at one text of
+// textLength letters; the English texts are that text too, or distinct short keys.
+QByteArray crowdedCatalogue(quint32 count, quint32 textLength, bool distinctKeys)
+{
+    QByteArray keys;
+    QList<quint32> keyOffsets;
+    const quint32 keysAt = 28 + 16 * count;
+    for (quint32 i = 0; distinctKeys && i < count; ++i) {
+        keyOffsets.append(keysAt + quint32(keys.size()));
+        keys += QByteArray::number(i) + '\0';
+    }
+    const quint32 textAt = keysAt + quint32(keys.size());
+    QByteArray bytes(28 + 16 * count, '\0');
+    const auto put = [&bytes](qsizetype at, quint32 value) { qToLittleEndian(value, bytes.data() + at); };
+    put(0, 0x950412de);
+    put(8, count);
+    put(12, 28);
+    put(16, 28 + 8 * count);
+    for (quint32 i = 0; i < count; ++i) {
+        const quint32 keyLength = distinctKeys ? quint32(QByteArray::number(i).size()) : textLength;
+        put(28 + 8 * i, keyLength);
+        put(32 + 8 * i, distinctKeys ? keyOffsets[i] : textAt);
+        put(28 + 8 * (count + i), textLength);
+        put(32 + 8 * (count + i), textAt);
+    }
+    return bytes + keys + QByteArray(textLength, 'x') + '\0';
+}
+
 }
 
 class TestGettextCatalogue : public QObject {
@@ -23,6 +52,8 @@ private slots:
     void readsTranslations();
     void refusesBadCatalogue_data();
     void refusesBadCatalogue();
+    void refusesWorkPastItsSize_data();
+    void refusesWorkPastItsSize();
 };
 
 void TestGettextCatalogue::readsTranslations_data()
@@ -73,6 +104,25 @@ void TestGettextCatalogue::refusesBadCatalogue()
     QFETCH(int, size);
     qToLittleEndian(value, bytes.data() + at);
     QCOMPARE(GettextCatalogue::parse(bytes.first(size)), std::nullopt);
+}
+
+void TestGettextCatalogue::refusesWorkPastItsSize_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("entries sharing one long text") << crowdedCatalogue(120000, 2000000, false);
+    QTest::newRow("distinct keys sharing one long text") << crowdedCatalogue(120000, 1000000, true);
+    QTest::newRow("distinct keys sharing a short text") << crowdedCatalogue(120000, 40, true);
+    QTest::newRow("one text too long to look up") << crowdedCatalogue(1, 4097, true);
+    QTest::newRow("more entries than a catalogue of names") << crowdedCatalogue(65537, 0, true);
+}
+
+void TestGettextCatalogue::refusesWorkPastItsSize()
+{
+    QFETCH(QByteArray, bytes);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(GettextCatalogue::parse(bytes), std::nullopt);
+    QCOMPARE_LT(timer.elapsed(), 2000);
 }
 
 QTEST_GUILESS_MAIN(TestGettextCatalogue)
