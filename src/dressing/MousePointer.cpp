@@ -1,5 +1,6 @@
 #include "dressing/MousePointer.h"
 
+#include "base/FileHelpers.h"
 #include "base/RuntimeError.h"
 #include "platform/CursorFile.h"
 #include "platform/PictureChunks.h"
@@ -47,7 +48,7 @@ void MousePointer::setCustomPicture(const QCursor &picture)
 QCursor MousePointer::loadPicture(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         throw RuntimeError(RuntimeErrors::fileNotFound);
     const QByteArray data = file.readAll();
     if (!pngChunksFit(data))

@@ -1,5 +1,6 @@
 #include "dressing/SkinFramework.h"
 
+#include "base/FileHelpers.h"
 #include "base/RuntimeError.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@
 void SkinFramework::LoadSkin(const QString &path, const QString &)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text))
         throw RuntimeError(RuntimeErrors::fileNotFound);
     mStyleSheet = QString::fromUtf8(file.readAll());
     mLoaded = true;

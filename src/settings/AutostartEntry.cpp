@@ -1,5 +1,6 @@
 #include "settings/AutostartEntry.h"
 
+#include "base/FileHelpers.h"
 #include "base/ProductInfo.h"
 #include "settings/DesktopExec.h"
 #include "settings/SiteFolders.h"
@@ -77,7 +78,7 @@ QStringList siteEntriesFor(const QString &executablePath)
 bool startsAtLogIn(const QString &executablePath)
 {
     QFile own(filePathFor(executablePath));
-    if (!own.open(QIODevice::ReadOnly))
+    if (!openRegularFile(own))
         return !siteEntriesFor(executablePath).isEmpty();
     const QList<QByteArray> lines = own.readAll().split('\n');
     return !lines.contains(QByteArrayLiteral("Hidden=true"));

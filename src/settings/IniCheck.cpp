@@ -1,5 +1,7 @@
 #include "settings/IniCheck.h"
 
+#include "base/FileHelpers.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -36,7 +38,7 @@ bool isReadableIniFile(const QString &path)
     QFile file(path);
     if (!file.exists())
         return true;
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return false;
     return isReadableIni(file.readAll());
 }

@@ -3,8 +3,11 @@
 #include "base/HomePageDraw.h"
 #include "base/RuntimeError.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TestShellHelpers : public QObject {
     Q_OBJECT
@@ -17,6 +20,7 @@ private slots:
     void homePageDraw();
     void seedIsSecondsSinceMidnight();
     void fileExists();
+    void readFileUpTo_data();
     void readFileUpTo();
 };
 
@@ -89,17 +93,41 @@ void TestShellHelpers::fileExists()
     QVERIFY(FileExists(folder.path()));
 }
 
+void TestShellHelpers::readFileUpTo_data()
+{
+    // What is at the path (a file of 100 bytes, a FIFO, a folder, or the path itself), the
+    // most to read, the bytes read or -1 for none. Nothing but a regular file is read, and
+    // nothing waits for a FIFO's writer.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("most");
+    QTest::addColumn<int>("read");
+    QTest::newRow("a file that fits") << "file" << 100 << 100;
+    QTest::newRow("a file too long") << "file" << 99 << -1;
+    QTest::newRow("a FIFO") << "fifo" << 100 << -1;
+    QTest::newRow("a folder") << "folder" << 100 << -1;
+    QTest::newRow("a device that never ends") << "/dev/zero" << (1 << 20) << -1;
+    QTest::newRow("nothing") << "/nonexistent/file" << 100 << -1;
+}
+
 void TestShellHelpers::readFileUpTo()
 {
-    // A file is read whole or not at all; a device that never ends is no exception.
+    QFETCH(QString, kind);
+    QFETCH(int, most);
+    QFETCH(int, read);
     QTemporaryDir folder;
-    QFile file(folder.filePath("file"));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(100, 'x')) == 100);
-    file.close();
-    QCOMPARE(::readFileUpTo(file.fileName(), 100).value_or(QByteArray()).size(), 100);
-    QVERIFY(!::readFileUpTo(file.fileName(), 99));
-    QVERIFY(!::readFileUpTo("/dev/zero", 1 << 20));
-    QVERIFY(!::readFileUpTo("/nonexistent/file", 100));
+    QString path = folder.filePath(kind);
+    if (kind == "file") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(100, 'x')) == 100);
+    } else if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        path = kind;
+    }
+    const std::optional<QByteArray> bytes = ::readFileUpTo(path, most);
+    QCOMPARE(bytes ? int(bytes->size()) : -1, read);
 }
 
 QTEST_GUILESS_MAIN(TestShellHelpers)
