@@ -1,8 +1,10 @@
 #include "settings/SettingsStore.h"
 
+#include "base/FileHelpers.h"
 #include "base/ProductInfo.h"
 #include "settings/IniCheck.h"
 #include "settings/SettingGroups.h"
+#include "settings/SettingsLock.h"
 #include "settings/SiteFolders.h"
 
 #include <QCoreApplication>
@@ -15,8 +17,14 @@
 #include <QStringList>
 #include <QTemporaryFile>
 #include <algorithm>
+#include <chrono>
 
 namespace {
+
+using namespace std::chrono_literals;
+
+// How long a write waits for another writer's lock before it counts as failed.
+constexpr std::chrono::milliseconds lockWait = 1500ms;
 
 QString unusedSetAsidePath(const QString &filePath)
 {
@@ -97,13 +105,17 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath, co
     }
     for (const QString &key : textOf(siteDefault(QStringLiteral("Locked Keys"))).split(QLatin1Char(',')))
         mLockedKeys.append(key.trimmed());
-    openFile();
-    if (!readsWhole(*mSettings) || !isReadableIniFile(mFilePath)) {
-        mSettings.reset();
-        if (!replaceInvalidText())
-            setAsideUnreadableFile();
+    // The file's own check comes first: it refuses a FIFO, a device or a folder at once,
+    // where Qt's reader would wait on it or read nothing.
+    if (isReadableIniFile(mFilePath)) {
         openFile();
+        if (readsWhole(*mSettings))
+            return;
+        mSettings.reset();
     }
+    if (!replaceInvalidText())
+        setAsideUnreadableFile();
+    openFile();
 }
 
 SettingsStore::~SettingsStore()
@@ -126,7 +138,7 @@ void SettingsStore::openFile()
 bool SettingsStore::replaceInvalidText()
 {
     QFile file(mFilePath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return false;
     const QByteArray content = file.readAll();
     file.close();
@@ -193,7 +205,7 @@ QVariant SettingsStore::siteDefault(const QString &key) const
 std::optional<QString> SettingsStore::userValue(const QString &key) const
 {
     // Picks up what another running copy wrote meanwhile.
-    mSettings->sync();
+    syncFromFile();
     const QString stored = storedKey(key);
     if (const auto unsaved = mUnsaved.constFind(stored); unsaved != mUnsaved.cend())
         return unsaved.value();
@@ -236,17 +248,29 @@ void SettingsStore::SaveSetting(const QString &key, const QString &text)
     // A QSettings object that failed to write keeps failing: retry with a fresh one.
     if (mWriteFailed)
         openFile();
-    mSettings->sync();
+    syncFromFile();
     mUnsaved.insert(storedKey(key), text);
     writeUnsaved();
 }
 
+void SettingsStore::syncFromFile() const
+{
+    // Something put in the file's place meanwhile is not read: a FIFO would never answer.
+    if (!isOtherThanRegularFile(mFilePath))
+        mSettings->sync();
+}
+
 void SettingsStore::writeUnsaved()
 {
-    for (auto it = mUnsaved.cbegin(); it != mUnsaved.cend(); ++it)
-        mSettings->setValue(it.key(), it.value());
-    mSettings->sync();
-    mWriteFailed = mSettings->status() != QSettings::NoError;
+    // Qt would wait for its lock without end: a lock not free soon is a failed write, the
+    // values kept for the next one.
+    const bool lockFree = !isOtherThanRegularFile(mFilePath) && SettingsLock::isFree(mFilePath, lockWait);
+    if (lockFree) {
+        for (auto it = mUnsaved.cbegin(); it != mUnsaved.cend(); ++it)
+            mSettings->setValue(it.key(), it.value());
+        mSettings->sync();
+    }
+    mWriteFailed = !lockFree || mSettings->status() != QSettings::NoError;
     if (!mWriteFailed) {
         mUnsaved.clear();
         mWriteFailureReported = false;

@@ -14,12 +14,13 @@ class QSettings;
 // folder, keys in its [General] group, matched without regard to letter case.
 //
 // Every write reaches the file at once, through a temporary file and a rename under a
-// lock file, merged with what other running copies wrote meanwhile.
+// lock file, merged with what other running copies wrote meanwhile. A lock another writer
+// holds longer than a second and a half fails the write, as a full disk does.
 //
-// A file that cannot be parsed is set aside before anything is written; one whose only
-// fault is text that is not valid UTF-8 keeps its values, the bad characters replaced,
-// and a copy of it as it was is kept; a store that cannot be written is reported once and
-// the values are kept for this run and written when writing works again.
+// A file that cannot be parsed, or a FIFO, device or folder in its place, is set aside before anything is written; one
+// whose only fault is text that is not valid UTF-8 keeps its values, the bad characters replaced, and a copy of it as
+// it was is kept; a store that cannot be written is reported once and the values are kept for this run and written when
+// writing works again.
 //
 // A key the user's file does not hold is read from the site's defaults, the same file
 // under the folders of XDG_CONFIG_DIRS (the first that holds the key wins), before the
@@ -65,6 +66,7 @@ private:
     QVariant siteDefault(const QString &key) const;
     // The text the user's own file (or a write still to be saved) holds under key.
     std::optional<QString> userValue(const QString &key) const;
+    void syncFromFile() const;
     void writeUnsaved();
 
     ProblemReporter mReportProblem;

@@ -2,16 +2,38 @@
 #include "support/TestFiles.h"
 #include "support/TestStore.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QTest>
 
 #include <memory>
+#include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
+
+// What stands at the store's path: a file of the given bytes, a FIFO or a folder.
+enum class InTheWay { Text, Fifo, Folder };
+
+void putInTheWay(const QString &path, InTheWay kind, const QByteArray &content)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    if (kind == InTheWay::Text)
+        TestFiles::write(path, content);
+    else if (kind == InTheWay::Fifo)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QDir().mkpath(path));
+}
+
+// The lock file a write meets.
+enum class Lock { EmptyLeftAWhileAgo, EmptyJustMade, OfAnEndedProcess, HeldByALiveOne, Folder };
 
 struct RecordingStore {
     QStringList problems;
@@ -36,6 +58,8 @@ private slots:
     void secondUnparseableFileGetsItsOwnName();
     void invalidUtf8IsReplacedAndOtherValuesKept();
     void unwritableStoreIsReportedOnceAndKeepsValues();
+    void writeWaitsForALockABoundedTime_data();
+    void writeWaitsForALockABoundedTime();
 };
 
 void TestSettingsStore::storeFileLocation()
@@ -119,21 +143,32 @@ void TestSettingsStore::readsWhatAnotherCopyWroteMeanwhile()
 
 void TestSettingsStore::unreadableFileIsSetAsideAndReported_data()
 {
+    QTest::addColumn<InTheWay>("kind");
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("unclosed section and a line without a value") << QByteArray("[General\nCheck1=1\ngarbage line\n");
+    QTest::newRow("unclosed section and a line without a value")
+        << InTheWay::Text << QByteArray("[General\nCheck1=1\ngarbage line\n");
     // Qt's reader drops the line with a quote in its key and says so only when asked.
-    QTest::newRow("a key Qt reads only in part") << QByteArray("[General]\nCheck1=1\nx\"y=2\n");
+    QTest::newRow("a key Qt reads only in part") << InTheWay::Text << QByteArray("[General]\nCheck1=1\nx\"y=2\n");
+    // Opening a FIFO waits for a writer that never comes.
+    QTest::newRow("a FIFO") << InTheWay::Fifo << QByteArray();
+    QTest::newRow("a folder") << InTheWay::Folder << QByteArray();
 }
 
 void TestSettingsStore::unreadableFileIsSetAsideAndReported()
 {
+    QFETCH(InTheWay, kind);
     QFETCH(QByteArray, content);
     TestStore test;
-    TestFiles::write(test.filePath(), content);
+    putInTheWay(test.filePath(), kind, content);
+    if (QTest::currentTestFailed())
+        return;
     RecordingStore recording;
     QCOMPARE(recording.problems.size(), 1);
     QVERIFY(recording.problems.first().contains(test.filePath() + ".unreadable"));
-    QCOMPARE(TestFiles::read(test.filePath() + ".unreadable"), content);
+    if (kind == InTheWay::Text)
+        QCOMPARE(TestFiles::read(test.filePath() + ".unreadable"), content);
+    else
+        QVERIFY(QFileInfo::exists(test.filePath() + ".unreadable"));
     QCOMPARE(recording.store.GetSetting("Check1", 0), QStringLiteral("0"));
     // The next write works and is not reported as failed.
     recording.store.SaveSetting("Check1", "0");
@@ -202,6 +237,60 @@ void TestSettingsStore::unwritableStoreIsReportedOnceAndKeepsValues()
     TestFiles::write(folder, "in the way");
     recording.store.SaveSetting("Check4", "1");
     QCOMPARE(recording.problems.size(), 2);
+}
+
+void TestSettingsStore::writeWaitsForALockABoundedTime_data()
+{
+    QTest::addColumn<Lock>("lock");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("empty, left a while ago") << Lock::EmptyLeftAWhileAgo << true;
+    QTest::newRow("empty, just made") << Lock::EmptyJustMade << true;
+    QTest::newRow("of a process that ended") << Lock::OfAnEndedProcess << true;
+    QTest::newRow("held by a live process") << Lock::HeldByALiveOne << false;
+    QTest::newRow("a folder") << Lock::Folder << false;
+}
+
+void TestSettingsStore::writeWaitsForALockABoundedTime()
+{
+    QFETCH(Lock, lock);
+    QFETCH(bool, saved);
+    TestStore test;
+    TestFiles::write(test.filePath(), "[General]\nCheck1=0\n");
+    const QString lockPath = test.filePath() + ".lock";
+    std::optional<QLockFile> held;
+    if (lock == Lock::HeldByALiveOne) {
+        // This process is the live one: a lock it holds is not stale to another of its own.
+        held.emplace(lockPath);
+        QVERIFY(held->tryLock());
+    } else if (lock == Lock::Folder) {
+        QVERIFY(QDir().mkpath(lockPath));
+    } else if (lock == Lock::OfAnEndedProcess) {
+        QProcess ended;
+        ended.start("true");
+        QVERIFY(ended.waitForStarted());
+        const qint64 pid = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        TestFiles::write(lockPath, QByteArray::number(pid) + "\ntrue\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+    } else {
+        TestFiles::write(lockPath, QByteArray());
+        QFile file(lockPath);
+        if (lock == Lock::EmptyLeftAWhileAgo)
+            QVERIFY(file.open(QIODevice::ReadWrite)
+                    && file.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    }
+    RecordingStore recording;
+    QElapsedTimer timer;
+    timer.start();
+    recording.store.SaveSetting("Check1", "1");
+    QCOMPARE_LT(timer.elapsed(), 3000);
+    QCOMPARE(recording.problems.size(), saved ? 0 : 1);
+    QCOMPARE(TestFiles::read(test.filePath()), saved ? QByteArray("[General]\nCheck1=1\n") : "[General]\nCheck1=0\n");
+    QCOMPARE(recording.store.GetSetting("Check1", 0), QStringLiteral("1"));
+    // Once the lock is gone, the next write saves the kept value with its own.
+    held.reset();
+    QDir(lockPath).removeRecursively();
+    recording.store.SaveSetting("Check4", "0");
+    QCOMPARE(TestFiles::read(test.filePath()), QByteArray("[General]\nCheck1=1\nCheck4=0\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
