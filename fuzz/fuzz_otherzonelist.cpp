@@ -1,7 +1,9 @@
 // The "Other Zones" text: any stored text reads as entries that are written back and read
-// again unchanged, labels with commas, '=' and '%' included.
+// again unchanged, labels with commas, '=' and '%' included; a label is one line no longer
+// than the limit, without controls.
 #include "wallscreen/OtherZoneList.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -11,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const OtherZoneList::Entries entries = OtherZoneList::fromText(text);
     for (const OtherZoneList::Entry &entry : entries) {
         if (entry.zone.isEmpty() || entry.zone.contains(',') || entry.zone.contains('=')
-            || entry.label != OtherZoneList::cleanLabel(entry.label))
+            || entry.label != OtherZoneList::cleanLabel(entry.label) || entry.label.size() > OtherZoneList::longestLabel
+            || std::any_of(entry.label.cbegin(), entry.label.cend(),
+                           [](QChar c) { return c.category() == QChar::Other_Control; }))
             std::abort();
     }
     const QString written = OtherZoneList::toText(entries);

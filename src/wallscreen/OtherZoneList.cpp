@@ -1,6 +1,6 @@
 #include "wallscreen/OtherZoneList.h"
 
-#include <QUrl>
+#include <QStringView>
 
 namespace OtherZoneList {
 
@@ -19,11 +19,51 @@ QByteArray escaped(const QString &label)
     return bytes;
 }
 
+// The label of a stored entry: the three escapes escaped() writes stand for their
+// characters, any other '%' for itself, so a label typed by hand ("%ZZ") reads as it is.
+QString unescaped(QStringView stored)
+{
+    QString label;
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        const QStringView code = stored.mid(i, 3);
+        if (code.compare(u"%25", Qt::CaseInsensitive) == 0)
+            label += QLatin1Char('%');
+        else if (code.compare(u"%2C", Qt::CaseInsensitive) == 0)
+            label += QLatin1Char(',');
+        else if (code.compare(u"%3D", Qt::CaseInsensitive) == 0)
+            label += QLatin1Char('=');
+        else {
+            label += stored[i];
+            continue;
+        }
+        i += 2;
+    }
+    return label;
+}
+
+// Characters that would change how the rest of the line shows: controls other than blanks
+// and line breaks, and the marks and overrides of the text's direction, which could turn
+// the time's line around.
+bool changesTheLine(QChar c)
+{
+    const char16_t code = c.unicode();
+    return (c.category() == QChar::Other_Control && !c.isSpace()) || (code >= 0x202a && code <= 0x202e)
+        || (code >= 0x2066 && code <= 0x2069) || code == 0x200e || code == 0x200f || code == 0x061c;
+}
+
 }
 
 QString cleanLabel(const QString &label)
 {
-    return label.trimmed();
+    QString text = label;
+    text.removeIf(changesTheLine);
+    // Line breaks and tabs become single blanks: a label is one line.
+    text = text.simplified();
+    if (text.size() > longestLabel) {
+        const qsizetype end = text.at(longestLabel - 1).isHighSurrogate() ? longestLabel - 1 : longestLabel;
+        text = text.first(end).trimmed();
+    }
+    return text;
 }
 
 Entries fromText(const QString &text)
@@ -32,7 +72,7 @@ Entries fromText(const QString &text)
     for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const qsizetype equals = part.indexOf(QLatin1Char('='));
         const QString zone = part.left(equals).trimmed();
-        const QString label = equals < 0 ? QString() : QUrl::fromPercentEncoding(part.mid(equals + 1).toUtf8());
+        const QString label = equals < 0 ? QString() : unescaped(QStringView(part).mid(equals + 1));
         if (!zone.isEmpty())
             entries.append({ zone.toUtf8(), cleanLabel(label) });
     }

@@ -31,6 +31,7 @@ OtherZonesWindow::OtherZonesWindow(const OtherZoneList::Entries &entries, QWidge
     moveDown = new QPushButton(tr("Move down"), this);
     label = new QLineEdit(this);
     label->setAccessibleName(tr("Label of the selected zone"));
+    label->setMaxLength(int(OtherZoneList::longestLabel));
     auto *labelCaption = new QLabel(tr("&Label (shown in place of the city):"), this);
     labelCaption->setBuddy(label);
     auto *close = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -50,11 +50,16 @@ private slots:
 void TestOtherZones::storedList_data()
 {
     // Stored | edited to | shown | stored after the edit ("No/" zones are unknown). A label
-    // keeps its escaped ',', '=' and '%', and no blanks at its ends.
+    // keeps its escaped ',', '=' and '%', and no blanks at its ends; any other '%' stays; it
+    // is one line of plain text (no controls nor direction overrides) of at most 40 units.
     addRows({ " Asia/Tokyo , ,UTC,Asia/Tokyo|UTC|Asia/Tokyo,UTC|UTC",
               "No/A=Old,UTC= a%2Cb%3D%25 ,=X|UTC=Head office|UTC=a%2Cb%3D%25|UTC=Head office,No/A=Old",
               "No/A,UTC,No/B|UTC,Asia/Tokyo|UTC|UTC,Asia/Tokyo,No/A,No/B",
-              "A/1,A/2,A/3,A/4,A/5,A/6,A/7,A/8,A/9|A/2|A/1,A/2,A/3,A/4,A/5,A/6,A/7,A/8|A/2" });
+              "A/1,A/2,A/3,A/4,A/5,A/6,A/7,A/8,A/9|A/2|A/1,A/2,A/3,A/4,A/5,A/6,A/7,A/8|A/2",
+              "UTC=%ZZ 100%|UTC|UTC=%25ZZ 100%25|UTC", "UTC=\u202eHead\n\toffice\x7f\u2069|UTC|UTC=Head office|UTC",
+              "UTC=xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxy|UTC|UTC=xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|UTC",
+              "UTC=xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\U0001F600|UTC|UTC=xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx|"
+              "UTC" });
 }
 
 void TestOtherZones::storedList()
