@@ -6,7 +6,6 @@
 #include "base/HomePageDraw.h"
 #include "base/PlatformServices.h"
 #include "base/ProductInfo.h"
-#include "base/RuntimeError.h"
 #include "clock/ClockScreenSetting.h"
 #include "clock/ClockScreens.h"
 #include "clock/Form2.h"
@@ -198,8 +197,8 @@ void Form1::OpenHomePageByChance()
     platform.seedRandom(HomePageDraw::seedFor(platform.currentDateTime().time()));
     if (!HomePageDraw::opensHomePage(platform.nextRandom()))
         return;
-    if (!platform.openUrl(QUrl(ProductInfo::homePage)))
-        throw RuntimeError(RuntimeErrors::fileNotFound);
+    // The page is a courtesy: a desktop without a browser is no fault of the start.
+    static_cast<void>(platform.openUrl(QUrl(ProductInfo::homePage)));
 }
 
 void Form1::storeFormatOptions()
