@@ -15,31 +15,25 @@ QByteArray catalogue(const char *name)
 }
 
 // A little-endian catalogue of count entries whose translations all point at one text of
-// textLength letters; the English texts are that text too, or distinct short keys.
+// textLength letters; its English texts are that text too, or short distinct keys.
 QByteArray crowdedCatalogue(quint32 count, quint32 textLength, bool distinctKeys)
 {
-    QByteArray keys;
-    QList<quint32> keyOffsets;
-    const quint32 keysAt = 28 + 16 * count;
-    for (quint32 i = 0; distinctKeys && i < count; ++i) {
-        keyOffsets.append(keysAt + quint32(keys.size()));
-        keys += QByteArray::number(i) + '\0';
-    }
-    const quint32 textAt = keysAt + quint32(keys.size());
-    QByteArray bytes(28 + 16 * count, '\0');
-    const auto put = [&bytes](qsizetype at, quint32 value) { qToLittleEndian(value, bytes.data() + at); };
-    put(0, 0x950412de);
-    put(8, count);
-    put(12, 28);
-    put(16, 28 + 8 * count);
+    const quint32 textAt = 28 + 16 * count;
+    QByteArray bytes = QByteArray(textAt, '\0') + QByteArray(textLength, 'x') + '\0';
+    const auto put = [&bytes](quint32 at, quint32 value) { qToLittleEndian(value, bytes.data() + at); };
+    for (const auto &[at, value] :
+         { std::pair { 0u, 0x950412deu }, { 8u, count }, { 12u, 28u }, { 16u, 28 + 8 * count } })
+        put(at, value);
     for (quint32 i = 0; i < count; ++i) {
-        const quint32 keyLength = distinctKeys ? quint32(QByteArray::number(i).size()) : textLength;
-        put(28 + 8 * i, keyLength);
-        put(32 + 8 * i, distinctKeys ? keyOffsets[i] : textAt);
+        const QByteArray key = distinctKeys ? QByteArray::number(i) : QByteArray();
+        put(28 + 8 * i, distinctKeys ? quint32(key.size()) : textLength);
+        put(32 + 8 * i, distinctKeys ? quint32(bytes.size()) : textAt);
+        if (distinctKeys)
+            bytes += key + '\0';
         put(28 + 8 * (count + i), textLength);
         put(32 + 8 * (count + i), textAt);
     }
-    return bytes + keys + QByteArray(textLength, 'x') + '\0';
+    return bytes;
 }
 
 }
