@@ -10,7 +10,7 @@ namespace {
 // table of English texts at 28, the first entry's text at 136, its last text ends the file.
 QByteArray catalogue(const char *name)
 {
-    QFile file(QFINDTESTDATA(QStringLiteral("../../fuzz/corpus/fuzz_gettextcatalogue/") + name));
+    QFile file(QStringLiteral(GETTEXT_CORPUS) + QLatin1String(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
