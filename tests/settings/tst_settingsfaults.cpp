@@ -278,9 +278,9 @@ void TestSettingsFaults::killedWritersLeaveEveryKeyOldOrNew()
     // (".lock.rmlock"), when a writer dies while holding it: a lock of a dead process, which
     // the next removal of a stale lock takes over as stale. Nothing else may be left, the
     // stale lock included.
-    static const QRegularExpression cutWrite(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(QFileInfo(test.filePath()).fileName())
-        + QStringLiteral("\\.([A-Za-z0-9]{6}|lock\\.rmlock)")));
+    static const QRegularExpression cutWrite(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(QFileInfo(test.filePath()).fileName())
+                                            + QStringLiteral("\\.([A-Za-z0-9]{6}|lock\\.rmlock)")));
     QCOMPARE(afterNextWrite.filter(cutWrite), afterNextWrite);
 }
 
