@@ -31,6 +31,18 @@ TextPieces::Line TextPieces::layOutWhole(const QString &text, const QFont &font)
     return { layout.glyphRuns(), line.horizontalAdvance(), line.ascent() };
 }
 
+qreal TextPieces::heightNeeded(const QString &text, const QFont &font)
+{
+    const Line line = layOutWhole(text, font);
+    qreal below = 0;
+    for (const QGlyphRun &run : line.runs) {
+        below = std::max(below, run.rawFont().descent());
+        for (const quint32 glyph : run.glyphIndexes())
+            below = std::max(below, run.rawFont().boundingRect(glyph).bottom());
+    }
+    return line.ascent + below;
+}
+
 TextPieces::Line TextPieces::layOut(const QString &text, const QFont &font)
 {
     if (font != mFont) {

@@ -34,6 +34,10 @@ public:
     // The text laid out whole, by the text engine.
     static Line layOutWhole(const QString &text, const QFont &font);
 
+    // How tall a line must be for the text drawn from its top: down to the lowest descent
+    // or glyph of every font it is drawn in, the fallback fonts of other scripts included.
+    static qreal heightNeeded(const QString &text, const QFont &font);
+
 private:
     struct Character {
         QRawFont font;
