@@ -258,7 +258,7 @@ void Form2::placeClockBlock(ClockWindow &window)
     const int syncHeight = heightOf(*window.syncWarning, !window.syncWarning->isHidden(), warningShare);
     const int zoneHeight = heightOf(*window.zoneWarning, !window.zoneWarning->isHidden(), warningShare);
     const int warningHeight = syncHeight + zoneHeight;
-    // A line of the font, or more where the marker of another script reaches lower.
+    // A line of the font, or more where a marker of another script reaches lower.
     int lineHeight = QFontMetrics(window.lblTime->font()).height();
     for (const QTime &time : { QTime(1, 0), QTime(13, 0) }) {
         const QString text = TimeFormat::format(time, mFittedFormat, mDayHalves);

@@ -34,8 +34,9 @@ public:
     // The text laid out whole, by the text engine.
     static Line layOutWhole(const QString &text, const QFont &font);
 
-    // How tall a line must be for the text drawn from its top: down to the lowest descent
-    // or glyph of every font it is drawn in, the fallback fonts of other scripts included.
+    // How tall a line must be for the text drawn from its top where fallback fonts of other
+    // scripts draw part of it: down to their lowest descent or glyph. Nothing where the
+    // font's own face draws all of it.
     static qreal heightNeeded(const QString &text, const QFont &font);
 
 private:
