@@ -1,6 +1,7 @@
 #include "drawing/FallbackFace.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QRawFont>
 
 namespace {
@@ -33,14 +34,17 @@ QFont withFallbackFace(QFont font, const QString &text)
     const QList<char32_t> missing = missingCharacters(font, text);
     if (missing.isEmpty())
         return font;
+    // The face the font resolves to comes first: a family that is not installed under its
+    // own name ("Arial") would otherwise give way to the fallback for every character.
+    const QString ownFamily = QFontInfo(font).family();
     for (const QString &family : QFontDatabase::families()) {
-        if (family == font.family() || !hasRealStyle(family, font))
+        if (family == ownFamily || !hasRealStyle(family, font))
             continue;
         QFont candidate = font;
         candidate.setFamilies({ family });
         const QRawFont face = QRawFont::fromFont(candidate);
         if (std::all_of(missing.cbegin(), missing.cend(), [&](char32_t c) { return face.supportsCharacter(c); })) {
-            font.setFamilies({ font.family(), family });
+            font.setFamilies({ ownFamily, family });
             return font;
         }
     }
