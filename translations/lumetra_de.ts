@@ -49,12 +49,12 @@
     <message>
         <source>Clocks went forward %1 %2</source>
         <comment>%2 is a time with its preposition</comment>
-        <translation>Die Uhren wurden %2 %1 vorgestellt</translation>
+        <translation>Die Uhren wurden %2 um %1 vorgestellt</translation>
     </message>
     <message>
         <source>Clocks went back %1 %2</source>
         <comment>%2 is a time with its preposition</comment>
-        <translation>Die Uhren wurden %2 %1 zurückgestellt</translation>
+        <translation>Die Uhren wurden %2 um %1 zurückgestellt</translation>
     </message>
     <message>
         <source>Clocks go forward %1 tonight: %2</source>
@@ -79,28 +79,54 @@
     <message>
         <source>Clocks go forward %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Am %2 werden die Uhren um %1 vorgestellt: %3</translation>
+        <translation>Die Uhren werden %2 um %1 vorgestellt: %3</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Am %2 werden die Uhren um %1 zurückgestellt: %3</translation>
+        <translation>Die Uhren werden %2 um %1 zurückgestellt: %3</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>am Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>am Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>am Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>am Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>am Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>am Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>am Sonntag</translation>
     </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>Mitternacht</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>um Mitternacht</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>um %1</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -117,12 +143,33 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>aus %1 wird %2</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>Mitternacht</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>um %1</numerusform>
+            <numerusform>um %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>um %1 Uhr</numerusform>
+            <numerusform>um %1 Uhr</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>Drücken Sie ESC zum Beenden. Tippen Sie &apos;hide&apos;, um diesen Text auszublenden.</translation>
+        <translation>Esc: zurück zum Bedienfeld. „hide“ tippen blendet dies aus.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
@@ -141,7 +188,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>Farboption</translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -172,7 +219,7 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>Die Uhr sofort öffnen, wie es „Diese Software beim Windows-Start laden“ tut, ohne eine Einstellung zu ändern.</translation>
+        <translation>Die Uhr sofort öffnen, wie es „Beim Anmelden starten“ tut, ohne eine Einstellung zu ändern.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
@@ -189,6 +236,18 @@
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
         <translation>Kein Bildschirm namens „%1“ ist angeschlossen; --list-screens gibt die Namen aus.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -334,15 +393,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>Verhindern</translation>
+        <translation>Während die Uhr angezeigt wird</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>Ruhezustand und Bildschirmschoner verhindern</translation>
+        <translation>Bildschirm wach halten</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>„Drücken Sie ESC zum Beenden“ ausblenden</translation>
+        <translation>Hinweis zur Esc-Taste ausblenden</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -350,7 +409,7 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Diese Software beim Windows-Start laden</translation>
+        <translation>Beim Anmelden starten</translation>
     </message>
     <message>
         <source>Start in system tray</source>
@@ -358,7 +417,7 @@
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>Schriftart &amp;&amp; -größe ändern</translation>
+        <translation>Schriftart und -größe ändern</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>

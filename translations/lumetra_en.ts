@@ -21,6 +21,25 @@
     </message>
 </context>
 <context>
+    <name>ClockTimeText</name>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>at %1</numerusform>
+            <numerusform>at %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>at %1</numerusform>
+            <numerusform>at %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OtherZonesWindow</name>
     <message numerus="yes">
         <source>%n zones at most</source>

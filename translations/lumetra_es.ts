@@ -79,28 +79,54 @@
     <message>
         <source>Clocks go forward %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Los relojes se adelantan %1 el %2: %3</translation>
+        <translation>Los relojes se adelantan %1 %2: %3</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Los relojes se atrasan %1 el %2: %3</translation>
+        <translation>Los relojes se atrasan %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>el lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>el martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>el miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>el jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>el viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>el sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>el domingo</translation>
     </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>medianoche</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>a medianoche</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>a las %1</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -117,12 +143,33 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>%1 pasa a ser %2</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>medianoche</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>a la %1</numerusform>
+            <numerusform>a las %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>a la %1</numerusform>
+            <numerusform>a las %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>Pulse ESC para salir. Escriba &apos;hide&apos; para ocultar este texto.</translation>
+        <translation>Pulse Esc para volver al panel. Escriba «hide» para ocultar este texto.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
@@ -141,7 +188,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>Opción de color</translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -172,7 +219,7 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>Abrir el reloj de inmediato, como hace «Cargar este software al iniciar Windows», sin cambiar ningún ajuste.</translation>
+        <translation>Abrir el reloj de inmediato, como hace «Iniciar al iniciar sesión», sin cambiar ningún ajuste.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
@@ -189,6 +236,18 @@
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
         <translation>No hay ninguna pantalla conectada llamada «%1»; --list-screens muestra los nombres.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -334,15 +393,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>Opción de prevención</translation>
+        <translation>Mientras se muestra el reloj</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>Impedir la suspensión y el salvapantallas</translation>
+        <translation>Mantener la pantalla encendida</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>Ocultar «Pulse ESC para salir»</translation>
+        <translation>Ocultar el aviso de la tecla Esc</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -350,7 +409,7 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Cargar este software al iniciar Windows</translation>
+        <translation>Iniciar al iniciar sesión</translation>
     </message>
     <message>
         <source>Start in system tray</source>
@@ -358,7 +417,7 @@
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>Cambiar fuente &amp;&amp; tamaño</translation>
+        <translation>Cambiar fuente y tamaño</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>

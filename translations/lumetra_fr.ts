@@ -16,11 +16,11 @@
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; contains a line break or another control character, which a start-up entry cannot hold</source>
-        <translation>le chemin du programme «&#xa0;%1&#xa0;» contient un saut de ligne ou un autre caractère de contrôle, qu&apos;une entrée de démarrage ne peut pas contenir</translation>
+        <translation>le chemin du programme «&#xa0;%1&#xa0;» contient un saut de ligne ou un autre caractère de contrôle, qu’une entrée de démarrage ne peut pas contenir</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; is not a full path</source>
-        <translation>le chemin du programme «&#xa0;%1&#xa0;» n&apos;est pas un chemin complet</translation>
+        <translation>le chemin du programme «&#xa0;%1&#xa0;» n’est pas un chemin complet</translation>
     </message>
 </context>
 <context>
@@ -29,78 +29,104 @@
         <source>%n hour(s)</source>
         <comment>how far clocks go forward or back</comment>
         <translation>
-            <numerusform>%n heure</numerusform>
-            <numerusform>%n heures</numerusform>
+            <numerusform>d’une heure</numerusform>
+            <numerusform>de %n heures</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
         <comment>how far clocks go forward or back</comment>
         <translation>
-            <numerusform>%n minute</numerusform>
-            <numerusform>%n minutes</numerusform>
+            <numerusform>d’une minute</numerusform>
+            <numerusform>de %n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours, then minutes, of a clock change</comment>
-        <translation>%1 %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Clocks went forward %1 %2</source>
         <comment>%2 is a time with its preposition</comment>
-        <translation>Les horloges ont avancé de %1 %2</translation>
+        <translation>Les horloges ont avancé %1 %2</translation>
     </message>
     <message>
         <source>Clocks went back %1 %2</source>
         <comment>%2 is a time with its preposition</comment>
-        <translation>Les horloges ont reculé de %1 %2</translation>
+        <translation>Les horloges ont reculé %1 %2</translation>
     </message>
     <message>
         <source>Clocks go forward %1 tonight: %2</source>
         <comment>%2 is the time before, then after</comment>
-        <translation>Les horloges avancent de %1 cette nuit&#xa0;: %2</translation>
+        <translation>Les horloges avancent %1 cette nuit&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clocks go back %1 tonight: %2</source>
         <comment>%2 is the time before, then after</comment>
-        <translation>Les horloges reculent de %1 cette nuit&#xa0;: %2</translation>
+        <translation>Les horloges reculent %1 cette nuit&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clocks go forward %1 today: %2</source>
         <comment>%2 is the time before, then after</comment>
-        <translation>Les horloges avancent de %1 aujourd’hui&#xa0;: %2</translation>
+        <translation>Les horloges avancent %1 aujourd’hui&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clocks go back %1 today: %2</source>
         <comment>%2 is the time before, then after</comment>
-        <translation>Les horloges reculent de %1 aujourd’hui&#xa0;: %2</translation>
+        <translation>Les horloges reculent %1 aujourd’hui&#xa0;: %2</translation>
     </message>
     <message>
         <source>Clocks go forward %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Les horloges avancent de %1 %2&#xa0;: %3</translation>
+        <translation>Les horloges avancent %1 %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Les horloges reculent de %1 %2&#xa0;: %3</translation>
+        <translation>Les horloges reculent %1 %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>dimanche</translation>
     </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>minuit</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>à minuit</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>à %1</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -117,16 +143,37 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>%1 devient %2</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>minuit</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>à %1</numerusform>
+            <numerusform>à %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>à %1</numerusform>
+            <numerusform>à %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>Appuyez sur Échap pour quitter. Tapez &apos;hide&apos; pour masquer ce texte.</translation>
+        <translation>Échap&#xa0;: retour au panneau. Tapez «&#xa0;hide&#xa0;» pour masquer ceci.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
-        <translation>Clic droit ou touche Menu pour les options de l&apos;écran mural</translation>
+        <translation>Clic droit ou touche Menu pour les options de l’écran mural</translation>
     </message>
     <message>
         <source>%1 — clock</source>
@@ -141,7 +188,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>Option de couleur</translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -149,7 +196,7 @@
     </message>
     <message>
         <source>Background Color Option</source>
-        <translation>Couleur de l&apos;arrière-plan</translation>
+        <translation>Couleur de l’arrière-plan</translation>
     </message>
     <message>
         <source>Close</source>
@@ -160,7 +207,7 @@
     <name>CommandLine</name>
     <message>
         <source>%1: the time of day over a whole screen.</source>
-        <translation>%1&#xa0;: l&apos;heure sur tout l&apos;écran.</translation>
+        <translation>%1&#xa0;: l’heure sur tout l’écran.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
@@ -172,11 +219,11 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>Ouvrir l&apos;horloge immédiatement, comme le fait «&#xa0;Charger ce logiciel au démarrage de Windows&#xa0;», sans modifier aucun réglage.</translation>
+        <translation>Ouvrir l’horloge immédiatement, comme le fait «&#xa0;Démarrer à l’ouverture de session&#xa0;», sans modifier aucun réglage.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
-        <translation>L&apos;écran sur lequel s&apos;ouvre l&apos;horloge (et le panneau, sans --clock)&#xa0;; l&apos;horloge s&apos;en souvient. Sans cette option, l&apos;horloge s&apos;ouvre sur l&apos;écran qu&apos;elle occupait en dernier, sinon sur l&apos;écran principal.</translation>
+        <translation>L’écran sur lequel s’ouvre l’horloge (et le panneau, sans --clock)&#xa0;; l’horloge s’en souvient. Sans cette option, l’horloge s’ouvre sur l’écran qu’elle occupait en dernier, sinon sur l’écran principal.</translation>
     </message>
     <message>
         <source>Print the names of the connected screens and end.</source>
@@ -188,18 +235,30 @@
     </message>
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
-        <translation>Aucun écran nommé «&#xa0;%1&#xa0;» n&apos;est connecté&#xa0;; --list-screens affiche les noms.</translation>
+        <translation>Aucun écran nommé «&#xa0;%1&#xa0;» n’est connecté&#xa0;; --list-screens affiche les noms.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>DisplayCheck</name>
     <message>
         <source>XDG_RUNTIME_DIR is not set, so the Wayland compositor cannot be found</source>
-        <translation>XDG_RUNTIME_DIR n&apos;est pas défini, le compositeur Wayland est donc introuvable</translation>
+        <translation>XDG_RUNTIME_DIR n’est pas défini, le compositeur Wayland est donc introuvable</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation>DISPLAY n&apos;est pas défini</translation>
+        <translation>DISPLAY n’est pas défini</translation>
     </message>
     <message>
         <source>no Wayland compositor answers at &quot;%1&quot; (%2)</source>
@@ -211,7 +270,7 @@
     </message>
     <message>
         <source>Cannot open the display: %1</source>
-        <translation>Impossible d&apos;ouvrir l&apos;affichage&#xa0;: %1</translation>
+        <translation>Impossible d’ouvrir l’affichage&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -222,11 +281,11 @@
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation>Veuillez envoyer une capture d&apos;écran de ce message par courriel à %1</translation>
+        <translation>Veuillez envoyer une capture d’écran de ce message par courriel à %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation>Erreur de l&apos;application</translation>
+        <translation>Erreur de l’application</translation>
     </message>
 </context>
 <context>
@@ -310,7 +369,7 @@
     <name>PanelWindow</name>
     <message>
         <source>Show Fullscreen Clock</source>
-        <translation>Afficher l&apos;horloge en plein écran</translation>
+        <translation>Afficher l’horloge en plein écran</translation>
     </message>
     <message>
         <source>Select Time Zone</source>
@@ -334,15 +393,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>Option de prévention</translation>
+        <translation>Pendant l’affichage de l’horloge</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>Empêcher la mise en veille et l&apos;économiseur d&apos;écran</translation>
+        <translation>Garder l’écran allumé</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>Masquer «&#xa0;Appuyez sur Échap pour quitter&#xa0;»</translation>
+        <translation>Masquer l’indication de la touche Échap</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -350,7 +409,7 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Charger ce logiciel au démarrage de Windows</translation>
+        <translation>Démarrer à l’ouverture de session</translation>
     </message>
     <message>
         <source>Start in system tray</source>
@@ -358,7 +417,7 @@
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>Changer police &amp;&amp; taille</translation>
+        <translation>Changer la police et la taille</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
@@ -381,7 +440,7 @@
     <name>ProductInfo</name>
     <message>
         <source>Proprietary software of Orvanta. All rights reserved.</source>
-        <translation>Logiciel propriétaire d&apos;Orvanta. Tous droits réservés.</translation>
+        <translation>Logiciel propriétaire d’Orvanta. Tous droits réservés.</translation>
     </message>
 </context>
 <context>
@@ -395,19 +454,19 @@
     <name>RegStuff</name>
     <message>
         <source>The program will not start at log-in: the start-up entry &quot;%1&quot; could not be written (%2).</source>
-        <translation>Le programme ne démarrera pas à l&apos;ouverture de session&#xa0;: l&apos;entrée de démarrage «&#xa0;%1&#xa0;» n&apos;a pas pu être écrite (%2).</translation>
+        <translation>Le programme ne démarrera pas à l’ouverture de session&#xa0;: l’entrée de démarrage «&#xa0;%1&#xa0;» n’a pas pu être écrite (%2).</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation>le dossier «&#xa0;%1&#xa0;» n&apos;a pas pu être créé&#xa0;: %2</translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>The program may still start at log-in: the start-up entry &quot;%1&quot; could not be removed (%2).</source>
-        <translation>Le programme risque encore de démarrer à l&apos;ouverture de session&#xa0;: l&apos;entrée de démarrage «&#xa0;%1&#xa0;» n&apos;a pas pu être supprimée (%2).</translation>
+        <translation>Le programme risque encore de démarrer à l’ouverture de session&#xa0;: l’entrée de démarrage «&#xa0;%1&#xa0;» n’a pas pu être supprimée (%2).</translation>
     </message>
     <message>
         <source>The program cannot be started at log-in: %1.</source>
-        <translation>Le programme ne peut pas démarrer à l&apos;ouverture de session&#xa0;: %1.</translation>
+        <translation>Le programme ne peut pas démarrer à l’ouverture de session&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -430,7 +489,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>L&apos;indice n&apos;appartient pas à la sélection</translation>
+        <translation>L’indice n’appartient pas à la sélection</translation>
     </message>
     <message>
         <source>Invalid picture</source>
@@ -445,26 +504,26 @@
     <name>ScreenSaverBus</name>
     <message>
         <source>Showing the full-screen clock</source>
-        <translation>Affichage de l&apos;horloge en plein écran</translation>
+        <translation>Affichage de l’horloge en plein écran</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file &quot;%1&quot; held characters that are not valid UTF-8 text; they now read as &quot;%3&quot;. The file as it was has been kept as &quot;%2&quot;.</source>
-        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» contenait des caractères qui ne sont pas du texte UTF-8 valide&#xa0;; ils se lisent désormais «&#xa0;%3&#xa0;». Le fichier d&apos;origine a été conservé sous «&#xa0;%2&#xa0;».</translation>
+        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» contenait des caractères qui ne sont pas du texte UTF-8 valide&#xa0;; ils se lisent désormais «&#xa0;%3&#xa0;». Le fichier d’origine a été conservé sous «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read. It has been kept as &quot;%2&quot; and the program starts with its default settings.</source>
-        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» n&apos;a pas pu être lu. Il a été conservé sous «&#xa0;%2&#xa0;» et le programme démarre avec ses paramètres par défaut.</translation>
+        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» n’a pas pu être lu. Il a été conservé sous «&#xa0;%2&#xa0;» et le programme démarre avec ses paramètres par défaut.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read, and it could not be set aside either. The program starts with its default settings; changes are not saved.</source>
-        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» n&apos;a pu être ni lu ni mis de côté. Le programme démarre avec ses paramètres par défaut&#xa0;; les modifications ne sont pas enregistrées.</translation>
+        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» n’a pu être ni lu ni mis de côté. Le programme démarre avec ses paramètres par défaut&#xa0;; les modifications ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;. Check that the folder exists, is writable and that the disk is not full. Your changes stay in force while the program runs.</source>
-        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;». Vérifiez que le dossier existe, qu&apos;il est accessible en écriture et que le disque n&apos;est pas plein. Vos modifications restent en vigueur tant que le programme fonctionne.</translation>
+        <translation>Les paramètres n’ont pas pu être enregistrés dans «&#xa0;%1&#xa0;». Vérifiez que le dossier existe, qu’il est accessible en écriture et que le disque n’est pas plein. Vos modifications restent en vigueur tant que le programme fonctionne.</translation>
     </message>
 </context>
 <context>
@@ -486,14 +545,14 @@
     </message>
     <message>
         <source>Cannot read time zone data for %1: showing this computer&apos;s time</source>
-        <translation>Impossible de lire les données de fuseau horaire de %1&#xa0;: affichage de l&apos;heure de cet ordinateur</translation>
+        <translation>Impossible de lire les données de fuseau horaire de %1&#xa0;: affichage de l’heure de cet ordinateur</translation>
     </message>
 </context>
 <context>
     <name>WallScreenMenu</name>
     <message>
         <source>Fit to screen</source>
-        <translation>Ajuster à l&apos;écran</translation>
+        <translation>Ajuster à l’écran</translation>
     </message>
     <message>
         <source>Burn-in guard</source>
@@ -533,11 +592,11 @@
     </message>
     <message>
         <source>Announce clock changes</source>
-        <translation>Annoncer les changements d&apos;heure</translation>
+        <translation>Annoncer les changements d’heure</translation>
     </message>
     <message>
         <source>Warn when time is not synchronised</source>
-        <translation>Avertir si l&apos;heure n&apos;est pas synchronisée</translation>
+        <translation>Avertir si l’heure n’est pas synchronisée</translation>
     </message>
     <message>
         <source>Other zones…</source>
@@ -565,11 +624,11 @@
     </message>
     <message>
         <source>Wall-screen options</source>
-        <translation>Options de l&apos;écran mural</translation>
+        <translation>Options de l’écran mural</translation>
     </message>
     <message>
         <source>Close clock</source>
-        <translation>Fermer l&apos;horloge</translation>
+        <translation>Fermer l’horloge</translation>
     </message>
     <message>
         <source>Only with the 24-hour format “%1”</source>
@@ -588,7 +647,7 @@
     <name>WaylandStripSurface</name>
     <message>
         <source>Wayland: the time is drawn through Qt&apos;s window painting: %1</source>
-        <translation>Wayland : l&apos;heure est dessinée par le rendu de fenêtre de Qt : %1</translation>
+        <translation>Wayland&#xa0;: l’heure est dessinée par le rendu de fenêtre de Qt&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -617,7 +676,7 @@
     <name>main</name>
     <message>
         <source>%1 is running but not answering (process %2)</source>
-        <translation>%1 est en cours d&apos;exécution mais ne répond pas (processus %2)</translation>
+        <translation>%1 est en cours d’exécution mais ne répond pas (processus %2)</translation>
     </message>
 </context>
 <context>

@@ -86,21 +86,47 @@
         <comment>%2 is a weekday, %3 the time before, then after</comment>
         <translation>Gli orologi vanno indietro di %1 %2: %3</translation>
     </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>lunedì</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>martedì</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>mercoledì</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>giovedì</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>venerdì</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>sabato</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>domenica</translation>
+    </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>mezzanotte</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>a mezzanotte</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>alle %1</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -117,12 +143,33 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>le ore %1 diventano le ore %2</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>mezzanotte</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>all’%1</numerusform>
+            <numerusform>alle %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>all’%1</numerusform>
+            <numerusform>alle %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>Premi ESC per uscire. Digita &apos;hide&apos; per nascondere questo testo.</translation>
+        <translation>Premi Esc per tornare al pannello. Digita «hide» per nascondere questo testo.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
@@ -141,7 +188,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>Opzione colore</translation>
+        <translation>Colori</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -160,7 +207,7 @@
     <name>CommandLine</name>
     <message>
         <source>%1: the time of day over a whole screen.</source>
-        <translation>%1: l&apos;ora su tutto lo schermo.</translation>
+        <translation>%1: l’ora su tutto lo schermo.</translation>
     </message>
     <message>
         <source>Show this help and end.</source>
@@ -172,11 +219,11 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>Apre subito l&apos;orologio, come fa «Carica questo software all&apos;avvio di Windows», senza modificare alcuna impostazione.</translation>
+        <translation>Apre subito l’orologio, come fa «Avvia all’accesso», senza modificare alcuna impostazione.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
-        <translation>Lo schermo su cui si apre l&apos;orologio (e il pannello, senza --clock); l&apos;orologio lo ricorda. Senza questa opzione l&apos;orologio si apre sull&apos;ultimo schermo che ha occupato, altrimenti su quello principale.</translation>
+        <translation>Lo schermo su cui si apre l’orologio (e il pannello, senza --clock); l’orologio lo ricorda. Senza questa opzione l’orologio si apre sull’ultimo schermo che ha occupato, altrimenti su quello principale.</translation>
     </message>
     <message>
         <source>Print the names of the connected screens and end.</source>
@@ -189,6 +236,18 @@
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
         <translation>Nessuno schermo chiamato «%1» è collegato; --list-screens ne stampa i nomi.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -226,7 +285,7 @@
     </message>
     <message>
         <source>Application Error</source>
-        <translation>Errore dell&apos;applicazione</translation>
+        <translation>Errore dell’applicazione</translation>
     </message>
 </context>
 <context>
@@ -334,15 +393,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>Opzione di prevenzione</translation>
+        <translation>Durante la visualizzazione dell’orologio</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>Impedisci sospensione e salvaschermo</translation>
+        <translation>Mantieni lo schermo acceso</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>Nascondi «Premi ESC per uscire»</translation>
+        <translation>Nascondi il suggerimento sul tasto Esc</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -350,15 +409,15 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Carica questo software all&apos;avvio di Windows</translation>
+        <translation>Avvia all’accesso</translation>
     </message>
     <message>
         <source>Start in system tray</source>
-        <translation>Avvia nell&apos;area di notifica</translation>
+        <translation>Avvia nell’area di notifica</translation>
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>Cambia carattere &amp;&amp; dimensione</translation>
+        <translation>Cambia carattere e dimensione</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
@@ -374,7 +433,7 @@
     </message>
     <message>
         <source>Some settings are set by your administrator</source>
-        <translation>Alcune impostazioni sono stabilite dall&apos;amministratore</translation>
+        <translation>Alcune impostazioni sono stabilite dall’amministratore</translation>
     </message>
 </context>
 <context>
@@ -395,7 +454,7 @@
     <name>RegStuff</name>
     <message>
         <source>The program will not start at log-in: the start-up entry &quot;%1&quot; could not be written (%2).</source>
-        <translation>Il programma non verrà avviato all&apos;accesso: impossibile scrivere la voce di avvio «%1» (%2).</translation>
+        <translation>Il programma non verrà avviato all’accesso: impossibile scrivere la voce di avvio «%1» (%2).</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
@@ -403,11 +462,11 @@
     </message>
     <message>
         <source>The program may still start at log-in: the start-up entry &quot;%1&quot; could not be removed (%2).</source>
-        <translation>Il programma potrebbe ancora avviarsi all&apos;accesso: impossibile rimuovere la voce di avvio «%1» (%2).</translation>
+        <translation>Il programma potrebbe ancora avviarsi all’accesso: impossibile rimuovere la voce di avvio «%1» (%2).</translation>
     </message>
     <message>
         <source>The program cannot be started at log-in: %1.</source>
-        <translation>Impossibile avviare il programma all&apos;accesso: %1.</translation>
+        <translation>Impossibile avviare il programma all’accesso: %1.</translation>
     </message>
 </context>
 <context>
@@ -430,7 +489,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>Indice non compreso nell&apos;intervallo</translation>
+        <translation>Indice non compreso nell’intervallo</translation>
     </message>
     <message>
         <source>Invalid picture</source>
@@ -445,7 +504,7 @@
     <name>ScreenSaverBus</name>
     <message>
         <source>Showing the full-screen clock</source>
-        <translation>Visualizzazione dell&apos;orologio a schermo intero</translation>
+        <translation>Visualizzazione dell’orologio a schermo intero</translation>
     </message>
 </context>
 <context>
@@ -471,11 +530,11 @@
     <name>SiteLocks</name>
     <message>
         <source>Set by your administrator</source>
-        <translation>Impostato dall&apos;amministratore</translation>
+        <translation>Impostato dall’amministratore</translation>
     </message>
     <message>
         <source>%1 (set by your administrator)</source>
-        <translation>%1 (impostato dall&apos;amministratore)</translation>
+        <translation>%1 (impostato dall’amministratore)</translation>
     </message>
 </context>
 <context>
@@ -486,7 +545,7 @@
     </message>
     <message>
         <source>Cannot read time zone data for %1: showing this computer&apos;s time</source>
-        <translation>Impossibile leggere i dati del fuso orario per %1: viene mostrata l&apos;ora di questo computer</translation>
+        <translation>Impossibile leggere i dati del fuso orario per %1: viene mostrata l’ora di questo computer</translation>
     </message>
 </context>
 <context>
@@ -533,11 +592,11 @@
     </message>
     <message>
         <source>Announce clock changes</source>
-        <translation>Annuncia i cambi d&apos;ora</translation>
+        <translation>Annuncia i cambi d’ora</translation>
     </message>
     <message>
         <source>Warn when time is not synchronised</source>
-        <translation>Avvisa se l&apos;ora non è sincronizzata</translation>
+        <translation>Avvisa se l’ora non è sincronizzata</translation>
     </message>
     <message>
         <source>Other zones…</source>
@@ -588,7 +647,7 @@
     <name>WaylandStripSurface</name>
     <message>
         <source>Wayland: the time is drawn through Qt&apos;s window painting: %1</source>
-        <translation>Wayland: l&apos;ora viene disegnata tramite il disegno delle finestre di Qt: %1</translation>
+        <translation>Wayland: l’ora viene disegnata tramite il disegno delle finestre di Qt: %1</translation>
     </message>
 </context>
 <context>

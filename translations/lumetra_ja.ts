@@ -84,21 +84,47 @@
         <comment>%2 is a weekday, %3 the time before, then after</comment>
         <translation>%2に時計が%1戻ります：%3</translation>
     </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>月曜日</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>火曜日</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>水曜日</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>木曜日</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>金曜日</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>土曜日</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>日曜日</translation>
+    </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>午前0時</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>午前0時に</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>%1に</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -115,12 +141,31 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>%1が%2になります</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>%1に</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>%1に</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>ESC キーで終了します。「hide」と入力するとこの表示を隠します。</translation>
+        <translation>Esc キーでパネルに戻ります。「hide」と入力するとこの表示を隠します。</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
@@ -139,7 +184,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>色のオプション</translation>
+        <translation>色</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -170,7 +215,7 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>「Windows 起動時にこのソフトウェアを読み込む」と同じように、設定を変更せずにすぐ時計を開きます。</translation>
+        <translation>「ログイン時に起動する」と同じように、設定を変更せずにすぐ時計を開きます。</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
@@ -187,6 +232,18 @@
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
         <translation>「%1」という名前の画面は接続されていません。--list-screens で名前を表示できます。</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>不明なオプション「%1」です。</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%2%1</translation>
     </message>
 </context>
 <context>
@@ -331,15 +388,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>防止オプション</translation>
+        <translation>時計の表示中</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>スリープとスクリーンセーバーを防止する</translation>
+        <translation>画面をオンのままにする</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>「ESC キーで終了します」を隠す</translation>
+        <translation>Esc キーの案内を隠す</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -347,7 +404,7 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Windows 起動時にこのソフトウェアを読み込む</translation>
+        <translation>ログイン時に起動する</translation>
     </message>
     <message>
         <source>Start in system tray</source>
@@ -355,7 +412,7 @@
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>フォント &amp;&amp; サイズの変更</translation>
+        <translation>フォントとサイズの変更</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
@@ -378,7 +435,7 @@
     <name>ProductInfo</name>
     <message>
         <source>Proprietary software of Orvanta. All rights reserved.</source>
-        <translation>Orvanta のプロプライエタリ ソフトウェアです。All rights reserved.</translation>
+        <translation>Orvanta のプロプライエタリ ソフトウェアです。著作権はすべて Orvanta に帰属します。</translation>
     </message>
 </context>
 <context>

@@ -16,11 +16,11 @@
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; contains a line break or another control character, which a start-up entry cannot hold</source>
-        <translation>het pad van het programma &quot;%1&quot; bevat een regeleinde of een ander stuurteken, dat een opstartitem niet kan bevatten</translation>
+        <translation>het pad van het programma ‘%1’ bevat een regeleinde of een ander stuurteken, dat een opstartitem niet kan bevatten</translation>
     </message>
     <message>
         <source>the program&apos;s path &quot;%1&quot; is not a full path</source>
-        <translation>het pad van het programma &quot;%1&quot; is geen volledig pad</translation>
+        <translation>het pad van het programma ‘%1’ is geen volledig pad</translation>
     </message>
 </context>
 <context>
@@ -79,28 +79,54 @@
     <message>
         <source>Clocks go forward %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>De klok gaat op %2 %1 vooruit: %3</translation>
+        <translation>De klok gaat %2 %1 vooruit: %3</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>De klok gaat op %2 %1 terug: %3</translation>
+        <translation>De klok gaat %2 %1 terug: %3</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>op maandag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>op dinsdag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>op woensdag</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>op donderdag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>op vrijdag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>op zaterdag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>op zondag</translation>
     </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>middernacht</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>om middernacht</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>om %1</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -117,12 +143,33 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>%1 wordt %2</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>middernacht</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>om %1</numerusform>
+            <numerusform>om %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>om %1</numerusform>
+            <numerusform>om %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>Druk op ESC om af te sluiten. Typ &apos;hide&apos; om deze tekst te verbergen.</translation>
+        <translation>Esc: terug naar het paneel. Typ ‘hide’ om dit te verbergen.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
@@ -141,7 +188,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>Kleuropties</translation>
+        <translation>Kleuren</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -172,7 +219,7 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>De klok meteen openen, zoals &quot;Dit programma laden bij opstarten van Windows&quot; doet, zonder een instelling te wijzigen.</translation>
+        <translation>De klok meteen openen, zoals ‘Starten bij aanmelden’ doet, zonder een instelling te wijzigen.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
@@ -184,11 +231,23 @@
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Onverwacht argument &apos;%1&apos;.</translation>
+        <translation>Onverwacht argument ‘%1’.</translation>
     </message>
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
-        <translation>Er is geen scherm met de naam &apos;%1&apos; aangesloten; --list-screens toont de namen.</translation>
+        <translation>Er is geen scherm met de naam ‘%1’ aangesloten; --list-screens toont de namen.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie ‘%1’.</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -203,7 +262,7 @@
     </message>
     <message>
         <source>no Wayland compositor answers at &quot;%1&quot; (%2)</source>
-        <translation>er antwoordt geen Wayland-compositor op &quot;%1&quot; (%2)</translation>
+        <translation>er antwoordt geen Wayland-compositor op ‘%1’ (%2)</translation>
     </message>
     <message>
         <source>no X server answers at DISPLAY=%1</source>
@@ -334,15 +393,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>Voorkomen</translation>
+        <translation>Zolang de klok wordt getoond</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>Slaapstand en schermbeveiliging voorkomen</translation>
+        <translation>Scherm wakker houden</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>&apos;Druk op ESC om af te sluiten&apos; verbergen</translation>
+        <translation>Hint over de Esc-toets verbergen</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -350,7 +409,7 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Dit programma laden bij opstarten van Windows</translation>
+        <translation>Starten bij aanmelden</translation>
     </message>
     <message>
         <source>Start in system tray</source>
@@ -358,7 +417,7 @@
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>Lettertype &amp;&amp; -grootte wijzigen</translation>
+        <translation>Lettertype en -grootte wijzigen</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
@@ -388,22 +447,22 @@
     <name>RankedZonesModel</name>
     <message>
         <source>No time zone matches &apos;%1&apos;</source>
-        <translation>Geen tijdzone komt overeen met &apos;%1&apos;</translation>
+        <translation>Geen tijdzone komt overeen met ‘%1’</translation>
     </message>
 </context>
 <context>
     <name>RegStuff</name>
     <message>
         <source>The program will not start at log-in: the start-up entry &quot;%1&quot; could not be written (%2).</source>
-        <translation>Het programma start niet bij het aanmelden: het opstartitem &quot;%1&quot; kon niet worden geschreven (%2).</translation>
+        <translation>Het programma start niet bij het aanmelden: het opstartitem ‘%1’ kon niet worden geschreven (%2).</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; could not be made: %2</source>
-        <translation>de map &quot;%1&quot; kon niet worden aangemaakt: %2</translation>
+        <translation>de map ‘%1’ kon niet worden aangemaakt: %2</translation>
     </message>
     <message>
         <source>The program may still start at log-in: the start-up entry &quot;%1&quot; could not be removed (%2).</source>
-        <translation>Het programma kan nog steeds starten bij het aanmelden: het opstartitem &quot;%1&quot; kon niet worden verwijderd (%2).</translation>
+        <translation>Het programma kan nog steeds starten bij het aanmelden: het opstartitem ‘%1’ kon niet worden verwijderd (%2).</translation>
     </message>
     <message>
         <source>The program cannot be started at log-in: %1.</source>
@@ -452,19 +511,19 @@
     <name>SettingsStore</name>
     <message>
         <source>The settings file &quot;%1&quot; held characters that are not valid UTF-8 text; they now read as &quot;%3&quot;. The file as it was has been kept as &quot;%2&quot;.</source>
-        <translation>Het instellingenbestand &quot;%1&quot; bevatte tekens die geen geldige UTF-8-tekst zijn; ze worden nu gelezen als &quot;%3&quot;. Het oorspronkelijke bestand is bewaard als &quot;%2&quot;.</translation>
+        <translation>Het instellingenbestand ‘%1’ bevatte tekens die geen geldige UTF-8-tekst zijn; ze worden nu gelezen als ‘%3’. Het oorspronkelijke bestand is bewaard als ‘%2’.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read. It has been kept as &quot;%2&quot; and the program starts with its default settings.</source>
-        <translation>Het instellingenbestand &quot;%1&quot; kon niet worden gelezen. Het is bewaard als &quot;%2&quot; en het programma start met de standaardinstellingen.</translation>
+        <translation>Het instellingenbestand ‘%1’ kon niet worden gelezen. Het is bewaard als ‘%2’ en het programma start met de standaardinstellingen.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be read, and it could not be set aside either. The program starts with its default settings; changes are not saved.</source>
-        <translation>Het instellingenbestand &quot;%1&quot; kon niet worden gelezen en kon ook niet opzij worden gezet. Het programma start met de standaardinstellingen; wijzigingen worden niet opgeslagen.</translation>
+        <translation>Het instellingenbestand ‘%1’ kon niet worden gelezen en kon ook niet opzij worden gezet. Het programma start met de standaardinstellingen; wijzigingen worden niet opgeslagen.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;. Check that the folder exists, is writable and that the disk is not full. Your changes stay in force while the program runs.</source>
-        <translation>De instellingen konden niet worden opgeslagen in &quot;%1&quot;. Controleer of de map bestaat en beschrijfbaar is en of de schijf niet vol is. Uw wijzigingen blijven van kracht zolang het programma draait.</translation>
+        <translation>De instellingen konden niet worden opgeslagen in ‘%1’. Controleer of de map bestaat en beschrijfbaar is en of de schijf niet vol is. Uw wijzigingen blijven van kracht zolang het programma draait.</translation>
     </message>
 </context>
 <context>

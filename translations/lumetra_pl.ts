@@ -81,28 +81,54 @@
     <message>
         <source>Clocks go forward %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Zegary zostaną przestawione o %1 do przodu: %2, %3</translation>
+        <translation>Zegary zostaną przestawione o %1 do przodu %2: %3</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Zegary zostaną przestawione o %1 do tyłu: %2, %3</translation>
+        <translation>Zegary zostaną przestawione o %1 do tyłu %2: %3</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>w poniedziałek</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>we wtorek</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>w środę</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>w czwartek</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>w piątek</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>w sobotę</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>w niedzielę</translation>
     </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>północ</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>o północy</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>o %1</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -119,12 +145,35 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>z %1 na %2</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>północ</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>o %1</numerusform>
+            <numerusform>o %1</numerusform>
+            <numerusform>o %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>o %1</numerusform>
+            <numerusform>o %1</numerusform>
+            <numerusform>o %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>Naciśnij ESC, aby wyjść. Wpisz „hide”, aby ukryć ten tekst.</translation>
+        <translation>Naciśnij Esc, aby wrócić do panelu. Wpisz „hide”, aby ukryć ten tekst.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
@@ -143,7 +192,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>Opcje kolorów</translation>
+        <translation>Kolory</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -174,7 +223,7 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>Od razu otwórz zegar, tak jak robi to opcja „Uruchamiaj ten program przy starcie Windows”, bez zmiany ustawień.</translation>
+        <translation>Od razu otwórz zegar, tak jak robi to opcja „Uruchamiaj po zalogowaniu”, bez zmiany ustawień.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
@@ -191,6 +240,18 @@
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
         <translation>Nie podłączono ekranu o nazwie „%1”; --list-screens wypisuje nazwy.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Nieznana opcja „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -337,15 +398,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>Zapobieganie</translation>
+        <translation>Podczas wyświetlania zegara</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>Blokuj uśpienie komputera i wygaszacz ekranu</translation>
+        <translation>Nie wygaszaj ekranu</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>Ukryj „Naciśnij ESC, aby wyjść”</translation>
+        <translation>Ukryj podpowiedź o klawiszu Esc</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -353,7 +414,7 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Uruchamiaj ten program przy starcie Windows</translation>
+        <translation>Uruchamiaj po zalogowaniu</translation>
     </message>
     <message>
         <source>Start in system tray</source>
@@ -361,7 +422,7 @@
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>Zmień krój &amp;&amp; rozmiar czcionki</translation>
+        <translation>Zmień krój i rozmiar czcionki</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>

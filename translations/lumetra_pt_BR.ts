@@ -79,28 +79,54 @@
     <message>
         <source>Clocks go forward %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Os relógios adiantam %1 – %2: %3</translation>
+        <translation>Os relógios adiantam %1 %2: %3</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Os relógios atrasam %1 – %2: %3</translation>
+        <translation>Os relógios atrasam %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>na segunda-feira</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>na terça-feira</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>na quarta-feira</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>na quinta-feira</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>na sexta-feira</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>no sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>no domingo</translation>
     </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>meia-noite</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>à meia-noite</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>às %1</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -117,12 +143,33 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>%1 passa a ser %2</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>meia-noite</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>à %1</numerusform>
+            <numerusform>às %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>à %1</numerusform>
+            <numerusform>às %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>Pressione ESC para sair. Digite &apos;hide&apos; para ocultar este texto.</translation>
+        <translation>Pressione Esc para voltar ao painel. Digite “hide” para ocultar este texto.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
@@ -141,7 +188,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>Opção de cor</translation>
+        <translation>Cores</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -172,7 +219,7 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>Abrir o relógio imediatamente, como faz “Carregar este software na inicialização do Windows”, sem alterar nenhuma configuração.</translation>
+        <translation>Abrir o relógio imediatamente, como faz “Iniciar ao entrar na sessão”, sem alterar nenhuma configuração.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
@@ -189,6 +236,18 @@
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
         <translation>Nenhuma tela chamada “%1” está conectada; --list-screens exibe os nomes.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -334,15 +393,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>Opção de prevenção</translation>
+        <translation>Enquanto o relógio é exibido</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>Impedir a suspensão e a proteção de tela</translation>
+        <translation>Manter a tela ligada</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>Ocultar “Pressione ESC para sair”</translation>
+        <translation>Ocultar a dica da tecla Esc</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -350,7 +409,7 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Carregar este software na inicialização do Windows</translation>
+        <translation>Iniciar ao entrar na sessão</translation>
     </message>
     <message>
         <source>Start in system tray</source>
@@ -358,7 +417,7 @@
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>Alterar fonte &amp;&amp; tamanho</translation>
+        <translation>Alterar fonte e tamanho</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>

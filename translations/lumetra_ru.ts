@@ -81,28 +81,54 @@
     <message>
         <source>Clocks go forward %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Часы переводятся на %1 вперёд: %2, %3</translation>
+        <translation>Часы переводятся на %1 вперёд %2: %3</translation>
     </message>
     <message>
         <source>Clocks go back %1 on %2: %3</source>
         <comment>%2 is a weekday, %3 the time before, then after</comment>
-        <translation>Часы переводятся на %1 назад: %2, %3</translation>
+        <translation>Часы переводятся на %1 назад %2: %3</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>в понедельник</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>во вторник</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>в среду</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>в четверг</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>в пятницу</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>в субботу</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>в воскресенье</translation>
     </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>полночь</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>в полночь</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>в %1</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -119,12 +145,35 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>с %1 на %2</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>полночь</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>в %1</numerusform>
+            <numerusform>в %1</numerusform>
+            <numerusform>в %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>в %1</numerusform>
+            <numerusform>в %1</numerusform>
+            <numerusform>в %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>Нажмите ESC для выхода. Введите «hide», чтобы скрыть этот текст.</translation>
+        <translation>Esc — назад к панели. Введите «hide», чтобы скрыть текст.</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
@@ -143,7 +192,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>Настройка цвета</translation>
+        <translation>Цвета</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -174,7 +223,7 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>Сразу открыть часы, как это делает параметр «Загружать программу при запуске Windows», не меняя никаких настроек.</translation>
+        <translation>Сразу открыть часы, как это делает параметр «Запускать при входе в систему», не меняя никаких настроек.</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
@@ -191,6 +240,18 @@
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
         <translation>Экран с именем «%1» не подключён; --list-screens выводит имена экранов.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Неизвестный параметр «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -337,15 +398,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>Предотвращение</translation>
+        <translation>Во время показа часов</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>Не допускать спящего режима и заставки</translation>
+        <translation>Не отключать экран</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>Скрыть «Нажмите ESC для выхода»</translation>
+        <translation>Скрыть подсказку о клавише Esc</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -353,7 +414,7 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Загружать программу при запуске Windows</translation>
+        <translation>Запускать при входе в систему</translation>
     </message>
     <message>
         <source>Start in system tray</source>
@@ -361,11 +422,11 @@
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>Изменить шрифт &amp;&amp; размер</translation>
+        <translation>Изменить шрифт и размер</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>
-        <translation>Шрифт по умолчанию</translation>
+        <translation>Сбросить шрифт</translation>
     </message>
     <message>
         <source>Change Color</source>
@@ -373,7 +434,7 @@
     </message>
     <message>
         <source>Reset Color To Defaults</source>
-        <translation>Цвета по умолчанию</translation>
+        <translation>Сбросить цвета</translation>
     </message>
     <message>
         <source>Some settings are set by your administrator</source>

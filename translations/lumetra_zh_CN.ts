@@ -84,21 +84,47 @@
         <comment>%2 is a weekday, %3 the time before, then after</comment>
         <translation>时钟将于%2拨慢%1：%3</translation>
     </message>
+    <message>
+        <source>Monday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <comment>a weekday in a clock-change notice</comment>
+        <translation>星期日</translation>
+    </message>
 </context>
 <context>
     <name>ClockTimeText</name>
     <message>
-        <source>midnight</source>
-        <translation>午夜</translation>
-    </message>
-    <message>
         <source>at midnight</source>
         <translation>午夜</translation>
-    </message>
-    <message>
-        <source>at %1</source>
-        <comment>a time of day</comment>
-        <translation>%1</translation>
     </message>
     <message>
         <source>midnight becomes %1</source>
@@ -115,12 +141,31 @@
         <comment>a clock change: the time before, then after</comment>
         <translation>%1变为%2</translation>
     </message>
+    <message>
+        <source>midnight</source>
+        <comment>00:00 in a sentence or a menu; a translation that is just %1 writes it as a time, as the other times are written</comment>
+        <translation>午夜</translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 12-hour clock, with AM or PM; %n is its hour</comment>
+        <translation>
+            <numerusform>%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at %1</source>
+        <comment>a time of day on the 24-hour clock; %n is its hour</comment>
+        <translation>
+            <numerusform>%1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ClockWindow</name>
     <message>
         <source>Press ESC To Exit. Type &apos;hide&apos; to hide this text.</source>
-        <translation>按 ESC 退出。输入“hide”可隐藏此文字。</translation>
+        <translation>按 Esc 返回面板。输入“hide”可隐藏此文字。</translation>
     </message>
     <message>
         <source>Right-click or press Menu for wall-screen options</source>
@@ -139,7 +184,7 @@
     <name>ColourWindow</name>
     <message>
         <source>Color Option</source>
-        <translation>颜色选项</translation>
+        <translation>颜色</translation>
     </message>
     <message>
         <source>Text Color Option</source>
@@ -170,7 +215,7 @@
     </message>
     <message>
         <source>Open the clock at once, as &quot;Load this software on Windows startup&quot; does, without changing any setting.</source>
-        <translation>像“Windows 启动时加载此软件”那样立即打开时钟，不更改任何设置。</translation>
+        <translation>像“登录时启动”那样立即打开时钟，不更改任何设置。</translation>
     </message>
     <message>
         <source>The screen the clock opens on (and the panel, without --clock); the clock remembers it. Without it the clock opens on the screen it last covered, else on the primary.</source>
@@ -187,6 +232,18 @@
     <message>
         <source>No screen named &apos;%1&apos; is connected; --list-screens prints the names.</source>
         <translation>未连接名为“%1”的屏幕；--list-screens 可列出屏幕名称。</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>DayHalfMarkers</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a time on the 12-hour clock (%1) and its marker, AM or PM (%2)</comment>
+        <translation>%2%1</translation>
     </message>
 </context>
 <context>
@@ -331,15 +388,15 @@
     </message>
     <message>
         <source>Prevent Option</source>
-        <translation>阻止选项</translation>
+        <translation>显示时钟时</translation>
     </message>
     <message>
         <source>Prevent computer from sleeping or starting screensaver</source>
-        <translation>阻止计算机睡眠或启动屏幕保护程序</translation>
+        <translation>保持屏幕常亮</translation>
     </message>
     <message>
         <source>Hide &apos;Press ESC To Exit&apos;</source>
-        <translation>隐藏“按 ESC 退出”</translation>
+        <translation>隐藏 Esc 键提示</translation>
     </message>
     <message>
         <source>Startup Options</source>
@@ -347,7 +404,7 @@
     </message>
     <message>
         <source>Load this software on Windows startup</source>
-        <translation>Windows 启动时加载此软件</translation>
+        <translation>登录时启动</translation>
     </message>
     <message>
         <source>Start in system tray</source>
@@ -355,7 +412,7 @@
     </message>
     <message>
         <source>Change Font Style &amp;&amp; Size</source>
-        <translation>更改字体样式 &amp;&amp; 大小</translation>
+        <translation>更改字体和大小</translation>
     </message>
     <message>
         <source>Reset Font To Defaults</source>

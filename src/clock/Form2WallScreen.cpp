@@ -5,6 +5,8 @@
 
 #include "base/PlatformServices.h"
 #include "clock/ClockWindow.h"
+#include "drawing/FallbackFace.h"
+#include "drawing/TextPieces.h"
 #include "drawing/TimeStrip.h"
 #include "dressing/ReadableText.h"
 #include "settings/SettingsStore.h"
@@ -29,6 +31,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // Far beyond any screen: the fitting stops here.
@@ -47,15 +52,6 @@ QColor dimmed(const QColor &colour, double percent)
 QSize textBlockSize(const QFont &font, const QString &text)
 {
     return QFontMetrics(font).boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignHCenter, text).size();
-}
-
-void setPointSize(QWidget &widget, int points)
-{
-    QFont font = widget.font();
-    if (font.pointSize() == points)
-        return;
-    font.setPointSize(points);
-    widget.setFont(font);
 }
 
 }
@@ -189,7 +185,7 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
 
 QString Form2::clockChangeNotice(const QDateTime &instant) const
 {
-    return ClockChangeNotice::text(instant.toSecsSinceEpoch(), mZone, QLocale::system(), clockTimeText());
+    return ClockChangeNotice::text(instant.toSecsSinceEpoch(), mZone, clockTimeText());
 }
 
 void Form2::sizeTime(ClockWindow &window)
@@ -202,7 +198,8 @@ void Form2::sizeTime(ClockWindow &window)
     QStringList texts;
     for (const QTime &time : { QTime(1, 0), QTime(13, 0) })
         texts << FitToScreen::digitVariants(TimeFormat::format(time, mFittedFormat, mDayHalves));
-    QFont font = window.Picture1->font();
+    // The marker of another script in a face as heavy as the digits.
+    QFont font = withFallbackFace(window.Picture1->font(), texts.constFirst() + texts.constLast());
     const auto measure = [&](int points) {
         font.setPointSize(points);
         const QFontMetricsF metrics(font);
@@ -218,8 +215,11 @@ void Form2::sizeTime(ClockWindow &window)
     const int points = mOptions.fitToScreen || !fits
         ? FitToScreen::largestFittingSize(FitToScreen::timeBounds(window.size()), largestPoints, measure)
         : mStoredPoints;
-    setPointSize(*window.lblTime, points);
-    setPointSize(*window.Picture1, points);
+    font.setPointSize(points);
+    for (QWidget *shown : { static_cast<QWidget *>(window.lblTime), static_cast<QWidget *>(window.Picture1) }) {
+        if (shown->font() != font)
+            shown->setFont(font);
+    }
 }
 
 TimeFormat::ClockFormat Form2::shownClockFormat() const
@@ -258,7 +258,13 @@ void Form2::placeClockBlock(ClockWindow &window)
     const int syncHeight = heightOf(*window.syncWarning, !window.syncWarning->isHidden(), warningShare);
     const int zoneHeight = heightOf(*window.zoneWarning, !window.zoneWarning->isHidden(), warningShare);
     const int warningHeight = syncHeight + zoneHeight;
-    const int lineHeight = QFontMetrics(window.lblTime->font()).height();
+    // A line of the font, or more where a marker of another script reaches lower.
+    int lineHeight = QFontMetrics(window.lblTime->font()).height();
+    for (const QTime &time : { QTime(1, 0), QTime(13, 0) }) {
+        const QString text = TimeFormat::format(time, mFittedFormat, mDayHalves);
+        lineHeight
+            = std::max(lineHeight, static_cast<int>(std::ceil(TextPieces::heightNeeded(text, window.lblTime->font()))));
+    }
     // The other zones come last in the block: they move, fit and dim with the time.
     const int zonesHeight = layOutOtherZones(window, lineHeight + infoHeight + warningHeight);
     const ClockBlock block

@@ -24,40 +24,10 @@ ClockFormat shownFormat(ClockFormat selected, bool secondsIn24Hour)
 
 QString format(const QTime &time, ClockFormat format, const DayHalfMarkers &markers)
 {
-    // Built a character at a time: the clock formats its text every second.
-    QString text;
-    text.reserve(8 + markers.at(time).size());
-    const auto appendTwoDigits = [&text](int value) {
-        text.append(QChar(u'0' + value / 10));
-        text.append(QChar(u'0' + value % 10));
-    };
-    const int twelveHour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
-    switch (format) {
-    case ClockFormat::HoursMinutesSecondsAmPm:
-    case ClockFormat::HoursMinutesAmPm:
-        appendTwoDigits(twelveHour);
-        text.append(u':');
-        appendTwoDigits(time.minute());
-        if (format == ClockFormat::HoursMinutesSecondsAmPm) {
-            text.append(u':');
-            appendTwoDigits(time.second());
-        }
-        text.append(markers.at(time));
-        break;
-    case ClockFormat::HoursMinutes:
-    case ClockFormat::HoursMinutesSeconds:
-        appendTwoDigits(time.hour());
-        text.append(u':');
-        appendTwoDigits(time.minute());
-        if (format == ClockFormat::HoursMinutesSeconds) {
-            text.append(u':');
-            appendTwoDigits(time.second());
-        }
-        break;
-    case ClockFormat::None:
-        break;
-    }
-    return text;
+    if (format == ClockFormat::None)
+        return QString();
+    const bool seconds = format == ClockFormat::HoursMinutesSecondsAmPm || format == ClockFormat::HoursMinutesSeconds;
+    return markers.write(time, isTwelveHour(format), seconds);
 }
 
 int centredX(double stripWidth, double textWidth)

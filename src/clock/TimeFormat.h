@@ -21,8 +21,8 @@ bool isTwelveHour(ClockFormat format);
 // The time of day moved by a number of minutes, wrapping past midnight either way.
 QTime shiftedTimeOfDay(const QTime &localTime, qint64 minutes);
 
-// "hh:mm:ss AM/PM", "hh:mm AM/PM", "HH:mm" or "HH:mm:ss"; empty for no format. The 12-hour
-// times end with the marker of their half of the day.
+// "hh:mm:ss AM/PM", "hh:mm AM/PM", "HH:mm" or "HH:mm:ss" as the locale of the markers writes
+// them ("午前6:33:09" in Japanese); empty for no format.
 QString format(const QTime &time, ClockFormat format, const DayHalfMarkers &markers);
 
 // The text's left edge that centres it on the strip: half the strip width minus half

@@ -31,6 +31,21 @@ TextPieces::Line TextPieces::layOutWhole(const QString &text, const QFont &font)
     return { layout.glyphRuns(), line.horizontalAdvance(), line.ascent() };
 }
 
+qreal TextPieces::heightNeeded(const QString &text, const QFont &font)
+{
+    const Line line = layOutWhole(text, font);
+    const QRawFont ownFace = QRawFont::fromFont(font);
+    qreal below = 0;
+    for (const QGlyphRun &run : line.runs) {
+        if (run.rawFont().familyName() == ownFace.familyName())
+            continue;
+        below = std::max(below, run.rawFont().descent());
+        for (const quint32 glyph : run.glyphIndexes())
+            below = std::max(below, run.rawFont().boundingRect(glyph).bottom());
+    }
+    return below > 0 ? line.ascent + below : 0;
+}
+
 TextPieces::Line TextPieces::layOut(const QString &text, const QFont &font)
 {
     if (font != mFont) {

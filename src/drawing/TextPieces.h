@@ -34,6 +34,11 @@ public:
     // The text laid out whole, by the text engine.
     static Line layOutWhole(const QString &text, const QFont &font);
 
+    // How tall a line must be for the text drawn from its top where fallback fonts of other
+    // scripts draw part of it: down to their lowest descent or glyph. Nothing where the
+    // font's own face draws all of it.
+    static qreal heightNeeded(const QString &text, const QFont &font);
+
 private:
     struct Character {
         QRawFont font;

@@ -1,6 +1,7 @@
 #include "program/CommandLine.h"
 
 #include "base/ProductInfo.h"
+#include "program/TerminalWrap.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -54,8 +55,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         QCoreApplication::translate("CommandLine", "Print the names of the connected screens and end."));
     parser.addOptions({ help, version, clock, screen, listScreens });
 
-    if (!parser.parse(arguments))
+    if (!parser.parse(arguments)) {
+        // Said in the program's own words, so that its quotation marks are those of the
+        // other refusals.
+        if (!parser.unknownOptionNames().isEmpty())
+            return refusal(QCoreApplication::translate("CommandLine", "Unknown option '%1'.")
+                               .arg(parser.unknownOptionNames().constFirst()));
         return refusal(parser.errorText());
+    }
     if (!parser.positionalArguments().isEmpty())
         return refusal(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                            .arg(parser.positionalArguments().constFirst()));
@@ -69,7 +76,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             = arguments.isEmpty() ? QStringLiteral("lumetra") : QFileInfo(arguments.constFirst()).fileName();
         const QString calledAs = QCoreApplication::instance() ? QCoreApplication::arguments().constFirst()
                                                               : QStringLiteral("<executable_name>");
-        command.text = parser.helpText().replace(calledAs, programName);
+        command.text = wrappedForTerminal(parser.helpText().replace(calledAs, programName));
     } else if (parser.isSet(version)) {
         command.outcome = Outcome::ShowVersion;
         command.text = QStringLiteral("%1 %2\n").arg(ProductInfo::productName, ProductInfo::version);

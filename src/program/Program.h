@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dressing/TitleRoom.h"
 #include "panel/Form1.h"
 #include "program/DialogCountingPlatform.h"
 #include "windows/ProgramContext.h"
@@ -67,6 +68,8 @@ private:
     void carryOutNextRequest();
 
     DialogCountingPlatform mPlatform;
+    // Every window the program shows is wide enough for its title.
+    TitleRoom mTitleRoom;
     QString mProgramFolder;
     QString mExecutablePath;
     mutable QIcon mAppIcon;

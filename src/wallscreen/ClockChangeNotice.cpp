@@ -25,6 +25,28 @@ QString amountText(int seconds)
         .arg(hoursText, minutesText);
 }
 
+// The weekday of a change as the notice words it: "Sunday" after "on" in English, with the
+// preposition and case the sentence needs in other languages ("в воскресенье", "am Sonntag").
+QString weekdayText(int dayOfWeek)
+{
+    switch (dayOfWeek) {
+    case Qt::Monday:
+        return QCoreApplication::translate("ClockChangeNotice", "Monday", "a weekday in a clock-change notice");
+    case Qt::Tuesday:
+        return QCoreApplication::translate("ClockChangeNotice", "Tuesday", "a weekday in a clock-change notice");
+    case Qt::Wednesday:
+        return QCoreApplication::translate("ClockChangeNotice", "Wednesday", "a weekday in a clock-change notice");
+    case Qt::Thursday:
+        return QCoreApplication::translate("ClockChangeNotice", "Thursday", "a weekday in a clock-change notice");
+    case Qt::Friday:
+        return QCoreApplication::translate("ClockChangeNotice", "Friday", "a weekday in a clock-change notice");
+    case Qt::Saturday:
+        return QCoreApplication::translate("ClockChangeNotice", "Saturday", "a weekday in a clock-change notice");
+    default:
+        return QCoreApplication::translate("ClockChangeNotice", "Sunday", "a weekday in a clock-change notice");
+    }
+}
+
 // "Clocks went back 1 hour at 03:00", the time as the clock read it before the change.
 QString pastText(const QString &amount, bool forward, const QTime &at, const ClockTimeText &time)
 {
@@ -37,7 +59,7 @@ QString pastText(const QString &amount, bool forward, const QTime &at, const Clo
 
 }
 
-QString text(qint64 instant, const Change &change, const QLocale &locale, const ClockTimeText &time)
+QString text(qint64 instant, const Change &change, const ClockTimeText &time)
 {
     if (change.before == change.after || change.at - instant > ahead || instant - change.at >= afterwards)
         return QString();
@@ -69,13 +91,13 @@ QString text(qint64 instant, const Change &change, const QLocale &locale, const 
                                                   "%2 is a weekday, %3 the time before, then after")
                     : QCoreApplication::translate("ClockChangeNotice", "Clocks go back %1 on %2: %3",
                                                   "%2 is a weekday, %3 the time before, then after"))
-        .arg(amount, locale.dayName(at.date().dayOfWeek()), clocksRead);
+        .arg(amount, weekdayText(at.date().dayOfWeek()), clocksRead);
 }
 
-QString text(qint64 instant, const ZoneTime::OffsetKeeper &zone, const QLocale &locale, const ClockTimeText &time)
+QString text(qint64 instant, const ZoneTime::OffsetKeeper &zone, const ClockTimeText &time)
 {
     const std::optional<Change> change = zone.nextChosenChange(instant - afterwards);
-    return change ? text(instant, *change, locale, time) : QString();
+    return change ? text(instant, *change, time) : QString();
 }
 
 }

@@ -3,7 +3,6 @@
 #include "timezones/ZoneTime.h"
 #include "wallscreen/ClockTimeText.h"
 
-#include <QLocale>
 #include <QString>
 
 // The line that announces a change of the clock zone's offset within the coming day, such as
@@ -18,12 +17,12 @@ constexpr qint64 ahead = 24 * 3600;
 constexpr qint64 afterwards = 12 * 3600;
 
 // The line at an instant (seconds since the epoch) about a change: its times as the clock
-// shows them on either side of it, the weekday in the locale; empty unless the change comes
-// within the next 24 hours or came within the last 12.
-QString text(qint64 instant, const Change &change, const QLocale &locale, const ClockTimeText &time);
+// shows them on either side of it, the weekday in the program's language; empty unless the
+// change comes within the next 24 hours or came within the last 12.
+QString text(qint64 instant, const Change &change, const ClockTimeText &time);
 
 // The line at an instant about the chosen zone's change that came within the last 12 hours,
 // else its next; empty where there is none to tell of.
-QString text(qint64 instant, const ZoneTime::OffsetKeeper &zone, const QLocale &locale, const ClockTimeText &time);
+QString text(qint64 instant, const ZoneTime::OffsetKeeper &zone, const ClockTimeText &time);
 
 }

@@ -5,8 +5,9 @@
 #include <QString>
 #include <QTime>
 
-// A time of day in a sentence or a menu entry, as the clock shows times but without seconds:
-// "2:00 AM" on the 12-hour clock, "02:00" on the 24-hour one, and "midnight" on either.
+// A time of day in a sentence or a menu entry, as the clock shows times but without seconds
+// and with the 12-hour hour in as many digits as it needs: "2:00 AM" on the 12-hour clock,
+// "02:00" on the 24-hour one, and "midnight" on either where the language names it.
 class ClockTimeText {
 public:
     ClockTimeText(bool twelveHour, DayHalfMarkers markers);
@@ -20,6 +21,9 @@ public:
     QString becomes(const QTime &from, const QTime &to) const;
 
 private:
+    // Whether the time is midnight and the language has a word for it.
+    static bool namesMidnight(const QTime &time);
+
     bool mTwelveHour;
     DayHalfMarkers mMarkers;
 };

@@ -34,11 +34,12 @@ int largestFittingSize(const QSizeF &bounds, int most, const std::function<QSize
 QStringList digitVariants(const QString &text)
 {
     QStringList variants;
-    for (char digit = '0'; digit <= '9'; ++digit) {
+    // Each digit stays in its own script: an Arabic-Indic nought becomes an Arabic-Indic one.
+    for (int digit = 0; digit <= 9; ++digit) {
         QString variant = text;
         for (QChar &c : variant) {
-            if (c.isDigit())
-                c = QLatin1Char(digit);
+            if (const int value = c.digitValue(); value >= 0)
+                c = QChar(static_cast<char16_t>(c.unicode() - value + digit));
         }
         variants << variant;
     }

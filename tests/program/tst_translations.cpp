@@ -1,10 +1,15 @@
 #include "base/ProductInfo.h"
 #include "clock/ClockWindow.h"
+#include "clock/TimeFormat.h"
+#include "dressing/TitleRoom.h"
 #include "dressing/Twips.h"
 #include "panel/ColourWindow.h"
 #include "panel/PanelWindow.h"
+#include "program/CommandLine.h"
 #include "program/Translations.h"
 #include "timezones/modTimeZones.h"
+#include "wallscreen/AboutBox.h"
+#include "wallscreen/ClockChangeNotice.h"
 #include "wallscreen/ClockTimeText.h"
 #include "wallscreen/NightDimming.h"
 #include "wallscreen/NightHoursDialog.h"
@@ -12,6 +17,8 @@
 #include "zonechoice/OtherZonesWindow.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -117,6 +124,130 @@ private slots:
                 QVERIFY2(control->sizeHint().width() <= control->width(), qPrintable(text));
                 QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(text));
             }
+        }
+    }
+
+    // Each window the program shows, and each it opens from them, is wide enough for its
+    // title in every language: a window manager cuts a longer title off.
+    void everyWindowTitleFits_data() { everyWindowTextIsTranslatedAndFits_data(); }
+
+    void everyWindowTitleFits()
+    {
+        QFETCH(QString, language);
+        Translations translations { QLocale(language) };
+        translations.install();
+        const TitleRoom titleRoom;
+        std::vector<std::unique_ptr<QWidget>> made;
+        for (const auto &[name, make] : windows) {
+            made.push_back(make());
+            made.back()->show();
+        }
+        showAboutBox(made.front().get(), [](const QUrl &) {});
+        QCoreApplication::processEvents();
+        for (const QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible() || (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog))
+                continue;
+            QVERIFY2(window->width() >= TitleRoom::widthNeeded(*window), qPrintable(window->windowTitle()));
+        }
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->close();
+    }
+
+    // Times on the clock, in a menu and in a sentence as each language writes them.
+    void timesInTheLanguage_data()
+    {
+        for (const char *column : { "language", "locale", "how", "written" })
+            QTest::addColumn<QString>(column);
+        QTest::addColumn<QTime>("time");
+        const auto row
+            = [](const char *language, const char *locale, const char *how, QTime time, const char *written) {
+                  QTest::addRow("%s %s %s", language, locale, how) << language << locale << how << written << time;
+              };
+        row("ja", "ja_JP", "clock 12", QTime(9, 0, 3), "午前9:00:03");
+        row("ja", "ja_JP", "menu 24", QTime(0, 0), "0:00");
+        row("ja", "ja_JP", "menu 24", QTime(6, 0), "6:00");
+        row("zh_CN", "zh_CN", "clock 12", QTime(15, 4, 5), "下午3:04:05");
+        row("es", "es_ES", "clock 12", QTime(6, 33, 9), "6:33:09 a.\u00a0m.");
+        row("es", "es_ES", "at 12", QTime(1, 0), "a la 1:00 a.\u00a0m.");
+        row("es", "es_ES", "at 24", QTime(13, 0), "a las 13:00");
+        row("de", "de_DE", "at 24", QTime(3, 0), "um 03:00 Uhr");
+        row("en", "en_US", "clock 12", QTime(6, 33, 9), "06:33:09 AM");
+        row("en", "ar_EG", "clock 12", QTime(6, 33, 9), "٦:٣٣:٠٩ ص");
+        row("en", "ko_KR", "clock 12", QTime(18, 33, 9), "오후 6:33:09");
+    }
+
+    void timesInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, how);
+        QFETCH(QTime, time);
+        Translations translations { QLocale(language) };
+        translations.install();
+        QFETCH(QString, locale);
+        const DayHalfMarkers markers = DayHalfMarkers::of(QLocale(locale));
+        const ClockTimeText sentence(how.endsWith(QLatin1String("12")), markers);
+        if (how.startsWith(QLatin1String("clock")))
+            QTEST(TimeFormat::format(time, TimeFormat::ClockFormat::HoursMinutesSecondsAmPm, markers), "written");
+        else if (how.startsWith(QLatin1String("menu")))
+            QTEST(sentence.of(time), "written");
+        else
+            QTEST(sentence.at(time), "written");
+    }
+
+    // Clock-change notices in the order and with the words each language puts them in. The
+    // clock shows UTC; a change at 01:00 or 02:00 on Sunday 29 March 2026, seen some hours
+    // before or after.
+    void noticesInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("twelveHour");
+        QTest::addColumn<QList<int>>("nowChangeAndOffset");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("de, after") << "de" << false << QList<int> { 5, 3, -3600 }
+                                   << "Die Uhren wurden um 03:00 Uhr um 1 Stunde zurückgestellt";
+        QTest::newRow("fr, tonight") << "fr" << false << QList<int> { -5, 2, 3600 }
+                                     << "Les horloges avancent d’une heure cette nuit\u00a0: 02:00 devient 03:00";
+        QTest::newRow("ru, on a weekday") << "ru" << false << QList<int> { -20, 2, 3600 }
+                                          << "Часы переводятся на 1 час вперёд в воскресенье: с 02:00 на 03:00";
+        QTest::newRow("es, after one o'clock")
+            << "es" << true << QList<int> { 3, 1, 3600 } << "Los relojes se adelantaron 1 hora a la 1:00 a.\u00a0m.";
+    }
+
+    void noticesInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, twelveHour);
+        QFETCH(QList<int>, nowChangeAndOffset);
+        Translations translations { QLocale(language) };
+        translations.install();
+        const qint64 sunday = QDateTime(QDate(2026, 3, 29), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+        const ClockChangeNotice::Change change { sunday + nowChangeAndOffset[1] * 3600, 0, nowChangeAndOffset[2] };
+        QTEST(ClockChangeNotice::text(sunday + nowChangeAndOffset[0] * 3600, change,
+                                      ClockTimeText(twelveHour, DayHalfMarkers::of(QLocale(language)))),
+              "notice");
+    }
+
+    // Refusals of the command line quote what they refuse alike, and its help fits a
+    // terminal of 80 columns, in every language.
+    void commandLineInTheLanguage_data() { everyWindowTextIsTranslatedAndFits_data(); }
+
+    void commandLineInTheLanguage()
+    {
+        QFETCH(QString, language);
+        Translations translations { QLocale(language) };
+        translations.install();
+        const auto marks = [](const QStringList &arguments) {
+            const QString text = CommandLine::parse(QStringList { QStringLiteral("lumetra") } + arguments).text;
+            const qsizetype at = text.indexOf(QStringLiteral("x-name"));
+            return text.mid(at - 1, 1) + text.mid(at + 6, 1);
+        };
+        QCOMPARE(marks({ QStringLiteral("--x-name") }), marks({ QStringLiteral("x-name") }));
+        const QString help = CommandLine::parse({ QStringLiteral("lumetra"), QStringLiteral("--help") }).text;
+        for (const QString &line : help.split(QLatin1Char('\n'))) {
+            int columns = 0;
+            for (const QChar c : line)
+                columns += c.unicode() >= 0x2e80 ? 2 : 1;
+            QVERIFY2(columns < 80, qPrintable(line));
         }
     }
 

@@ -83,6 +83,9 @@ void TestFitToScreen::digitVariants_data()
     QTest::newRow("24-hour") << "13:05"
                              << "00:00"
                              << "88:88";
+    QTest::newRow("Arabic-Indic digits stay Arabic-Indic") << "٠١:٠٥ ص"
+                                                           << "٠٠:٠٠ ص"
+                                                           << "٨٨:٨٨ ص";
     QTest::newRow("empty") << ""
                            << ""
                            << "";

@@ -117,18 +117,18 @@ void TestInfoLines::conventionsByLocale_data()
     row("POSIX", "POSIX", false, english, { 9, 13, -1800 },
         "Clocks go back 30 minutes today: 1:00 PM becomes 12:30 PM");
     row("British", "en_GB", true, english, { -5, 0, -3600 }, "Clocks go back 1 hour tonight: midnight becomes 23:00");
-    row("German", "de_DE", true, english, { -20, 3, -3600 }, "Clocks go back 1 hour on Sonntag: 03:00 becomes 02:00");
+    row("German", "de_DE", true, english, { -20, 3, -3600 }, "Clocks go back 1 hour on Sunday: 03:00 becomes 02:00");
     row("French", "fr_FR", true, english, { 9, 14, 5400 },
         "Clocks go forward 1 hour 30 minutes today: 14:00 becomes 15:30");
     row("Japanese", "ja_JP", true, " 午前/ 午後", { -5, 2, 7200 },
-        "Clocks go forward 2 hours tonight: 02:00 becomes 04:00");
+        "Clocks go forward 2 hours tonight: 2:00 becomes 4:00");
     row("Chinese, once it happened", "zh_CN", true, " 上午/ 下午", { 1, 0, 60 },
         "Clocks went forward 1 minute at midnight");
     row("Brazilian", "pt_BR", true, english, { -22, 2, 60 },
-        "Clocks go forward 1 minute on domingo: 02:00 becomes 02:01");
+        "Clocks go forward 1 minute on Sunday: 02:00 becomes 02:01");
     row("Russian, a day ahead", "ru_RU", true, english, { -22, 3, -7200 }, "");
-    row("Korean", "ko_KR", false, " 오전/ 오후", { 9, 23, 3600 },
-        "Clocks go forward 1 hour today: 11:00 오후 becomes midnight");
+    row("Korean", "ko_KR", false, "오전 /오후 ", { 9, 23, 3600 },
+        "Clocks go forward 1 hour today: 오후 11:00 becomes midnight");
     row("German, the user's choice", "de_DE", false, english, { -5, 2, 3600 },
         "Clocks go forward 1 hour tonight: 2:00 AM becomes 3:00 AM", "Option1=True");
     row("German, the site's", "de_DE", false, english, { 9, 13, 60 },
@@ -154,7 +154,7 @@ void TestInfoLines::conventionsByLocale()
     QCOMPARE(dayHalves.am + u'/' + dayHalves.pm, markers);
     const qint64 sunday = QDateTime(QDate(2026, 3, 29), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
     const ClockChangeNotice::Change change { sunday + nowChangeAndOffset[1] * 3600, 0, nowChangeAndOffset[2] };
-    QCOMPARE(ClockChangeNotice::text(sunday + nowChangeAndOffset[0] * 3600, change, pinned,
+    QCOMPARE(ClockChangeNotice::text(sunday + nowChangeAndOffset[0] * 3600, change,
                                      ClockTimeText(!twentyFourHour, dayHalves)),
              notice);
 }
@@ -194,7 +194,7 @@ void TestInfoLines::noticeByZone()
     QFETCH(bool, twelveHour);
     const QLocale american("en_US");
     const qint64 instant = QDateTime::fromString(utc, Qt::ISODate).toSecsSinceEpoch();
-    QTEST(ClockChangeNotice::text(instant, ZoneTime::OffsetKeeper(zone.toLatin1()), american,
+    QTEST(ClockChangeNotice::text(instant, ZoneTime::OffsetKeeper(zone.toLatin1()),
                                   ClockTimeText(twelveHour, DayHalfMarkers::of(american))),
           "expected");
 }
