@@ -229,16 +229,24 @@ void SettingsStore::SaveSettingIfChanged(const QString &key, const QString &text
         SaveSetting(key, text);
 }
 
-void SettingsStore::SaveSetting(const QString &key, const QString &text)
+bool SettingsStore::change(const QString &key, const std::function<void()> &makeChange)
 {
     if (isLocked(key))
-        return;
-    // A QSettings object that failed to write keeps failing: retry with a fresh one.
-    if (mWriteFailed)
-        openFile();
-    mSettings->sync();
-    mUnsaved.insert(storedKey(key), text);
-    writeUnsaved();
+        return false;
+    makeChange();
+    return true;
+}
+
+void SettingsStore::SaveSetting(const QString &key, const QString &text)
+{
+    change(key, [&] {
+        // A QSettings object that failed to write keeps failing: retry with a fresh one.
+        if (mWriteFailed)
+            openFile();
+        mSettings->sync();
+        mUnsaved.insert(storedKey(key), text);
+        writeUnsaved();
+    });
 }
 
 void SettingsStore::writeUnsaved()

@@ -48,6 +48,10 @@ public:
 
     QString GetSetting(const QString &key, const QString &defaultValue) const;
     QString GetSetting(const QString &key, int defaultValue) const;
+    // Every change of a setting passes here, stored or for the moment only (the typed word
+    // that hides the hint): a key the site locks refuses it. Runs makeChange otherwise, and
+    // returns whether it ran.
+    bool change(const QString &key, const std::function<void()> &makeChange);
     void SaveSetting(const QString &key, const QString &text);
     // Writes only when the user's own file does not hold that text already: a write reaches
     // the disk. A site default of the same text does not count, so the choice is the user's.
