@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
+#include <QUrl>
 #include <algorithm>
 
 namespace {
@@ -95,8 +96,9 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath, co
         if (QFileInfo(sitePath).isFile())
             mSiteDefaults.push_back(std::make_unique<QSettings>(sitePath, QSettings::IniFormat));
     }
+    // A name may be written as the file writes keys, "Night%20Dim%20Level": it is read as a key is.
     for (const QString &key : textOf(siteDefault(QStringLiteral("Locked Keys"))).split(QLatin1Char(',')))
-        mLockedKeys.append(key.trimmed());
+        mLockedKeys.append(QUrl::fromPercentEncoding(key.trimmed().toUtf8()));
     openFile();
     if (!readsWhole(*mSettings) || !isReadableIniFile(mFilePath)) {
         mSettings.reset();

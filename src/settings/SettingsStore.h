@@ -24,7 +24,8 @@ class QSettings;
 // A key the user's file does not hold is read from the site's defaults, the same file
 // under the folders of XDG_CONFIG_DIRS (the first that holds the key wins), before the
 // reader's own default. Those files are only ever read. The keys a site file lists under
-// "Locked Keys" (separated by commas) are the site's alone: read from the site's files and
+// "Locked Keys" (separated by commas; "%20" and the like decoded as in the file's own
+// keys) are the site's alone: read from the site's files and
 // the default, never from the user's, and never written. A setting stored under several
 // keys (the zone, the time format, the clock's screen) is locked whole by any of them.
 class SettingsStore {

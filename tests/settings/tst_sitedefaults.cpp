@@ -364,6 +364,8 @@ void TestSiteDefaults::everyChangePassesTheLock_data()
     QTest::addColumn<bool>("changes");
     QTest::newRow("a key nothing names yet") << QByteArray("Locked%20Keys=Later Key\n") << "later KEY" << false;
     QTest::newRow("another key locked") << QByteArray("Locked%20Keys=Later Key\n") << "Check4" << true;
+    QTest::newRow("a name written as the file writes keys")
+        << QByteArray("Locked%20Keys=Later%20Key\n") << "Later Key" << false;
     QTest::newRow("part of a locked setting") << QByteArray("Locked%20Keys=Combo1\n") << "Time Zone Name" << false;
 }
 
