@@ -233,7 +233,7 @@ void Form2::applyFontSettings(QWidget &target, int firstLine, ErrorTrap &trap)
         const int points = Conversions::toInt16(settings.GetSetting("FontSize", FontDefaults::size));
         if (points <= 0)
             throw RuntimeError(RuntimeErrors::invalidPropertyValue);
-        font.setPointSize(points);
+        font.setPointSize(std::max(points, FontDefaults::smallestClockPoints));
     });
     changeFont(firstLine + 8, [&](QFont &font) { font.setStrikeOut(flag("FontStrikeThru", "False")); });
     changeFont(firstLine + 10, [&](QFont &font) { font.setUnderline(flag("FontUnderLine", "False")); });
