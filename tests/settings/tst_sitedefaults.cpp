@@ -304,6 +304,9 @@ void TestSiteDefaults::lockedKeysHoldWhereverTheyAreUsed_data()
     QTest::newRow("all night keys: Choose hours")
         << QByteArray("Locked%20Keys=Night Dim From,Night Dim To,Night Dim Level\n") << "Choose hours…" << true
         << "digits 255";
+    QTest::newRow("all night keys: their submenu")
+        << QByteArray("Locked%20Keys=Night Dim From,Night Dim To,Night Dim Level\n") << "Night dimming" << true
+        << "digits 255";
     const QByteArray london("Time%20Zone%20Name=Europe/London\n");
     QTest::newRow("Combo1") << london + "Locked%20Keys=Combo1\n"
                             << "zone list" << true << "London";
