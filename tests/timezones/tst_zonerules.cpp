@@ -131,6 +131,9 @@ void TestZoneRules::zoneFiles_data()
     QTest::newRow("closing rule") << version2(0, "\n<+02>-2\n") << 0LL << 7200;
     QTest::newRow("no closing rule") << version2(-3600, "\n\n") << 0LL << -3600;
     QTest::newRow("closing rule that does not read") << version2(0, "\nxyz\n") << 0LL << refused;
+    QTest::newRow("closing rule without its line ends") << version2(0, "<+02>-2") << 0LL << refused;
+    QTest::newRow("second header that does not read") << version2(0, "").chopped(10) << 0LL << refused;
+    QTest::newRow("header cut short") << header('\0', {}).left(30) << 0LL << refused;
     const auto refusedFile = [](const char *name, const QList<quint32> &counts, const QByteArray &data) {
         QTest::newRow(name) << header('\0', counts) + data << 0LL << refused;
     };
