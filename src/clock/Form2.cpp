@@ -233,7 +233,7 @@ void Form2::applyFontSettings(QWidget &target, int firstLine, ErrorTrap &trap)
         const int points = Conversions::toInt16(settings.GetSetting("FontSize", FontDefaults::size));
         if (points <= 0)
             throw RuntimeError(RuntimeErrors::invalidPropertyValue);
-        font.setPointSize(points);
+        font.setPointSize(std::max(points, FontDefaults::smallestClockPoints));
     });
     changeFont(firstLine + 8, [&](QFont &font) { font.setStrikeOut(flag("FontStrikeThru", "False")); });
     changeFont(firstLine + 10, [&](QFont &font) { font.setUnderline(flag("FontUnderLine", "False")); });
@@ -367,14 +367,17 @@ void Form2::Form_KeyDown(int key)
         return;
     HideWord::Result result;
     trap.line(110, [&] { result = HideWord::press({ mHideArmed, mHideStep }, wordKey); });
+    // The word changes the hint's setting for this opening: a hint the site locks stays.
     if (result.hideHint) {
-        const bool hintShowing = window.Label1->width() != 0 && window.Label1->height() != 0;
-        if (hintShowing && !window.isMinimized()) {
-            trap.line(112, [&] { window.Label1->resize(0, window.Label1->height()); });
-            trap.line(114, [&] { window.Label1->resize(window.Label1->width(), 0); });
-        }
-        // The tip goes with the hint.
-        window.hideOptionsTip();
+        mProgram.settings().change("Check1", [&] {
+            const bool hintShowing = window.Label1->width() != 0 && window.Label1->height() != 0;
+            if (hintShowing && !window.isMinimized()) {
+                trap.line(112, [&] { window.Label1->resize(0, window.Label1->height()); });
+                trap.line(114, [&] { window.Label1->resize(window.Label1->width(), 0); });
+            }
+            // The tip goes with the hint.
+            window.hideOptionsTip();
+        });
     }
     trap.line(116, [&] {
         mHideArmed = result.next.armed;

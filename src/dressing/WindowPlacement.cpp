@@ -2,6 +2,13 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
+
+QPoint centredWithin(const QSize &frame, const QRect &area)
+{
+    const auto centred = [](int start, int room, int length) { return start + std::max(0, room - length) / 2; };
+    return { centred(area.left(), area.width(), frame.width()), centred(area.top(), area.height(), frame.height()) };
+}
 
 void centreOnScreen(QWidget &window)
 {
@@ -12,7 +19,5 @@ void centreOnScreen(QWidget &window)
 void centreOnScreen(QWidget &window, QScreen &screen)
 {
     window.setScreen(&screen);
-    QRect frame = window.frameGeometry();
-    frame.moveCenter(screen.availableGeometry().center());
-    window.move(frame.topLeft());
+    window.move(centredWithin(window.frameGeometry().size(), screen.availableGeometry()));
 }

@@ -126,21 +126,31 @@ bool WaylandStripSurface::connect()
     return !mFailed;
 }
 
+WaylandStripSurface::RatioFit WaylandStripSurface::ratioFit(qreal platformRatio, qreal windowRatio, qreal widgetRatio)
+{
+    // The compositor scales buffers by whole numbers only, and Qt's own scaling on top would
+    // put the content's pixels off the screen's.
+    const qreal scale = std::round(platformRatio);
+    if (platformRatio != scale || windowRatio != scale)
+        return RatioFit::QtOnly;
+    // The widget learns of a new scale after its window; its next layout meets it again.
+    return widgetRatio == scale ? RatioFit::OwnSurface : RatioFit::QtForNow;
+}
+
 bool WaylandStripSurface::show(QWindow *window, const QRect &area, qreal pixelRatio)
 {
     if (mFailed || !window || !window->handle() || area.isEmpty())
         return false;
     const qreal platformRatio = window->handle()->devicePixelRatio();
     const int scale = static_cast<int>(std::lround(platformRatio));
-    if (isShown() && mWindow->parent() == window && mArea == area && mScale == scale && pixelRatio == scale)
+    const RatioFit fit = ratioFit(platformRatio, window->devicePixelRatio(), pixelRatio);
+    if (isShown() && mWindow->parent() == window && mArea == area && mScale == scale && fit == RatioFit::OwnSurface)
         return true;
     hide();
-    // The compositor scales buffers by whole numbers only, and Qt's own scaling on top would
-    // put the content's pixels off the screen's.
-    if (platformRatio != scale || window->devicePixelRatio() != scale || pixelRatio != scale) {
+    if (fit == RatioFit::QtOnly)
         reportOnce(QStringLiteral("device pixel ratio %1").arg(window->devicePixelRatio()));
+    if (fit != RatioFit::OwnSurface)
         return false;
-    }
     if (!connect())
         return false;
     if (!mWindow)

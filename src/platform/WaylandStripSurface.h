@@ -38,6 +38,13 @@ public:
     // LUMETRA_WAYLAND_STRIP=0 turns it off.
     static bool wanted();
 
+    // How a strip is shown at the platform's ratio, the window's (Qt's scaling on top of the
+    // platform's) and the widget's: through the own surface where all three are the same
+    // whole number; through Qt, said once, where the platform's is not whole or Qt scales on
+    // top; through Qt for now, without a word, while the widget lags behind a scale change.
+    enum class RatioFit { OwnSurface, QtForNow, QtOnly };
+    static RatioFit ratioFit(qreal platformRatio, qreal windowRatio, qreal widgetRatio);
+
     // Puts the strip over area (the window's logical pixels) of the shown window, whose
     // content is painted at pixelRatio. A surface already there stays; one elsewhere is
     // replaced. False where the strip cannot be shown this way.

@@ -9,5 +9,8 @@ namespace FontDefaults {
 inline const QString name = QStringLiteral("Arial");
 inline const QString bold = QStringLiteral("True");
 inline const QString size = QStringLiteral("150");
+// The clock never draws its time smaller than this, whatever size is stored: a wall clock of
+// a few pixels reads as a fault.
+constexpr int smallestClockPoints = 12;
 
 }

@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryFile>
+#include <QUrl>
 #include <algorithm>
 #include <chrono>
 
@@ -103,8 +104,9 @@ SettingsStore::SettingsStore(ProblemReporter reportProblem, QString filePath, co
         if (QFileInfo(sitePath).isFile())
             mSiteDefaults.push_back(std::make_unique<QSettings>(sitePath, QSettings::IniFormat));
     }
+    // A name may be written as the file writes keys, "Night%20Dim%20Level": it is read as a key is.
     for (const QString &key : textOf(siteDefault(QStringLiteral("Locked Keys"))).split(QLatin1Char(',')))
-        mLockedKeys.append(key.trimmed());
+        mLockedKeys.append(QUrl::fromPercentEncoding(key.trimmed().toUtf8()));
     // The file's own check comes first: it refuses a FIFO, a device or a folder at once,
     // where Qt's reader would wait on it or read nothing.
     if (isReadableIniFile(mFilePath)) {
@@ -241,16 +243,24 @@ void SettingsStore::SaveSettingIfChanged(const QString &key, const QString &text
         SaveSetting(key, text);
 }
 
-void SettingsStore::SaveSetting(const QString &key, const QString &text)
+bool SettingsStore::change(const QString &key, const std::function<void()> &makeChange)
 {
     if (isLocked(key))
-        return;
-    // A QSettings object that failed to write keeps failing: retry with a fresh one.
-    if (mWriteFailed)
-        openFile();
-    syncFromFile();
-    mUnsaved.insert(storedKey(key), text);
-    writeUnsaved();
+        return false;
+    makeChange();
+    return true;
+}
+
+void SettingsStore::SaveSetting(const QString &key, const QString &text)
+{
+    change(key, [&] {
+        // A QSettings object that failed to write keeps failing: retry with a fresh one.
+        if (mWriteFailed)
+            openFile();
+        syncFromFile();
+        mUnsaved.insert(storedKey(key), text);
+        writeUnsaved();
+    });
 }
 
 void SettingsStore::syncFromFile() const

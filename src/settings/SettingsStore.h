@@ -25,7 +25,8 @@ class QSettings;
 // A key the user's file does not hold is read from the site's defaults, the same file
 // under the folders of XDG_CONFIG_DIRS (the first that holds the key wins), before the
 // reader's own default. Those files are only ever read. The keys a site file lists under
-// "Locked Keys" (separated by commas) are the site's alone: read from the site's files and
+// "Locked Keys" (separated by commas; "%20" and the like decoded as in the file's own
+// keys) are the site's alone: read from the site's files and
 // the default, never from the user's, and never written. A setting stored under several
 // keys (the zone, the time format, the clock's screen) is locked whole by any of them.
 class SettingsStore {
@@ -49,6 +50,10 @@ public:
 
     QString GetSetting(const QString &key, const QString &defaultValue) const;
     QString GetSetting(const QString &key, int defaultValue) const;
+    // Every change of a setting passes here, stored or for the moment only (the typed word
+    // that hides the hint): a key the site locks refuses it. Runs makeChange otherwise, and
+    // returns whether it ran.
+    bool change(const QString &key, const std::function<void()> &makeChange);
     void SaveSetting(const QString &key, const QString &text);
     // Writes only when the user's own file does not hold that text already: a write reaches
     // the disk. A site default of the same text does not count, so the choice is the user's.

@@ -144,10 +144,9 @@ std::optional<ZoneRules> ZoneRules::fromZoneFile(QByteArrayView data)
         types.append({ { seconds, seconds, flags[0] == 1, {} }, static_cast<quint8>(flags[1]) });
     }
     const QByteArrayView abbreviations = bytes.take(counts->abbreviationBytes);
+    // The header made sure the whole data block is there.
     bytes.take(static_cast<qsizetype>(counts->dataSize(timeSize) - counts->changesSize(timeSize) - counts->typesSize()
                                       - counts->abbreviationBytes));
-    if (bytes.failed())
-        return std::nullopt;
     for (Type &type : types) {
         // Each abbreviation ends with a zero byte, and types may point into the middle of one.
         if (type.abbreviationAt > abbreviations.size())

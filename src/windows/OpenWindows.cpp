@@ -33,6 +33,13 @@ QPoint placeWithin(const QRect &window, const QRect &from, const QRect &to)
              std::clamp(y, to.top(), std::max(to.top(), to.bottom() + 1 - window.height())) };
 }
 
+// A minimised window shows again in the state it had, maximised or full-screen included.
+void restore(QWidget &window)
+{
+    if (window.isMinimized())
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+}
+
 }
 
 namespace OpenWindows {
@@ -64,8 +71,13 @@ bool any()
 void bringForward()
 {
     const QList<QWidget *> open = shown();
-    for (QWidget *window : open)
+    for (QWidget *window : open) {
+        // A dialog over a minimised panel is out of sight with it: the panel comes back too.
+        for (QWidget *ground = window->parentWidget(); ground; ground = ground->parentWidget())
+            restore(*ground);
+        restore(*window);
         window->raise();
+    }
     if (!open.isEmpty())
         open.last()->activateWindow();
 }

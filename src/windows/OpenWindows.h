@@ -19,7 +19,8 @@ void markAsGround(QWidget &window);
 QList<QWidget *> shown();
 bool any();
 
-// Raises the open windows in that order and gives the last one the focus.
+// Restores the open windows that are minimised, and the windows they were opened over, then
+// raises the open windows in that order and gives the last one the focus.
 void bringForward();
 
 // The ground window that covered from now covers to: the open windows over it go along,

@@ -134,6 +134,8 @@ private slots:
     void laterStartWaitsForAnyWindowOpen_data();
     void laterStartWaitsForAnyWindowOpen();
     void openWindowGoesAlongWithTheClock();
+    void centredWindowKeepsItsCornerOnTheScreen_data();
+    void centredWindowKeepsItsCornerOnTheScreen();
 };
 
 void TestClockScreen::initTestCase()
@@ -379,6 +381,25 @@ void TestClockScreen::openWindowGoesAlongWithTheClock()
     QVERIFY(screenNamed("Wall")->geometry().contains(dialog->frameGeometry()));
     clock.showOverScreen(screenNamed("Office"));
     QVERIFY(screenNamed("Office")->geometry().contains(dialog->frameGeometry()));
+}
+
+void TestClockScreen::centredWindowKeepsItsCornerOnTheScreen_data()
+{
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::newRow("fits") << QSize(400, 300) << QRect(0, 0, 1000, 800) << QPoint(300, 250);
+    QTest::newRow("fits on a screen to the right") << QSize(400, 300) << QRect(1000, 0, 1000, 800) << QPoint(1300, 250);
+    QTest::newRow("wider and taller") << QSize(1040, 888) << QRect(0, 0, 520, 444) << QPoint(0, 0);
+    QTest::newRow("taller only, lower screen") << QSize(400, 900) << QRect(0, 800, 1000, 600) << QPoint(300, 800);
+}
+
+void TestClockScreen::centredWindowKeepsItsCornerOnTheScreen()
+{
+    QFETCH(QSize, frame);
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(centredWithin(frame, screen), topLeft);
 }
 
 QTEST_MAIN(TestClockScreen)

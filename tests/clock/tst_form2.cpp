@@ -157,7 +157,8 @@ void TestForm2::storedColoursShowInTheWindow()
 void TestForm2::biggerFontGivesATallerStripStillCentred()
 {
     QList<QRect> strips;
-    for (const char *size : { "40", "80" }) {
+    // The smallest size draws as the clock's least.
+    for (const char *size : { "1", "12", "40", "80" }) {
         auto fixture = clockShown({ { "FontSize", size } });
         tickAndGrab(*fixture);
         ClockWindow &clock = clockOf(*fixture);
@@ -167,7 +168,9 @@ void TestForm2::biggerFontGivesATallerStripStillCentred()
         QCOMPARE(strip.width(), clock.width());
         strips.append(strip);
     }
-    QVERIFY(strips[1].height() > strips[0].height());
+    QCOMPARE(strips[0], strips[1]);
+    QVERIFY(strips[2].height() > strips[1].height());
+    QVERIFY(strips[3].height() > strips[2].height());
 }
 
 void TestForm2::timeIsCentredOnTheStrip()

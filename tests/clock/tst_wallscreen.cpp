@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -22,6 +23,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTimeZone>
 #include <QTimer>
 
@@ -98,6 +100,8 @@ private slots:
     void nightDimmingFromTheMenu();
     void nightHoursOfYourOwn_data();
     void nightHoursOfYourOwn();
+    void nightHoursAllowOnlyARange_data();
+    void nightHoursAllowOnlyARange();
     void dateFormatFromTheMenu_data();
     void dateFormatFromTheMenu();
     void secondsOnlyWithTheTwentyFourHourFormat_data();
@@ -584,6 +588,31 @@ void TestWallScreen::nightHoursOfYourOwn()
     QCOMPARE(fixture->store.value("Night Dim To"), accept ? QStringLiteral("18:00") : QString());
     QCOMPARE(fixture->store.value("Night Dim Level"), accept ? QStringLiteral("40") : QString());
     QCOMPARE(clock.Picture1->foreColor(), digits);
+}
+
+void TestWallScreen::nightHoursAllowOnlyARange_data()
+{
+    // The dialog opens on 21:00 to 07:00; each row sets the from and to fields in turn.
+    QTest::addColumn<QTime>("from");
+    QTest::addColumn<QTime>("to");
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("from meets to") << QTime(7, 0) << QTime(7, 0) << false;
+    QTest::newRow("to leaves from again") << QTime(7, 0) << QTime(8, 0) << true;
+    QTest::newRow("to meets from") << QTime(21, 0) << QTime(21, 0) << false;
+    QTest::newRow("to through midnight") << QTime(21, 0) << QTime(6, 0) << true;
+}
+
+void TestWallScreen::nightHoursAllowOnlyARange()
+{
+    QFETCH(QTime, from);
+    QFETCH(QTime, to);
+    QFETCH(bool, allowed);
+    NightHoursDialog dialog({ QTime(21, 0), QTime(7, 0), 30 }, nullptr);
+    const QList<QTimeEdit *> fields = dialog.findChildren<QTimeEdit *>();
+    QCOMPARE(fields.size(), 2);
+    fields[0]->setTime(from);
+    fields[1]->setTime(to);
+    QCOMPARE(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled(), allowed);
 }
 
 void TestWallScreen::dateFormatFromTheMenu_data()

@@ -1,6 +1,9 @@
+#include "base/RuntimeError.h"
+#include "dressing/MousePointer.h"
 #include "platform/CursorFile.h"
 #include "platform/PictureChunks.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
@@ -50,6 +53,8 @@ private slots:
     void cursorHotSpot();
     void pngChunksFit_data();
     void pngChunksFit();
+    void unreadablePictureIsRefused_data();
+    void unreadablePictureIsRefused();
 };
 
 void TestPointerFile::cursorHotSpot_data()
@@ -101,6 +106,32 @@ void TestPointerFile::pngChunksFit()
     QFETCH(QByteArray, data);
     QFETCH(bool, fits);
     QCOMPARE(::pngChunksFit(data), fits);
+}
+
+void TestPointerFile::unreadablePictureIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("no such file") << QByteArray() << RuntimeErrors::fileNotFound;
+    QTest::newRow("PNG chunk declared past the end")
+        << pngSignature + pngChunk("tEXt", 99, "date") << RuntimeErrors::invalidPicture;
+}
+
+void TestPointerFile::unreadablePictureIsRefused()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QString, description);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("pointer.cur");
+    QFile file(path);
+    QVERIFY(data.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(data) == data.size()));
+    file.close();
+    try {
+        MousePointer::loadPicture(path);
+        QFAIL("no refusal");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.description(), description);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPointerFile)

@@ -1,4 +1,5 @@
 #include "platform/SurfaceBufferPair.h"
+#include "platform/WaylandStripSurface.h"
 
 #include <QTest>
 
@@ -11,6 +12,8 @@ class TestSurfaceBufferPair : public QObject {
 private slots:
     void writesOnlyReleasedBuffers_data();
     void writesOnlyReleasedBuffers();
+    void stripFollowsWholeRatiosOnly_data();
+    void stripFollowsWholeRatiosOnly();
 };
 
 namespace {
@@ -81,6 +84,28 @@ void TestSurfaceBufferPair::writesOnlyReleasedBuffers()
         }
     }
     QCOMPARE(taken.join(u' '), writes);
+}
+
+void TestSurfaceBufferPair::stripFollowsWholeRatiosOnly_data()
+{
+    using Fit = WaylandStripSurface::RatioFit;
+    QTest::addColumn<qreal>("platform");
+    QTest::addColumn<qreal>("window");
+    QTest::addColumn<qreal>("widget");
+    QTest::addColumn<int>("fit");
+    QTest::newRow("whole, all agree") << 2.0 << 2.0 << 2.0 << int(Fit::OwnSurface);
+    QTest::newRow("scale change, widget still at the old") << 1.0 << 1.0 << 2.0 << int(Fit::QtForNow);
+    QTest::newRow("fractional output") << 1.5 << 1.5 << 1.5 << int(Fit::QtOnly);
+    QTest::newRow("Qt scales on top") << 1.0 << 1.5 << 1.5 << int(Fit::QtOnly);
+}
+
+void TestSurfaceBufferPair::stripFollowsWholeRatiosOnly()
+{
+    QFETCH(qreal, platform);
+    QFETCH(qreal, window);
+    QFETCH(qreal, widget);
+    QFETCH(int, fit);
+    QCOMPARE(int(WaylandStripSurface::ratioFit(platform, window, widget)), fit);
 }
 
 QTEST_APPLESS_MAIN(TestSurfaceBufferPair)

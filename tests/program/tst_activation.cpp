@@ -6,6 +6,7 @@
 #include "panel/PanelWindow.h"
 #include "support/ProgramFixture.h"
 
+#include <QDialog>
 #include <QPushButton>
 #include <QTest>
 
@@ -18,6 +19,8 @@ private slots:
     void laterStartBringsTheRightWindowForward();
     void requestWaitsUntilWhatIsOpenCloses_data();
     void requestWaitsUntilWhatIsOpenCloses();
+    void waitingRequestRestoresMinimisedWindows_data();
+    void waitingRequestRestoresMinimisedWindows();
     void requestDuringTheClocksReportRunsAfterIt();
     void endedProgramIgnoresLaterStarts();
 };
@@ -189,6 +192,35 @@ void TestActivation::requestWaitsUntilWhatIsOpenCloses()
     QCOMPARE(program.form1().isShown(), !clock);
     QVERIFY(!program.form3().isShown());
     QVERIFY(!program.hasEnded());
+}
+
+void TestActivation::waitingRequestRestoresMinimisedWindows_data()
+{
+    QTest::addColumn<bool>("dialogMinimised");
+    QTest::addColumn<bool>("panelMinimised");
+    QTest::newRow("the dialog") << true << false;
+    QTest::newRow("the panel under the dialog") << false << true;
+    QTest::newRow("both") << true << true;
+}
+
+void TestActivation::waitingRequestRestoresMinimisedWindows()
+{
+    QFETCH(bool, dialogMinimised);
+    QFETCH(bool, panelMinimised);
+    auto fixture = startedProgram();
+    PanelWindow &panel = fixture->program.form1().ui();
+    QDialog dialog(&panel);
+    dialog.show();
+    if (dialogMinimised)
+        dialog.showMinimized();
+    if (panelMinimised)
+        panel.showMinimized();
+
+    arrive(*fixture, { "lumetra", "--clock" });
+
+    QVERIFY(!fixture->program.form2().isLoaded());
+    QVERIFY(dialog.isVisible() && !dialog.isMinimized());
+    QVERIFY(panel.isVisible() && !panel.isMinimized());
 }
 
 void TestActivation::requestDuringTheClocksReportRunsAfterIt()

@@ -59,6 +59,8 @@ void TestConversions::toInt16_fails_data()
     QTest::newRow("digits then letters") << "12abc" << RuntimeErrors::typeMismatch;
     QTest::newRow("lower-case true is no number") << "true" << RuntimeErrors::typeMismatch;
     QTest::newRow("infinity") << "inf" << RuntimeErrors::typeMismatch;
+    QTest::newRow("radix neither &H nor &O") << "&X12" << RuntimeErrors::typeMismatch;
+    QTest::newRow("no hexadecimal digits") << "&Hzz" << RuntimeErrors::typeMismatch;
     QTest::newRow("past the top") << "32768" << RuntimeErrors::overflow;
     QTest::newRow("past the bottom") << "-32769" << RuntimeErrors::overflow;
     QTest::newRow("top half rounds to even outside") << "32767.5" << RuntimeErrors::overflow;

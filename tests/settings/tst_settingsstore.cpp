@@ -1,3 +1,4 @@
+#include "settings/IniCheck.h"
 #include "settings/SettingsStore.h"
 #include "support/TestFiles.h"
 #include "support/TestStore.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -40,6 +42,8 @@ private slots:
     void unwritableStoreIsReportedOnceAndKeepsValues();
     void writeWaitsForALockABoundedTime_data();
     void writeWaitsForALockABoundedTime();
+    void iniFileReadsOnlyWhenEveryLineDoes_data();
+    void iniFileReadsOnlyWhenEveryLineDoes();
 };
 
 void TestSettingsStore::storeFileLocation()
@@ -246,6 +250,32 @@ void TestSettingsStore::writeWaitsForALockABoundedTime()
     QFile::remove(lockPath);
     recording.store.SaveSetting("Check4", "0");
     QCOMPARE(TestFiles::read(test.filePath()), QByteArray("[General]\nCheck1=1\nCheck4=0\n"));
+}
+
+void TestSettingsStore::iniFileReadsOnlyWhenEveryLineDoes_data()
+{
+    // A null content stands for a folder in the file's place.
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("sections, values, comments, blanks") << QByteArray("; a\n[General]\n\n# b\nCheck1=1\r\n") << true;
+    QTest::newRow("a NUL byte") << QByteArray("[General]\nCheck1=1\0\n", 20) << false;
+    QTest::newRow("text that is not UTF-8") << QByteArray("[General]\nFontName=\xff\n") << false;
+    QTest::newRow("an unclosed section") << QByteArray("[General\n") << false;
+    QTest::newRow("a line without a value") << QByteArray("[General]\nCheck1\n") << false;
+    QTest::newRow("a folder") << QByteArray() << false;
+}
+
+void TestSettingsStore::iniFileReadsOnlyWhenEveryLineDoes()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readable);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("store.ini");
+    if (content.isNull())
+        QVERIFY(QDir().mkdir(path));
+    else
+        TestFiles::write(path, content);
+    QCOMPARE(isReadableIniFile(path), readable);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

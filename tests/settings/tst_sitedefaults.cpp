@@ -58,6 +58,8 @@ QObject *controlNamed(ProgramFixture &fixture, const QString &name)
         { "Change colour", panel.PushButton4 }, { "swatch", fixture.program.form3().ui().Label1 }
     };
     ClockWindow &clock = clockOf(fixture);
+    if (name == "typed word")
+        return &clock;
     if (name == "brightness field") {
         fixture.program.form2().chooseNightHours();
         return clock.findChild<NightHoursDialog *>()->findChild<QSpinBox *>();
@@ -74,6 +76,8 @@ QObject *controlNamed(ProgramFixture &fixture, const QString &name)
 // Uses a menu entry or a dialog's field as something that misses its disabled state would.
 void useAnyway(QObject &control)
 {
+    if (auto *clock = qobject_cast<ClockWindow *>(&control))
+        QTest::keyClicks(clock, "hide");
     if (auto *entry = qobject_cast<QAction *>(&control))
         emit entry->triggered(true);
     if (auto *dialog = qobject_cast<QDialog *>(control.parent())) {
@@ -86,12 +90,13 @@ void useAnyway(QObject &control)
 QString valuesInForce(ProgramFixture &fixture)
 {
     const ClockWindow &clock = clockOf(fixture);
-    return QStringLiteral("digits %1, until %2, %3, %4 pt, swatch %5, %6 time")
+    return QStringLiteral("digits %1, until %2, %3, %4 pt, swatch %5, %6 time, hint %7")
         .arg(clock.Picture1->foreColor().red())
         .arg(fixture.program.form2().wallScreenOptions().nightDimming.to.toString("HH:mm"), clock.infoLines->text())
         .arg(clock.lblTime->font().pointSize())
         .arg(backgroundOf(*fixture.program.form3().ui().Label1).name())
-        .arg(fixture.program.form1().ui().Option3->isChecked() ? "24-hour" : "12-hour");
+        .arg(fixture.program.form1().ui().Option3->isChecked() ? "24-hour" : "12-hour",
+             clock.Label1->size().isEmpty() ? "hidden" : "shown");
 }
 
 }
@@ -112,6 +117,8 @@ private slots:
     void lockedKeysAreTheSitesAlone();
     void lockedKeysHoldWhereverTheyAreUsed_data();
     void lockedKeysHoldWhereverTheyAreUsed();
+    void everyChangePassesTheLock_data();
+    void everyChangePassesTheLock();
 };
 
 void TestSiteDefaults::siteFoldersFollowXdgConfigDirs_data()
@@ -297,6 +304,9 @@ void TestSiteDefaults::lockedKeysHoldWhereverTheyAreUsed_data()
     QTest::newRow("all night keys: Choose hours")
         << QByteArray("Locked%20Keys=Night Dim From,Night Dim To,Night Dim Level\n") << "Choose hours…" << true
         << "digits 255";
+    QTest::newRow("all night keys: their submenu")
+        << QByteArray("Locked%20Keys=Night Dim From,Night Dim To,Night Dim Level\n") << "Night dimming" << true
+        << "digits 255";
     const QByteArray london("Time%20Zone%20Name=Europe/London\n");
     QTest::newRow("Combo1") << london + "Locked%20Keys=Combo1\n"
                             << "zone list" << true << "London";
@@ -308,6 +318,10 @@ void TestSiteDefaults::lockedKeysHoldWhereverTheyAreUsed_data()
     QTest::newRow("colour: Change colour") << colour << "Change colour" << false << "swatch #00ff00";
     QTest::newRow("Option1") << QByteArray("Option1=True\nLocked%20Keys=Option1\n") << "format" << true
                              << "12-hour time";
+    // A way of changing a setting that is no control: the store refuses it all the same.
+    QTest::newRow("hint: typed word") << QByteArray("Check1=0\nLocked%20Keys=Check1\n") << "typed word" << false
+                                      << "hint shown";
+    QTest::newRow("hint unlocked: typed word") << QByteArray("Check1=0\n") << "typed word" << false << "hint hidden";
 }
 
 void TestSiteDefaults::lockedKeysHoldWhereverTheyAreUsed()
@@ -344,6 +358,34 @@ void TestSiteDefaults::lockedKeysHoldWhereverTheyAreUsed()
     }
     useAnyway(*used);
     QVERIFY2(valuesInForce(*fixture).contains(inForce), qPrintable(valuesInForce(*fixture)));
+}
+
+void TestSiteDefaults::everyChangePassesTheLock_data()
+{
+    QTest::addColumn<QByteArray>("locks");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("changes");
+    QTest::newRow("a key nothing names yet") << QByteArray("Locked%20Keys=Later Key\n") << "later KEY" << false;
+    QTest::newRow("another key locked") << QByteArray("Locked%20Keys=Later Key\n") << "Check4" << true;
+    QTest::newRow("a name written as the file writes keys")
+        << QByteArray("Locked%20Keys=Later%20Key\n") << "Later Key" << false;
+    QTest::newRow("part of a locked setting") << QByteArray("Locked%20Keys=Combo1\n") << "Time Zone Name" << false;
+}
+
+void TestSiteDefaults::everyChangePassesTheLock()
+{
+    QFETCH(QByteArray, locks);
+    QFETCH(QString, key);
+    QFETCH(bool, changes);
+    QTemporaryDir folders;
+    const QString sitePath = writeStoreFile(folders.filePath("site"), "[General]\n" + locks);
+    SettingsStore store([](const QString &) {}, folders.filePath("user.ini"), { sitePath });
+    bool changed = false;
+
+    QCOMPARE(store.change(key, [&] { changed = true; }), changes);
+    QCOMPARE(changed, changes);
+    store.SaveSetting(key, "stored");
+    QCOMPARE(store.GetSetting(key, "default") == "stored", changes);
 }
 
 QTEST_MAIN(TestSiteDefaults)

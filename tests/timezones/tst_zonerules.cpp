@@ -84,6 +84,7 @@ private slots:
     void periodsOfARule_data();
     void periodsOfARule();
     void rulesAreSharedUntilTheFileChanges();
+    void aFolderMadeAgainIsWatchedAgain_data();
     void aFolderMadeAgainIsWatchedAgain();
 };
 
@@ -130,6 +131,9 @@ void TestZoneRules::zoneFiles_data()
     QTest::newRow("closing rule") << version2(0, "\n<+02>-2\n") << 0LL << 7200;
     QTest::newRow("no closing rule") << version2(-3600, "\n\n") << 0LL << -3600;
     QTest::newRow("closing rule that does not read") << version2(0, "\nxyz\n") << 0LL << refused;
+    QTest::newRow("closing rule without its line ends") << version2(0, "<+02>-2") << 0LL << refused;
+    QTest::newRow("second header that does not read") << version2(0, "").chopped(10) << 0LL << refused;
+    QTest::newRow("header cut short") << header('\0', {}).left(30) << 0LL << refused;
     const auto refusedFile = [](const char *name, const QList<quint32> &counts, const QByteArray &data) {
         QTest::newRow(name) << header('\0', counts) + data << 0LL << refused;
     };
@@ -144,7 +148,10 @@ void TestZoneRules::zoneFiles_data()
     refusedFile("offset of 26 hours", { 0, 0, 0, 0, 1, 0 }, type(26 * 3600));
     refusedFile("abbreviation past the end", { 0, 0, 0, 0, 1, 1 }, bigEndian(0) + '\0' + '\2' + '\0');
     refusedFile("daylight flag neither 0 nor 1", { 0, 0, 0, 0, 1, 1 }, bigEndian(0) + '\2' + '\0' + '\0');
-    refusedFile("flags for some types only", { 0, 1, 0, 0, 2, 0 }, type(0) + type(0) + '\0');
+    refusedFile("standard/wall flags for some types only", { 0, 1, 0, 0, 2, 0 }, type(0) + type(0) + '\0');
+    refusedFile("UT/local flags for some types only", { 1, 0, 0, 0, 2, 0 }, type(0) + type(0) + '\0');
+    refusedFile("two changes at one instant", { 0, 0, 0, 2, 1, 0 },
+                bigEndian(1000) + bigEndian(1000) + QByteArray(2, '\0') + type(0));
     // Leap seconds are skipped; enough of them make a file too big to be a zone file.
     refusedFile("too big", { 0, 0, ZoneRules::maxFileBytes / 8, 0, 1, 0 },
                 type(0) + QByteArray(ZoneRules::maxFileBytes, '\0'));
@@ -241,15 +248,23 @@ void TestZoneRules::rulesAreSharedUntilTheFileChanges()
     QVERIFY(kept.expired());
 }
 
+void TestZoneRules::aFolderMadeAgainIsWatchedAgain_data()
+{
+    QTest::addColumn<QString>("removed");
+    QTest::newRow("its folder") << "zoneinfo/Europe";
+    QTest::newRow("two folders up") << "zoneinfo";
+}
+
 void TestZoneRules::aFolderMadeAgainIsWatchedAgain()
 {
+    QFETCH(QString, removed);
     QTemporaryDir root;
     const QString zone = root.filePath("zoneinfo/Europe/Berlin");
     TestFiles::write(zone, "old rules");
     ZoneFileWatch watch;
     QSignalSpy changed(&watch, &ZoneFileWatch::changed);
     watch.watch({ zone });
-    QVERIFY(QDir(root.filePath("zoneinfo/Europe")).removeRecursively());
+    QVERIFY(QDir(root.filePath(removed)).removeRecursively());
     QTRY_VERIFY(!changed.isEmpty());
     const qsizetype whenRemoved = changed.size();
     TestFiles::write(zone, "new rules");

@@ -41,6 +41,8 @@ private slots:
     void typedTextFindsZonesBestFirst();
     void editsBetween_data();
     void editsBetween();
+    void slipsGrowWithTheLetters_data();
+    void slipsGrowWithTheLetters();
 };
 
 void TestZoneSearch::typedTextFindsZonesBestFirst_data()
@@ -114,6 +116,22 @@ void TestZoneSearch::editsBetween()
     const QStringList column = row.split(u'|');
     QCOMPARE(::editsBetween(column[0], column[1], column[2].toInt()), column[3].toInt());
     QCOMPARE(::editsBetween(column[1], column[0], column[2].toInt()), column[3].toInt());
+}
+
+void TestZoneSearch::slipsGrowWithTheLetters_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("slips");
+    for (const auto &[typed, slips] : { std::pair("ber", 0), std::pair("berl", 1), std::pair("berli", 1),
+                                        std::pair("berlin", 2), std::pair("+05:30", 0), std::pair("berli5", 1) })
+        QTest::newRow(typed) << QString(typed) << slips;
+}
+
+void TestZoneSearch::slipsGrowWithTheLetters()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, slips);
+    QCOMPARE(slipsAllowedIn(typed), slips);
 }
 
 QTEST_GUILESS_MAIN(TestZoneSearch)

@@ -8,6 +8,8 @@ class TestReadableColour : public QObject {
 private slots:
     void lineColourOnTheBackground_data();
     void lineColourOnTheBackground();
+    void dimmedTextDarkensOnlyAsFarAsNeeded_data();
+    void dimmedTextDarkensOnlyAsFarAsNeeded();
 };
 
 void TestReadableColour::lineColourOnTheBackground_data()
@@ -29,6 +31,27 @@ void TestReadableColour::lineColourOnTheBackground()
     QFETCH(QColor, wanted);
     QFETCH(QColor, expected);
     QCOMPARE(ReadableText::on(background, wanted), expected);
+}
+
+void TestReadableColour::dimmedTextDarkensOnlyAsFarAsNeeded_data()
+{
+    QTest::addColumn<QColor>("dimmed");
+    QTest::addColumn<QColor>("full");
+    QTest::addColumn<QColor>("expected");
+    // On white, in twentieths of the way from the dimmed grey to black: 110 is the first
+    // that reads.
+    QTest::newRow("readable already") << QColor(100, 100, 100) << QColor(Qt::black) << QColor(100, 100, 100);
+    QTest::newRow("part of the way") << QColor(200, 200, 200) << QColor(Qt::black) << QColor(110, 110, 110);
+    QTest::newRow("nothing on the way reads")
+        << QColor(250, 250, 250) << QColor(240, 240, 240) << QColor(240, 240, 240);
+}
+
+void TestReadableColour::dimmedTextDarkensOnlyAsFarAsNeeded()
+{
+    QFETCH(QColor, dimmed);
+    QFETCH(QColor, full);
+    QFETCH(QColor, expected);
+    QCOMPARE(ReadableText::dimmedButReadable(dimmed, full, QColor(Qt::white)).toRgb(), expected);
 }
 
 QTEST_APPLESS_MAIN(TestReadableColour)

@@ -1,4 +1,5 @@
 #include "support/TestZones.h"
+#include "wallscreen/SpokenClock.h"
 #include "wallscreen/ZoneDifference.h"
 
 #include <QTest>
@@ -9,6 +10,8 @@ class TestZoneDifference : public QObject {
 private slots:
     void atInstant_data();
     void atInstant();
+    void spokenClockReadsEachZonesDifference_data();
+    void spokenClockReadsEachZonesDifference();
 };
 
 void TestZoneDifference::atInstant_data()
@@ -48,6 +51,25 @@ void TestZoneDifference::atInstant()
     QCOMPARE(ZoneDifference::text((there.offsetFromUtc() - clockOffset) / 60), row[3]);
     QCOMPARE(ZoneDifference::dayText(there.date(), instant.toOffsetFromUtc(clockOffset).date(), QLocale::c()), row[4]);
     QCOMPARE(ZoneDifference::isNight(there.time()), row[5] == u"night");
+}
+
+void TestZoneDifference::spokenClockReadsEachZonesDifference_data()
+{
+    QTest::addColumn<QString>("infoLines");
+    QTest::addColumn<QString>("spoken");
+    const QString zones = "\nTokyo 3:54 PM Tomorrow \u00b7 +9 h\nKolkata 12:24 PM +3:30";
+    QTest::newRow("with the lines under the time") << "Thursday\nBerlin"
+                                                   << "6:54 AM\nThursday\nBerlin" + zones;
+    QTest::newRow("without") << ""
+                             << "6:54 AM" + zones;
+}
+
+void TestZoneDifference::spokenClockReadsEachZonesDifference()
+{
+    QFETCH(QString, infoLines);
+    QFETCH(QString, spoken);
+    const QList<ZoneFace> zones { { "Tokyo", "3:54 PM", "Tomorrow \u00b7 +9 h" }, { "Kolkata", "12:24 PM", "+3:30" } };
+    QCOMPARE(spokenClock(" 6:54 AM ", infoLines, zones), spoken);
 }
 
 QTEST_MAIN(TestZoneDifference)
