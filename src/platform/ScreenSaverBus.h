@@ -16,6 +16,8 @@ public:
     void simulateUserActivity();
     void inhibit();
     void release();
+    // Whether the service answered the inhibition and holds it now.
+    bool holdsInhibition() const { return mCookie.has_value(); }
 
     static const QString applicationName;
     static const QString inhibitReason;
