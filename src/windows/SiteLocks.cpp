@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QWidget>
 #include <algorithm>
@@ -213,8 +214,12 @@ void keepDisabledEntriesInReach(QMenu &menu)
             return QProxyStyle::styleHint(hint, option, widget, returnData);
         }
     };
-    auto *style = new ReachableDisabledEntries;
-    style->setParent(&menu);
+    // One for every menu, the program's own: a widget does not own the style it is given.
+    static QPointer<ReachableDisabledEntries> style;
+    if (!style) {
+        style = new ReachableDisabledEntries;
+        style->setParent(QCoreApplication::instance());
+    }
     menu.setStyle(style);
 }
 

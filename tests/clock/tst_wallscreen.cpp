@@ -438,6 +438,14 @@ void TestWallScreen::menuOpens()
     QVERIFY(clock.optionsMenu->showZone->isChecked());
     QVERIFY(!clock.optionsMenu->fitToScreen->isChecked());
     QVERIFY(fixture->program.form2().isLoaded());
+    // The open menu is among the clock's parts, and has the focus until an entry takes it: a
+    // screen reader names the menu that the focus has come into.
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(clock.optionsMenu);
+    QCOMPARE(menu->parent()->object(), &clock);
+    QVERIFY(menu->parent()->indexOfChild(menu) >= 0);
+    QCOMPARE(menu->parent()->child(menu->parent()->indexOfChild(menu)), menu);
+    QVERIFY(menu->state().focused);
+    QCOMPARE(menu->child(menu->childCount() - 1)->text(QAccessible::Name), QStringLiteral("Close clock"));
     // Esc closes the menu, not the clock.
     QTest::keyClick(clock.optionsMenu, Qt::Key_Escape);
     QTRY_VERIFY(!clock.optionsMenu->isVisible());
