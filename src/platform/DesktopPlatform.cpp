@@ -107,8 +107,11 @@ KeepAwakeMeans::Offered DesktopPlatform::keepAwakeOffered()
     offered.idleInhibited = mScreenSaver.holdsInhibition();
     // Qt's accessibility is active while the session's accessibility bus says that an
     // assistive technology is enabled (org.a11y.Status IsEnabled or ScreenReaderEnabled),
-    // as Orca sets it when it starts.
-    offered.assistiveTechnology = QAccessible::isActive();
+    // as Orca sets it when it starts. That bus is found through the session bus, or named
+    // outright; without either no assistive technology listens, and Qt is not asked.
+    const bool accessibilityBusReachable
+        = !qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS") || ScreenSaverBus::sessionBusAddressKnown();
+    offered.assistiveTechnology = accessibilityBusReachable && QAccessible::isActive();
     return offered;
 }
 
