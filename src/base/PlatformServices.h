@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FontChoice.h"
+#include "base/KeepAwakeMeans.h"
 
 #include <QDateTime>
 #include <QString>
@@ -36,9 +37,12 @@ public:
     virtual void seedRandom(quint32 seed) = 0;
     virtual double nextRandom() = 0;
 
-    // Keeping the computer awake while the clock is shown: a synthetic right Shift key
-    // event (counts as user input for screen savers on X11), telling the session that
-    // the system is in use, and an idle inhibition held while the clock is open.
+    // Keeping the computer awake while the clock is shown: an idle inhibition held while the
+    // clock is open (the session's screen saver service, and the X server's screen saver
+    // suspended where its extension allows), and at each keep-awake tick telling the session
+    // and the X server that the system is in use. A synthetic right Shift key event (user
+    // input for screen savers on X11) is the last resort: see KeepAwakeMeans.
+    virtual KeepAwakeMeans::Offered keepAwakeOffered() = 0;
     virtual void sendRightShift(bool pressed) = 0;
     virtual void simulateUserActivity() = 0;
     virtual void inhibitIdle() = 0;

@@ -2,6 +2,7 @@
 
 #include "base/ProductInfo.h"
 #include "drawing/TimeStrip.h"
+#include "dressing/AccessibleRole.h"
 #include "dressing/Twips.h"
 #include "dressing/WindowDressing.h"
 #include "wallscreen/OtherZonesView.h"
@@ -16,9 +17,14 @@
 namespace {
 
 // A centred line under the time, hidden until an option shows it; mouse input goes past it.
-QLabel *lineUnderTheTime(QWidget &window, const QString &text)
+// A screen reader reads its text in the role given, once: a warning is a notification,
+// announced as it shows.
+QLabel *lineUnderTheTime(QWidget &window, const QString &text, QAccessible::Role role)
 {
-    auto *line = new QLabel(text, &window);
+    auto *line = new QLabel(&window);
+    setAccessibleRole(*line, role);
+    setAccessibleText(*line, QAccessible::Name, [line] { return line->text(); });
+    line->setText(text);
     line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
     line->hide();
@@ -77,9 +83,14 @@ ClockWindow::ClockWindow()
     Timer2 = new QTimer(this);
     Timer2->setInterval(59000);
 
-    infoLines = lineUnderTheTime(*this, QString());
-    syncWarning = lineUnderTheTime(*this, tr("Time may be off: not synchronised"));
-    zoneWarning = lineUnderTheTime(*this, QString());
+    infoLines = lineUnderTheTime(*this, QString(), QAccessible::StaticText);
+    noticeLine = new QWidget(this);
+    setAccessibleRole(*noticeLine, QAccessible::Notification);
+    setAccessibleText(*noticeLine, QAccessible::Name, [this] { return mNotice; });
+    noticeLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+    noticeLine->hide();
+    syncWarning = lineUnderTheTime(*this, tr("Time may be off: not synchronised"), QAccessible::Notification);
+    zoneWarning = lineUnderTheTime(*this, QString(), QAccessible::Notification);
     otherZones = new OtherZonesView(this);
     // The time and the lines under it take no mouse input: a move, a click or a double-click
     // over them is the clock window's own.
@@ -92,6 +103,16 @@ ClockWindow::ClockWindow()
 }
 
 ClockWindow::~ClockWindow() = default;
+
+void ClockWindow::setNotice(const QString &text)
+{
+    if (text == mNotice)
+        return;
+    mNotice = text;
+    // Shown anew, so that a screen reader announces the new notice.
+    noticeLine->hide();
+    noticeLine->setVisible(!text.isEmpty());
+}
 
 void ClockWindow::hideOptionsTip()
 {

@@ -46,8 +46,15 @@ public:
 
     MousePointer pointer;
 
-    // The date and place lines under the time, shown when either option is on.
+    // The date and place lines under the time, shown when either option is on, and the
+    // clock-change notice under them.
     QLabel *infoLines;
+    // The notice's line of infoLines as screen readers meet it: a notification that draws
+    // nothing, over that line, shown while there is a notice. A new notice shows anew, and
+    // so is announced.
+    QWidget *noticeLine;
+    void setNotice(const QString &text);
+    QString notice() const { return mNotice; }
     // "Time may be off: not synchronised", under those lines, while the clock warns of it.
     QLabel *syncWarning;
     // The zones whose files cannot be read, under the warning, while there are any.
@@ -70,6 +77,7 @@ protected:
 
 private:
     std::unique_ptr<QLabel> mMeasuringLabel;
+    QString mNotice;
     QColor mBackColor = Qt::black;
     bool mWatchingExposure = false;
 };

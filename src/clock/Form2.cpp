@@ -109,7 +109,7 @@ ClockWindow &Form2::ui()
 QWidget *Form2::createWindow()
 {
     auto *window = new ClockWindow;
-    mNamedMinute = -1;
+    speakTheClock(*window);
     connect(window, &ClockWindow::resized, this, &Form2::Form_Resize);
     connect(window->Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
     connect(window->Timer2, &QTimer::timeout, this, &Form2::Timer2_Timer);
@@ -131,11 +131,12 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
         const int key = press->key();
         Form_KeyDown(key);
         if (opensTheMenu(*press) && isLoaded())
-            openOptionsMenu(ui().mapToGlobal(ui().rect().center()));
+            openOptionsMenu(ui().mapToGlobal(ui().rect().center()), true);
         return true;
     }
     case QEvent::ContextMenu:
-        openOptionsMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+        openOptionsMenu(static_cast<QContextMenuEvent *>(event)->globalPos(),
+                        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard);
         return true;
     case QEvent::Gesture:
         if (const QGesture *hold = static_cast<QGestureEvent *>(event)->gesture(Qt::TapAndHoldGesture)) {
@@ -149,10 +150,6 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
             Form_DblClick();
             return true;
         }
-        break;
-    case QEvent::WindowActivate:
-        if (isLoaded())
-            nameTheTime(ui());
         break;
     case QEvent::ScreenChangeInternal:
         // Points become other pixels on another screen.
@@ -283,10 +280,6 @@ void Form2::Timer1_Timer()
     // A clear and a draw in the same tick make one repaint, of what really changed.
     trap.line(112, [&] { window.Picture1->Refresh(); });
     trap.line(114, [&] { followWallScreenOptions(instant); });
-    if (const int minute = shown.hour() * 60 + shown.minute(); minute != mNamedMinute) {
-        mNamedMinute = minute;
-        nameTheTime(window);
-    }
     // A tick that ran inside this one (under its report) set the next from a later reading.
     if (tick == mTicksStarted)
         scheduleNextTick(instant, format);
@@ -337,9 +330,11 @@ void Form2::Timer2_Timer()
 {
     PlatformServices &platform = mProgram.platform();
     ErrorTrap trap(platform, timer2TimerLocation);
-    // A key goes to the window with the keyboard focus: pressed only into the clock, never
-    // into another program that someone works in (on another monitor).
-    if (isLoaded() && ui().isActiveWindow()) {
+    // The key is the last resort (a screen reader speaks each one). It goes to the window with
+    // the keyboard focus: pressed only into the clock, never into another program that someone
+    // works in (on another monitor).
+    const bool keyChosen = KeepAwakeMeans::choose(platform.keepAwakeOffered()).rightShift;
+    if (keyChosen && isLoaded() && ui().isActiveWindow()) {
         trap.line(100, [&] { platform.sendRightShift(true); });
         trap.line(102, [&] { platform.sendRightShift(false); });
     }
@@ -412,7 +407,7 @@ void Form2::ShowOverScreen(const ScreenIdentity &wanted)
         ClockScreenSetting::store(mProgram.settings(), ClockScreens::identityOf(*screen));
     ClockWindow &window = ui();
     window.showOverScreen(ClockScreens::chosen(mWantedScreen));
-    // Synthetic keys do nothing on Wayland desktops; an inhibition works everywhere.
+    // Held from the showing on: the session's service, and the X server's screen saver suspended.
     if (window.Timer2->isActive() && !mIdleInhibited) {
         mIdleInhibited = true;
         mProgram.platform().inhibitIdle();

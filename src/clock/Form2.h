@@ -47,7 +47,9 @@ public:
     const WallScreenOptions &wallScreenOptions() const { return mOptions; }
     // Stores texts chosen for the options, by key, and shows the options the store then reads.
     void storeWallScreenOptions(const QMap<QString, QString> &texts);
-    void openOptionsMenu(const QPoint &globalPosition);
+    // Opened by the keyboard, the menu tells screen readers that it has the focus, and so is
+    // named as it opens.
+    void openOptionsMenu(const QPoint &globalPosition, bool byKeyboard = false);
     // Opens the dialog of night hours of the user's own; OK stores and shows them.
     void chooseNightHours();
     // The line that tells where the options are, under the hint for 10 s, unless the hint
@@ -116,10 +118,14 @@ private:
     void colourLines(ClockWindow &window);
     void placeClockBlock(ClockWindow &window);
     void setBrightness(int percent);
-    // Names the drawn time after what the window shows, for screen readers. Done when the
-    // minute changes and when the clock is activated, not every second: each new name is
-    // read out.
-    void nameTheTime(ClockWindow &window);
+    // What screen readers read of the clock, made when they ask: the time as the strip
+    // shows it at that moment, the lines under it by themselves, and, as the window's
+    // description that is spoken when the clock gets the focus, all of it. Nothing is set as
+    // the time goes on, so nothing is announced every second or minute; a clock-change notice
+    // and the warnings announce themselves as they appear.
+    void speakTheClock(ClockWindow &window);
+    QString spokenTime();
+    QString spokenClockText();
     // The pointer shows until it rests for 3 s.
     void pointerMoved(ClockWindow &window);
     void hidePointerWhenIdle();
@@ -147,8 +153,10 @@ private:
     bool mIdleInhibited = false;
     // Ticks begun so far, so that a tick can tell whether another ran inside it.
     quint64 mTicksStarted = 0;
-    // The minute of day that the drawn time was last named in.
-    int mNamedMinute = -1;
+    // The date and place lines, and the clock-change notice, as the line under the time
+    // shows them.
+    QString mDatePlaceLines;
+    QString mNotice;
     ZoneTime::OffsetKeeper mZone;
     // The chosen zone's and the computer's zone files: a change reaches the clock at once.
     ZoneFileWatch mZoneFiles;

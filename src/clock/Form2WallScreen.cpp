@@ -4,10 +4,12 @@
 #include "clock/Form2.h"
 
 #include "base/PlatformServices.h"
+#include "base/RuntimeError.h"
 #include "clock/ClockWindow.h"
 #include "drawing/FallbackFace.h"
 #include "drawing/TextPieces.h"
 #include "drawing/TimeStrip.h"
+#include "dressing/AccessibleRole.h"
 #include "dressing/ReadableText.h"
 #include "settings/SettingsStore.h"
 #include "timezones/ZoneCityNames.h"
@@ -26,6 +28,7 @@
 #include "windows/ProgramContext.h"
 #include "windows/SiteLocks.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTimeZone>
 #include <QTimer>
@@ -89,8 +92,11 @@ void Form2::applyWallScreenOptions(bool layOut)
     window.infoLines->setVisible(mOptions.showsInfoLines());
     if (!layOut)
         return;
-    if (!mOptions.showsInfoLines())
+    if (!mOptions.showsInfoLines()) {
         window.infoLines->clear();
+        mDatePlaceLines.clear();
+        mNotice.clear();
+    }
     if (!mOptions.burnInGuard)
         mBurnInOffset = QPoint();
     followWallScreenOptions(mProgram.platform().currentDateTime());
@@ -128,12 +134,18 @@ void Form2::showOptionsTip()
     window.optionsTipTimer->start();
 }
 
-void Form2::openOptionsMenu(const QPoint &globalPosition)
+void Form2::openOptionsMenu(const QPoint &globalPosition, bool byKeyboard)
 {
     ClockWindow &window = ui();
-    window.optionsMenu->showOptions(mOptions, mProgram.settings(), clockTimeText(),
-                                    mProgram.form1().selectedClockFormat());
-    window.optionsMenu->popup(globalPosition);
+    WallScreenMenu &menu = *window.optionsMenu;
+    menu.showOptions(mOptions, mProgram.settings(), clockTimeText(), mProgram.form1().selectedClockFormat());
+    menu.popup(globalPosition);
+    // Qt tells screen readers of an entry getting the focus, not of the menu: opened by the
+    // keyboard, the menu says that it has it, and is named ("Wall-screen options popup menu").
+    if (byKeyboard) {
+        QAccessibleEvent focus(&menu, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void Form2::followWallScreenOptions(const QDateTime &instant)
@@ -157,11 +169,14 @@ void Form2::followWallScreenOptions(const QDateTime &instant)
                                               mOptions.showDate, mOptions.showZone, QLocale::system());
         const QString notice = mOptions.announceClockChanges ? clockChangeNotice(instant) : QString();
         const QString text = lines.isEmpty() || notice.isEmpty() ? lines + notice : lines + u'\n' + notice;
+        mDatePlaceLines = lines;
+        mNotice = notice;
         if (text != window.infoLines->text()) {
             window.infoLines->setText(text);
             moved = true;
         }
     }
+    window.setNotice(mOptions.showsInfoLines() ? mNotice : QString());
     // Asked at every tick, so that the count of unsynchronised minutes goes on while the
     // option is off.
     const bool warn = mSyncWarning.update(mProgram.platform().clockSynchronised(), instant.toMSecsSinceEpoch())
@@ -272,6 +287,9 @@ void Form2::placeClockBlock(ClockWindow &window)
     window.lblTime->setGeometry(block.timeLine);
     window.Picture1->setGeometry(block.timeLine);
     window.infoLines->setGeometry(block.infoLines.adjusted(0, 0, 0, -warningHeight - zonesHeight));
+    // The notice is the last line of the date and place lines.
+    const int noticeHeight = mNotice.isEmpty() ? 0 : textBlockSize(window.infoLines->font(), mNotice).height();
+    window.noticeLine->setGeometry(window.infoLines->geometry().adjusted(0, infoHeight - noticeHeight, 0, 0));
     window.syncWarning->setGeometry(block.infoLines.adjusted(0, infoHeight, 0, -zoneHeight - zonesHeight));
     window.zoneWarning->setGeometry(block.infoLines.adjusted(0, infoHeight + syncHeight, 0, -zonesHeight));
     window.otherZones->setGeometry(block.infoLines.adjusted(0, infoHeight + warningHeight, 0, 0));
@@ -287,14 +305,40 @@ void Form2::setBrightness(int percent)
     colourLines(window);
 }
 
-void Form2::nameTheTime(ClockWindow &window)
+void Form2::speakTheClock(ClockWindow &window)
 {
-    const QString name
-        = spokenClock(window.Picture1->text(), window.infoLines->isHidden() ? QString() : window.infoLines->text(),
-                      window.otherZones->isHidden() ? QList<ZoneFace>() : window.otherZones->faces());
-    // Every new name is read out.
-    if (name != window.Picture1->accessibleName())
-        window.Picture1->setAccessibleName(name);
+    setAccessibleText(*window.Picture1, QAccessible::Name, [this] { return spokenTime(); });
+    setAccessibleText(*window.infoLines, QAccessible::Name, [this] { return mDatePlaceLines; });
+    setAccessibleText(window, QAccessible::Description, [this] { return spokenClockText(); });
+}
+
+QString Form2::spokenTime()
+{
+    // The time as the strip shows it now: the tick draws at each change of the text.
+    try {
+        const QDateTime instant = mProgram.platform().currentDateTime();
+        return TimeFormat::format(TimeFormat::shiftedTimeOfDay(instant.time(), mTimeZone), shownClockFormat(),
+                                  mDayHalves)
+            .trimmed();
+    } catch (const RuntimeError &) {
+        return isLoaded() ? ui().Picture1->text().trimmed() : QString();
+    }
+}
+
+QString Form2::spokenClockText()
+{
+    if (!isLoaded())
+        return QString();
+    const ClockWindow &window = ui();
+    QStringList lines;
+    if (!window.infoLines->isHidden() && !window.infoLines->text().isEmpty())
+        lines << window.infoLines->text();
+    for (const QLabel *warning : { window.syncWarning, window.zoneWarning }) {
+        if (!warning->isHidden() && !warning->text().isEmpty())
+            lines << warning->text();
+    }
+    return spokenClock(spokenTime(), lines.join(u'\n'),
+                       window.otherZones->isHidden() ? QList<ZoneFace>() : window.otherZones->faces());
 }
 
 void Form2::colourLines(ClockWindow &window)

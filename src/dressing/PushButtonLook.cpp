@@ -13,7 +13,11 @@ QPushButton *makePushButton(QWidget *parent, const QString &caption, const QRect
     button->setFont(font);
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, Qt::white);
-    palette.setColor(QPalette::ButtonText, QGuiApplication::palette().color(QPalette::ButtonText));
+    // The button-text colour while it can be used; a disabled (or locked) button keeps the
+    // system's dimmed text, so that it looks unavailable.
+    const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::ButtonText);
+    palette.setColor(QPalette::Active, QPalette::ButtonText, text);
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, text);
     button->setPalette(palette);
     button->setMouseTracking(true);
     button->setFocusPolicy(Qt::StrongFocus);

@@ -6,6 +6,7 @@
 #include "panel/SwatchLabel.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -62,4 +63,14 @@ void ColourWindow::setTabOrder()
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     Label1->setFocus();
+}
+
+void ColourWindow::keyPressEvent(QKeyEvent *event)
+{
+    // The swatches and the button leave Esc to the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        emit escapePressed();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

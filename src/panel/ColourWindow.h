@@ -27,6 +27,13 @@ public:
 
     MousePointer pointer;
 
+signals:
+    // Esc, in the window or any of its controls: the window closes as its Close button does.
+    void escapePressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void setTabOrder();
 };

@@ -58,6 +58,7 @@ void Form3::connectControls(ColourWindow &window)
     connect(window.Label1, &SwatchLabel::clicked, this, &Form3::Label1_Click);
     connect(window.Label2, &SwatchLabel::clicked, this, &Form3::Label2_Click);
     connect(window.PushButton1, &QPushButton::clicked, this, &Form3::PushButton1_Click);
+    connect(&window, &ColourWindow::escapePressed, this, &Form3::PushButton1_Click);
 
     const QList<QWidget *> clickables = { window.Label1, window.Label2, window.PushButton1 };
     for (QWidget *clickable : clickables)

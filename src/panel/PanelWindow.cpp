@@ -122,6 +122,10 @@ void PanelWindow::showSiteLockNote()
     const int lineHeight = SiteLockNote->sizeHint().height();
     SiteLockNote->setGeometry(twips(120), top, width() - twips(240), lineHeight);
     setFixedSize(width(), height() + lineHeight);
+    // Heard as well as seen: the panel's description says it as a screen reader comes to the
+    // panel, and Tab reaches the line after the last control.
+    SiteLockNote->setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(SiteLockNote->text());
     SiteLockNote->show();
 }
 

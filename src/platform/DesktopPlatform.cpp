@@ -5,12 +5,14 @@
 #include "platform/ColourDialog.h"
 #include "platform/FontDialog.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/scrnsaver.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -26,6 +28,23 @@ QMessageBox::Icon boxIcon(PlatformServices::MessageIcon icon)
         break;
     }
     return QMessageBox::Warning;
+}
+
+Display *x11Display()
+{
+    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->display() : nullptr;
+}
+
+// The MIT-SCREEN-SAVER extension in a version that can suspend the screen saver (1.1).
+bool canSuspendScreenSaver(Display *display)
+{
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    return XScreenSaverQueryExtension(display, &eventBase, &errorBase) != 0
+        && XScreenSaverQueryVersion(display, &major, &minor) != 0 && (major > 1 || (major == 1 && minor >= 1));
 }
 
 // Message texts use Windows line ends ("\r\n", and "\r" alone for a blank line).
@@ -78,11 +97,28 @@ double DesktopPlatform::nextRandom()
     return std::uniform_real_distribution<double>(0.0, 1.0)(mRandom);
 }
 
+KeepAwakeMeans::Offered DesktopPlatform::keepAwakeOffered()
+{
+    KeepAwakeMeans::Offered offered;
+    if (Display *display = x11Display()) {
+        offered.x11 = true;
+        offered.screenSaverSuspend = canSuspendScreenSaver(display);
+    }
+    offered.idleInhibited = mScreenSaver.holdsInhibition();
+    // Qt's accessibility is active while the session's accessibility bus says that an
+    // assistive technology is enabled (org.a11y.Status IsEnabled or ScreenReaderEnabled),
+    // as Orca sets it when it starts. That bus is found through the session bus, or named
+    // outright; without either no assistive technology listens, and Qt is not asked.
+    const bool accessibilityBusReachable
+        = !qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS") || ScreenSaverBus::sessionBusAddressKnown();
+    offered.assistiveTechnology = accessibilityBusReachable && QAccessible::isActive();
+    return offered;
+}
+
 void DesktopPlatform::sendRightShift(bool pressed)
 {
     // Synthetic keys exist on X11 only; elsewhere the idle inhibition does the work.
-    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    Display *display = x11 ? x11->display() : nullptr;
+    Display *display = x11Display();
     if (!display)
         return;
     const KeyCode shift = XKeysymToKeycode(display, XK_Shift_R);
@@ -94,17 +130,37 @@ void DesktopPlatform::sendRightShift(bool pressed)
 
 void DesktopPlatform::simulateUserActivity()
 {
-    mScreenSaver.simulateUserActivity();
+    const KeepAwakeMeans::Chosen means = KeepAwakeMeans::choose(keepAwakeOffered());
+    if (means.reportActivity)
+        mScreenSaver.simulateUserActivity();
+    // As user input does for the X server: its screen saver, DPMS and idle time start again.
+    if (Display *display = x11Display(); display && means.resetScreenSaver) {
+        XResetScreenSaver(display);
+        XFlush(display);
+    }
 }
 
 void DesktopPlatform::inhibitIdle()
 {
     mScreenSaver.inhibit();
+    Display *display = x11Display();
+    if (display && !mScreenSaverSuspended && KeepAwakeMeans::choose(keepAwakeOffered()).suspendScreenSaver) {
+        XScreenSaverSuspend(display, True);
+        XFlush(display);
+        mScreenSaverSuspended = true;
+    }
 }
 
 void DesktopPlatform::releaseIdleInhibition()
 {
     mScreenSaver.release();
+    if (!mScreenSaverSuspended)
+        return;
+    mScreenSaverSuspended = false;
+    if (Display *display = x11Display()) {
+        XScreenSaverSuspend(display, False);
+        XFlush(display);
+    }
 }
 
 bool DesktopPlatform::chooseFont(FontChoice &font)

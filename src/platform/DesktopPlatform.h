@@ -17,6 +17,7 @@ public:
     bool openUrl(const QUrl &url) override;
     void seedRandom(quint32 seed) override;
     double nextRandom() override;
+    KeepAwakeMeans::Offered keepAwakeOffered() override;
     void sendRightShift(bool pressed) override;
     void simulateUserActivity() override;
     void inhibitIdle() override;
@@ -26,6 +27,8 @@ public:
 
 private:
     std::mt19937 mRandom;
+    // The X server's screen saver is suspended by this connection (undone when it closes).
+    bool mScreenSaverSuspended = false;
     ScreenSaverBus mScreenSaver;
     std::unique_ptr<WallClockWatch> mClockWatch;
 };

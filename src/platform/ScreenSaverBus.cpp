@@ -32,14 +32,17 @@ ScreenSaverBus::~ScreenSaverBus()
     release();
 }
 
+bool ScreenSaverBus::sessionBusAddressKnown()
+{
+    const QString runtimeBus = qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus");
+    return !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+        || (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && QFileInfo::exists(runtimeBus));
+}
+
 bool ScreenSaverBus::busAvailable() const
 {
-    // Without an address libdbus would try to start a bus of its own; a session that has
-    // none has no screen saver service to tell either.
-    const QString runtimeBus = qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus");
-    const bool hasAddress = !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
-        || (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && QFileInfo::exists(runtimeBus));
-    return hasAddress && QDBusConnection::sessionBus().isConnected();
+    // A session that has no bus has no screen saver service to tell either.
+    return sessionBusAddressKnown() && QDBusConnection::sessionBus().isConnected();
 }
 
 void ScreenSaverBus::simulateUserActivity()

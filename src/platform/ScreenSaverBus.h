@@ -16,6 +16,12 @@ public:
     void simulateUserActivity();
     void inhibit();
     void release();
+    // Whether the service answered the inhibition and holds it now.
+    bool holdsInhibition() const { return mCookie.has_value(); }
+
+    // Whether the session bus has an address to connect to (without one libdbus would try to
+    // start a bus of its own).
+    static bool sessionBusAddressKnown();
 
     static const QString applicationName;
     static const QString inhibitReason;

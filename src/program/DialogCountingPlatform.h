@@ -21,6 +21,7 @@ public:
     bool openUrl(const QUrl &url) override { return mPlatform.openUrl(url); }
     void seedRandom(quint32 seed) override { mPlatform.seedRandom(seed); }
     double nextRandom() override { return mPlatform.nextRandom(); }
+    KeepAwakeMeans::Offered keepAwakeOffered() override { return mPlatform.keepAwakeOffered(); }
     void sendRightShift(bool pressed) override { mPlatform.sendRightShift(pressed); }
     void simulateUserActivity() override { mPlatform.simulateUserActivity(); }
     void inhibitIdle() override { mPlatform.inhibitIdle(); }

@@ -73,8 +73,12 @@ WallScreenMenu::WallScreenMenu(QWidget *parent)
     closeClock = addAction(tr("Close clock"));
     closeClock->setShortcut(Qt::Key_Escape);
     closeClock->setShortcutVisibleInContextMenu(true);
-    for (QMenu *submenu : { nightDimming, dateFormat })
+    // A locked or unusable entry is read out too, with the reason: the arrows reach it.
+    SiteLocks::keepDisabledEntriesInReach(*this);
+    for (QMenu *submenu : { nightDimming, dateFormat }) {
         submenu->setAccessibleName(submenu->title());
+        SiteLocks::keepDisabledEntriesInReach(*submenu);
+    }
 }
 
 QAction *WallScreenMenu::addOnOff(const QString &text, const QString &key)

@@ -114,6 +114,8 @@ private slots:
     void clockShowsTheFontAndColoursJustChosen();
     void keepAwakeTickComesAfter59Seconds();
     void keepAwakeTickPressesShiftOnlyIntoTheClock();
+    void keepAwakeKeyOnlyWhereNothingElseKeepsTheScreenAwake_data();
+    void keepAwakeKeyOnlyWhereNothingElseKeepsTheScreenAwake();
     void keepAwakeOffMakesNoCalls();
     void inhibitionIsHeldWhileTheClockIsShown_data();
     void inhibitionIsHeldWhileTheClockIsShown();
@@ -742,6 +744,37 @@ void TestForm2::keepAwakeTickPressesShiftOnlyIntoTheClock()
     // The synthetic Shift reaches the clock like any key and clears the typed word.
     QTest::keyClick(&clock.ui(), Qt::Key_Shift);
     QVERIFY(!clock.mHideArmed);
+}
+
+void TestForm2::keepAwakeKeyOnlyWhereNothingElseKeepsTheScreenAwake_data()
+{
+    QTest::addColumn<bool>("extension");
+    QTest::addColumn<bool>("inhibited");
+    QTest::addColumn<bool>("screenReader");
+    QTest::addColumn<bool>("key");
+    QTest::newRow("nothing else: the key") << false << false << false << true;
+    QTest::newRow("the X server's screen saver suspended") << true << false << false << false;
+    QTest::newRow("the session's service inhibits") << false << true << false << false;
+    QTest::newRow("a screen reader listens") << false << false << true << false;
+}
+
+void TestForm2::keepAwakeKeyOnlyWhereNothingElseKeepsTheScreenAwake()
+{
+    QFETCH(bool, extension);
+    QFETCH(bool, inhibited);
+    QFETCH(bool, screenReader);
+    QFETCH(bool, key);
+    auto fixture = clockShown();
+    fixture->platform.keepAwake = {
+        .x11 = true, .screenSaverSuspend = extension, .idleInhibited = inhibited, .assistiveTechnology = screenReader
+    };
+    Form2 &clock = fixture->program.form2();
+    clock.ui().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&clock.ui()));
+    clock.Timer2_Timer();
+    QCOMPARE(fixture->platform.shiftEvents, key ? (QList<bool> { true, false }) : QList<bool>());
+    // The system is reported in use at every tick, whichever the means.
+    QCOMPARE(fixture->platform.activityReports, 1);
 }
 
 void TestForm2::keepAwakeOffMakesNoCalls()

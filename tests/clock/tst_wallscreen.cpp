@@ -65,6 +65,21 @@ ScopedEnvironment siteHolding(const QTemporaryDir &folder, const QByteArray &sit
     return ScopedEnvironment("XDG_CONFIG_DIRS", folder.path().toLocal8Bit());
 }
 
+// Counts the times a widget is shown: each time, a screen reader hears of it.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QWidget &widget) { widget.installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shown;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 QPoint offsetFromCentre(const ClockWindow &clock)
 {
     const QRect strip = clock.Picture1->geometry();
@@ -94,7 +109,9 @@ private slots:
     void menuOpens();
     void screenReadersKnowTheParts_data();
     void screenReadersKnowTheParts();
-    void timeIsNamedAtEachMinuteNotEachSecond();
+    void timeIsReadToTheSecondWhenAsked();
+    void noticesAnnounceThemselvesAsTheyAppear();
+    void lockedAndUnusableEntriesAreInReach();
     void menuEntriesStoreTheirKeys_data();
     void menuEntriesStoreTheirKeys();
     void nightDimmingFromTheMenu();
@@ -425,6 +442,14 @@ void TestWallScreen::menuOpens()
     QVERIFY(clock.optionsMenu->showZone->isChecked());
     QVERIFY(!clock.optionsMenu->fitToScreen->isChecked());
     QVERIFY(fixture->program.form2().isLoaded());
+    // The open menu is among the clock's parts, and has the focus until an entry takes it: a
+    // screen reader names the menu that the focus has come into.
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(clock.optionsMenu);
+    QCOMPARE(menu->parent()->object(), &clock);
+    QVERIFY(menu->parent()->indexOfChild(menu) >= 0);
+    QCOMPARE(menu->parent()->child(menu->parent()->indexOfChild(menu)), menu);
+    QVERIFY(menu->state().focused);
+    QCOMPARE(menu->child(menu->childCount() - 1)->text(QAccessible::Name), QStringLiteral("Close clock"));
     // Esc closes the menu, not the clock.
     QTest::keyClick(clock.optionsMenu, Qt::Key_Escape);
     QTRY_VERIFY(!clock.optionsMenu->isVisible());
@@ -441,12 +466,14 @@ void TestWallScreen::screenReadersKnowTheParts_data()
     QTest::newRow("application") << "application" << int(QAccessible::Application) << product << false;
     QTest::newRow("panel") << "panel" << int(QAccessible::Window) << product << false;
     QTest::newRow("clock") << "clock" << int(QAccessible::Window) << product + " — clock" << false;
-    QTest::newRow("drawn time") << "time" << int(QAccessible::StaticText) << "13:05\nThursday, 15 January 2026"
-                                << false;
+    QTest::newRow("drawn time") << "time" << int(QAccessible::StaticText) << "13:05" << false;
+    QTest::newRow("date line") << "lines" << int(QAccessible::StaticText) << "Thursday, 15 January 2026" << false;
+    QTest::newRow("sync warning") << "warning" << int(QAccessible::Notification) << "Time may be off: not synchronised"
+                                  << false;
     QTest::newRow("menu") << "menu" << int(QAccessible::PopupMenu) << "Wall-screen options" << false;
     QTest::newRow("submenu") << "submenu" << int(QAccessible::PopupMenu) << "Date format" << false;
-    QTest::newRow("on/off entry") << "Fit to screen" << int(QAccessible::MenuItem) << "Fit to screen" << true;
-    QTest::newRow("choice entry") << "ISO 8601" << int(QAccessible::MenuItem) << "ISO 8601" << true;
+    QTest::newRow("on/off entry") << "Fit to screen" << int(QAccessible::CheckBox) << "Fit to screen" << true;
+    QTest::newRow("choice entry") << "ISO 8601" << int(QAccessible::RadioButton) << "ISO 8601" << true;
     QTest::newRow("close entry") << "Close clock" << int(QAccessible::MenuItem) << "Close clock" << false;
     QTest::newRow("About") << "About" << int(QAccessible::Dialog) << "About " + product << false;
 }
@@ -457,9 +484,14 @@ void TestWallScreen::screenReadersKnowTheParts()
     auto fixture = clockShown({ { "Show Date", "On" }, { "Option3", "True" } });
     ClockWindow &clock = clockOf(*fixture);
     WallScreenMenu &menu = *clock.optionsMenu;
-    const QMap<QString, QObject *> parts { { "application", qApp }, { "panel", &fixture->program.form1().ui() },
-                                           { "clock", &clock },     { "time", clock.Picture1 },
-                                           { "menu", &menu },       { "submenu", menu.dateFormat } };
+    const QMap<QString, QObject *> parts { { "application", qApp },
+                                           { "panel", &fixture->program.form1().ui() },
+                                           { "clock", &clock },
+                                           { "time", clock.Picture1 },
+                                           { "lines", clock.infoLines },
+                                           { "warning", clock.syncWarning },
+                                           { "menu", &menu },
+                                           { "submenu", menu.dateFormat } };
     if (part == "About")
         menu.about->trigger();
     fixture->program.form2().Timer1_Timer();
@@ -476,18 +508,103 @@ void TestWallScreen::screenReadersKnowTheParts()
     QTEST(bool(reading->state().checkable), "checkable");
 }
 
-void TestWallScreen::timeIsNamedAtEachMinuteNotEachSecond()
+void TestWallScreen::timeIsReadToTheSecondWhenAsked()
 {
-    auto fixture = clockShown({ { "Option1", "True" } });
-    QWidget &time = *clockOf(*fixture).Picture1;
+    auto fixture = clockShown({ { "Option1", "True" }, { "Show Date", "On" } });
+    ClockWindow &clock = clockOf(*fixture);
+    QAccessibleInterface *time = QAccessible::queryAccessibleInterface(clock.Picture1);
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&clock);
+    // Read between the ticks: what a screen reader reads is made as it asks.
     for (const auto &[seconds, name] :
-         { std::pair(0, "01:05:42 PM"), std::pair(1, "01:05:42 PM"), std::pair(18, "01:06:00 PM") }) {
+         { std::pair(0, "01:05:42 PM"), std::pair(1, "01:05:43 PM"), std::pair(18, "01:06:00 PM") }) {
+        fixture->platform.now = afternoon.addSecs(seconds);
+        QCOMPARE(time->text(QAccessible::Name), QString::fromLatin1(name));
+        // Spoken as the clock gets the focus: the time, then the lines under it.
+        QCOMPARE(window->text(QAccessible::Description), QString::fromLatin1(name) + "\nThursday, 15 January 2026");
+    }
+    // The window keeps its name; nothing is set as the time goes on, so nothing is announced,
+    // however many ticks run.
+    for (int seconds = 18; seconds < 200; ++seconds) {
         fixture->platform.now = afternoon.addSecs(seconds);
         fixture->program.form2().Timer1_Timer();
-        QCOMPARE(time.accessibleName(), QString::fromLatin1(name));
     }
-    // The time, the hint, the tip, three lines and the other zones; not the measuring label.
-    QCOMPARE(QAccessible::queryAccessibleInterface(&clockOf(*fixture))->childCount(), 7);
+    QCOMPARE(window->text(QAccessible::Name), ProductInfo::productName + " — clock");
+    QCOMPARE(clock.accessibleName(), ProductInfo::productName + " — clock");
+    QVERIFY(clock.accessibleDescription().isEmpty());
+    QVERIFY(clock.Picture1->accessibleName().isEmpty());
+    // The time, the hint, the tip, the lines, the notice, two warnings and the other zones; not
+    // the measuring label.
+    QCOMPARE(window->childCount(), 8);
+}
+
+void TestWallScreen::noticesAnnounceThemselvesAsTheyAppear()
+{
+    // Berlin's clocks go forward at 01:00 UTC on 29 March 2026: the notice comes a day before.
+    const QDateTime before(QDate(2026, 3, 28), QTime(0, 59, 58), Qt::UTC);
+    auto fixture = clockShown(
+        { { "Time Zone Name", "Europe/Berlin" }, { "Show Date", "On" }, { "Announce Clock Changes", "On" } }, before);
+    ClockWindow &clock = clockOf(*fixture);
+    const ShowCounter notices(*clock.noticeLine);
+    fixture->program.form2().Timer1_Timer();
+    QVERIFY(clock.noticeLine->isHidden());
+    const QString dateLine = clock.infoLines->text();
+    QAccessibleInterface *notice = QAccessible::queryAccessibleInterface(clock.noticeLine);
+    QCOMPARE(notice->role(), QAccessible::Notification);
+
+    fixture->platform.now = before.addSecs(3);
+    fixture->program.form2().Timer1_Timer();
+    // The notice shows as a notification of its own, which a screen reader announces as it
+    // shows, over the last line of the lines under the time; the date stays one object.
+    QVERIFY(clock.noticeLine->isVisible());
+    QVERIFY(notice->text(QAccessible::Name).startsWith("Clocks go forward 1 hour"));
+    QCOMPARE(clock.infoLines->text(), dateLine + u'\n' + notice->text(QAccessible::Name));
+    QCOMPARE(QAccessible::queryAccessibleInterface(clock.infoLines)->text(QAccessible::Name), dateLine);
+    const QRect lines = clock.infoLines->geometry();
+    QVERIFY(lines.contains(clock.noticeLine->geometry()) && clock.noticeLine->geometry().bottom() == lines.bottom()
+            && clock.noticeLine->geometry().top() > lines.top());
+    QVERIFY(QAccessible::queryAccessibleInterface(&clock)
+                ->text(QAccessible::Description)
+                .endsWith(notice->text(QAccessible::Name)));
+
+    // Later ticks with the same notice leave it as it is: it is announced once.
+    for (int seconds = 4; seconds < 10; ++seconds) {
+        fixture->platform.now = before.addSecs(seconds);
+        fixture->program.form2().Timer1_Timer();
+    }
+    QVERIFY(clock.noticeLine->isVisible());
+    QCOMPARE(notices.shown, 1);
+    // The option off takes it away.
+    entryOf(*clock.optionsMenu, "Announce clock changes")->trigger();
+    QVERIFY(!clock.noticeLine->isVisible());
+}
+
+void TestWallScreen::lockedAndUnusableEntriesAreInReach()
+{
+    const QTemporaryDir siteFolder;
+    const ScopedEnvironment siteDirs = siteHolding(siteFolder, "Locked%20Keys=Fit To Screen\n");
+    auto fixture = clockShown({ { "Option1", "True" } });
+    WallScreenMenu &menu = *clockOf(*fixture).optionsMenu;
+    fixture->program.form2().openOptionsMenu(QPoint(10, 10));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    QAction *locked = menu.fitToScreen;
+    QVERIFY(!locked->isEnabled());
+    // The arrows go through every entry, the format line and the locked one included.
+    QList<QAction *> reached;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(&menu, Qt::Key_Down);
+        reached << menu.activeAction();
+    }
+    QVERIFY(reached.contains(menu.formatInUse));
+    QVERIFY(reached.contains(locked));
+    QAccessibleInterface *entry = QAccessible::queryAccessibleInterface(locked);
+    QCOMPARE(entry->role(), QAccessible::CheckBox);
+    QVERIFY(entry->state().disabled);
+    QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Fit to screen (set by your administrator)"));
+    // Return on it does nothing.
+    menu.setActiveAction(locked);
+    QTest::keyClick(&menu, Qt::Key_Return);
+    QCOMPARE(fixture->store.value("Fit To Screen"), QString());
+    menu.close();
 }
 
 void TestWallScreen::menuEntriesStoreTheirKeys_data()

@@ -69,20 +69,26 @@ void TestForm3::changeColorHidesThePanelAndShowsTheWindow()
 
 void TestForm3::closingTheWindowShowsThePanelAgain_data()
 {
-    QTest::addColumn<bool>("byButton");
-    QTest::newRow("Close button") << true;
-    QTest::newRow("window close") << false;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Close button") << "button";
+    QTest::newRow("window close") << "close";
+    // Esc closes it as the Close button does, wherever the focus is in it.
+    QTest::newRow("Esc on a swatch") << "Esc on Label1";
+    QTest::newRow("Esc on the Close button") << "Esc on PushButton1";
 }
 
 void TestForm3::closingTheWindowShowsThePanelAgain()
 {
-    QFETCH(bool, byButton);
+    QFETCH(QString, how);
     auto fixture = openedColourWindow();
     Form3 &form3 = fixture->program.form3();
-    if (byButton)
-        form3.ui().PushButton1->click();
+    ColourWindow &ui = form3.ui();
+    if (how == "button")
+        ui.PushButton1->click();
+    else if (how == "close")
+        ui.close();
     else
-        form3.ui().close();
+        QTest::keyClick(how.endsWith("Label1") ? static_cast<QWidget *>(ui.Label1) : ui.PushButton1, Qt::Key_Escape);
     QVERIFY(!form3.isLoaded());
     QVERIFY(fixture->program.form1().ui().isVisible());
     QVERIFY(!fixture->program.hasEnded());

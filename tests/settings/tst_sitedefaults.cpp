@@ -12,7 +12,10 @@
 #include "support/ScopedEnvironment.h"
 #include "wallscreen/NightHoursDialog.h"
 #include "wallscreen/WallScreenMenu.h"
+#include "windows/SiteLocks.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +25,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -119,6 +123,7 @@ private slots:
     void lockedKeysHoldWhereverTheyAreUsed();
     void everyChangePassesTheLock_data();
     void everyChangePassesTheLock();
+    void lockedControlsStayInReachAndReadAsUnavailable();
 };
 
 void TestSiteDefaults::siteFoldersFollowXdgConfigDirs_data()
@@ -345,7 +350,7 @@ void TestSiteDefaults::lockedKeysHoldWhereverTheyAreUsed()
                                    { "Option3", "True" } });
     QObject *used = controlNamed(*fixture, control);
     QVERIFY(used);
-    QCOMPARE(!used->property("enabled").toBool(), disabled);
+    QCOMPARE(SiteLocks::isLocked(*used), disabled);
     QCOMPARE(used->property("toolTip").toString() == "Set by your administrator", disabled);
     // A locked control of the panel: the panel says why, and the control's value stays readable.
     const PanelWindow &panel = fixture->program.form1().ui();
@@ -386,6 +391,76 @@ void TestSiteDefaults::everyChangePassesTheLock()
     QCOMPARE(changed, changes);
     store.SaveSetting(key, "stored");
     QCOMPARE(store.GetSetting(key, "default") == "stored", changes);
+}
+
+// A screen reader user meets what the site locks: Tab reaches every locked control, which
+// reads as unavailable with its role, name and value, looks disabled and takes no input; the
+// panel says why, in its description and in a line that Tab reaches last.
+void TestSiteDefaults::lockedControlsStayInReachAndReadAsUnavailable()
+{
+    QTemporaryDir siteFolder;
+    writeStoreFile(siteFolder.path(),
+                   "[General]\nCheck1=1\nOption3=True\nLocked%20Keys=Check1, Option3, FontSize, Combo1\n");
+    const ScopedEnvironment dirs("XDG_CONFIG_DIRS", siteFolder.path().toLocal8Bit());
+    ProgramFixture fixture;
+    fixture.program.start();
+    PanelWindow &panel = fixture.program.form1().ui();
+    panel.show();
+    panel.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&panel));
+    QSet<QWidget *> visited;
+    for (int tab = 0; tab < 40; ++tab) {
+        visited.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const QList<QWidget *> locked = { panel.Check1, panel.Option3, panel.PushButton2, panel.PushButton3, panel.Combo1 };
+    for (QWidget *control : locked) {
+        QVERIFY2(SiteLocks::isLocked(*control) || SiteLocks::isLocked(*control->parentWidget()),
+                 qPrintable(control->objectName()));
+        // Tab reaches one option of a group, the arrows the others.
+        const bool reached = qobject_cast<QRadioButton *>(control)
+            ? visited.contains(panel.Option1) || visited.contains(panel.Option2) || visited.contains(panel.Option3)
+            : visited.contains(control);
+        QVERIFY2(reached, control->metaObject()->className());
+        const QAccessibleInterface *reading = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(reading->state().disabled);
+        QVERIFY(!reading->text(QAccessible::Name).isEmpty());
+        QCOMPARE(reading->text(QAccessible::Description), QStringLiteral("Set by your administrator"));
+        QCOMPARE(control->palette().color(QPalette::Active, control->foregroundRole()),
+                 control->palette().color(QPalette::Disabled, control->foregroundRole()));
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(panel.Check1)->role(), QAccessible::CheckBox);
+    QVERIFY(QAccessible::queryAccessibleInterface(panel.Check1)->state().checked);
+    QCOMPARE(QAccessible::queryAccessibleInterface(panel.Option3)->role(), QAccessible::RadioButton);
+    QCOMPARE(QAccessible::queryAccessibleInterface(panel.PushButton3)->role(), QAccessible::Button);
+    QCOMPARE(QAccessible::queryAccessibleInterface(panel.PushButton3)->text(QAccessible::Name),
+             panel.PushButton3->text().remove(u'&'));
+    QCOMPARE(QAccessible::queryAccessibleInterface(panel.Combo1)->role(), QAccessible::ComboBox);
+    // A locked push button's text is dimmed as a disabled one's, and still readable.
+    QVERIFY(panel.PushButton3->palette().color(QPalette::Active, QPalette::ButtonText)
+            != panel.PushButton4->palette().color(QPalette::Active, QPalette::ButtonText));
+    QVERIFY(ReadableText::contrastRatio(panel.PushButton3->palette().color(QPalette::Active, QPalette::ButtonText),
+                                        panel.PushButton3->palette().color(QPalette::Active, QPalette::Button))
+            >= ReadableText::leastContrast);
+    // Neither a click nor a key changes a locked control.
+    QTest::mouseClick(panel.Check1, Qt::LeftButton);
+    panel.Check1->setFocus();
+    QTest::keyClick(panel.Check1, Qt::Key_Space);
+    QVERIFY(panel.Check1->isChecked());
+    // The arrows move among a locked group's options without choosing one.
+    panel.Option1->setFocus();
+    for (int i = 0; i < 2 && QApplication::focusWidget() != panel.Option3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), panel.Option3);
+    QTest::keyClick(panel.Option3, Qt::Key_Up);
+    QTest::mouseClick(panel.Option1, Qt::LeftButton);
+    QVERIFY(panel.Option3->isChecked());
+    QCOMPARE(fixture.store.value("Check1"), QString());
+    QCOMPARE(fixture.store.value("Option1"), QString());
+    // The panel says why.
+    QVERIFY(panel.SiteLockNote && visited.contains(panel.SiteLockNote));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&panel)->text(QAccessible::Description),
+             QStringLiteral("Some settings are set by your administrator"));
 }
 
 QTEST_MAIN(TestSiteDefaults)

@@ -29,6 +29,7 @@ public:
     bool chooseFont(FontChoice &font) override;
     std::optional<qint32> chooseColour(qint32 initial) override;
 
+    KeepAwakeMeans::Offered keepAwakeOffered() override { return keepAwake; }
     void sendRightShift(bool pressed) override { shiftEvents.append(pressed); }
     void simulateUserActivity() override { ++activityReports; }
     void inhibitIdle() override { ++inhibitions; }
@@ -47,6 +48,9 @@ public:
     // Draws handed out in turn; once used up every draw is 0.5.
     QList<double> draws;
     QList<quint32> seeds;
+    // What the session offers to keep the computer awake: by default an X11 display with
+    // nothing but the key (the last resort).
+    KeepAwakeMeans::Offered keepAwake { .x11 = true };
     QList<bool> shiftEvents;
     int activityReports = 0;
     int inhibitions = 0;
