@@ -243,7 +243,8 @@ void TestSettingsStore::writeWaitsForALockABoundedTime()
     QElapsedTimer timer;
     timer.start();
     recording.store.SaveSetting("Check1", "1");
-    QCOMPARE_LT(timer.elapsed(), 3000);
+    // What this catches is a wait without end; the bound leaves room for a busy machine.
+    QCOMPARE_LT(timer.elapsed(), 15000);
     QCOMPARE(recording.problems.size(), saved ? 0 : 1);
     // Once the lock is gone, the next write saves the kept value with its own.
     QDir(lockPath).removeRecursively();

@@ -116,7 +116,8 @@ void TestGettextCatalogue::refusesWorkPastItsSize()
     QElapsedTimer timer;
     timer.start();
     QCOMPARE(GettextCatalogue::parse(bytes), std::nullopt);
-    QCOMPARE_LT(timer.elapsed(), 2000);
+    // The old reader took minutes or ran out of memory; the bound leaves room for a busy machine.
+    QCOMPARE_LT(timer.elapsed(), 20000);
 }
 
 QTEST_GUILESS_MAIN(TestGettextCatalogue)
