@@ -26,6 +26,9 @@ using namespace std::chrono_literals;
 
 // How long a write waits for another writer's lock before it counts as failed.
 constexpr std::chrono::milliseconds lockWait = 1500ms;
+// The last try, as the program ends, waits longer: other copies writing at once may hold the
+// lock in turns for longer than a write waits, and nothing retries after it.
+constexpr std::chrono::milliseconds lastLockWait = 10s;
 
 QString unusedSetAsidePath(const QString &filePath)
 {
@@ -127,7 +130,7 @@ SettingsStore::~SettingsStore()
         return;
     if (mWriteFailed)
         openFile();
-    writeUnsaved();
+    writeUnsaved(lastLockWait);
 }
 
 void SettingsStore::openFile()
@@ -259,7 +262,7 @@ void SettingsStore::SaveSetting(const QString &key, const QString &text)
             openFile();
         syncFromFile();
         mUnsaved.insert(storedKey(key), text);
-        writeUnsaved();
+        writeUnsaved(lockWait);
     });
 }
 
@@ -270,11 +273,11 @@ void SettingsStore::syncFromFile() const
         mSettings->sync();
 }
 
-void SettingsStore::writeUnsaved()
+void SettingsStore::writeUnsaved(std::chrono::milliseconds wait)
 {
     // Qt would wait for its lock without end: a lock not free soon is a failed write, the
     // values kept for the next one.
-    const bool lockFree = !isOtherThanRegularFile(mFilePath) && SettingsLock::isFree(mFilePath, lockWait);
+    const bool lockFree = !isOtherThanRegularFile(mFilePath) && SettingsLock::isFree(mFilePath, wait);
     if (lockFree) {
         for (auto it = mUnsaved.cbegin(); it != mUnsaved.cend(); ++it)
             mSettings->setValue(it.key(), it.value());

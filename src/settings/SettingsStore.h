@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -72,7 +73,7 @@ private:
     // The text the user's own file (or a write still to be saved) holds under key.
     std::optional<QString> userValue(const QString &key) const;
     void syncFromFile() const;
-    void writeUnsaved();
+    void writeUnsaved(std::chrono::milliseconds wait);
 
     ProblemReporter mReportProblem;
     QString mFilePath;

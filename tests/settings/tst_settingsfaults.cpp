@@ -2,6 +2,7 @@
 // at once, a full disk. Each test prints its figures.
 #include "settings/IniCheck.h"
 #include "settings/SettingsStore.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TestFiles.h"
 #include "support/TestStore.h"
 
@@ -198,6 +199,8 @@ private slots:
     void killedWritersLeaveEveryKeyOldOrNew();
     void copiesWritingAtOnceLoseNoKey();
     void fullDiskIsReportedOnceAndKeepsTheFile();
+    void textNotRepairedForWantOfRoomIsSetAsideWhole_data();
+    void textNotRepairedForWantOfRoomIsSetAsideWhole();
 };
 
 void TestSettingsFaults::killedWritersLeaveEveryKeyOldOrNew()
@@ -352,6 +355,39 @@ void TestSettingsFaults::fullDiskIsReportedOnceAndKeepsTheFile()
     QCOMPARE(leftovers, QStringList());
     QCOMPARE(problems.size(), 1);
     QCOMPARE(TestFiles::read(path), QByteArray("[General]\nCheck1=1\nCheck4=0\nFontName=Arial\nOption2=True\n"));
+}
+
+void TestSettingsFaults::textNotRepairedForWantOfRoomIsSetAsideWhole_data()
+{
+    // Whether the temporary files go to the full disk too.
+    QTest::addColumn<bool>("temporaryFilesThere");
+    QTest::newRow("no room for the test of the repaired text") << true;
+    QTest::newRow("no room for the copy of the file") << false;
+}
+
+void TestSettingsFaults::textNotRepairedForWantOfRoomIsSetAsideWhole()
+{
+    QFETCH(bool, temporaryFilesThere);
+    PrivateTmpfs disk(QStringLiteral("size=64k,mode=0700"));
+    if (!disk.mounted())
+        QSKIP(qPrintable(QStringLiteral("full-disk test needs a tmpfs of its own (%1)").arg(disk.problem())));
+    const QString path = disk.path() + QStringLiteral("/store.ini");
+    QByteArray text("[General]\n");
+    for (int k = 0; k < 200; ++k)
+        text += "K" + QByteArray::number(k) + '=' + QByteArray("\xff-").repeated(10) + '\n';
+    TestFiles::write(path, text);
+    const QString filler = disk.path() + QStringLiteral("/filler");
+    const qint64 filled = fillDisk(filler);
+    QVERIFY(filled > 0);
+    const ScopedEnvironment temporaryFolder("TMPDIR",
+                                            temporaryFilesThere ? QFile::encodeName(disk.path()) : qgetenv("TMPDIR"));
+
+    QStringList problems;
+    SettingsStore store([&problems](const QString &message) { problems.append(message); }, path);
+    QCOMPARE(problems.size(), 1);
+    QVERIFY2(problems.first().contains(QStringLiteral("could not be read")), qPrintable(problems.first()));
+    QCOMPARE(TestFiles::read(path + QStringLiteral(".unreadable")), text);
+    QCOMPARE(leftoverFiles(path), QStringList({ QStringLiteral("filler"), QStringLiteral("store.ini.unreadable") }));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFaults)
